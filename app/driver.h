@@ -1,0 +1,42 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Library path spelling: 1 uses "\", 2 uses "/". This build uses "/".
+inline constexpr int kPlatformCode = 2;
+
+// Marker returned by getpps when an argument carries no password.
+inline const std::string kNoPassword = "\xF1\xF1\xF1\xF1";
+
+// The help and banner text shown at every start.
+std::string show_help();
+// Everything after the first "=" when the argument contains "pps=", else kNoPassword.
+std::string getpps(const std::string& argument);
+
+// What the command line settles for a run.
+struct RunSettings {
+    char mode = 0;  // 'F', 'I', 'A' or 'R'
+    std::string programFolder;
+    std::string inputFile;
+    std::string logFolder;
+    bool fromIasPackage = false;
+    std::string iasText;
+    std::string proxyPassword;
+};
+
+// The fixed file names of a run, derived from its settings.
+struct RunFiles {
+    std::string defaults, tables, asTables, libraryDefinition;
+    std::string inputKey, cookie;
+    std::string interfaceProject, certFolder, caBundle, messages, log;
+};
+RunFiles MakeRunFiles(const RunSettings& settings, int platform);
+
+// The input file with its last four characters replaced by `ending`; false
+// when the name is too short to have four.
+bool ReplaceLastFour(const std::string& name, const std::string& ending, std::string& out);
+
+// The program: help, command line, then a run. Returns 0 after a completed run;
+// every other end is an exit with code 1.
+int TarvexDriver(int argc, const char* const* argv);

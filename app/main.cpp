@@ -1,0 +1,6 @@
+#include "app/driver.h"
+
+int main(int argc, char** argv) {
+    TarvexDriver(argc, argv);
+    return 0;
+}

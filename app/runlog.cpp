@@ -1,0 +1,77 @@
+#include "app/runlog.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+#include "app/clock.h"
+#include "app/textutil.h"
+
+namespace {
+std::string& FileLogName() {
+    static std::string name = "BOC.log";
+    return name;
+}
+int g_colourMode = -1;
+
+bool UseColour() {
+    if (g_colourMode >= 0) return g_colourMode == 1;
+    static const bool tty = isatty(STDOUT_FILENO) != 0;
+    return tty;
+}
+
+const char* AnsiFor(int colour) {
+    switch (colour) {
+        case kColourGreen:
+            return "\x1b[1;32m";
+        case kColourRed:
+            return "\x1b[1;31m";
+        default:
+            return "\x1b[1;37m";
+    }
+}
+}  // namespace
+
+std::ostringstream& LogStream() {
+    static std::ostringstream os;
+    return os;
+}
+
+const std::string& FileLog() { return FileLogName(); }
+
+void SendLog(const std::string& text) {
+    LogStream() << text;
+    std::cout << text;
+}
+
+void SendLog(const std::string& text, int colour) {
+    LogStream() << text;
+    if (UseColour()) {
+        // Attribute 15 is the console's plain bright white: back to the default.
+        std::cout << AnsiFor(colour) << text << "\x1b[0m";
+    } else {
+        std::cout << text;
+    }
+}
+
+void SetFileLog(const std::string& name) { FileLogName() = name; }
+
+void WriteLog() {
+    std::cout.flush();
+    std::ofstream out(FileLogName(), std::ios::out | std::ios::trunc | std::ios::binary);
+    assure(out, FileLogName());
+    const std::string text = LogStream().str();
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+std::string Ahora() {
+    std::tm tmv = RunLocalTime();
+    char buf[64];
+    // asctime's layout, without its static buffer.
+    std::strftime(buf, sizeof buf, "%a %b %e %H:%M:%S %Y\n", &tmv);
+    return buf;
+}
+
+void SetLogColourMode(int mode) { g_colourMode = mode; }

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+
+// The process-wide run log: everything a run says goes to the console as it
+// happens and to this in-memory copy, which WriteLog saves whole.
+
+// Console colours, as text attributes.
+inline constexpr int kColourGreen = 10;
+inline constexpr int kColourRed = 12;
+inline constexpr int kColourDefault = 15;
+
+// Every text sent during the run, in order; never cleared.
+std::ostringstream& LogStream();
+// Name (path) of the run log file.
+const std::string& FileLog();
+
+void SendLog(const std::string& text);
+void SendLog(const std::string& text, int colour);
+void SetFileLog(const std::string& name);
+// Rewrites the log file with everything sent so far. Stops the process with
+// exit code 1 when the file cannot be opened.
+void WriteLog();
+// Current local date and time in asctime form: 24 characters and a line end.
+std::string Ahora();
+
+// Whether coloured texts get ANSI escapes: by default only when standard
+// output is a terminal. Tests may force it.
+void SetLogColourMode(int mode);  // -1 automatic, 0 never, 1 always

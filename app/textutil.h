@@ -1,0 +1,28 @@
+#pragma once
+
+#include <fstream>
+#include <string>
+
+// Number for reports: rounded to `decimals` (half away from zero) when
+// decimals >= 0, then written as a stream writes a double by default.
+std::string num2string(double value, int decimals);
+// The text without double quotes.
+std::string StripQuotes(const std::string& text);
+// Turns &amp; &apos; &lt; &gt; back into characters, then drops double quotes.
+std::string ResetQuotes(const std::string& text);
+// Escapes a Windows-1252 text for XML: markup characters and every byte from
+// 0x80 up become references (or "?"), double quotes are dropped.
+std::string StripXMLQuotes(const std::string& text);
+// The date (year, month, day) normalised as mktime does, "%Y-%m-%d" when iso,
+// else "%y%m%d".
+std::string fCreateDate(int year, int month, int day, bool iso);
+
+// Stop the process with "Could not open file <name>" when the stream failed to open.
+void assure(const std::ifstream& in, const std::string& name);
+void assure(const std::ofstream& out, const std::string& name);
+// ok = whether the stream opened; reports nothing.
+void xml_filecheck(const std::ifstream& in, bool& ok);
+
+// Reads one line like std::getline and drops a CR left before the line end,
+// so files written on Windows read the same.
+bool GetTextLine(std::istream& in, std::string& line);
