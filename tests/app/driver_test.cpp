@@ -1,0 +1,145 @@
+#include "app/driver.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "tests/support/process.h"
+#include "tests/support/tempdir.h"
+
+namespace {
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+TEST(Help, LinesArePaddedAndTheBannerEndsIt) {
+    const std::string help = show_help();
+    const auto lines = Lines(help);
+    ASSERT_EQ(lines.size(), 28u);
+    EXPECT_EQ(lines[0].rfind("Tarvex is a computer program that generates", 0), 0u);
+    EXPECT_NE(lines[0].find("building  (The Energy"), std::string::npos);
+    EXPECT_NE(lines[0].find("Report.  Information"), std::string::npos);
+    EXPECT_NE(lines[0].find("produces a  Recommendations report"), std::string::npos);
+    EXPECT_EQ(lines[2], "Tarvex /?|/F|/I|/A|/R|/V source [pps=********]");
+    for (int i = 4; i <= 16; ++i) EXPECT_EQ(lines[i].size(), 70u) << lines[i];
+    EXPECT_EQ(lines[4], "  /?      Displays this help" + std::string(42, ' '));
+    EXPECT_EQ(lines[12].substr(0, 69),
+              "  /V      To check that the xml message speficied as the second para-");
+    for (int i = 18; i <= 23; ++i) {
+        const bool backslash = lines[i].find('\\') != std::string::npos;
+        EXPECT_EQ(lines[i].size(), backslash ? 69u : 70u) << lines[i];
+    }
+    EXPECT_EQ(lines[18].substr(0, 38), "   e.g. Tarvex.exe /F inp\\test_epc.inp");
+    const std::string tail = "\n\n\nTarvex.exe v4.1.a.0\n\n";
+    EXPECT_EQ(help.substr(help.size() - tail.size()), tail);
+}
+
+TEST(Getpps, PasswordAfterTheFirstEquals) {
+    EXPECT_EQ(getpps("pps=secret"), "secret");
+    EXPECT_EQ(getpps("pps="), "");
+    EXPECT_EQ(getpps("x=pps=y"), "pps=y");
+    EXPECT_EQ(getpps("password"), kNoPassword);
+    EXPECT_EQ(kNoPassword, std::string(4, '\xF1'));
+}
+
+TEST(RunFiles, NamesFollowTheFoldersAndTheInput) {
+    RunSettings s;
+    s.programFolder = "/opt/tarvex/";
+    s.logFolder = "/var/log/";
+    s.inputFile = "jobs/office.inp";
+    const RunFiles f = MakeRunFiles(s, 2);
+    EXPECT_EQ(f.defaults, "/opt/tarvex/KORULib/TarvexlibraryDef.lib");
+    EXPECT_EQ(f.tables, "/opt/tarvex/KORULib/TarvexlibraryTab.lib");
+    EXPECT_EQ(f.asTables, "/opt/tarvex/KORULib/ASlib.lib");
+    EXPECT_EQ(f.libraryDefinition, "/opt/tarvex/csv/Tarvex.csv");
+    EXPECT_EQ(f.log, "/var/log/Tarvex.log");
+    EXPECT_EQ(f.messages, "/var/log/tarvex_net.mes");
+    EXPECT_EQ(f.inputKey, "jobs/office_inpkey.txt");
+    EXPECT_EQ(f.cookie, "jobs/office_cookie.txt");
+    EXPECT_EQ(MakeRunFiles(s, 1).libraryDefinition, "/opt/tarvex/csv\\Tarvex.csv");
+    s.inputFile = "ab";  // too short to lose an extension: nothing is cut, nothing read outside
+    EXPECT_EQ(MakeRunFiles(s, 2).inputKey, "ab_inpkey.txt");
+}
+
+// The command lines that only show the help: exit 1, nothing written.
+TEST(CommandLine, RejectedLinesShowTheHelpAndWriteNoLog) {
+    const std::vector<std::vector<std::string>> rejected = {
+        {}, {"/F"}, {"-F", "x.inp"}, {"F", "x.inp"}, {"/FF", "x.inp"},
+        {"/X", "x.inp"}, {"/?", "x.inp"}, {"/?"}, {"//", "x.inp"}, {"", "x.inp"},
+    };
+    for (const auto& args : rejected) {
+        TempDir dir;
+        const ProcessResult r = RunTarvex(args, dir.path());
+        EXPECT_EQ(r.exitCode, 1) << (args.empty() ? "" : args[0]);
+        EXPECT_EQ(r.out, show_help());
+        EXPECT_EQ(r.err, "");
+        EXPECT_FALSE(FileExists(dir.file("Tarvex.log")));
+    }
+}
+
+TEST(CommandLine, MissingOrShortRunConfiguration) {
+    TempDir dir;
+    ProcessResult r = RunTarvex({"/I", "missing.ini"}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Could not open file missing.ini\n");
+
+    for (const std::string content : {"", "only-one-line\n", "\n"}) {
+        WriteFileBytes(dir.file("bad.ini"), content);
+        r = RunTarvex({"/I", "bad.ini"}, dir.path());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, show_help() + "ERROR: Wrong ini file\n") << content;
+        EXPECT_FALSE(FileExists(dir.file("Tarvex.log")));
+    }
+}
+
+TEST(CommandLine, RunConfigurationPlacesTheLog) {
+    TempDir dir;
+    const std::string prog = dir.path() + "/prog/";
+    const std::string logs = dir.path() + "/logs/";
+    ASSERT_EQ(system(("mkdir -p " + prog + " " + logs).c_str()), 0);
+
+    // Two lines, Windows line ends: the log goes to the program folder.
+    WriteFileBytes(dir.file("two.ini"), prog + "\r\n" + "nothing.inp\r\n");
+    RunTarvex({"/i", "two.ini"}, dir.path());
+    EXPECT_TRUE(FileExists(prog + "Tarvex.log"));
+    EXPECT_NE(ReadFileBytes(prog + "Tarvex.log").find("File: nothing.inp\n"), std::string::npos);
+
+    // Three lines: the third is the log folder; a fourth is not read.
+    WriteFileBytes(dir.file("three.ini"), prog + "\n" + "nothing.inp\n" + logs + "\nignored\n");
+    RunTarvex({"/I", "three.ini"}, dir.path());
+    EXPECT_TRUE(FileExists(logs + "Tarvex.log"));
+}
+
+TEST(CommandLine, MissingLogFolderStops) {
+    TempDir dir;
+    WriteFileBytes(dir.file("run.ini"), "prog/\nx.inp\nnowhere/\n");
+    const ProcessResult r = RunTarvex({"/I", "run.ini"}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Could not open file nowhere/Tarvex.log\n");
+}
+
+TEST(CommandLine, RunStartsWithTheHelpAndTheRunLines) {
+    TempDir dir;
+    const ProcessResult r = RunTarvex({"/f", "some.inp", "pps=x"}, dir.path());
+    const std::string log = ReadFileBytes(dir.file("Tarvex.log"));
+    ASSERT_EQ(log.rfind(show_help(), 0), 0u);
+    const std::string rest = log.substr(show_help().size());
+    EXPECT_EQ(rest.rfind("\nRunning EPC generator Tarvex v4.1.a.0 on: ", 0), 0u) << rest;
+    EXPECT_NE(rest.find("\n\nFile: some.inp\n\n"), std::string::npos) << rest;
+    EXPECT_EQ(r.out.rfind(show_help(), 0), 0u);
+}
+
+TEST(CommandLine, IasNameTooShortStopsCleanly) {
+    TempDir dir;
+    for (const std::string mode : {"/A", "/R"}) {
+        const ProcessResult r = RunTarvex({mode, "a.i"}, dir.path());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_NE(r.out.find("ERROR: The IAS file name a.i is too short"), std::string::npos);
+    }
+}
+
+}  // namespace

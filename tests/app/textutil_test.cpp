@@ -1,0 +1,92 @@
+#include "app/textutil.h"
+
+#include <gtest/gtest.h>
+
+#include "app/clock.h"
+#include "tests/support/process.h"
+#include "tests/support/tempdir.h"
+
+namespace {
+
+TEST(Num2String, RoundsHalfAwayFromZeroAndWritesLikeAStream) {
+    struct Case {
+        double value;
+        int decimals;
+        const char* expected;
+    } cases[] = {
+        {3.14159, 2, "3.14"},     {2.5, 2, "2.5"},          {2.0, 2, "2"},
+        {1234567.891, 2, "1.23457e+06"}, {0.125, 2, "0.13"}, {-0.125, 2, "-0.13"},
+        {-0.005, 2, "-0.01"},     {2.5, 0, "3"},            {-2.5, 0, "-3"},
+        {123.456, -1, "123.456"}, {0.0001234, -1, "0.0001234"}, {0.00001234, -1, "1.234e-05"},
+        {999999.4, 0, "999999"},  {1000000, 0, "1e+06"},    {37.5, 1, "37.5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(num2string(c.value, c.decimals), c.expected) << c.value << " " << c.decimals;
+}
+
+TEST(Quotes, StripAndReset) {
+    EXPECT_EQ(StripQuotes("\"\"\"\""), "");
+    EXPECT_EQ(StripQuotes("a\"b\"c"), "abc");
+    EXPECT_EQ(ResetQuotes("a &lt;b&gt; &quot;c&quot;"), "a <b> &quot;c&quot;");
+    EXPECT_EQ(ResetQuotes("&amp;amp;"), "&");
+    EXPECT_EQ(ResetQuotes("&amp;apos; \"q\" &#233;"), "' q &#233;");
+}
+
+TEST(StripXMLQuotes, WritesEveryByteAsItsTableSays) {
+    EXPECT_EQ(StripXMLQuotes("\"\xA3" "5 & x\""), "&#163;5 &amp; x");
+    EXPECT_EQ(StripXMLQuotes("<a b='c'>"), "&lt;a b=&apos;c&apos;&gt;");
+    EXPECT_EQ(StripXMLQuotes(std::string("\t\n\x01", 3)), std::string("\t\n\x01", 3));
+
+    // Windows-1252's characters at 0x80..0x9F, by code point; 0 where "?" is written.
+    const int high[32] = {8364, 0,    8218, 402,  8222, 8230, 8224, 8225, 710,  8240, 352,
+                          8249, 338,  0,    0,    0,    0,    8216, 8217, 8220, 8221, 8226,
+                          8211, 8212, 732,  8482, 353,  8250, 339,  0,    0,    376};
+    for (int b = 0x80; b <= 0xFF; ++b) {
+        std::string expected;
+        if (b <= 0x9F)
+            expected = high[b - 0x80] ? "&#" + std::to_string(high[b - 0x80]) + ";" : "?";
+        else if (b == 0xA0 || b == 0xAD)
+            expected = "?";
+        else
+            expected = "&#" + std::to_string(b) + ";";
+        EXPECT_EQ(StripXMLQuotes(std::string(1, static_cast<char>(b))), expected) << b;
+    }
+    for (int b = 0; b < 0x80; ++b) {
+        if (b == '"' || b == '&' || b == '\'' || b == '<' || b == '>') continue;
+        EXPECT_EQ(StripXMLQuotes(std::string(1, static_cast<char>(b))),
+                  std::string(1, static_cast<char>(b)));
+    }
+}
+
+TEST(FCreateDate, NormalisesOutOfRangeParts) {
+    SetRunClock(1700000000);  // any fixed moment: only the time of day is kept
+    EXPECT_EQ(fCreateDate(2009, 2, 29, true), "2009-03-01");
+    EXPECT_EQ(fCreateDate(2009, 3, 7, false), "090307");
+    EXPECT_EQ(fCreateDate(2024, 13, 1, true), "2025-01-01");
+    EXPECT_EQ(fCreateDate(2024, 3, 0, true), "2024-02-29");
+    EXPECT_EQ(fCreateDate(2028, 2, 29, true), "2028-02-29");
+    SetRunClockSystem();
+}
+
+TEST(Assure, StopsOnAFileThatDidNotOpen) {
+    std::ifstream in("/nonexistent/dir/file.txt");
+    EXPECT_EXIT(assure(in, "/nonexistent/dir/file.txt"), ::testing::ExitedWithCode(1),
+                "^Could not open file /nonexistent/dir/file.txt\n$");
+    std::ofstream out("/nonexistent/dir/out.txt");
+    EXPECT_EXIT(assure(out, "x"), ::testing::ExitedWithCode(1), "Could not open file x");
+    bool ok = true;
+    xml_filecheck(in, ok);
+    EXPECT_FALSE(ok);
+}
+
+TEST(GetTextLine, DropsCarriageReturnsBeforeLineEnds) {
+    TempDir dir;
+    WriteFileBytes(dir.file("a.txt"), "one\r\ntwo\n\r\nthree\rx");
+    std::ifstream in(dir.file("a.txt"), std::ios::binary);
+    std::string line;
+    std::vector<std::string> lines;
+    while (GetTextLine(in, line)) lines.push_back(line);
+    EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "three\rx"}));
+}
+
+}  // namespace
