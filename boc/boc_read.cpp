@@ -230,6 +230,9 @@ void BOC::InpProceso() {
             else
                 inputLines[opener].value += part.value;
         }
+        // A list still open when its object or the file ends would take the
+        // keyword lines after it into its value without a word: an error.
+        if (open == 1) errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
     }
     StopCheck();
 
