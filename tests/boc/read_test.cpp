@@ -64,7 +64,7 @@ TEST(ReadTest, CleanInputReadsIntoTheMatrix) {
     EXPECT_EQ(boc.Vref(3, "TARGET"), "Z 1");
     EXPECT_EQ(boc.Vrefid(3, "TARGET"), 1);
     EXPECT_EQ(boc.Vlrefid(3, "TARGETS"), (std::vector<int>{1, 2}));
-    EXPECT_EQ(boc.Vrefid(3, "ANY"), 2);
+    EXPECT_EQ(boc.Vrefid(3, "TO-ANY"), 2);
     EXPECT_EQ(boc.Vltext(3, "NAMES"), (std::vector<std::string>{"x", "y"}));
     EXPECT_EQ(boc.objects[0].keywords.at("ID").id, 2);
 }
@@ -89,8 +89,8 @@ TEST(ReadTest, LeftOutKeywordsGetTheirDefaults) {
     EXPECT_EQ(boc.Vcodid(zone, "KIND"), 1);
     EXPECT_EQ(boc.Vlnum(zone, "VALUES"), (std::vector<double>{0}));
     EXPECT_EQ(boc.Vltext(zone, "TAGS"), (std::vector<std::string>{""}));
-    EXPECT_EQ(boc.Vlref(link, "ANYS"), (std::vector<std::string>{""}));
-    EXPECT_TRUE(boc.Vlrefid(link, "ANYS").empty());
+    EXPECT_EQ(boc.Vlref(link, "TO-ANYS"), (std::vector<std::string>{""}));
+    EXPECT_TRUE(boc.Vlrefid(link, "TO-ANYS").empty());
     // Every object holds every keyword of its class.
     for (const BObject& o : boc.objects)
         EXPECT_EQ(o.keywords.size(), boc.classes[o.classNumber - 1].properties.size()) << o.name;
@@ -120,7 +120,7 @@ TEST(ReadTest, ReferencesResolveInFileOrderThenToTheLastNamesake) {
         "\"L\" = LINK\n"
         "   TARGET-CLASS = ZONE\n"
         "   TARGET = \"Z\"\n"
-        "   ANY = \"Z\"\n"
+        "   TO-ANY = \"Z\"\n"
         "   TARGETS = ( \"Z\" )\n"
         "   ..\n"
         "\"Z\" = ZONE\n   ..\n";
@@ -133,7 +133,7 @@ TEST(ReadTest, ReferencesResolveInFileOrderThenToTheLastNamesake) {
     // The check finds the first earlier "Z"; the numbering then takes the last
     // "Z" of the whole matrix, except for a reference whose class a keyword names.
     EXPECT_EQ(boc.Vrefid(3, "TARGET"), 4);
-    EXPECT_EQ(boc.Vrefid(3, "ANY"), 0);
+    EXPECT_EQ(boc.Vrefid(3, "TO-ANY"), 0);
     // Every namesake of the class, in matrix order.
     EXPECT_EQ(boc.Vlrefid(3, "TARGETS"), (std::vector<int>{0, 2, 4}));
 }
@@ -145,14 +145,14 @@ TEST(ReadTest, ListsOfReferencesWhoseClassAKeywordNames) {
         "\"Z\" = ZONE\n   ..\n"
         "\"L\" = LINK\n"
         "   TARGET-CLASS = HEAD\n"
-        "   ANY = \"Head\"\n"
-        "   ANYS = ( \"Head\" )\n"
+        "   TO-ANY = \"Head\"\n"
+        "   TO-ANYS = ( \"Head\" )\n"
         "   ..\n";
     BOC boc;
     ReadInput(boc, dir, WriteInput(dir, "refs.inp", input), WriteLibrary(dir));
     EXPECT_EQ(boc.Vref(2, "TARGET"), "");  // left out: an empty name
-    EXPECT_EQ(boc.Vrefid(2, "ANY"), 0);
-    EXPECT_EQ(boc.Vlrefid(2, "ANYS"), (std::vector<int>{0}));
+    EXPECT_EQ(boc.Vrefid(2, "TO-ANY"), 0);
+    EXPECT_EQ(boc.Vlrefid(2, "TO-ANYS"), (std::vector<int>{0}));
 }
 
 TEST(ReadTest, ProgressDotsEveryFortyOneObjects) {
@@ -262,7 +262,7 @@ TEST(ReadTest, InitNotLoadsTheLibraryOnly) {
     EXPECT_TRUE(boc.classes[2].properties[3].byKeyword);
     EXPECT_TRUE(boc.objects.empty());
     EXPECT_EQ(boc.FindClass("LINK"), 2);
-    EXPECT_EQ(boc.FindKey(2, "ANY"), 3);
+    EXPECT_EQ(boc.FindKey(2, "TO-ANY"), 3);
     EXPECT_EQ(boc.FindKey(2, "AREA"), -1);
 }
 

@@ -219,7 +219,7 @@ TEST(CsvlineTest, KeywordRecordOfANumber) {
 
 TEST(CsvlineTest, KeywordRecordOfAReference) {
     CSVLINE l;
-    l.line = "K,2,4,ANY,3,NC,TARGET-CLASS,K,-6666,1,2,3,a note,";
+    l.line = "K,2,4,TO-ANY,3,NC,TARGET-CLASS,K,-6666,1,2,3,a note,";
     l.Init();
     EXPECT_EQ(l.kind, kCsvKeyword);
     EXPECT_EQ(l.keyType, 3);
@@ -230,7 +230,7 @@ TEST(CsvlineTest, KeywordRecordOfAReference) {
     EXPECT_EQ(l.bounds, bounds);
     EXPECT_EQ(l.note, "a note");
 
-    l.line = "K,2,4,ANY,3,NC,ZONE,k,-6666,-6666,-6666,-6666,,";
+    l.line = "K,2,4,TO-ANY,3,NC,ZONE,k,-6666,-6666,-6666,-6666,,";
     l.Init();
     EXPECT_FALSE(l.byKeyword);  // only "K" selects the keyword form
 }
