@@ -64,7 +64,7 @@ std::string PdfSaveFailureMessage() {
 }
 
 void HPDF_STDCALL PdfDocument::error_handler(HPDF_STATUS errorNo, HPDF_STATUS detailNo,
-                                            void* userData) {
+                                             void* userData) {
     auto* state = static_cast<ErrorState*>(userData);
     // libharu keeps failing after its first error; the first one is the cause.
     if (state->raised) return;
@@ -187,8 +187,8 @@ bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + ".tarvex-" + std::to_string(getpid()) + "-" + std::to_string(attempt) +
-               ".tmp";
+        temp =
+            folder + ".tarvex-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
         fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) return false;
     }

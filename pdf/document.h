@@ -79,7 +79,7 @@ public:
 
     // The libharu error handler: records the first error and says so.
     static void HPDF_STDCALL error_handler(HPDF_STATUS errorNo, HPDF_STATUS detailNo,
-                                          void* userData);
+                                           void* userData);
 
 private:
     struct ErrorState {

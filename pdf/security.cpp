@@ -17,10 +17,10 @@ struct TrackRun {
     double x0, y0, x1, y1;
 };
 constexpr TrackRun kTrack[] = {
-    {1, 172, 3.0, 493.09, 3.0, 72.71},        // down the left edge
-    {173, 239, 230.13, 3.0, 590.0, 3.0},      // along the bottom edge
-    {240, 356, 590.0, 3.0, 590.0, 832.07},    // up the right edge
-    {357, 365, 3.0, 507.56, 3.0, 495.71},     // down the left edge, closing on point 1
+    {1, 172, 3.0, 493.09, 3.0, 72.71},      // down the left edge
+    {173, 239, 230.13, 3.0, 590.0, 3.0},    // along the bottom edge
+    {240, 356, 590.0, 3.0, 590.0, 832.07},  // up the right edge
+    {357, 365, 3.0, 507.56, 3.0, 495.71},   // down the left edge, closing on point 1
 };
 
 // The angles of the ring are worked with this value of pi.
@@ -36,7 +36,9 @@ int DigitAt(const std::string& text, std::size_t position) {
     return std::isdigit(c) ? c - '0' : 0;
 }
 
-long long Magnitude(int n) { return std::llabs(static_cast<long long>(n)); }
+long long Magnitude(int n) {
+    return std::llabs(static_cast<long long>(n));
+}
 
 std::string Digits(const int* values, int count) {
     std::string text;
@@ -78,8 +80,7 @@ void pSECURITY0(HPDF_Doc doc, HPDF_Page page, HPDF_Font font, int n, bool varied
     pSECURITY0(doc, page, font, n, pattern.step, pattern.labelEvery);
 }
 
-void pSECURITY0(HPDF_Doc /*doc*/, HPDF_Page page, HPDF_Font font, int n, int step,
-                int labelEvery) {
+void pSECURITY0(HPDF_Doc /*doc*/, HPDF_Page page, HPDF_Font font, int n, int step, int labelEvery) {
     HPDF_Page_GSave(page);
     HPDF_Page_SetGrayFill(page, 0.98f);
     const PdfPoint start = DayTrackPoint(1);
@@ -150,8 +151,8 @@ SecurityCode fSecurityCode(int n, const std::string& reference) {
 
     const std::string residues = Digits(code.group, 5) + std::to_string(code.parity);
     code.lineOne = "SK-" + residues + "-" + Digits(d, 6);
-    code.lineTwo = std::to_string(m) + "-" + reference + "-SK" + residues + Digits(d, 6) +
-                   "-MEROxTarvex2008";
+    code.lineTwo =
+        std::to_string(m) + "-" + reference + "-SK" + residues + Digits(d, 6) + "-MEROxTarvex2008";
     return code;
 }
 

@@ -113,7 +113,7 @@ void BandColours::fSetRGBColors() {
         int r, g, b;
     };
     static const Row kRows[] = {
-        {"A+", 13, 104, 38}, {"A", 13, 104, 38},   {"B", 49, 160, 61}, {"C", 127, 195, 28},
+        {"A+", 13, 104, 38}, {"A", 13, 104, 38},  {"B", 49, 160, 61}, {"C", 127, 195, 28},
         {"D", 255, 204, 0},  {"E", 253, 161, 69}, {"F", 255, 102, 0}, {"G", 255, 0, 0},
     };
     table_.clear();
@@ -198,7 +198,9 @@ void print_grid(HPDF_Doc doc, HPDF_Page page) {
     HPDF_Page_GRestore(page);
 }
 
-void pHPDF_print_grid(HPDF_Doc doc, HPDF_Page page) { print_grid(doc, page); }
+void pHPDF_print_grid(HPDF_Doc doc, HPDF_Page page) {
+    print_grid(doc, page);
+}
 
 void pHPDF_show_link(HPDF_Page page, const std::string& text, const std::string& uri) {
     const HPDF_Point start = HPDF_Page_GetCurrentTextPos(page);
@@ -217,8 +219,8 @@ std::string fWrap(float width, HPDF_Font font, float size, const std::string& te
         const auto length = static_cast<HPDF_UINT>(text.size());
         HPDF_REAL used = 0;
         fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_TRUE, &used);
-        if (fit == 0) fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0,
-                                                  HPDF_FALSE, &used);
+        if (fit == 0)
+            fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_FALSE, &used);
         // A line narrower than one character still takes one, so that the
         // text always gets shorter.
         if (fit == 0) fit = 1;
@@ -242,7 +244,9 @@ void fRecWrap(float width, HPDF_Font font, float size, const DATArec& source, st
     if (index < source.texts.size()) fStrWrap(width, font, size, source.texts[index], lines);
 }
 
-float pHPDF_check_page_h(PdfDocument& doc, float y) { return pHPDF_check_page_h(doc, y, 0.0f); }
+float pHPDF_check_page_h(PdfDocument& doc, float y) {
+    return pHPDF_check_page_h(doc, y, 0.0f);
+}
 
 float pHPDF_check_page_h(PdfDocument& doc, float y, float needed) {
     if (!(y - needed < kPageBottom)) return y;
@@ -299,8 +303,7 @@ float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float 
 
     DrawLines(page, font, fs, leading, x + 4 * k, top - 3 * k, xs - 4 * k, lines1, alignment);
     if (twoColumns) {
-        DrawLines(page, font, fs, leading, xs + 4 * k, top - 3 * k, xe - 4 * k, lines2,
-                  alignment);
+        DrawLines(page, font, fs, leading, xs + 4 * k, top - 3 * k, xe - 4 * k, lines2, alignment);
     }
     return bottom;
 }

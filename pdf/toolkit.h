@@ -17,10 +17,18 @@
 inline constexpr float kDesignWidth = 1190.0f;
 inline constexpr float kDesignHeight = 1682.0f;
 
-inline constexpr float vX(float x) { return x / 2.0f; }
-inline constexpr float vY(float y) { return (kDesignHeight - y) / 2.0f; }
-inline constexpr float Xv(float p) { return 2.0f * p; }
-inline constexpr float Yv(float p) { return kDesignHeight - 2.0f * p; }
+inline constexpr float vX(float x) {
+    return x / 2.0f;
+}
+inline constexpr float vY(float y) {
+    return (kDesignHeight - y) / 2.0f;
+}
+inline constexpr float Xv(float p) {
+    return 2.0f * p;
+}
+inline constexpr float Yv(float p) {
+    return kDesignHeight - 2.0f * p;
+}
 
 // Appends the rectangle between two design-unit corners; the caller fills or
 // strokes it.

@@ -19,8 +19,7 @@ inline constexpr WebAddress kWebDepartmentNorthernIreland{
     "https://www.nidirect.gov.uk/articles/energy-performance-certificates"};
 
 // The body that advises on making buildings more energy efficient.
-inline constexpr WebAddress kWebAdviceBody{"www.carbontrust.com",
-                                           "https://www.carbontrust.com"};
+inline constexpr WebAddress kWebAdviceBody{"www.carbontrust.com", "https://www.carbontrust.com"};
 
 // The register where certificates and reports are lodged.
 inline constexpr WebAddress kWebRegister{"find-energy-certificate.service.gov.uk",
@@ -32,8 +31,7 @@ inline constexpr WebAddress kWebHeritageBody{"historicengland.org.uk",
 
 // The building standards body in Scotland.
 inline constexpr WebAddress kWebBuildingStandardsScotland{
-    "www.gov.scot/policies/building-standards",
-    "https://www.gov.scot/policies/building-standards"};
+    "www.gov.scot/policies/building-standards", "https://www.gov.scot/policies/building-standards"};
 
 // The advice body's telephone line.
 inline constexpr const char* kAdviceTelephone = "0800 085 2005";

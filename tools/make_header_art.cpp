@@ -124,8 +124,9 @@ int main(int argc, char** argv) {
     });
     const Colour white{255, 255, 255};
     // A soft sweep across the band.
-    canvas.Paint(Polygon({{0, 109}, {0, 80}, {300, 30}, {737, 0}, {737, 40}, {320, 70}, {120, 109}}),
-                 white, 0.08);
+    canvas.Paint(
+        Polygon({{0, 109}, {0, 80}, {300, 30}, {737, 0}, {737, 40}, {320, 70}, {120, 109}}), white,
+        0.08);
     // The house with a leaf in its doorway.
     canvas.Paint(Polygon({{40, 98}, {40, 50}, {80, 14}, {120, 50}, {120, 98}}), white);
     canvas.Paint(Rect(98, 20, 108, 42), white);
@@ -143,17 +144,19 @@ int main(int argc, char** argv) {
     }
     // The rating bars, A to G, on a white panel.
     canvas.Paint(RoundRect(452, 3, 730, 106, 8), white, 0.92);
-    const Colour bands[7] = {{13, 104, 38},  {49, 160, 61},  {127, 195, 28}, {255, 204, 0},
+    const Colour bands[7] = {{13, 104, 38},  {49, 160, 61}, {127, 195, 28}, {255, 204, 0},
                              {253, 161, 69}, {255, 102, 0}, {255, 0, 0}};
     for (int i = 0; i < 7; ++i) {
         const double top = 8 + 13.6 * i, bottom = top + 11;
         const double end = 560 + 22 * i, mid = (top + bottom) / 2;
-        canvas.Paint(Polygon({{466, top}, {end, top}, {end + 7, mid}, {end, bottom}, {466, bottom}}),
-                     bands[i]);
+        canvas.Paint(
+            Polygon({{466, top}, {end, top}, {end + 7, mid}, {end, bottom}, {466, bottom}}),
+            bands[i]);
     }
     // The pointer of a rating on the C bar.
     const double pointer = 8 + 13.6 * 2 + 5.5;
-    canvas.Paint(Polygon({{724, pointer - 6}, {724, pointer + 6}, {714, pointer}}), Colour{0, 0, 0});
+    canvas.Paint(Polygon({{724, pointer - 6}, {724, pointer + 6}, {714, pointer}}),
+                 Colour{0, 0, 0});
 
     if (!canvas.Save(argv[1])) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
