@@ -97,6 +97,14 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
 
 }  // namespace
 
+void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                      const std::string& text) {
+    HPDF_Page_SetFontAndSize(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
+    HPDF_Page_EndText(page);
+}
+
 void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2) {
     HPDF_Page_Rectangle(page, vX(x1), vY(y1), vX(x2) - vX(x1), vY(y2) - vY(y1));
 }

@@ -30,6 +30,11 @@ inline constexpr float Yv(float p) {
     return kDesignHeight - 2.0f * p;
 }
 
+// Writes one line of text with its baseline starting at a design-unit point,
+// in the page's current fill colour.
+void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                      const std::string& text);
+
 // Appends the rectangle between two design-unit corners; the caller fills or
 // strokes it.
 void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2);

@@ -28,14 +28,6 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     return names;
 }
 
-void WriteText(HPDF_Page page, HPDF_Font font, float size, float x, float y,
-               const std::string& text) {
-    HPDF_Page_SetFontAndSize(page, font, size);
-    HPDF_Page_BeginText(page);
-    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
-    HPDF_Page_EndText(page);
-}
-
 // A page laid out like a certificate's first page, with every element of the
 // toolkit on it.
 void DrawCertificatePage(PdfDocument& doc) {
@@ -53,7 +45,7 @@ void DrawCertificatePage(PdfDocument& doc) {
     ASSERT_NE(header, nullptr);
     HPDF_Page_DrawImage(page, header, 375, 776, 168, 25);
     HPDF_Page_SetRGBFill(page, 1, 1, 1);
-    WriteText(page, bold, 18, 84, 117, "Energy Performance Certificate");
+    pHPDF_write_text(page, bold, 18, 84, 117, "Energy Performance Certificate");
 
     BandColours colours;
     colours.fSetRGBColors();
@@ -69,8 +61,8 @@ void DrawCertificatePage(PdfDocument& doc) {
     pHPDF_draw_line(page, 56, 380, 1134, 380);
 
     HPDF_Page_SetRGBFill(page, 0, 0, 0);
-    WriteText(page, bold, 14, 730, 225, "Certificate Reference Number:");
-    WriteText(page, regular, 13, 805, 260, kReference);
+    pHPDF_write_text(page, bold, 14, 730, 225, "Certificate Reference Number:");
+    pHPDF_write_text(page, regular, 13, 805, 260, kReference);
     HPDF_Page_SetFontAndSize(page, regular, 10);
     HPDF_Page_BeginText(page);
     HPDF_Page_MoveTextPos(page, 180, 60);
