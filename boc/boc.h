@@ -1,0 +1,133 @@
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "boc/bocerror.h"
+#include "boc/keyword.h"
+#include "boc/scanner.h"
+
+// What Vcodid answers for a code word that is not in the keyword's code list
+// (a keyword filled with a blank). The library definition numbers codes from
+// 1, so no code bears it.
+inline constexpr int kNoCode = 0;
+
+// The building-objects constructor: reads the library definition and an input
+// file into the object matrix, checks and completes it, and afterwards serves
+// every stage of the run through the keyword accessors.
+//
+// Usage: BOC boc; boc.Init(inputFile, libraryFile); if (!boc.IsOriginal()) ...
+// then read values with boc.Vnum(objectIndex, "KEYWORD") and its sisters.
+// Init returns only with a clean matrix; an input with errors ends the run
+// after the report copy (.bdl), the error report (.err) and the run log have
+// been written.
+class BOC {
+  public:
+    std::vector<BObject> objects;  // the object matrix; an object's index is its position
+    std::vector<Objeto> classes;   // the library definition, in file order
+    BOCERROR errors;
+    std::vector<SLINE> inputLines;
+    std::vector<CSVLINE> libraryLines;
+    std::string inputFile;
+    std::string bdlFile = "default.bdl";
+    std::string errFile;
+    bool libraryIntact = false;
+
+    // Reading.
+    void Init(const std::string& inputFileName, const std::string& libraryFile);
+    // Loads the library definition only: no progress texts, no integrity check.
+    void Init_NOT(const std::string& libraryFile);
+    // Whether the library definition's protection line matched.
+    bool IsOriginal() const { return libraryIntact; }
+    void DefProceso();
+    void InpProceso();
+    void AddObj();
+    void AddKey(BObject& object, int lineIndex, int classIndex);
+
+    // Checks and completion.
+    void ComKey(const BObject& object, KeywordValue& value, int lineIndex, int classIndex,
+                int keyIndex);
+    void ComKeyExe(const std::string& keywordName, KeywordValue& value, int objectIndex,
+                   int classIndex, int keyIndex);
+    void Require();
+    void Fill();
+    void FillId(int objectIndex);
+    void CODREFid();
+
+    // Keyword access. A keyword that the object lacks ends the run.
+    double Vnum(int objectIndex, const std::string& keyword) const;
+    int Vint(int objectIndex, const std::string& keyword) const;
+    std::string Vtext(int objectIndex, const std::string& keyword) const;
+    std::string Vcod(int objectIndex, const std::string& keyword) const;
+    // Record number of the keyword's code; kNoCode when its word is not a code.
+    int Vcodid(int objectIndex, const std::string& keyword) const;
+    // Word of the n-th code (1-based) of the keyword; a single blank when the
+    // keyword has no n-th code.
+    std::string Vcod(int objectIndex, const std::string& keyword, int n) const;
+    std::string Vref(int objectIndex, const std::string& keyword) const;
+    int Vrefid(int objectIndex, const std::string& keyword) const;
+    std::vector<double> Vlnum(int objectIndex, const std::string& keyword) const;
+    std::vector<double> Vlnum_Div(int objectIndex, const std::string& keyword, double d) const;
+    std::vector<double> Vlnum_Mul(int objectIndex, const std::string& keyword, double d) const;
+    double V1lnum(int objectIndex, const std::string& keyword, int i) const;
+    int V1lint(int objectIndex, const std::string& keyword, int i) const;
+    std::vector<std::string> Vlref(int objectIndex, const std::string& keyword) const;
+    std::string V1lref(int objectIndex, const std::string& keyword, int i) const;
+    std::vector<int> Vlrefid(int objectIndex, const std::string& keyword) const;
+    std::vector<std::string> Vltext(int objectIndex, const std::string& keyword) const;
+    std::string V1ltext(int objectIndex, const std::string& keyword, int i) const;
+
+    // Modification. A failed check writes the short error report and the run
+    // goes on.
+    void ModKey(int objectIndex, const std::string& keyword, const std::string& valueText);
+    // As ModKey, and marks the value for the modified-input writers.
+    void ModKeyInp(int objectIndex, const std::string& keyword, const std::string& valueText);
+
+    // The matrix as building-object text: every keyword, or only the modified ones.
+    void Write_INP(const std::string& fileName) const;
+    void Write_INP_MOD(const std::string& fileName) const;
+    std::string String_INP_MOD() const;
+
+    // Report files.
+    void BDL();
+    void WriteBdl();
+    void WriteErr();
+    void Parar();
+
+    // Lookups over the library definition: index of a class by name, of a
+    // keyword definition within a class; -1 when there is none.
+    int FindClass(const std::string& className) const;
+    int FindKey(int classIndex, const std::string& keyword) const;
+
+  private:
+    const BObject& Object(int objectIndex) const;
+    const KeywordValue& Value(int objectIndex, const std::string& keyword) const;
+    // The keyword's definition in the object's class, or nullptr.
+    const Propiedad* Definition(int objectIndex, const std::string& keyword) const;
+    void ModKeyTracked(int objectIndex, const std::string& keyword, const std::string& valueText,
+                       bool mark);
+    std::string InpText(bool modifiedOnly) const;
+    void StopCheck();
+    // The value checks shared by ComKey and ComKeyExe; findings are recorded
+    // with the given level, text flag, position and name.
+    void CheckValue(const Propiedad& def, KeywordValue& value, const std::string& refClass,
+                    int level, int flag, int position, const std::string& name);
+    // Index of the first (or last) object named `name` of class `className`; -1 if none.
+    int FirstMatch(const std::string& name, const std::string& className) const;
+    int LastMatch(const std::string& name, const std::string& className) const;
+    void WriteReport(const std::string& fileName, bool errorReport);
+    // Object indexes by name, in matrix order, kept up with `objects`.
+    const std::vector<int>& ObjectsNamed(const std::string& name) const;
+    void IndexObjects() const;
+
+    // Stops the run: the library definition breaks the order or uniqueness
+    // that every lookup relies on.
+    [[noreturn]] void RejectLibrary(std::size_t lineIndex, const std::string& what) const;
+
+    std::string libraryFile_;
+    std::unordered_map<std::string, int> classIndex_;
+    std::vector<std::unordered_map<std::string, int>> keyIndex_;
+    mutable std::unordered_map<std::string, std::vector<int>> nameIndex_;
+    mutable std::size_t indexedObjects_ = 0;
+};

@@ -1,0 +1,343 @@
+// Reading: the library definition, the input lines, and the objects built from them.
+#include <fstream>
+
+#include "app/runlog.h"
+#include "app/stop.h"
+#include "app/textutil.h"
+#include "boc/boc.h"
+#include "boc/fileguard.h"
+#include "library/ncmd5.h"
+
+namespace {
+constexpr int kDotEveryObjects = 41;
+
+// The input name with its last four characters (the extension) replaced. A name
+// too short for that, or one that already carries the ending, gets it appended
+// so that a report never replaces the input itself.
+std::string ReportName(const std::string& input, const std::string& ending) {
+    if (input.size() >= 4) {
+        std::string name = input.substr(0, input.size() - 4) + ending;
+        if (name != input) return name;
+    }
+    return input + ending;
+}
+
+template <typename Sink>
+void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
+    std::string line;
+    while (GetTextLine(in, line)) sink(line);
+    // A folder opens but cannot be read.
+    if (in.bad()) StopRun("\nCould not read file " + name + "\n");
+}
+}  // namespace
+
+void BOC::RejectLibrary(std::size_t lineIndex, const std::string& what) const {
+    StopRun("\nERROR: Library definition " + libraryFile_ + ", line " +
+            std::to_string(lineIndex + 1) + ": " + what + "\n");
+}
+
+void BOC::Init(const std::string& inputFileName, const std::string& libraryFile) {
+    errors.Init();
+    objects.clear();
+    inputLines.clear();
+    libraryLines.clear();
+    nameIndex_.clear();
+    indexedObjects_ = 0;
+    libraryFile_ = libraryFile;
+
+    std::ifstream lib(libraryFile, std::ios::binary);
+    AssureLogged(lib, libraryFile);
+    SendLog("\n  Initializing Matrix...");
+    ReadLines(lib, libraryFile, [this](const std::string& line) {
+        libraryLines.emplace_back();
+        libraryLines.back().line = line;
+        libraryLines.back().Init();
+    });
+    lib.close();
+    libraryIntact = NCMD5().flibcheck(libraryFile);
+    DefProceso();
+    SendLog(" OK\n");
+
+    SendLog("  Reading Input file...");
+    std::ifstream in(inputFileName, std::ios::binary);
+    AssureLogged(in, inputFileName);
+    inputFile = inputFileName;
+    bdlFile = ReportName(inputFile, ".bdl");
+    errFile = ReportName(inputFile, ".err");
+    ReadLines(in, inputFileName, [this](const std::string& line) {
+        inputLines.emplace_back();
+        inputLines.back().Load(line);
+    });
+    in.close();
+    SendLog(" OK\n");
+
+    SendLog("  Processing Input file...\n");
+    InpProceso();
+    SendLog("  OK!\n");
+}
+
+void BOC::Init_NOT(const std::string& libraryFile) {
+    errors.Init();
+    libraryLines.clear();
+    libraryFile_ = libraryFile;
+    std::ifstream lib(libraryFile, std::ios::binary);
+    AssureLogged(lib, libraryFile);
+    ReadLines(lib, libraryFile, [this](const std::string& line) {
+        libraryLines.emplace_back();
+        libraryLines.back().line = line;
+        libraryLines.back().Init();
+    });
+    DefProceso();
+}
+
+void BOC::DefProceso() {
+    classes.clear();
+    classIndex_.clear();
+    keyIndex_.clear();
+    for (std::size_t n = 0; n < libraryLines.size(); ++n) {
+        const CSVLINE& l = libraryLines[n];
+        if (l.kind == kCsvClass) {
+            // Objects find their class at position classNumber - 1.
+            if (l.number != static_cast<int>(classes.size()) + 1)
+                RejectLibrary(n, "object class " + l.name + " has the number " +
+                                     std::to_string(l.number) +
+                                     "; classes are numbered 1, 2, 3 "
+                                     "... in file order, so it must be " +
+                                     std::to_string(classes.size() + 1));
+            if (!classIndex_.emplace(l.name, static_cast<int>(classes.size())).second)
+                RejectLibrary(n, "object class " + l.name + " is defined twice");
+            Objeto o;
+            o.number = l.number;
+            o.name = l.name;
+            o.minCount = l.minCount;
+            o.maxCount = l.maxCount;
+            o.classNote = l.classNote;
+            classes.push_back(std::move(o));
+            keyIndex_.emplace_back();
+        } else if (l.kind == kCsvKeyword) {
+            if (classes.empty())
+                RejectLibrary(n, "keyword " + l.name + " comes before any object class");
+            if (l.keyType < kTypeNum || l.keyType > kTypeLtext)
+                RejectLibrary(n, "keyword " + l.name + " has the value type " +
+                                     std::to_string(l.keyType) + "; types are 1 to 7");
+            Objeto& cls = classes.back();
+            if (!keyIndex_.back().emplace(l.name, static_cast<int>(cls.properties.size())).second)
+                RejectLibrary(
+                    n, "keyword " + l.name + " is defined twice in object class " + cls.name);
+            Propiedad p;
+            p.number = l.number;
+            p.name = l.name;
+            p.keyType = l.keyType;
+            p.defaultText = l.defaultText;
+            p.refType = l.refType;
+            p.byKeyword = l.byKeyword;
+            p.bounds = l.bounds;
+            p.note = l.note;
+            cls.properties.push_back(std::move(p));
+        } else if (l.kind == kCsvCode) {
+            if (classes.empty() || classes.back().properties.empty())
+                RejectLibrary(n, "code " + l.name + " comes before any keyword of its class");
+            Propiedad& key = classes.back().properties.back();
+            // 0 answers for a code word that is not in the list.
+            if (l.number < 1)
+                RejectLibrary(n, "code " + l.name + " of keyword " + key.name + " has the number " +
+                                     std::to_string(l.number) + "; codes are numbered from 1");
+            for (const Codigo& c : key.codes)
+                if (c.name == l.name)
+                    RejectLibrary(n,
+                                  "code " + l.name + " is defined twice for keyword " + key.name);
+            key.codes.push_back(Codigo{l.number, l.name});
+        }
+    }
+}
+
+int BOC::FindClass(const std::string& className) const {
+    const auto it = classIndex_.find(className);
+    return it == classIndex_.end() ? -1 : it->second;
+}
+
+int BOC::FindKey(int classIndex, const std::string& keyword) const {
+    if (classIndex < 0 || classIndex >= static_cast<int>(keyIndex_.size())) return -1;
+    const auto& keys = keyIndex_[classIndex];
+    const auto it = keys.find(keyword);
+    return it == keys.end() ? -1 : it->second;
+}
+
+void BOC::StopCheck() {
+    if (!errors.Any()) return;
+    errors.AddEWC();
+    BDL();
+}
+
+void BOC::InpProceso() {
+    const int count = static_cast<int>(inputLines.size());
+
+    for (int i = 0; i < count; ++i) {
+        SLINE& line = inputLines[i];
+        line.pComments();
+        if (line.err == kScanBadSyntax)
+            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+    }
+
+    for (int i = 0; i < count; ++i) {
+        SLINE& line = inputLines[i];
+        if (line.kind != kLinePlain && line.kind != kLineCommented) continue;
+        line.pLibrary();
+        if (line.err == kScanNotInLibrary)
+            errors.AddError(kLevelSyntax, kErrNotInLibrary, kFlagCatalogue, i);
+        else if (line.err == kScanBadSyntax)
+            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+    }
+
+    // A header opens the input and follows every terminator; the other lines
+    // of an object are keyword lines.
+    bool expectHeader = true;
+    for (SLINE& line : inputLines) {
+        if (line.kind == kLineBad || line.kind == kLineEmpty || line.kind == kLineLibrary) continue;
+        if (expectHeader) {
+            line.kind = kLineHeader;
+            expectHeader = false;
+        } else if (line.ObjEnd()) {
+            line.kind = kLineTerminator;
+            expectHeader = true;
+        } else {
+            line.kind = kLineKeyword;
+        }
+    }
+
+    for (int i = 0; i < count; ++i) {
+        SLINE& line = inputLines[i];
+        if (line.kind != kLineHeader) continue;
+        line.pObj();
+        if (line.err == kScanBadSyntax)
+            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+    }
+
+    for (int i = 0; i < count; ++i) {
+        if (inputLines[i].kind != kLineKeyword) continue;
+        const int opener = i;
+        int open = inputLines[opener].pKey();
+        if (inputLines[opener].err == kScanBadSyntax)
+            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
+        // An open list takes the keyword lines after it until one closes it;
+        // the terminator (not a keyword line) always stops it.
+        while (open == 1 && i + 1 < count && inputLines[i + 1].kind == kLineKeyword) {
+            ++i;
+            SLINE& part = inputLines[i];
+            open = part.cKey();
+            if (part.err == kScanBadSyntax)
+                errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+            else
+                inputLines[opener].value += part.value;
+        }
+        // A list still open when its object or the file ends would take the
+        // keyword lines after it into its value without a word: an error.
+        if (open == 1) errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
+    }
+    StopCheck();
+
+    SendLog("    Adding Objects...");
+    AddObj();
+    SendLog(" OK\n");
+    StopCheck();
+
+    Require();
+    StopCheck();
+
+    SendLog("\n    Assigning Default values to keywords...");
+    Fill();
+    SendLog(" OK\n");
+    StopCheck();
+
+    SendLog("\n    Checking Code Keywords...");
+    CODREFid();
+    SendLog(" OK\n");
+
+    SendLog("    Writing BDL...");
+    errors.AddEWC();
+    BDL();
+    SendLog(" OK\n");
+}
+
+void BOC::AddObj() {
+    int dots = 0;
+    for (int i = 0; i < static_cast<int>(inputLines.size()); ++i) {
+        const SLINE& header = inputLines[i];
+        if (header.kind != kLineHeader) continue;
+        const int c = FindClass(header.objType);
+        if (c < 0) {
+            errors.AddError(kLevelLine, kErrObjectUnknown, kFlagCatalogue, i);
+            continue;
+        }
+        BObject object;
+        object.name = header.objName;
+        object.type = header.objType;
+        object.classNumber = classes[c].number;
+        object.lines.push_back(header);
+        // The object joins the matrix only after its keywords are checked, so
+        // its references can only reach the objects before it.
+        AddKey(object, i, c);
+        objects.push_back(std::move(object));
+        if (++dots == kDotEveryObjects) {
+            SendLog(".");
+            dots = 0;
+        }
+    }
+}
+
+void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
+    const Objeto& cls = classes[classIndex];
+    // An input that ends inside an object ends the object there.
+    for (int i = lineIndex + 1; i < static_cast<int>(inputLines.size()); ++i) {
+        const SLINE& line = inputLines[i];
+        if (line.kind == kLineKeyword) {
+            const int k = FindKey(classIndex, line.keyword);
+            if (k >= 0) {
+                const Propiedad& def = cls.properties[k];
+                KeywordValue value;
+                value.Reset();
+                value.Init(def.keyType, line.value);
+                ComKey(object, value, i, classIndex, k);
+                value.id = def.number;
+                // A keyword given twice keeps its first value; both are checked.
+                object.keywords.emplace(line.keyword, std::move(value));
+            } else {
+                errors.AddError(kLevelLine, kErrKeywordUnknown, kFlagCatalogue, i);
+            }
+            object.lines.push_back(line);
+        } else if (line.kind == kLineContinued || line.kind == kLineEmpty) {
+            object.lines.push_back(line);
+        } else {
+            return;
+        }
+    }
+}
+
+void BOC::IndexObjects() const {
+    if (indexedObjects_ > objects.size()) {
+        nameIndex_.clear();
+        indexedObjects_ = 0;
+    }
+    for (; indexedObjects_ < objects.size(); ++indexedObjects_)
+        nameIndex_[objects[indexedObjects_].name].push_back(static_cast<int>(indexedObjects_));
+}
+
+const std::vector<int>& BOC::ObjectsNamed(const std::string& name) const {
+    static const std::vector<int> kNone;
+    IndexObjects();
+    const auto it = nameIndex_.find(name);
+    return it == nameIndex_.end() ? kNone : it->second;
+}
+
+int BOC::FirstMatch(const std::string& name, const std::string& className) const {
+    for (int idx : ObjectsNamed(name))
+        if (objects[idx].type == className) return idx;
+    return -1;
+}
+
+int BOC::LastMatch(const std::string& name, const std::string& className) const {
+    const std::vector<int>& named = ObjectsNamed(name);
+    for (auto it = named.rbegin(); it != named.rend(); ++it)
+        if (objects[*it].type == className) return *it;
+    return -1;
+}

@@ -1,0 +1,126 @@
+// The report copy (.bdl), the error report (.err) and the short error report.
+#include <cmath>
+#include <fstream>
+#include <iostream>
+
+#include "app/runlog.h"
+#include "app/stop.h"
+#include "boc/boc.h"
+#include "boc/fileguard.h"
+
+namespace {
+constexpr int kDotEveryLines = 201;
+
+const char* const kErrorMark = "*** ERROR";
+const char* const kWarnMark = "**  WARN  ";
+const char* const kCwarnMark = "*   CWARN ";
+
+// Width of the line numbers: the digits of the line count.
+int NumberWidth(std::size_t count) {
+    if (count == 0) return 0;
+    return static_cast<int>(std::ceil(std::log10(static_cast<double>(count)) + 0.00001));
+}
+
+std::string Numbered(std::size_t n, int width, const std::string& prefix) {
+    const std::string digits = std::to_string(n);
+    std::string s = prefix;
+    if (static_cast<int>(digits.size()) < width) s.append(width - digits.size(), ' ');
+    return s + digits + "]  ";
+}
+
+template <typename Records>
+void Annotate(std::vector<SLINE>& lines, const Records& records, const std::string& before,
+              const std::string& after) {
+    for (std::size_t n = 0; n < records.size(); ++n) {
+        const auto& r = records[n];
+        if (r.level >= kLevelInput) continue;
+        if (r.position < 0 || static_cast<std::size_t>(r.position) >= lines.size()) continue;
+        SLINE& line = lines[static_cast<std::size_t>(r.position)];
+        line.out = before + std::to_string(n + 1) + after + "(" + r.text + "): " + line.raw;
+    }
+}
+
+template <typename Records>
+void ListUnlined(std::ostream& out, const Records& records) {
+    for (const auto& r : records)
+        if (r.level > kLevelLine) out << r.text << "\n";
+}
+
+const char* const kBlank70 =
+    "                                                                      ";
+const char* const kBanner[] = {
+    "           ****     ***      ***       *       ***    *               ",
+    "           *   *   *   *   *           *      *   *  **               ",
+    "           ****    *   *   *           * *    *   *   *               ",
+    "           *   *   *   *   *           *   *  *   *   *               ",
+    "           ****     ***      ***        * *    ***    *               ",
+};
+}  // namespace
+
+void BOC::BDL() {
+    Annotate(inputLines, errors.errorList, "*** ERROR ", " *** : ");
+    WriteBdl();
+    Annotate(inputLines, errors.warnList, "**  WARN  ", "  ** : ");
+    WriteBdl();
+    Annotate(inputLines, errors.cwarnList, "*   CWARN ", "   * : ");
+    WriteBdl();
+}
+
+void BOC::WriteReport(const std::string& fileName, bool errorReport) {
+    std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
+    AssureLogged(out, fileName);
+    const int width = NumberWidth(inputLines.size());
+    int dots = 0;
+    for (std::size_t n = 1; n <= inputLines.size(); ++n) {
+        const std::string& text = inputLines[n - 1].out;
+        const bool isError = text.find(kErrorMark) != std::string::npos;
+        if (errorReport) {
+            if (isError || text.find(kWarnMark) != std::string::npos ||
+                text.find(kCwarnMark) != std::string::npos)
+                out << Numbered(n, width, " * [") << text << "\n";
+        } else {
+            out << Numbered(n, width, isError ? " * [" : "   [") << text << "\n";
+            if (++dots == kDotEveryLines) {
+                SendLog(".");
+                dots = 0;
+            }
+        }
+    }
+    out << "\n\n\n";
+    ListUnlined(out, errors.errorList);
+    ListUnlined(out, errors.warnList);
+    ListUnlined(out, errors.cwarnList);
+    out << "\n\n\n";
+    out << "  *** ERRORS     *** Number of errors:    " << errors.errorList.size() << "\n";
+    out << "  *** WARNINGS   *** Number of warnings:  " << errors.warnList.size() << "\n";
+    out << "  *** CWARNINGS  *** Number of cwarnings: " << errors.cwarnList.size() << "\n";
+    out << "  END\n";
+    out.close();
+    if (!out) StopRun("\nCould not write file " + fileName + "\n");
+}
+
+void BOC::WriteBdl() {
+    WriteReport(bdlFile, false);
+    WriteErr();
+    if (errors.errorList.empty()) return;
+    StopRun("\n\n\nBOC_b02. 2001\n" + inputFile + " has got errors.\nPlease, see " + bdlFile +
+            " or " + errFile + " to check and correct them...\n\n");
+}
+
+void BOC::WriteErr() {
+    WriteReport(errFile, true);
+}
+
+void BOC::Parar() {
+    std::ofstream out(errFile, std::ios::out | std::ios::trunc | std::ios::binary);
+    AssureLogged(out, errFile);
+    const std::string first = errors.errorList.empty() ? "" : errors.errorList.front().text;
+    out << kBlank70 << "\n" << kBlank70 << "\n";
+    for (const char* line : kBanner) out << line << "\n";
+    out << kBlank70 << "\n";
+    out << "                BUILDING OBJECTS CONSTRUCTOR                          \n";
+    out << kBlank70 << "\n" << kBlank70 << "\n" << kBlank70 << "\n";
+    out << "\n\n\n  *** ERROR ***  " << first << "\n";
+    out.close();
+    std::cout << "\n\n\n  *** ERROR ***  " << first << "\n" << std::flush;
+}

@@ -1,0 +1,202 @@
+#include "boc/scanner.h"
+
+#include <climits>
+#include <cstdlib>
+
+namespace {
+constexpr std::size_t kNpos = std::string::npos;
+constexpr std::size_t kCommentLimit = 1000;
+constexpr std::size_t kClassNameLimit = 100;
+}  // namespace
+
+int TextToInt(const std::string& text) {
+    const long v = std::strtol(text.c_str(), nullptr, 10);
+    if (v > INT_MAX) return INT_MAX;
+    if (v < INT_MIN) return INT_MIN;
+    return static_cast<int>(v);
+}
+
+double TextToDouble(const std::string& text) {
+    return std::strtod(text.c_str(), nullptr);
+}
+
+void SLINE::Load(const std::string& line) {
+    raw = line;
+    text = line;
+    out = line;
+}
+
+void SLINE::pComments() {
+    const std::size_t first = raw.find_first_not_of(' ');
+    // A line of blanks counts as empty: blank lines may stand anywhere.
+    if (first == kNpos || raw[first] == '$') {
+        kind = kLineEmpty;
+        comment = raw.substr(0, kCommentLimit);
+        return;
+    }
+    bool quoted = false;
+    for (std::size_t i = 0; i < raw.size(); ++i) {
+        const char c = raw[i];
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (c == '$' && !quoted) {
+            kind = kLineCommented;
+            comment = raw.substr(i, kCommentLimit);
+            // i >= 1: the first non-blank character comes before this "$".
+            text = raw.substr(0, i - 1);
+            return;
+        }
+    }
+    if (quoted) {
+        kind = kLineBad;
+        err = kScanBadSyntax;
+    } else {
+        kind = kLinePlain;
+        text = raw;
+    }
+}
+
+void SLINE::pLibrary() {
+    const std::size_t a = text.find_first_not_of(' ');
+    if (a == kNpos) return;
+    const std::size_t b = text.find(' ', a);
+    if (b == kNpos) return;
+    if (text.compare(a, b - a, "LIBRARY-ENTRY") != 0) return;
+    const std::size_t eq = text.find('=', b + 1);
+    const std::size_t q1 = eq == kNpos ? kNpos : text.find('"', eq + 1);
+    const std::size_t q2 = q1 == kNpos ? kNpos : text.find('"', q1 + 1);
+    if (q2 == kNpos) {
+        kind = kLineBad;
+        err = kScanBadSyntax;
+        return;
+    }
+    if (LibFind(text.substr(q1 + 1, q2 - q1 - 1), "file") >= 0) {
+        kind = kLineLibrary;
+        err = kScanOk;
+    } else {
+        kind = kLineBad;
+        err = kScanNotInLibrary;
+    }
+}
+
+bool SLINE::ObjEnd() const {
+    const std::size_t f = text.find_first_not_of(' ');
+    return f != kNpos && f >= 1 && text.compare(f, 2, "..") == 0;
+}
+
+void SLINE::pObj() {
+    const std::size_t q1 = text.find('"');
+    const std::size_t q2 = q1 == kNpos ? kNpos : text.find('"', q1 + 1);
+    const std::size_t eq = q2 == kNpos ? kNpos : text.find('=', q2 + 1);
+    const std::size_t t1 = eq == kNpos ? kNpos : text.find_first_not_of(' ', eq + 1);
+    if (t1 == kNpos) {
+        kind = kLineBad;
+        err = kScanBadSyntax;
+        return;
+    }
+    const std::size_t t2 = text.find(' ', t1 + 1);
+    err = kScanOk;
+    objName = text.substr(q1 + 1, q2 - q1 - 1);
+    objType = t2 == kNpos ? text.substr(t1, kClassNameLimit) : text.substr(t1, t2 - t1);
+}
+
+int SLINE::pKey() {
+    const std::size_t k1 = text.find_first_not_of(' ');
+    const std::size_t k2 = k1 == kNpos ? kNpos : text.find(' ', k1);
+    const std::size_t eq = k2 == kNpos ? kNpos : text.find('=', k2 + 1);
+    const std::size_t v = eq == kNpos ? kNpos : text.find_first_not_of(' ', eq + 1);
+    if (v == kNpos) {
+        kind = kLineBad;
+        err = kScanBadSyntax;
+        return 0;
+    }
+    err = kScanOk;
+    keyword = text.substr(k1, k2 - k1);
+    const std::size_t last = text.find_last_not_of(' ');
+    value = text.substr(v, last - v + 1);
+    return value.front() == '(' && value.back() != ')' ? 1 : 0;
+}
+
+int SLINE::cKey() {
+    kind = kLineContinued;
+    const std::size_t f = text.find_first_not_of(' ');
+    const std::size_t l = text.find_last_not_of(' ');
+    // The last non-blank is looked for down to index 1 only.
+    if (f == kNpos || l == kNpos || l < 1 || f >= l) {
+        err = kScanBadSyntax;
+        return 0;
+    }
+    err = kScanOk;
+    value = " " + text.substr(f, l - f + 1);
+    return value.back() == ')' ? 0 : 1;
+}
+
+int SLINE::LibFind(const std::string& /*name*/, const char* /*what*/) const {
+    return 1;
+}
+
+const std::string& CSVLINE::Field(std::size_t i) const {
+    static const std::string kEmpty;
+    return i < fields.size() ? fields[i] : kEmpty;
+}
+
+void CSVLINE::Init() {
+    fields.clear();
+    // Every piece that a comma ends is a field; the text after the last comma
+    // is not.
+    std::size_t start = 0;
+    for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
+        fields.push_back(line.substr(start, comma - start));
+        start = comma + 1;
+    }
+    if (Field(0) == "$") {
+        kind = kCsvComment;
+        return;
+    }
+    switch (TextToInt(Field(1))) {
+        case kCsvClass:
+            pObj();
+            break;
+        case kCsvKeyword:
+            pKey();
+            break;
+        case kCsvCode:
+            pCod();
+            break;
+        default:
+            // Not a record: passed over like a comment.
+            kind = kCsvComment;
+            break;
+    }
+}
+
+void CSVLINE::pObj() {
+    kind = kCsvClass;
+    number = TextToInt(Field(2));
+    name = Field(3);
+    minCount = TextToInt(Field(4));
+    maxCount = TextToInt(Field(5));
+    classNote = Field(6);
+}
+
+void CSVLINE::pKey() {
+    kind = kCsvKeyword;
+    number = TextToInt(Field(2));
+    name = Field(3);
+    keyType = TextToInt(Field(4));
+    defaultText = Field(5);
+    if (keyType == 1 || keyType == 5) {
+        bounds[0] = TextToDouble(Field(6));
+    } else {
+        refType = Field(6);
+        byKeyword = Field(7) == "K";
+    }
+    for (std::size_t b = 1; b < 6; ++b) bounds[b] = TextToDouble(Field(6 + b));
+    note = Field(12);
+}
+
+void CSVLINE::pCod() {
+    kind = kCsvCode;
+    number = TextToInt(Field(2));
+    name = Field(3);
+}

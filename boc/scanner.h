@@ -1,0 +1,98 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+// Numbers read with the C library's rules: leading blanks skipped, the longest
+// valid prefix taken, 0 when there is none. Integers beyond the range of int
+// are clamped to it instead of being undefined.
+int TextToInt(const std::string& text);
+double TextToDouble(const std::string& text);
+
+// "No limit" in a library bound or object count.
+inline constexpr double kNoLimit = -6666;
+
+// Kinds of an input line.
+inline constexpr int kLineBad = -1;        // syntax error; `err` tells which
+inline constexpr int kLineEmpty = 0;       // empty, blank or whole-line comment
+inline constexpr int kLinePlain = 1;       // no comment
+inline constexpr int kLineCommented = 2;   // trailing comment
+inline constexpr int kLineHeader = 3;      // object header
+inline constexpr int kLineTerminator = 4;  // object terminator
+inline constexpr int kLineKeyword = 5;     // keyword line
+inline constexpr int kLineContinued = 6;   // continuation of an open list
+inline constexpr int kLineLibrary = 7;     // library entry
+
+// Scan results in `err`.
+inline constexpr int kScanOk = 0;
+inline constexpr int kScanBadSyntax = -1;
+inline constexpr int kScanNotInLibrary = -8;
+
+// One line of an input file. Each scan works on the line's own fields only;
+// the reader decides from the lines before it which scans apply.
+struct SLINE {
+    int kind = kLineEmpty;
+    std::string raw = " ";
+    std::string text = " ";  // the part the scans parse: the line before its comment
+    std::string out = " ";   // the line as the report copy shows it
+    std::string comment = " ";
+    std::string objName = " ";
+    std::string objType = " ";
+    std::string keyword = " ";
+    std::string value = " ";
+    int err = kScanOk;
+
+    // raw, text and out become the line.
+    void Load(const std::string& line);
+
+    // Splits off a trailing comment ("$" outside double quotes) and sets the
+    // kind to 0, 1, 2 or -1 (unbalanced quotes).
+    void pComments();
+    // Recognises LIBRARY-ENTRY ... = "<name>" lines (kind 7).
+    void pLibrary();
+    // An indented "..".
+    bool ObjEnd() const;
+    // "<name>" = <CLASS>
+    void pObj();
+    // <KEYWORD> = <value>; 1 when the value opens a list that the line does
+    // not close.
+    int pKey();
+    // A continuation line of an open list; 1 while the list stays open.
+    int cKey();
+    // Library entries are recognised and passed over: every name is known.
+    int LibFind(const std::string& name, const char* what) const;
+};
+
+// Kinds of a library definition line.
+inline constexpr int kCsvComment = 0;  // comments and lines of no known record kind
+inline constexpr int kCsvClass = 1;
+inline constexpr int kCsvKeyword = 2;
+inline constexpr int kCsvCode = 3;
+
+// One line of the comma-separated library definition.
+struct CSVLINE {
+    int kind = kCsvComment;
+    std::string line;
+    std::vector<std::string> fields;
+    int number = 0;
+    std::string name;
+    int keyType = 0;
+    std::string defaultText;
+    std::string refType;
+    bool byKeyword = false;
+    std::array<double, 6> bounds{kNoLimit, kNoLimit, kNoLimit, kNoLimit, kNoLimit, kNoLimit};
+    std::string note;
+    int minCount = 0;
+    int maxCount = 0;
+    std::string classNote;
+
+    // Cuts `line` into fields and reads the record they hold.
+    void Init();
+    void pObj();
+    void pKey();
+    void pCod();
+
+    // Field i, or an empty text when the line is shorter.
+    const std::string& Field(std::size_t i) const;
+};
