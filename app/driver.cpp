@@ -99,11 +99,8 @@ RunFiles MakeRunFiles(const RunSettings& s, int platform) {
     f.caBundle = s.programFolder + "pem" + sep + "cacert.pem";
     f.messages = s.logFolder + "tarvex_net.mes";
     f.log = s.logFolder + "Tarvex.log";
-    // An input name shorter than four characters keeps its whole name as the stem.
-    const std::string stem =
-        s.inputFile.size() >= 4 ? s.inputFile.substr(0, s.inputFile.size() - 4) : s.inputFile;
-    f.inputKey = stem + "_inpkey.txt";
-    f.cookie = stem + "_cookie.txt";
+    f.inputKey = OutputName(s.inputFile, "_inpkey.txt");
+    f.cookie = OutputName(s.inputFile, "_cookie.txt");
     return f;
 }
 

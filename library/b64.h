@@ -8,10 +8,13 @@
 // that skips every character outside the alphabet.
 class B64 {
 public:
+    // Each line of 19 groups ends in "\n"; a last, shorter line ends in "\n"
+    // only when the input length is not a multiple of three. The result is
+    // also kept in `text`.
     std::string b64encode(const unsigned char* bytes, std::size_t length);
     std::string b64encodeS(const std::string& text);
-    // Decodes `text` into the file at path (created or truncated); false when
-    // the file cannot be created.
+    // Decodes `text` into `decoded` and writes it to the file at path (created
+    // or truncated); false, and nothing written, when the file cannot be created.
     bool b64decode(const std::string& path);
     // Decodes `text` into `decoded`.
     void b64decode();

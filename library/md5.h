@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -7,18 +8,20 @@
 #include <ostream>
 #include <string>
 
-// The MD5 message digest (RFC 1321), fed incrementally.
+// The MD5 message digest (RFC 1321), fed incrementally. Misuse (feeding or
+// finishing twice, asking before finishing) is reported on the error stream
+// and otherwise ignored.
 class MD5 {
 public:
     MD5();
-    explicit MD5(std::FILE* file);          // feeds the whole file, closes it, finalizes
-    explicit MD5(std::istream& stream);     // feeds the stream to its end, finalizes
+    explicit MD5(std::FILE* file);       // feeds the whole file, closes it, finalizes
+    explicit MD5(std::istream& stream);  // feeds the stream to its end, finalizes
     explicit MD5(std::ifstream& stream);
 
     void update(const unsigned char* bytes, std::size_t length);
     void update(std::FILE* file);  // to its end in blocks of 1024 bytes, then closes it
     void update(const unsigned char* bytes, std::size_t length, std::FILE* file);
-    void update(std::istream& stream);
+    void update(std::istream& stream);  // to its end in blocks of 1024 bytes
     void update(std::ifstream& stream);
     void finalize();
 

@@ -24,15 +24,33 @@ public:
     // report on the error stream) if the key file cannot be opened.
     std::string keyhashFile(const std::string& text, const std::string& keyFilePath) const;
 
-    // The chained digest: 32 * (rounds + 1) hex digits.
+    // The chained digest: 32 * (rounds + 1) hex digits (a negative count
+    // counts as 0).
     std::string fncmhash(const std::string& a, const std::string& b, int rounds) const;
     // Whether the file is a library file protected for its own file name.
     // A missing file stops the run ("Could not open file ...").
     bool flibcheck(const std::string& path) const;
 
-    // The protection line ("$,ncmprotected " + digest) for a body under a file name.
+    // The protection line ("$,ncmprotected " + digest) for a body under a file
+    // name. The body is the data lines, each followed by "\n".
     std::string protectionLine(const std::string& fileName, const std::string& body) const;
 };
 
+// What every protection line starts with.
+inline constexpr const char kProtectionMarker[] = "$,ncmprotected ";
+// Rounds of the chained digest in a protection line.
+inline constexpr int kProtectionRounds = 100;
+
 // The last component of a path, split on "\" or "/".
 std::string PathFileName(const std::string& path);
+
+// Every line read from `in`, each followed by "\n", a CR before a line end
+// dropped: the body of a protected library file read past its first line. A
+// copy with CR LF line ends gives the same body as one with LF.
+std::string ProtectionBody(std::istream& in);
+
+// The bytes of a library file with the protection line for fileName in front,
+// replacing the first line when that is already a protection line. The data
+// lines keep their bytes; the protection line ends as the file's first line
+// does (CR LF or LF). False when there are no data lines.
+bool ProtectText(const std::string& content, const std::string& fileName, std::string& result);

@@ -1,0 +1,29 @@
+#include "library/inpkey.h"
+
+#include <fstream>
+
+#include "app/textutil.h"
+#include "library/ncmd5.h"
+
+std::string InputKeyFileName(const std::string& inputFile) {
+    const std::string stem =
+        inputFile.size() >= 4 ? inputFile.substr(0, inputFile.size() - 4) : inputFile;
+    return stem + "_inpkey.txt";
+}
+
+std::string InputKeyDigest(const NCMKEYS& keys, int keyIndex, const std::string& inputFile) {
+    const auto& list = keys.keys();
+    if (keyIndex < 0 || static_cast<std::size_t>(keyIndex) >= list.size()) return std::string();
+    // Checked here so that a missing input never yields the digest of the key alone.
+    if (!std::ifstream(inputFile, std::ios::binary)) return std::string();
+    return NCMD5().keyhashFile(list[static_cast<std::size_t>(keyIndex)], inputFile);
+}
+
+bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
+                     const std::string& keyFile) {
+    std::string line;
+    std::ifstream in(keyFile);
+    if (!in || !GetTextLine(in, line)) return false;
+    const std::string digest = InputKeyDigest(keys, keyIndex, inputFile);
+    return !digest.empty() && line == digest;
+}

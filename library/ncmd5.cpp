@@ -1,0 +1,146 @@
+#include "library/ncmd5.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iostream>
+
+#include "app/textutil.h"
+#include "library/md5.h"
+
+namespace {
+
+// Salt of the chained digest; part of what makes our protection lines ours.
+constexpr const char kChainSalt[] = "vlpezd";
+
+// Texts are fed in slices of 1024 bytes; the digest is that of the whole text.
+constexpr std::size_t kSlice = 1024;
+
+void Feed(MD5& md5, const unsigned char* bytes, std::size_t length) {
+    for (std::size_t at = 0; at < length; at += kSlice)
+        md5.update(bytes + at, std::min(kSlice, length - at));
+}
+
+void Feed(MD5& md5, const std::string& text) {
+    Feed(md5, reinterpret_cast<const unsigned char*>(text.data()), text.size());
+}
+
+std::string Finish(MD5& md5) {
+    md5.finalize();
+    return md5.hex_digest();
+}
+
+void ReportCannotOpen(const std::string& path) {
+    std::cerr << path << " can't be opened\n";
+}
+
+}  // namespace
+
+std::string NCMD5::hash(const unsigned char* bytes, std::size_t length) const {
+    MD5 md5;
+    Feed(md5, bytes, length);
+    return Finish(md5);
+}
+
+std::string NCMD5::hash(const std::string& text) const {
+    MD5 md5;
+    Feed(md5, text);
+    return Finish(md5);
+}
+
+std::string NCMD5::hash(const std::string& text, const unsigned char* bytes,
+                        std::size_t length) const {
+    MD5 md5;
+    Feed(md5, text);
+    Feed(md5, bytes, length);
+    return Finish(md5);
+}
+
+std::string NCMD5::hash(const std::ostringstream& stream) const {
+    return hash(stream.str());
+}
+
+std::string NCMD5::hashFile(const std::string& path) const {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        ReportCannotOpen(path);
+        return std::string();
+    }
+    MD5 md5;
+    md5.update(in);
+    return Finish(md5);
+}
+
+std::string NCMD5::keyhash(const std::string& text, const std::string& key) const {
+    MD5 md5;
+    Feed(md5, text);
+    Feed(md5, key);
+    return Finish(md5);
+}
+
+std::string NCMD5::keyhashFile(const std::string& text, const std::string& keyFilePath) const {
+    MD5 md5;
+    Feed(md5, text);
+    std::ifstream in(keyFilePath, std::ios::binary);
+    if (in) {
+        md5.update(in);
+    } else {
+        ReportCannotOpen(keyFilePath);
+    }
+    return Finish(md5);
+}
+
+std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int rounds) const {
+    const std::string seed =
+        a + b + std::to_string(b.size()) + std::to_string(a.size()) + kChainSalt;
+    std::string result = hash(seed);
+    result.reserve(32 * (static_cast<std::size_t>(std::max(rounds, 0)) + 1));
+    for (int i = 0; i < rounds; ++i) result += hash(result + kChainSalt);
+    return result;
+}
+
+bool NCMD5::flibcheck(const std::string& path) const {
+    std::ifstream in(path);
+    assure(in, path);
+    std::string firstLine;
+    if (!GetTextLine(in, firstLine)) return false;
+    const std::string body = ProtectionBody(in);
+    if (body.empty()) return false;  // a marker line alone protects nothing
+    return firstLine == protectionLine(PathFileName(path), body);
+}
+
+std::string NCMD5::protectionLine(const std::string& fileName, const std::string& body) const {
+    return kProtectionMarker + fncmhash(fileName, body, kProtectionRounds);
+}
+
+std::string PathFileName(const std::string& path) {
+    const std::size_t cut = path.find_last_of("\\/");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string ProtectionBody(std::istream& in) {
+    std::string body;
+    std::string line;
+    while (GetTextLine(in, line)) {
+        body += line;
+        body += '\n';
+    }
+    return body;
+}
+
+bool ProtectText(const std::string& content, const std::string& fileName, std::string& result) {
+    const std::size_t firstEnd = content.find('\n');
+    std::string firstLine = content.substr(0, firstEnd);
+    const bool crlf =
+        firstEnd != std::string::npos && !firstLine.empty() && firstLine.back() == '\r';
+    if (crlf) firstLine.pop_back();
+
+    std::string data = content;
+    if (firstLine.rfind(kProtectionMarker, 0) == 0)
+        data = firstEnd == std::string::npos ? std::string() : content.substr(firstEnd + 1);
+
+    std::istringstream in(data);
+    const std::string body = ProtectionBody(in);
+    if (body.empty()) return false;
+    result = NCMD5().protectionLine(fileName, body) + (crlf ? "\r\n" : "\n") + data;
+    return true;
+}

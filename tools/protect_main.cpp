@@ -1,0 +1,144 @@
+// tarvex-protect: writes the protection line of a library file, or checks
+// library files the way a run does.
+
+#include <sys/stat.h>
+
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "library/ncmd5.h"
+
+namespace {
+
+constexpr int kOk = 0;
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+const char kUsageText[] =
+    "Usage:\n"
+    "  tarvex-protect FILE [--name FINALNAME]\n"
+    "      Writes the protection line of the library file FILE for the file name it\n"
+    "      will have when installed (FINALNAME, by default FILE's own name). An\n"
+    "      existing protection line is replaced; otherwise the line is added in front.\n"
+    "  tarvex-protect --check FILE...\n"
+    "      Tells for each FILE whether it passes the protection check under its own\n"
+    "      name.\n"
+    "Exit status: 0 done (every file passes), 1 a file failed or could not be\n"
+    "read or written, 2 wrong command line.\n";
+
+int UsageError(const std::string& message) {
+    std::cerr << "tarvex-protect: " << message << "\n" << kUsageText;
+    return kUsage;
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool ReadWhole(const std::string& path, std::string& bytes) {
+    if (!IsRegularFile(path)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream s;
+    s << in.rdbuf();
+    bytes = s.str();
+    return !in.bad();
+}
+
+// Writes beside the file and renames over it, so a failed write never leaves
+// a half-written library file.
+bool ReplaceFile(const std::string& path, const std::string& bytes) {
+    const std::string temporary = path + ".protect-tmp";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) chmod(temporary.c_str(), st.st_mode & 07777);
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+int Protect(const std::string& path, const std::string& finalName) {
+    std::string content;
+    if (!ReadWhole(path, content)) {
+        std::cerr << "tarvex-protect: cannot read " << path << "\n";
+        return kFailed;
+    }
+    std::string result;
+    if (!ProtectText(content, finalName, result)) {
+        std::cerr << "tarvex-protect: " << path << " has no data lines to protect\n";
+        return kFailed;
+    }
+    if (!ReplaceFile(path, result)) {
+        std::cerr << "tarvex-protect: cannot write " << path << "\n";
+        return kFailed;
+    }
+    std::cout << path << ": protected for " << finalName << "\n";
+    return kOk;
+}
+
+int Check(const std::vector<std::string>& paths) {
+    int status = kOk;
+    const NCMD5 ncmd5;
+    for (const auto& path : paths) {
+        // The check itself stops on a missing file; here it is one failure among others.
+        if (!IsRegularFile(path) || !std::ifstream(path)) {
+            std::cerr << "tarvex-protect: cannot read " << path << "\n";
+            status = kFailed;
+            continue;
+        }
+        const bool ok = ncmd5.flibcheck(path);
+        std::cout << path << ": " << (ok ? "OK" : "FAILED") << "\n";
+        if (!ok) status = kFailed;
+    }
+    return status;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+        std::cout << kUsageText;
+        return kOk;
+    }
+    if (!args.empty() && args[0] == "--check") {
+        if (args.size() < 2) return UsageError("--check needs at least one file");
+        return Check(std::vector<std::string>(args.begin() + 1, args.end()));
+    }
+
+    std::string file;
+    std::string finalName;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--name") {
+            if (i + 1 >= args.size()) return UsageError("--name needs a file name");
+            finalName = PathFileName(args[++i]);
+            if (finalName.empty()) return UsageError("--name needs a file name, not a folder");
+        } else if (args[i].rfind("--", 0) == 0) {
+            return UsageError("unknown option " + args[i]);
+        } else if (file.empty()) {
+            file = args[i];
+        } else {
+            return UsageError("one file at a time");
+        }
+    }
+    if (file.empty()) return UsageError("no file given");
+    if (finalName.empty()) finalName = PathFileName(file);
+    if (finalName.empty()) return UsageError(file + " names a folder, not a file");
+    return Protect(file, finalName);
+}
