@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/datafolder.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
@@ -126,6 +127,7 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
 // Modes A and R: the input sits beside the package, named after it.
 void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
     s.fromIasPackage = true;
+    s.programFolder = FindDataFolder();
     if (!ReplaceLastFour(iasFile, ".inp", s.inputFile)) {
         SendLog("ERROR: The IAS file name " + iasFile +
                 " is too short: it must end in a four-character extension such as .ias\n");
@@ -152,6 +154,7 @@ int TarvexDriver(int argc, const char* const* argv) {
     switch (letter) {
         case 'F':
             s.inputFile = source;
+            s.programFolder = FindDataFolder();
             break;
         case 'I':
             ReadRunConfiguration(source, s);
