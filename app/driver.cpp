@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/datafolder.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
@@ -99,11 +100,8 @@ RunFiles MakeRunFiles(const RunSettings& s, int platform) {
     f.caBundle = s.programFolder + "pem" + sep + "cacert.pem";
     f.messages = s.logFolder + "tarvex_net.mes";
     f.log = s.logFolder + "Tarvex.log";
-    // An input name shorter than four characters keeps its whole name as the stem.
-    const std::string stem =
-        s.inputFile.size() >= 4 ? s.inputFile.substr(0, s.inputFile.size() - 4) : s.inputFile;
-    f.inputKey = stem + "_inpkey.txt";
-    f.cookie = stem + "_cookie.txt";
+    f.inputKey = OutputName(s.inputFile, "_inpkey.txt");
+    f.cookie = OutputName(s.inputFile, "_cookie.txt");
     return f;
 }
 
@@ -129,6 +127,7 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
 // Modes A and R: the input sits beside the package, named after it.
 void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
     s.fromIasPackage = true;
+    s.programFolder = FindDataFolder();
     if (!ReplaceLastFour(iasFile, ".inp", s.inputFile)) {
         SendLog("ERROR: The IAS file name " + iasFile +
                 " is too short: it must end in a four-character extension such as .ias\n");
@@ -155,6 +154,7 @@ int TarvexDriver(int argc, const char* const* argv) {
     switch (letter) {
         case 'F':
             s.inputFile = source;
+            s.programFolder = FindDataFolder();
             break;
         case 'I':
             ReadRunConfiguration(source, s);

@@ -1,7 +1,18 @@
 #include "app/run.h"
 
+#include <memory>
+
 #include "app/runlog.h"
 #include "app/version.h"
+#include "project/project.h"
+
+namespace {
+
+constexpr int kTypeEnglandWales = 1;
+constexpr int kTypeScotland = 2;
+constexpr int kTypeNorthernIreland = 3;
+
+}  // namespace
 
 void RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
@@ -14,7 +25,40 @@ void RunBuilding(const RunSettings& settings) {
     SendLog("File: " + settings.inputFile + "\n");
     SendLog("\n");
 
-    // The project stages join here as they are built.
+    // The project is large (the whole object matrix): keep it off the stack.
+    auto project = std::make_unique<PROJECT>();
+    PROJECT& p = *project;
+    p.Reset();
+    p.fromIasPackage = settings.fromIasPackage;
+    p.iasLodgementText = settings.iasText;
+    p.interfaceProjectPath = files.interfaceProject;
+    p.Init(files.defaults.c_str(), files.tables.c_str(), files.asTables.c_str(),
+           files.libraryDefinition.c_str(), settings.inputFile.c_str(), kPlatformCode);
 
+    EPC& epc = p.epcs.front();
+    epc.fromIasPackage = settings.fromIasPackage;
+    epc.cookieFile = files.cookie;
+    epc.certFolder = files.certFolder;
+    epc.caBundle = files.caBundle;
+    epc.messagesFile = files.messages;
+
+    p.INP_Validate(settings.inputFile.c_str(), files.inputKey.c_str());
+    p.fDates();
+    p.boc.ModKey(p.generalObject, "HTTP-PROXY-PASSWORD", settings.proxyPassword);
+
+    const int type = p.boc.Vcodid(p.epcObject, "TYPE");
+    const char* input = settings.inputFile.c_str();
+    if (type == kTypeEnglandWales || type == kTypeNorthernIreland) {
+        p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
+        p.Calc();
+        p.Results_EW(input);
+        p.fREC_Report();
+    } else if (type == kTypeScotland) {
+        p.Calc_Scotland();
+        p.Results_S(input);
+        p.fREC_Report();
+    }
+
+    SendLog("OK\n");
     WriteLog();
 }

@@ -1,0 +1,89 @@
+#include "library/libfile.h"
+
+#include <cerrno>
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
+}
+bool EndsWithQuote(const std::string& item) {
+    return !item.empty() && item.back() == '"';
+}
+}  // namespace
+
+std::vector<std::string> LibItems(const std::string& line) {
+    std::vector<std::string> items;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && IsBlank(line[i])) ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !IsBlank(line[i])) ++i;
+        if (i > start) items.push_back(line.substr(start, i - start));
+    }
+    return items;
+}
+
+bool LibReadText(const std::vector<std::string>& items, std::size_t& pos, std::string& text) {
+    if (pos >= items.size()) return false;
+    const std::string& first = items[pos++];
+    if (first.empty() || first.front() != '"') {
+        text = first;
+        return true;
+    }
+    if (first.size() >= 2 && EndsWithQuote(first)) {
+        text = first.substr(1, first.size() - 2);
+        return true;
+    }
+    std::string joined = first;
+    bool closed = false;
+    while (pos < items.size() && !closed) {
+        const std::string& item = items[pos++];
+        joined += ' ';
+        joined += item;
+        closed = EndsWithQuote(item);
+    }
+    // joined starts with the opening quote; when closed it also ends with one.
+    text = closed ? joined.substr(1, joined.size() - 2) : joined.substr(1);
+    return true;
+}
+
+bool LibReadInt(const std::string& item, int& value) {
+    if (item.empty()) return false;
+    errno = 0;
+    char* end = nullptr;
+    const long v = std::strtol(item.c_str(), &end, 10);
+    if (errno != 0 || *end != '\0' || v < INT_MIN || v > INT_MAX) return false;
+    value = static_cast<int>(v);
+    return true;
+}
+
+bool LibReadNumber(const std::string& item, double& value) {
+    if (item.empty()) return false;
+    char* end = nullptr;
+    const double v = std::strtod(item.c_str(), &end);
+    if (*end != '\0' || !std::isfinite(v)) return false;
+    value = v;
+    return true;
+}
+
+int LibTruncate(double value) {
+    // The bounds are exactly representable; anything strictly between them
+    // truncates into range.
+    if (!(value > static_cast<double>(INT_MIN) - 1.0 &&
+          value < static_cast<double>(INT_MAX) + 1.0)) {
+        return static_cast<int>(kMissingNumber);
+    }
+    return static_cast<int>(value);
+}
+
+bool LibEntryHead(const std::string& line, const std::vector<std::string>& items, int& type,
+                  int& index, std::string& name) {
+    if (!line.empty() && line.front() == '$') return false;
+    if (items.size() < 3) return false;
+    if (!LibReadInt(items[0], type) || !LibReadInt(items[1], index)) return false;
+    name = items[2];
+    return true;
+}

@@ -1,0 +1,82 @@
+#include "library/tabla.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "app/stop.h"
+#include "library/libfile.h"
+
+namespace {
+// Cells are stored only as far as the line goes, so a large declared size
+// costs nothing until its cells are written.
+std::size_t CellCount(int rows, int cols) {
+    return static_cast<std::size_t>(rows) * static_cast<std::size_t>(cols);
+}
+}  // namespace
+
+void Tabla::Add(const std::string& tableName, int nRowsIn, int nColsIn, const std::string& text) {
+    values.clear();
+    name = tableName;
+    rows = std::max(nRowsIn, 0);
+    cols = std::max(nColsIn, 0);
+    kind = 1;
+    const std::vector<std::string> items = LibItems(text);
+    const std::size_t n = std::min(CellCount(rows, cols), items.size());
+    values.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        double v = kMissingNumber;
+        LibReadNumber(items[i], v);  // leaves the mark on an item that is not a number
+        values.push_back(v);
+    }
+}
+
+void Tabla::AddText(const std::string& tableName, int nRowsIn, int nColsIn,
+                    const std::string& text) {
+    cells.clear();
+    name = tableName;
+    rows = std::max(nRowsIn, 0);
+    cols = std::max(nColsIn, 0);
+    kind = 2;
+    const std::vector<std::string> items = LibItems(text);
+    const std::size_t wanted = CellCount(rows, cols);
+    std::size_t pos = 0;
+    std::string cell;
+    while (cells.size() < wanted && LibReadText(items, pos, cell)) cells.push_back(cell);
+}
+
+long long Tabla::CellPos(int r, int c) const {
+    if (r == 0 || c == 0) {
+        StopRun("\n\nWrong index in Table: " + name + " R: " + std::to_string(r) +
+                " C: " + std::to_string(c) + "\n\n");
+    }
+    if (r < 0 || c < 0 || r > rows || c > cols) return -1;
+    return static_cast<long long>(r - 1) * cols + (c - 1);
+}
+
+double Tabla::Value(int r, int c) const {
+    const long long pos = CellPos(r, c);
+    if (pos < 0 || static_cast<std::size_t>(pos) >= values.size()) return kMissingNumber;
+    return values[static_cast<std::size_t>(pos)];
+}
+
+void Tabla::ValueMod(int r, int c, double number) {
+    const long long pos = CellPos(r, c);
+    if (pos < 0) return;
+    const auto at = static_cast<std::size_t>(pos);
+    if (at >= values.size()) values.resize(at + 1, kMissingNumber);
+    values[at] = number;
+}
+
+std::string Tabla::TValue(int r, int c) const {
+    const long long pos = CellPos(r, c);
+    if (pos < 0 || static_cast<std::size_t>(pos) >= cells.size()) return kMissingText;
+    return cells[static_cast<std::size_t>(pos)];
+}
+
+void Tabla::TValueMod(int r, int c, const std::string& text) {
+    const long long pos = CellPos(r, c);
+    if (pos < 0) return;
+    const auto at = static_cast<std::size_t>(pos);
+    if (at >= cells.size()) cells.resize(at + 1, kMissingText);
+    cells[at] = text;
+}

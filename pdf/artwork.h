@@ -1,0 +1,27 @@
+#pragma once
+
+#include <hpdf.h>
+
+#include <string>
+
+#include "pdf/document.h"
+
+// The artwork of the certificates: the banner at the head of the first page
+// and the advice body's mark beside the advice lines.
+
+inline constexpr unsigned kHeaderImageWidth = 737;
+inline constexpr unsigned kHeaderImageHeight = 109;
+// Raw RGB, 8 bits per component, rows from the top.
+inline constexpr std::size_t kHeaderImageBytes = 3u * kHeaderImageWidth * kHeaderImageHeight;
+
+// The banner as base64 text; built from pdf/art/header.ppm.
+std::string HMLOGO64();
+
+// Decodes the banner and loads it into the document; nullptr when the
+// embedded text does not decode to a whole image or the document failed.
+HPDF_Image LoadHeaderImage(PdfDocument& doc);
+
+// The advice body's mark: twenty filled shapes, placed with its lower left
+// corner at (x, y) points and scaled by (sx, sy). At scale 1 it is 300 x 121
+// points.
+void pHPDF_CT_Logo(HPDF_Page page, float x, float y, float sx, float sy);

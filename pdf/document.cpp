@@ -1,0 +1,202 @@
+#include "pdf/document.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <ctime>
+
+#include "app/clock.h"
+#include "app/runlog.h"
+#include "app/stop.h"
+#include "library/ncmd5.h"
+
+namespace {
+
+// Only opens the document for the owner; nobody is meant to use it, it just
+// has to differ from the empty user password.
+const char kOwnerPassword[] =
+    "_[{~}xejpF+$o4R*FZQz;`iz(Y$+_2|@K/[7q:|03`[14Y%F/.di14[Jd!<<7INxY:qrALop*r"
+    ">_w)I_1=z.&PW>,w[gl9G/NmC4iiOOF!xoybnNNt50'v~5L9$Atyv+#:)r]l2UxGA5|bf(w@Ab";
+static_assert(sizeof(kOwnerPassword) == 148 + 1, "the owner password has 148 characters");
+
+// Printing at low and high resolution and nothing else. The reserved bits
+// (7, 8 and 13 to 32) must be set: with the bare print bit readers refuse
+// high-resolution printing.
+constexpr HPDF_UINT kPrintOnly = 0xFFFFF8C4u;
+
+HPDF_Date CreationDate() {
+    const std::tm t = RunLocalTime();
+    HPDF_Date d{};
+    d.year = t.tm_year + 1900;
+    d.month = t.tm_mon + 1;
+    d.day = t.tm_mday;
+    d.hour = t.tm_hour;
+    d.minutes = t.tm_min;
+    d.seconds = t.tm_sec > 59 ? 59 : t.tm_sec;  // a leap second is not a valid PDF date
+    long offset = t.tm_gmtoff / 60;             // minutes east of UTC
+    d.ind = offset > 0 ? '+' : (offset < 0 ? '-' : 'Z');
+    if (offset < 0) offset = -offset;
+    d.off_hour = static_cast<HPDF_INT>(offset / 60);
+    d.off_minutes = static_cast<HPDF_INT>(offset % 60);
+    return d;
+}
+
+bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string PdfSaveFailureMessage() {
+    return "\nUnable to create PDF file because it is already open. Please, close all relevant PDF "
+           "files related to this project and run the calculation again\n\n";
+}
+
+void HPDF_STDCALL PdfDocument::error_handler(HPDF_STATUS errorNo, HPDF_STATUS detailNo,
+                                             void* userData) {
+    auto* state = static_cast<ErrorState*>(userData);
+    // libharu keeps failing after its first error; the first one is the cause.
+    if (state->raised) return;
+    state->raised = true;
+    state->errorNo = errorNo;
+    state->detailNo = detailNo;
+    char line[64];
+    std::snprintf(line, sizeof line, "ERROR: error_no=%04X, detail_no=%u\n",
+                  static_cast<unsigned>(errorNo), static_cast<unsigned>(detailNo));
+    SendLog(line);
+}
+
+PdfDocument::PdfDocument() {
+    doc_ = HPDF_New(&PdfDocument::error_handler, &error_);
+    if (doc_ == nullptr) {
+        SendLog("error: cannot create PdfDoc object\n");
+        return;
+    }
+    // Set before any page exists: libharu fixes a page's filter when the page
+    // is created.
+    HPDF_SetCompressionMode(doc_, HPDF_COMP_ALL);
+}
+
+PdfDocument::~PdfDocument() {
+    if (doc_ != nullptr) HPDF_Free(doc_);
+}
+
+HPDF_Font PdfDocument::Font(const char* name, const char* encoding) {
+    if (failed()) return nullptr;
+    return HPDF_GetFont(doc_, name, encoding);
+}
+
+HPDF_Font PdfDocument::EmbeddedFont(const std::string& path, const char* encoding) {
+    if (failed()) return nullptr;
+    // A missing file would be a libharu error that spoils the whole document;
+    // the caller can fall back to a standard font instead.
+    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
+        std::fclose(f);
+    } else {
+        return nullptr;
+    }
+    const char* name = HPDF_LoadTTFontFromFile(doc_, path.c_str(), HPDF_TRUE);
+    if (name == nullptr || failed()) return nullptr;
+    return HPDF_GetFont(doc_, name, encoding);
+}
+
+HPDF_Page PdfDocument::AddPage() {
+    if (failed()) return nullptr;
+    HPDF_Page page = HPDF_AddPage(doc_);
+    if (page == nullptr) return nullptr;
+    HPDF_Page_SetSize(page, HPDF_PAGE_SIZE_A4, HPDF_PAGE_PORTRAIT);
+    pages_.push_back(page);
+    return page;
+}
+
+void PdfDocument::SetBackground(const std::string& text, HPDF_Font bold) {
+    background_ = text;
+    backgroundFont_ = bold;
+}
+
+HPDF_Font PdfDocument::backgroundFont() {
+    if (backgroundFont_ == nullptr) backgroundFont_ = Font("Helvetica-Bold");
+    return backgroundFont_;
+}
+
+bool PdfDocument::SetInfo(const PdfInfo& info) {
+    const HPDF_Date created = CreationDate();
+    HPDF_SetInfoDateAttr(doc_, HPDF_INFO_CREATION_DATE, created);
+    HPDF_SetInfoAttr(doc_, HPDF_INFO_AUTHOR, "Ostrel");
+    HPDF_SetInfoAttr(doc_, HPDF_INFO_CREATOR, info.creator.c_str());
+    HPDF_SetInfoAttr(doc_, HPDF_INFO_TITLE, info.title.c_str());
+    HPDF_SetInfoAttr(doc_, HPDF_INFO_KEYWORDS, info.keywords.c_str());
+    HPDF_SetInfoAttr(doc_, HPDF_INFO_SUBJECT, info.subject.c_str());
+    return !failed();
+}
+
+bool PdfDocument::Protect() {
+    // libharu wants the passwords before the permission and the mode.
+    HPDF_SetPassword(doc_, kOwnerPassword, "");
+    HPDF_SetPermission(doc_, kPrintOnly);
+    HPDF_SetEncryptionMode(doc_, HPDF_ENCRYPT_R3, 16);
+    return !failed();
+}
+
+bool PdfDocument::SaveToMemory(std::vector<unsigned char>& bytes) {
+    if (HPDF_SaveToStream(doc_) != HPDF_OK || failed()) return false;
+    const HPDF_UINT32 size = HPDF_GetStreamSize(doc_);
+    if (size == 0 || HPDF_ResetStream(doc_) != HPDF_OK) return false;
+    bytes.resize(size);
+    HPDF_UINT32 got = size;
+    // Reading up to the very end may answer "end of stream" with all data copied.
+    const HPDF_STATUS status = HPDF_ReadFromStream(doc_, bytes.data(), &got);
+    if ((status != HPDF_OK && status != HPDF_STREAM_EOF) || got != size) return false;
+    return !failed();
+}
+
+PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo& info,
+                                         bool pauseOnWriteFailure, const std::string& key) {
+    PdfSaveResult result;
+    if (failed() || !SetInfo(info) || !Protect()) return result;
+    // The document is encrypted with a fresh identifier on every save, so it
+    // is saved once, and the file and the fingerprint get the same bytes.
+    std::vector<unsigned char> bytes;
+    if (!SaveToMemory(bytes)) {
+        // A stream failure that libharu did not report still has to be told.
+        if (!failed()) error_handler(HPDF_GetError(doc_), HPDF_GetErrorDetail(doc_), &error_);
+        return result;
+    }
+    if (!WriteFileReplacing(path, bytes)) {
+        StopRunAfterPause(PdfSaveFailureMessage(), pauseOnWriteFailure);
+    }
+    result.saved = true;
+    result.fingerprint = NCMD5().hash(key, bytes.data(), bytes.size());
+    return result;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char>& bytes) {
+    const std::string::size_type slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temp =
+            folder + ".tarvex-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) return false;
+    }
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, bytes.data(), bytes.size());
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
+    if (!ok) unlink(temp.c_str());
+    return ok;
+}

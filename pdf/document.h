@@ -1,0 +1,108 @@
+#pragma once
+
+#include <hpdf.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+// One PDF document of a writer: owns the libharu document, collects libharu's
+// errors instead of jumping out of C++ frames, keeps the list of pages and
+// saves the document protected, replacing the target file only when the whole
+// document has been written.
+
+inline constexpr const char* kWinAnsiEncoding = "WinAnsiEncoding";
+
+// Document information of a writer.
+struct PdfInfo {
+    std::string title;
+    std::string keywords;
+    std::string subject;  // the assessor's registration number
+    std::string creator = "Tarvex";
+};
+
+struct PdfSaveResult {
+    bool saved = false;
+    // NCMD5::hash(key, bytes) of exactly the bytes written to the file; empty
+    // when nothing was saved.
+    std::string fingerprint;
+};
+
+class PdfDocument {
+public:
+    // Creates the libharu document with compression of all streams. When that
+    // fails it says "error: cannot create PdfDoc object" and valid() is false.
+    PdfDocument();
+    ~PdfDocument();
+    PdfDocument(const PdfDocument&) = delete;
+    PdfDocument& operator=(const PdfDocument&) = delete;
+    PdfDocument(PdfDocument&&) = delete;
+    PdfDocument& operator=(PdfDocument&&) = delete;
+
+    bool valid() const { return doc_ != nullptr; }
+    // Whether the document can no longer be saved: not created, or libharu
+    // reported an error (its ERROR line has been sent already).
+    bool failed() const { return doc_ == nullptr || error_.raised; }
+    HPDF_STATUS errorNo() const { return error_.errorNo; }
+    HPDF_STATUS detailNo() const { return error_.detailNo; }
+
+    HPDF_Doc handle() const { return doc_; }
+
+    // A standard font; nullptr when the document failed.
+    HPDF_Font Font(const char* name, const char* encoding = kWinAnsiEncoding);
+    // A TrueType font file embedded in the document, for code pages whose
+    // letters the standard fonts lack; nullptr when it cannot be loaded.
+    HPDF_Font EmbeddedFont(const std::string& path, const char* encoding);
+
+    // Adds an A4 portrait page and makes it the current page.
+    HPDF_Page AddPage();
+    const std::deque<HPDF_Page>& pages() const { return pages_; }
+    // The last page added; nullptr before the first.
+    HPDF_Page page() const { return pages_.empty() ? nullptr : pages_.back(); }
+
+    // The faint background text of every page and the bold font it is drawn
+    // in; the page check draws it on each page it starts.
+    void SetBackground(const std::string& text, HPDF_Font bold);
+    const std::string& background() const { return background_; }
+    HPDF_Font backgroundFont();
+
+    // Sets the information (author "Ostrel", creation date from the run clock),
+    // protects the document (empty user password: anyone opens it; print only)
+    // and writes it to `path`, returning the fingerprint of the written bytes
+    // under `key`.
+    // - After a libharu error: nothing is written, saved is false.
+    // - When the file cannot be written: the "Unable to create PDF file ..."
+    //   message, a wait for a key when `pauseOnWriteFailure`, and the run
+    //   stops with status 1. No partial file is left behind.
+    PdfSaveResult SaveProtected(const std::string& path, const PdfInfo& info,
+                                bool pauseOnWriteFailure, const std::string& key = "");
+
+    // The libharu error handler: records the first error and says so.
+    static void HPDF_STDCALL error_handler(HPDF_STATUS errorNo, HPDF_STATUS detailNo,
+                                           void* userData);
+
+private:
+    struct ErrorState {
+        bool raised = false;
+        HPDF_STATUS errorNo = 0;
+        HPDF_STATUS detailNo = 0;
+    };
+
+    bool SetInfo(const PdfInfo& info);
+    bool Protect();
+    bool SaveToMemory(std::vector<unsigned char>& bytes);
+
+    ErrorState error_;
+    HPDF_Doc doc_ = nullptr;
+    std::deque<HPDF_Page> pages_;
+    std::string background_;
+    HPDF_Font backgroundFont_ = nullptr;
+};
+
+// Writes the bytes to `path` through a temporary file in the same folder that
+// is renamed over the target, so the target is either the complete new file
+// or untouched. False, with nothing left behind, when that fails.
+bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char>& bytes);
+
+// The console and log line of a PDF file that cannot be written.
+std::string PdfSaveFailureMessage();

@@ -1,0 +1,317 @@
+#include "pdf/toolkit.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr std::size_t kBackgroundLength = 2592;
+// Text rectangles stop writing lines this close to the bottom of the page.
+constexpr float kTextBottom = 40.0f;
+
+struct PaintState {
+    HPDF_Font font = nullptr;
+    float fontSize = 0.0f;
+    HPDF_ColorSpace fillSpace = HPDF_CS_DEVICE_GRAY;
+    HPDF_ColorSpace strokeSpace = HPDF_CS_DEVICE_GRAY;
+    HPDF_RGBColor fillRGB{0, 0, 0};
+    HPDF_RGBColor strokeRGB{0, 0, 0};
+    HPDF_CMYKColor fillCMYK{0, 0, 0, 0};
+    HPDF_CMYKColor strokeCMYK{0, 0, 0, 0};
+    float fillGray = 0.0f;
+    float strokeGray = 0.0f;
+};
+
+// libharu answers each colour only in the space it was last set in.
+PaintState ReadPaint(HPDF_Page page) {
+    PaintState s;
+    s.font = HPDF_Page_GetCurrentFont(page);
+    s.fontSize = HPDF_Page_GetCurrentFontSize(page);
+    s.fillSpace = HPDF_Page_GetFillingColorSpace(page);
+    s.strokeSpace = HPDF_Page_GetStrokingColorSpace(page);
+    s.fillRGB = HPDF_Page_GetRGBFill(page);
+    s.strokeRGB = HPDF_Page_GetRGBStroke(page);
+    s.fillCMYK = HPDF_Page_GetCMYKFill(page);
+    s.strokeCMYK = HPDF_Page_GetCMYKStroke(page);
+    s.fillGray = HPDF_Page_GetGrayFill(page);
+    s.strokeGray = HPDF_Page_GetGrayStroke(page);
+    return s;
+}
+
+void WritePaint(HPDF_Page page, const PaintState& s) {
+    if (s.font != nullptr && s.fontSize > 0) HPDF_Page_SetFontAndSize(page, s.font, s.fontSize);
+    switch (s.fillSpace) {
+        case HPDF_CS_DEVICE_RGB:
+            HPDF_Page_SetRGBFill(page, s.fillRGB.r, s.fillRGB.g, s.fillRGB.b);
+            break;
+        case HPDF_CS_DEVICE_CMYK:
+            HPDF_Page_SetCMYKFill(page, s.fillCMYK.c, s.fillCMYK.m, s.fillCMYK.y, s.fillCMYK.k);
+            break;
+        default:
+            HPDF_Page_SetGrayFill(page, s.fillGray);
+    }
+    switch (s.strokeSpace) {
+        case HPDF_CS_DEVICE_RGB:
+            HPDF_Page_SetRGBStroke(page, s.strokeRGB.r, s.strokeRGB.g, s.strokeRGB.b);
+            break;
+        case HPDF_CS_DEVICE_CMYK:
+            HPDF_Page_SetCMYKStroke(page, s.strokeCMYK.c, s.strokeCMYK.m, s.strokeCMYK.y,
+                                    s.strokeCMYK.k);
+            break;
+        default:
+            HPDF_Page_SetGrayStroke(page, s.strokeGray);
+    }
+}
+
+std::string TrimRight(const std::string& text) {
+    const std::string::size_type end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+// Writes wrapped lines into a box whose top is `top`, one line every
+// `leading` points, aligned between left and right.
+void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float left, float top,
+               float right, const std::vector<std::string>& lines, HPDF_TextAlignment alignment) {
+    if (font == nullptr || lines.empty()) return;
+    HPDF_Page_SetFontAndSize(page, font, size);
+    float baseline = top - static_cast<float>(HPDF_Font_GetBBox(font).top) * size / 1000.0f;
+    HPDF_Page_BeginText(page);
+    for (std::size_t i = 0; i < lines.size() && baseline >= kTextBottom; ++i) {
+        const std::string line = TrimRight(lines[i]);
+        HPDF_Page_SetWordSpace(page, 0);
+        const float width = HPDF_Page_TextWidth(page, line.c_str());
+        float x = left;
+        if (alignment == HPDF_TALIGN_RIGHT) x = right - width;
+        if (alignment == HPDF_TALIGN_CENTER) x = left + (right - left - width) / 2.0f;
+        const auto blanks = std::count(line.begin(), line.end(), ' ');
+        const bool last = i + 1 == lines.size();
+        if (alignment == HPDF_TALIGN_JUSTIFY && !last && blanks > 0 && width < right - left) {
+            HPDF_Page_SetWordSpace(page, (right - left - width) / static_cast<float>(blanks));
+        }
+        HPDF_Page_TextOut(page, x, baseline, line.c_str());
+        baseline -= leading;
+    }
+    HPDF_Page_SetWordSpace(page, 0);
+    HPDF_Page_EndText(page);
+}
+
+}  // namespace
+
+void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                      const std::string& text) {
+    HPDF_Page_SetFontAndSize(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
+    HPDF_Page_EndText(page);
+}
+
+void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2) {
+    HPDF_Page_Rectangle(page, vX(x1), vY(y1), vX(x2) - vX(x1), vY(y2) - vY(y1));
+}
+
+void pHPDF_draw_line(HPDF_Page page, float x1, float y1, float x2, float y2) {
+    HPDF_Page_MoveTo(page, vX(x1), vY(y1));
+    HPDF_Page_LineTo(page, vX(x2), vY(y2));
+    HPDF_Page_Stroke(page);
+}
+
+void BandColours::fSetRGBColors() {
+    struct Row {
+        const char* band;
+        int r, g, b;
+    };
+    static const Row kRows[] = {
+        {"A+", 13, 104, 38}, {"A", 13, 104, 38},  {"B", 49, 160, 61}, {"C", 127, 195, 28},
+        {"D", 255, 204, 0},  {"E", 253, 161, 69}, {"F", 255, 102, 0}, {"G", 255, 0, 0},
+    };
+    table_.clear();
+    for (const Row& row : kRows) {
+        table_.push_back({row.band, {row.r / 255.0f, row.g / 255.0f, row.b / 255.0f}});
+    }
+}
+
+const RGBColour* BandColours::Find(const std::string& band) const {
+    for (const Entry& e : table_) {
+        if (e.band == band) return &e.colour;
+    }
+    return nullptr;
+}
+
+void BandColours::pHPDF_SetRGBColors(HPDF_Page page, const std::string& band) const {
+    if (const RGBColour* c = Find(band)) HPDF_Page_SetRGBFill(page, c->r, c->g, c->b);
+}
+
+std::string BackgroundText(const std::string& text) {
+    std::string all;
+    if (text.empty()) return all;
+    const std::size_t copies = kBackgroundLength / text.size();
+    all.reserve(copies * (text.size() + 1));
+    for (std::size_t i = 0; i < copies; ++i) {
+        all += text;
+        all += ' ';
+    }
+    return all;
+}
+
+void pHPDF_background(HPDF_Doc doc, HPDF_Page page, HPDF_Font font, const std::string& text) {
+    const std::string all = BackgroundText(text);
+    if (all.empty() || font == nullptr) return;
+    HPDF_Page_GSave(page);
+    HPDF_ExtGState faint = HPDF_CreateExtGState(doc);
+    HPDF_ExtGState_SetAlphaFill(faint, 0.1f);
+    HPDF_Page_SetExtGState(page, faint);
+    HPDF_Page_SetRGBFill(page, 0, 1, 0);
+    HPDF_Page_SetTextLeading(page, 17);
+    HPDF_Page_SetFontAndSize(page, font, 21);
+    HPDF_Page_BeginText(page);
+    // Running out of room at the bottom of the page is expected: the text
+    // only has to cover the page.
+    HPDF_Page_TextRect(page, 0, 845, 590, 0, all.c_str(), HPDF_TALIGN_JUSTIFY, nullptr);
+    HPDF_Page_EndText(page);
+    HPDF_Page_GRestore(page);
+}
+
+void print_grid(HPDF_Doc doc, HPDF_Page page) {
+    const float width = HPDF_Page_GetWidth(page);
+    const float height = HPDF_Page_GetHeight(page);
+    HPDF_Font font = HPDF_GetFont(doc, "Helvetica", nullptr);
+    HPDF_Page_GSave(page);
+    HPDF_Page_SetGrayStroke(page, 0.8f);
+    for (unsigned i = 0; 5.0f * i < height; ++i) {
+        HPDF_Page_SetLineWidth(page, i % 10 == 0 ? 0.5f : 0.25f);
+        HPDF_Page_MoveTo(page, 0, 5.0f * i);
+        HPDF_Page_LineTo(page, width, 5.0f * i);
+        HPDF_Page_Stroke(page);
+    }
+    for (unsigned i = 0; 5.0f * i < width; ++i) {
+        HPDF_Page_SetLineWidth(page, i % 10 == 0 ? 0.5f : 0.25f);
+        HPDF_Page_MoveTo(page, 5.0f * i, 0);
+        HPDF_Page_LineTo(page, 5.0f * i, height);
+        HPDF_Page_Stroke(page);
+    }
+    HPDF_Page_SetGrayFill(page, 0.5f);
+    HPDF_Page_SetFontAndSize(page, font, 5);
+    HPDF_Page_BeginText(page);
+    char label[16];
+    for (unsigned y = 10; y < height; y += 10) {
+        std::snprintf(label, sizeof label, "%u", y);
+        HPDF_Page_TextOut(page, 1, static_cast<float>(y) - 2, label);
+    }
+    for (unsigned x = 50; x < width; x += 50) {
+        std::snprintf(label, sizeof label, "%u", x);
+        HPDF_Page_TextOut(page, static_cast<float>(x) + 1, 1, label);
+        HPDF_Page_TextOut(page, static_cast<float>(x) + 1, height - 6, label);
+    }
+    HPDF_Page_EndText(page);
+    HPDF_Page_GRestore(page);
+}
+
+void pHPDF_print_grid(HPDF_Doc doc, HPDF_Page page) {
+    print_grid(doc, page);
+}
+
+void pHPDF_show_link(HPDF_Page page, const std::string& text, const std::string& uri) {
+    const HPDF_Point start = HPDF_Page_GetCurrentTextPos(page);
+    HPDF_Page_ShowText(page, text.c_str());
+    const HPDF_Point end = HPDF_Page_GetCurrentTextPos(page);
+    const HPDF_Rect area{start.x - 4, start.y - 4, end.x + 4, start.y + 10};
+    HPDF_Annotation link = HPDF_Page_CreateURILinkAnnot(page, area, uri.c_str());
+    HPDF_LinkAnnot_SetBorderStyle(link, 0, 0, 0);
+}
+
+std::string fWrap(float width, HPDF_Font font, float size, const std::string& text,
+                  std::vector<std::string>& lines) {
+    HPDF_UINT fit = static_cast<HPDF_UINT>(text.size());
+    if (font != nullptr && !text.empty()) {
+        const auto* bytes = reinterpret_cast<const HPDF_BYTE*>(text.data());
+        const auto length = static_cast<HPDF_UINT>(text.size());
+        HPDF_REAL used = 0;
+        fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_TRUE, &used);
+        if (fit == 0)
+            fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_FALSE, &used);
+        // A line narrower than one character still takes one, so that the
+        // text always gets shorter.
+        if (fit == 0) fit = 1;
+    }
+    if (fit < text.size()) {
+        lines.push_back(text.substr(0, fit));
+        return text.substr(fit);
+    }
+    lines.push_back(text);
+    return std::string();
+}
+
+void fStrWrap(float width, HPDF_Font font, float size, const std::string& text,
+              std::vector<std::string>& lines) {
+    std::string rest = text;
+    while (!rest.empty()) rest = fWrap(width, font, size, rest, lines);
+}
+
+void fRecWrap(float width, HPDF_Font font, float size, const DATArec& source, std::size_t index,
+              std::vector<std::string>& lines) {
+    if (index < source.texts.size()) fStrWrap(width, font, size, source.texts[index], lines);
+}
+
+float pHPDF_check_page_h(PdfDocument& doc, float y) {
+    return pHPDF_check_page_h(doc, y, 0.0f);
+}
+
+float pHPDF_check_page_h(PdfDocument& doc, float y, float needed) {
+    if (!(y - needed < kPageBottom)) return y;
+    PaintState paint;
+    if (HPDF_Page old = doc.page()) paint = ReadPaint(old);
+    HPDF_Page page = doc.AddPage();
+    if (page == nullptr) return kPageTop;  // the document has failed; nothing more is kept
+    pHPDF_background(doc.handle(), page, doc.backgroundFont(), doc.background());
+    WritePaint(page, paint);
+    return kPageTop;
+}
+
+float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float size,
+                           const DATArec& row, HPDF_TextAlignment alignment) {
+    const float k = scale;
+    const float widthFactor = row.numbers.empty() ? 0.0f : static_cast<float>(row.numbers[0]);
+    const float split = row.numbers.size() < 2 ? 1.0f : static_cast<float>(row.numbers[1]);
+    const bool twoColumns = split != 1.0f;
+    const float fs = size * k;
+    const float leading = fs + 3.0f;
+
+    const float x = row.x;
+    const float total = widthFactor * k;
+    const float xs = x + split * total;
+    const float xe = x + total;
+
+    const std::string empty;
+    const std::string& first = row.texts.empty() ? empty : row.texts[0];
+    const std::string& second = row.texts.size() < 2 ? empty : row.texts[1];
+    std::vector<std::string> lines1, lines2;
+    fStrWrap(xs - x - 8 * k, font, fs, first, lines1);
+    if (twoColumns) fStrWrap(xe - xs - 8 * k, font, fs, second, lines2);
+    const float height =
+        static_cast<float>(std::max(lines1.size(), lines2.size())) * leading + 7 * k;
+
+    float top = row.y;
+    float bottom = top - height;
+    const std::size_t pagesBefore = doc.pages().size();
+    pHPDF_check_page_h(doc, bottom);
+    if (doc.pages().size() != pagesBefore) {
+        top = kPageTop;
+        bottom = top - height;
+    }
+    HPDF_Page page = doc.page();
+    if (page == nullptr) return bottom;
+
+    HPDF_Page_GSave(page);
+    HPDF_Page_SetLineWidth(page, 0.5f);
+    HPDF_Page_SetRGBStroke(page, 0, 0, 0);
+    HPDF_Page_Rectangle(page, x, bottom, xs - x, height);
+    HPDF_Page_Rectangle(page, xs, bottom, xe - xs, height);
+    HPDF_Page_Stroke(page);
+    HPDF_Page_GRestore(page);
+
+    DrawLines(page, font, fs, leading, x + 4 * k, top - 3 * k, xs - 4 * k, lines1, alignment);
+    if (twoColumns) {
+        DrawLines(page, font, fs, leading, xs + 4 * k, top - 3 * k, xe - 4 * k, lines2, alignment);
+    }
+    return bottom;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// The web addresses the certificates and reports print and link to, kept in
+// one place. `text` is what the page shows, `uri` where the link leads.
+
+struct WebAddress {
+    const char* text;
+    const char* uri;
+};
+
+// The government department for England and Wales.
+inline constexpr WebAddress kWebDepartmentEnglandWales{
+    "www.gov.uk/energy-performance-certificate-commercial-property",
+    "https://www.gov.uk/energy-performance-certificate-commercial-property"};
+
+// The department for Northern Ireland.
+inline constexpr WebAddress kWebDepartmentNorthernIreland{
+    "www.nidirect.gov.uk/articles/energy-performance-certificates",
+    "https://www.nidirect.gov.uk/articles/energy-performance-certificates"};
+
+// The body that advises on making buildings more energy efficient.
+inline constexpr WebAddress kWebAdviceBody{"www.carbontrust.com", "https://www.carbontrust.com"};
+
+// The register where certificates and reports are lodged.
+inline constexpr WebAddress kWebRegister{"find-energy-certificate.service.gov.uk",
+                                         "https://find-energy-certificate.service.gov.uk"};
+
+// The heritage body, for buildings of historic interest.
+inline constexpr WebAddress kWebHeritageBody{"historicengland.org.uk",
+                                             "https://historicengland.org.uk"};
+
+// The building standards body in Scotland.
+inline constexpr WebAddress kWebBuildingStandardsScotland{
+    "www.gov.scot/policies/building-standards", "https://www.gov.scot/policies/building-standards"};
+
+// The advice body's telephone line.
+inline constexpr const char* kAdviceTelephone = "0800 085 2005";

@@ -1,0 +1,129 @@
+#include "app/clock.h"
+#include "app/runlog.h"
+#include "app/stop.h"
+#include "app/textutil.h"
+#include "project/ordering.h"
+#include "project/project.h"
+#include "project/rating.h"
+#include "project/refnumbers.h"
+
+namespace {
+
+constexpr double kNotProvided = -7777;
+
+std::string Num(double value) { return num2string(value, -1); }
+
+}  // namespace
+
+void PROJECT::fDates() {
+    const RunDates d = MakeRunDates(RunLocalTime());
+    todayIso = d.todayIso;
+    todayShort = d.todayShort;
+    issueDate = d.issueDate;
+    validUntilIso = d.validUntilIso;
+    validUntilDate = d.validUntilDate;
+}
+
+void GENERAL::fRRN(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) const {
+    const std::string uprn = boc.Vtext(objectIndex, "UPRN");
+    const std::string date = boc.Vtext(objectIndex, "RRN-INSP-DATE");
+    boc.ModKey(objectIndex, "RRN-EPC", MakeReportReference(uprn, date, kRrnCertificateDigit));
+    boc.ModKey(objectIndex, "RRN-REC",
+               MakeReportReference(uprn, date, kRrnRecommendationsDigit));
+}
+
+void PROJECT::Calc() {
+    if (boc.Vcodid(epcObject, "TYPE") != 2 && buildings.size() != 3)
+        StopRun("\nERROR: Number of BUILDING-DATA objects must be 3 \n");
+    generals.front().Checks(defaults, tables, boc, todayIso, todayShort);
+    generals.front().fRRN(defaults, tables, boc);
+    epcs.front().Calc(defaults, tables, asTables, boc);
+    epcs.front().Validation(defaults, tables, boc);
+}
+
+void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJECTTables&,
+               BOC& boc) {
+    messageFormat = "xml";
+    const int e = objectIndex;
+    const double ber = boc.Vnum(e, "BER");
+    const double ser = boc.Vnum(e, "SER");
+    const double tyr = boc.Vnum(e, "TYR");
+    const double ter = boc.Vnum(e, "TER");
+    if (ser == kNotProvided) StopRun("ERROR: Must provide a value for the Standard Emission Rate\n");
+    if (tyr == kNotProvided) StopRun("ERROR: Must provide a value for the Typical Emission Rate\n");
+
+    const double L = defaults.Value("LAMBDA-REF");
+    const BandGeometry g = MakeBandGeometry(L);
+    const double rating = RoundRating(ber / ser * L);
+    const double terRating = RoundRating(ter / ser * L);
+    const double tyrRating = RoundRating(tyr / ser * L);
+
+    boc.ModKey(e, "EPC-RATING", Num(rating));
+    boc.ModKey(e, "EPC-BAND", BandOf(rating, g.limits));
+    boc.ModKey(e, "TER-RATING", Num(terRating));
+    boc.ModKey(e, "TER-BAND", BandOf(terRating, g.limits));
+    boc.ModKey(e, "TYR-RATING", Num(tyrRating));
+    boc.ModKey(e, "TYR-BAND", BandOf(tyrRating, g.limits));
+    boc.ModKey(e, "EPC-A", Num(g.firstStep));
+    boc.ModKey(e, "EPC-R", Num(g.ratio));
+    boc.ModKey(e, "EPC-R-ORI", Num(g.ratioOriginal));
+    boc.ModKey(e, "EPC-BAND-LIMITS", FormatBandLimits(g.limits));
+}
+
+void PROJECT::Calc_Scotland() { epcs.front().Calc_Scotland(defaults, tables, boc); }
+
+void EPC::Calc_Scotland(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) {
+    certBackground = "This is not a valid certificate";
+    const int e = objectIndex;
+    const double ber = boc.Vnum(e, "BER");
+    const double ter = boc.Vnum(e, "TER");
+    const double per = boc.Vnum(e, "PER");
+    const double rating = RoundRating(ber);
+    const double terRating = RoundRating(ter);
+    const bool perMissing = per == kNotProvided;
+    const double perRating = perMissing ? kNotProvided : RoundRating(per);
+
+    boc.ModKey(e, "EPC-RATING", Num(rating));
+    boc.ModKey(e, "S-EPC-BAND", ScottishBandOf(rating));
+    boc.ModKey(e, "TER-RATING", Num(terRating));
+    boc.ModKey(e, "S-TER-BAND", ScottishBandOf(terRating));
+    boc.ModKey(e, "PER-RATING", Num(perRating));
+    boc.ModKey(e, "S-PER-BAND", perMissing ? "A+" : ScottishBandOf(perRating));
+    boc.ModKey(e, "EPC-BAND-LIMITS", FormatBandLimits(kScottishLimits));
+}
+
+void PROJECT::fSORT(const std::deque<int>& input, std::deque<int>& output) {
+    InsertionSortByKey(input, output,
+                       [this](int o) { return PaybackSortKey(boc.Vnum(o, "PAY-BACK-NUM")); });
+}
+
+void PROJECT::fREC_Report() {
+    for (const RECOMMENDATION& r : recommendations) {
+        const int o = r.objectIndex;
+        if (boc.Vcod(o, "REF-OBJECT-TYPE") != "WHOLE-BUILDING") continue;
+        const std::string source = boc.Vcod(o, "REC-SOURCE");
+        if (source == "CALC-IN") {
+            const double p = boc.Vnum(o, "PAY-BACK-NUM");
+            if (p >= 0 && p < 3)
+                recShort.push_back(o);
+            else if (p >= 3 && p < 7)
+                recMedium.push_back(o);
+            else if (p >= 7)
+                recLong.push_back(o);
+            else if (p < 0)
+                recOther.push_back(o);
+            else
+                recShort.push_back(o);  // a NaN payback fails every test
+        } else if (source == "USER-IN") {
+            recOther.push_back(o);
+        }
+    }
+    fSORT(recShort, recShortSorted);
+    fSORT(recMedium, recMediumSorted);
+    fSORT(recLong, recLongSorted);
+    fSORT(recOther, recOtherSorted);
+    for (std::size_t i = 0; i < recOtherSorted.size() && i < 3; ++i)
+        recOrder.push_back(recOtherSorted[i]);
+    for (const auto* group : {&recShortSorted, &recMediumSorted, &recLongSorted})
+        recOrder.insert(recOrder.end(), group->begin(), group->end());
+}

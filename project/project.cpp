@@ -1,0 +1,149 @@
+#include "project/project.h"
+
+#include "app/runlog.h"
+#include "app/stop.h"
+
+std::string PROJECTObject::md5ready(const std::string& text) const {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+PROJECT::PROJECT() = default;
+
+void PROJECT::Reset() {
+    generals.clear();
+    epcs.clear();
+    recommendations.clear();
+    buildings.clear();
+}
+
+void PROJECT::Init(const char* defaultsFile, const char* tablesFile, const char* asTablesFile,
+                   const char* definitionFile, const char* inputFile, int platformCode) {
+    keys.Init();
+
+    SendLog("\n  Initializing Default values... ");
+    defaults.Init(defaultsFile, platformCode);
+    if (!defaults.IsOriginal())
+        StopRun("\nERROR: Default values are corrupted. Please reinstall Tarvex \n");
+    SendLog("OK\n");
+
+    SendLog("  Initializing Default tables... ");
+    tables.Init(tablesFile, platformCode);
+    if (!tables.IsOriginal())
+        StopRun("\nERROR: Table values are corrupted. Please reinstall Tarvex \n");
+    SendLog("OK\n");
+
+    SendLog("  Initializing AS tables... ");
+    asTables.Init(asTablesFile, platformCode);
+    if (!asTables.IsOriginal())
+        StopRun("\nERROR: AS Table values are corrupted. Please reinstall Tarvex \n");
+    SendLog("OK\n");
+
+    boc.Init(inputFile, definitionFile);
+    if (!boc.IsOriginal())
+        StopRun("\nERROR: Tarvex Matrix is corrupted. Please reinstall Tarvex \n");
+
+    BuildRecords();
+    DtoV();
+}
+
+namespace {
+
+// Class numbers of the input objects that get index records.
+enum ObjectClass {
+    kClassGeneral = 1,
+    kClassEpc = 2,
+    kClassRecProject = 3,
+    kClassRecommendation = 4,
+    kClassBuilding = 5,
+    kClassHvac = 6,
+    kClassAirCon = 7,
+};
+
+template <typename Record>
+Record MakeRecord(int index, int ordinal, int generalIndex, int epcIndex) {
+    Record r;
+    r.objectIndex = index;
+    r.ordinal = ordinal;
+    r.parentObjectIndex = 0;
+    r.parentOrdinal = 0;
+    r.generalObjectIndex = generalIndex;
+    r.epcObjectIndex = epcIndex;
+    return r;
+}
+
+}  // namespace
+
+void PROJECT::BuildRecords() {
+    int generalCount = 0, epcCount = 0, recCount = 0, buildingCount = 0, hvacCount = 0,
+        acCount = 0;
+    hasAcInspection = false;
+    for (int i = 0; i < static_cast<int>(boc.objects.size()); ++i) {
+        const int general = generalCount > 0 ? generalObject : -1;
+        const int epc = epcCount > 0 ? epcObject : -1;
+        switch (boc.objects[i].classNumber) {
+            case kClassGeneral: {
+                GENERAL g = MakeRecord<GENERAL>(i, generalCount++, i, -1);
+                generalObject = i;
+                generals.push_back(g);
+                break;
+            }
+            case kClassEpc: {
+                EPC e = MakeRecord<EPC>(i, epcCount++, general, epc);
+                epcObject = i;
+                if (!generals.empty()) generals.back().epcObjectIndex = i;
+                e.Init(defaults, tables, asTables, boc);
+                epcs.push_back(e);
+                break;
+            }
+            case kClassRecProject:
+                recProject = MakeRecord<REC_PROJECT>(i, 1, general, epc);
+                break;
+            case kClassRecommendation:
+                recommendations.push_back(
+                    MakeRecord<RECOMMENDATION>(i, recCount++, general, epc));
+                break;
+            case kClassBuilding:
+                buildings.push_back(MakeRecord<BUILDING_DATA>(i, buildingCount++, general, epc));
+                hvacCount = 0;
+                break;
+            case kClassHvac: {
+                if (buildings.empty()) {
+                    ReportOrphanHvac(i);
+                    break;
+                }
+                HVAC_SYSTEM_DATA h = MakeRecord<HVAC_SYSTEM_DATA>(i, hvacCount++, general, epc);
+                h.parentObjectIndex = buildings.back().objectIndex;
+                h.parentOrdinal = buildings.back().ordinal;
+                buildings.back().hvacSystems.push_back(h);
+                break;
+            }
+            case kClassAirCon:
+                acInspection = MakeRecord<AIR_CON_INSPECTION>(i, acCount++, general, epc);
+                hasAcInspection = true;
+                break;
+            default:
+                break;
+        }
+    }
+    // Every later stage reads the first general and EPC records.
+    if (generals.empty()) StopRun("\nERROR: The input has no GENERAL object\n");
+    if (epcs.empty()) StopRun("\nERROR: The input has no EPC object\n");
+}
+
+void PROJECT::ReportOrphanHvac(int objectIndex) {
+    const BObject& o = boc.objects[objectIndex];
+    const std::string text = "       *** ERROR *** Object [" + o.type + "] \"" + o.name +
+                             "\" must follow a BUILDING-DATA object.";
+    boc.errors.AddError(kLevelInput, kErrObjectUnknown, kFlagOwnText, 0).text = text;
+    // The error reports are written and the run ends there, as for any other
+    // input error; the stop below only guards against a report that returns.
+    boc.errors.AddEWC();
+    boc.BDL();
+    StopRun("\n" + text + "\n");
+}

@@ -1,0 +1,133 @@
+#pragma once
+
+#include <deque>
+#include <string>
+
+#include "boc/boc.h"
+#include "library/b64.h"
+#include "library/defaults.h"
+#include "library/ncmkeys.h"
+#include "library/tables.h"
+
+// Base of the index records: where an input object sits in the matrix and
+// which general and EPC objects precede it. Records copy no keyword values;
+// every stage asks the matrix by position.
+struct PROJECTObject {
+    int objectIndex;
+    int ordinal;
+    int parentObjectIndex;
+    int parentOrdinal;
+    int generalObjectIndex;
+    int epcObjectIndex;
+
+    PROJECTObject() {}  // fields are set when the record is built
+
+    // The text with a carriage return before every line feed: the bytes of
+    // the text as a file written with Windows line ends holds them.
+    std::string md5ready(const std::string& text) const;
+};
+
+struct GENERAL : PROJECTObject {
+    // Property reference, registration number and inspection dates; stops
+    // the run on an invalid reference or registration number.
+    void Checks(const PROJECTDefaults& defaults, const PROJECTTables& tables, BOC& boc,
+                const std::string& isoDate, const std::string& shortDate) const;
+    // Writes the report reference numbers RRN-EPC and RRN-REC.
+    void fRRN(const PROJECTDefaults& defaults, const PROJECTTables& tables, BOC& boc) const;
+};
+
+struct EPC : PROJECTObject {
+    bool fromIasPackage = false;
+    bool onlineServicesUsed = false;
+    std::string registerUser;
+    std::string messageFormat;   // "xml" once the rating has run
+    std::string certBackground;  // watermark text of the certificate pages
+    bool addressChecked = false;
+    bool lodged = false;
+    // Paths kept for the online register services.
+    std::string cookieFile;
+    std::string certFolder;
+    std::string caBundle;
+    std::string messagesFile;
+
+    // Normalises two codes and checks the two declarations of the EPC object.
+    void Init(const PROJECTDefaults& defaults, const PROJECTTables& tables,
+              const PROJECTTables& asTables, BOC& boc);
+    // Ratings and bands of England, Wales and Northern Ireland.
+    void Calc(const PROJECTDefaults& defaults, const PROJECTTables& tables,
+              const PROJECTTables& asTables, BOC& boc);
+    // Ratings and bands on the Scottish scale.
+    void Calc_Scotland(const PROJECTDefaults& defaults, const PROJECTTables& tables, BOC& boc);
+    // The certificate number must name the computed band.
+    void Validation(const PROJECTDefaults& defaults, const PROJECTTables& tables,
+                    BOC& boc) const;
+};
+
+struct REC_PROJECT : PROJECTObject {};
+struct RECOMMENDATION : PROJECTObject {};
+struct HVAC_SYSTEM_DATA : PROJECTObject {};
+struct BUILDING_DATA : PROJECTObject {
+    std::deque<HVAC_SYSTEM_DATA> hvacSystems;
+};
+struct AIR_CON_INSPECTION : PROJECTObject {};
+
+// Everything a run knows: the stores, the object matrix, the index records,
+// the dates and the recommendation orderings.
+class PROJECT {
+public:
+    PROJECTDefaults defaults;
+    PROJECTTables tables;
+    PROJECTTables asTables;
+    BOC boc;
+    PROJECTObject lineEndConverter;
+    NCMKEYS keys;
+    std::string epcFingerprint;
+    std::string welshEpcFingerprint;
+    std::string recFingerprint;
+    std::string validationNote;
+    std::deque<GENERAL> generals;
+    std::deque<EPC> epcs;
+    std::deque<RECOMMENDATION> recommendations;
+    REC_PROJECT recProject;
+    std::deque<BUILDING_DATA> buildings;
+    AIR_CON_INSPECTION acInspection;
+    bool hasAcInspection = false;
+    int generalObject = -1;
+    int epcObject = -1;
+    std::deque<int> recShort, recMedium, recLong, recOther;
+    std::deque<int> recShortSorted, recMediumSorted, recLongSorted, recOtherSorted;
+    std::deque<int> recOrder;
+    std::string todayIso, todayShort, issueDate, validUntilIso, validUntilDate;
+    std::string interfaceProjectPath;
+    B64 b64;
+    bool fromIasPackage = false;
+    std::string iasLodgementText;
+
+    PROJECT();
+    void Reset();
+    // Loads the three library files and the input; ends the run when a store
+    // or the matrix fails its check, or when the input cannot be indexed.
+    void Init(const char* defaultsFile, const char* tablesFile, const char* asTablesFile,
+              const char* definitionFile, const char* inputFile, int platformCode);
+    void DtoV() {}
+
+    // Compares the input's keyed digest with the one the engine left beside it.
+    void INP_Validate(const char* inputFile, const char* inputKeyFile);
+    void fDates();
+    void Calc();
+    void Calc_Scotland();
+    void fREC_Report();
+    void fSORT(const std::deque<int>& input, std::deque<int>& output);
+
+    // Results files (reports/).
+    void Results_EW(const char* inputFile);
+    void Results_S(const char* inputFile);
+    std::string Report_EPC_EW();
+    std::string Report_EPC_S();
+    std::string Report_rec();
+
+private:
+    void BuildRecords();
+    // An HVAC system with no building-data object before it: an input error.
+    void ReportOrphanHvac(int objectIndex);
+};

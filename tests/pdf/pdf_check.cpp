@@ -1,0 +1,78 @@
+#include "tests/pdf/pdf_check.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "tests/support/tempdir.h"
+
+namespace {
+
+std::string FindOnPath(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path != nullptr ? path : "/usr/bin:/bin");
+    for (std::string dir; std::getline(dirs, dir, ':');) {
+        if (dir.empty()) continue;
+        const std::string candidate = dir + "/" + name;
+        if (access(candidate.c_str(), X_OK) == 0) return candidate;
+    }
+    return std::string();
+}
+
+}  // namespace
+
+ProcessResult RunTool(const std::string& program, const std::vector<std::string>& args) {
+    const std::string path = FindOnPath(program);
+    if (path.empty()) {
+        ProcessResult missing;
+        missing.exitCode = 127;
+        missing.err = program + " is not installed";
+        return missing;
+    }
+    std::vector<std::string> all{path};
+    all.insert(all.end(), args.begin(), args.end());
+    return RunProcess(all);
+}
+
+std::string PdfText(const std::string& pdf) {
+    return RunTool("pdftotext", {"-enc", "UTF-8", "-raw", pdf, "-"}).out;
+}
+
+std::string PdfPageText(const std::string& pdf, int page) {
+    const std::string n = std::to_string(page);
+    return RunTool("pdftotext", {"-enc", "UTF-8", "-raw", "-f", n, "-l", n, pdf, "-"}).out;
+}
+
+std::string PdfInfoField(const std::string& pdf, const std::string& field) {
+    std::istringstream lines(RunTool("pdfinfo", {pdf}).out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.compare(0, field.size() + 1, field + ":") != 0) continue;
+        const std::string::size_type start = line.find_first_not_of(' ', field.size() + 1);
+        return start == std::string::npos ? std::string() : line.substr(start);
+    }
+    return std::string();
+}
+
+bool ReadPpm(const std::string& path, Raster& image) {
+    std::ifstream in(path, std::ios::binary);
+    std::string magic;
+    int maxval = 0;
+    if (!(in >> magic >> image.width >> image.height >> maxval) || magic != "P6" || maxval != 255)
+        return false;
+    in.get();
+    image.rgb.resize(static_cast<std::size_t>(3 * image.width * image.height));
+    in.read(reinterpret_cast<char*>(image.rgb.data()),
+            static_cast<std::streamsize>(image.rgb.size()));
+    return static_cast<bool>(in);
+}
+
+bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image) {
+    TempDir dir;
+    const std::string root = dir.file("page");
+    const ProcessResult r = RunTool(
+        "pdftoppm", {"-r", std::to_string(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, root});
+    return r.exitCode == 0 && ReadPpm(root + ".ppm", image);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tests/support/process.h"
+
+// The PDF readers the tests check our documents with (qpdf, poppler-utils).
+
+// Runs a program found on PATH; exit code 127 when it is missing.
+ProcessResult RunTool(const std::string& program, const std::vector<std::string>& args);
+
+// The text of the document in the order it was drawn (pdftotext -raw, UTF-8).
+std::string PdfText(const std::string& pdf);
+std::string PdfPageText(const std::string& pdf, int page);
+// The value of one "Name:   value" line of pdfinfo, without the blanks
+// that align it.
+std::string PdfInfoField(const std::string& pdf, const std::string& field);
+
+// A rendered page, RGB, 8 bits per component.
+struct Raster {
+    int width = 0;
+    int height = 0;
+    std::vector<unsigned char> rgb;
+    const unsigned char* at(int x, int y) const { return &rgb[3 * (y * width + x)]; }
+};
+// Reads a binary PPM file; false when it is not one.
+bool ReadPpm(const std::string& path, Raster& image);
+// Renders page 1 at `dpi` with pdftoppm.
+bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image);
