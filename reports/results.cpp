@@ -15,8 +15,10 @@ std::string OneDecimal(double x) { return num2string(x, 1); }
 // round(x * f) / f, printed plainly.
 std::string Rounded(double x, double factor) { return Plain(std::round(x * factor) / factor); }
 
+// A section title, its rule and a blank line. Only the first two sections
+// are preceded by a blank line of their own; the others follow one.
 std::string Title(const std::string& title) {
-    return "\n" + title + std::string(59, ' ') + "\n" + kRule70 + "\n\n";
+    return title + std::string(59, ' ') + "\n" + kRule70 + "\n\n";
 }
 
 // The fifteen rows of the band table, the marker on the first row whose
@@ -58,7 +60,7 @@ std::string BandTable(const std::vector<double>& limits, const char* const lette
 }
 
 std::string BuildingAndOwner(BOC& boc, int g) {
-    std::string s = Title("REPORT- BUILDING DETAILS");
+    std::string s = "\n" + Title("REPORT- BUILDING DETAILS");
     s += "Project Name:," + boc.Vtext(g, "P-NAME") + "\n";
     s += "Building Type:," + boc.Vcod(g, "B-TYPE") + "\n";
     s += "Buidling Floor Area:," + Plain(boc.Vnum(g, "BUILDING-AREA")) + "\n\n";
@@ -118,7 +120,7 @@ std::string PROJECT::Report_EPC_EW() {
     boc.Vnum(e, "TYR-RATING");
     const std::string band = boc.Vtext(e, "EPC-BAND");
 
-    std::string s = Title("REPORT- EPC");
+    std::string s = "\n" + Title("REPORT- EPC");
     s += "BENCHMARKS,kgCO2/m2,Band\n";
     s += "Part L (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
          boc.Vtext(e, "TER-BAND") + ",\n";
@@ -150,7 +152,7 @@ std::string PROJECT::Report_EPC_S() {
     boc.Vnum(e, "PER-RATING");
     boc.Vnum(e, "EPC-REPORT-ROUND");
 
-    std::string s = Title("REPORT- EPC");
+    std::string s = "\n" + Title("REPORT- EPC");
     s += "BENCHMARKS,kgCO2/m2,Band\n";
     s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
          boc.Vtext(e, "S-TER-BAND") + ",\n";
