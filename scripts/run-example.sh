@@ -1,10 +1,28 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the program on a bundled example.
+# Installs what is missing, builds, and runs the program on the bundled examples.
+# The examples are copied into build/example-run/ first, so that the outputs
+# written beside each input do not land in the source tree.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
 bash "$root/scripts/build.sh"
 build=${TARVEX_BUILD_DIR:-$root/build}
-"$build/app/tarvex" /? || true
+out="$build/example-run"
+rm -rf "$out"
+mkdir -p "$out"
+cp "$root"/examples/*.inp "$root"/examples/*_inpkey.txt "$out"/
+cd "$out"
+status=0
+for input in england-office.inp ni-shop.inp scotland-school.inp wales-library.inp; do
+  echo "== tarvex /F $input"
+  if "$build/app/tarvex" /F "$input" > "${input%.inp}.console.txt"; then
+    tail -n 3 "${input%.inp}.console.txt"
+  else
+    echo "   ended with status $? (see $out/${input%.inp}.console.txt)"
+    status=1
+  fi
+done
 echo
-echo "The program is at $build/app/tarvex; it cannot rate a building yet, so this shows its help."
+echo "Outputs are in $out:"
+ls -1 "$out" | grep -v '\.inp$\|_inpkey\.txt$\|\.console\.txt$' | sed 's/^/  /'
+exit $status
