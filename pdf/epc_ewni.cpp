@@ -185,7 +185,8 @@ void EPCEWNI::fSetTYR(int rating) {
 
 void EPCEWNI::fSetBER(double rate) {
     std::ostringstream out;
-    out << rate;
+    // A rate rounded to zero from below reads 0, not -0.
+    out << (rate == 0 ? 0.0 : rate);
     BER = out.str();
 }
 

@@ -61,6 +61,33 @@ EPCEWNI Office(int rating = 62, const std::string& band = "C") {
     return w;
 }
 
+TEST(CertificateSetters, RatingsAndRateAsPrinted) {
+    const struct {
+        int rating;
+        const char* text;
+        int magnitude;
+    } ratings[] = {{62, "62", 62},
+                   {-3, "-3", 3},
+                   {0, "0", 0},
+                   {INT_MAX, "2147483647", INT_MAX},
+                   {INT_MIN, "-2147483648", INT_MAX}};
+    for (const auto& r : ratings) {
+        EPCEWNI w;
+        w.fSetEPC(r.rating);
+        EXPECT_EQ(w.EPC, r.text);
+        EXPECT_EQ(w.EPC_number, r.magnitude) << r.text;
+    }
+    const struct {
+        double rate;
+        const char* text;
+    } rates[] = {{31.27, "31.27"}, {-5, "-5"}, {-0.0, "0"}, {1234567.25, "1.23457e+06"}};
+    for (const auto& r : rates) {
+        EPCEWNI w;
+        w.fSetBER(r.rate);
+        EXPECT_EQ(w.BER, r.text) << r.rate;
+    }
+}
+
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
