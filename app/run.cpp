@@ -52,6 +52,8 @@ void RunBuilding(const RunSettings& settings) {
         p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
         p.Calc();
         p.Results_EW(input);
+        p.PDF_EPC_Report_EW(input);
+        // Welsh-language certificate goes here: PDF_EPC_Report_W when EPC-LANGUAGE is not code 1.
         p.fREC_Report();
     } else if (type == kTypeScotland) {
         p.Calc_Scotland();

@@ -126,6 +126,11 @@ public:
     std::string Report_EPC_S();
     std::string Report_rec();
 
+    // PDF documents (pdf/).
+    // The certificate "<input less its extension>[epc].pdf"; keeps its
+    // fingerprint in epcFingerprint and its name in PATH-FILE-EPCPDF.
+    void PDF_EPC_Report_EW(const char* inputFile);
+
 private:
     void BuildRecords();
     // An HVAC system with no building-data object before it: an input error.

@@ -1,0 +1,128 @@
+#pragma once
+
+#include <hpdf.h>
+
+#include <string>
+
+#include "pdf/epc_layout.h"
+#include "pdf/toolkit.h"
+#include "pdf/weblinks.h"
+
+// The two-page Energy Performance Certificate of a non-domestic building in
+// England, Wales or Northern Ireland: page 1 the asset rating on the A+ to G
+// scale with the two benchmarks and the technical data, page 2 the
+// administrative data, how to complain and where to get advice.
+//
+// Usage: fill the texts through the setters, then ask once for the document.
+class EPCEWNI {
+  public:
+    EPCEWNI() { colours_.fSetRGBColors(); }
+
+    // The Northern Ireland certificate names the province and its own law,
+    // department and web address.
+    bool northernIreland = false;
+
+    // The asset rating: its signed text, and its magnitude for the security
+    // patterns.
+    void fSetEPC(int rating);
+    void fSetTER(int rating);
+    void fSetTYR(int rating);
+    void fSetEPC_BAND(const std::string& band) { EPC_BAND = band; }
+    void fSetTER_BAND(const std::string& band) { TER_BAND = band; }
+    void fSetTYR_BAND(const std::string& band) { TYR_BAND = band; }
+
+    void fSetA_bot(const std::string& text) { limits[0] = text; }
+    void fSetB_top(const std::string& text) { limits[1] = text; }
+    void fSetB_bot(const std::string& text) { limits[2] = text; }
+    void fSetC_top(const std::string& text) { limits[3] = text; }
+    void fSetC_bot(const std::string& text) { limits[4] = text; }
+    void fSetD_top(const std::string& text) { limits[5] = text; }
+    void fSetD_bot(const std::string& text) { limits[6] = text; }
+    void fSetE_top(const std::string& text) { limits[7] = text; }
+    void fSetE_bot(const std::string& text) { limits[8] = text; }
+    void fSetF_top(const std::string& text) { limits[9] = text; }
+    void fSetF_bot(const std::string& text) { limits[10] = text; }
+    void fSetG_top(const std::string& text) { limits[11] = text; }
+
+    void fSetRRN_EPC(const std::string& text) { RRN_EPC = text; }
+    void fSetRRN_REC(const std::string& text) { RRN_REC = text; }
+
+    void fSetB_ADDRESS_0(const std::string& text) { B_ADDRESS[0] = text; }
+    void fSetB_ADDRESS_1(const std::string& text) { B_ADDRESS[1] = text; }
+    void fSetB_ADDRESS_2(const std::string& text) { B_ADDRESS[2] = text; }
+    void fSetB_ADDRESS_3(const std::string& text) { B_ADDRESS[3] = text; }
+    void fSetB_ADDRESS_4(const std::string& text) { B_ADDRESS[4] = text; }
+    void fSetB_ADDRESS_5(const std::string& text) { B_ADDRESS[5] = text; }
+
+    void fSetMAIN_FUEL_TYPE(const std::string& text) { MAIN_FUEL_TYPE = text; }
+    void fSetBUILDING_ENVIRONMENT(const std::string& text) { BUILDING_ENVIRONMENT = text; }
+    void fSetBUILDING_AREA(const std::string& text) { BUILDING_AREA = text; }
+    void fSetNOS_LEVEL(const std::string& text) { NOS_LEVEL = text; }
+    // Written as a stream writes a double: up to six significant digits.
+    void fSetBER(double rate);
+
+    void fSetTOOL(const std::string& text) { TOOL = text; }
+    void fSetUPRN(const std::string& text) { UPRN = text; }
+    void fSetC_NAME(const std::string& text) { C_NAME = text; }
+    void fSetC_REG_NUMBER(const std::string& text) { C_REG_NUMBER = text; }
+    void fSetC_ACCRED_SCHEME(const std::string& text) { C_ACCRED_SCHEME = text; }
+    void fSetC_EMP_TRAD_NAME(const std::string& text) { C_EMP_TRAD_NAME = text; }
+    void fSetC_EMP_TRAD_ADDRESS(const std::string& text) { C_EMP_TRAD_ADDRESS = text; }
+    void fSetC_REL_PART_DISC(const std::string& text) { C_REL_PART_DISC = text; }
+    void fSetISSUE_DATE(const std::string& text) { ISSUE_DATE = text; }
+    void fSetVALID_DATE(const std::string& text) { VALID_DATE = text; }
+    void fSetCert_Background(const std::string& text) { Cert_Background = text; }
+
+    // Draws both pages and saves the document protected to pdfFile; returns
+    // the fingerprint of the saved bytes under `key`, or an empty text when a
+    // libharu error abandoned the document (no file is written then). A file
+    // that cannot be written stops the run after a wait for a key.
+    std::string PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
+    void PDF_EPC_Report(const std::string& pdfFile);
+
+    // The scale of the eight bands at (x0, y0) with the pointer on the
+    // certificate's band.
+    void pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float sx, float sy, HPDF_Font regular,
+                          HPDF_Font bold) const;
+    // One row of the scale whose lower left corner is (x0, bottom).
+    void pHPDF_draw_band(HPDF_Page page, float x0, float bottom, float width, float height,
+                         float sx, float sy, const std::string& label, const std::string& range,
+                         const RGBColour& fill, const RGBColour& outline, bool certificateBand,
+                         HPDF_Font bold) const;
+    // The box that points at the certificate's row from the right: the
+    // rating in the band's colour and what it means.
+    void pHPDF_draw_rating(HPDF_Page page, float x, float y, float h, const RGBColour& colour,
+                           float sx, float sy, HPDF_Font regular, HPDF_Font bold) const;
+    // A benchmark's arrow, in its band's colour, with its rating.
+    void pHPDF_draw_benchmark(HPDF_Page page, float x, float y, float sx, float sy, HPDF_Font bold,
+                              const std::string& value, const std::string& band) const;
+
+    // The contents, as set.
+    std::string EPC, TER, TYR;
+    int EPC_number = 0;
+    std::string EPC_BAND, TER_BAND, TYR_BAND;
+    BandLimitTexts limits;
+    std::string RRN_EPC, RRN_REC;
+    std::string B_ADDRESS[6];
+    std::string MAIN_FUEL_TYPE, BUILDING_ENVIRONMENT, BUILDING_AREA, NOS_LEVEL, BER;
+    std::string TOOL, UPRN, C_NAME, C_REG_NUMBER, C_ACCRED_SCHEME, C_EMP_TRAD_NAME,
+        C_EMP_TRAD_ADDRESS, C_REL_PART_DISC;
+    std::string ISSUE_DATE, VALID_DATE;
+    std::string Cert_Background;
+
+  private:
+    void DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
+    void DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
+
+    BandColours colours_;
+};
+
+// A paragraph that carries a web address in its text, once.
+struct LinkedParagraph {
+    std::string text;
+    WebAddress link;
+};
+// The explanation under the rating scale, ending in the responsible
+// department's web address, and the complaint text of page 2, which names it.
+LinkedParagraph EpcExplanation(bool northernIreland);
+LinkedParagraph EpcComplaint(bool northernIreland);

@@ -1,0 +1,177 @@
+// The certificate of a whole project: gathered from an input read with the
+// shipped library, and written by a run of the program.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <ctime>
+#include <filesystem>
+
+#include "app/clock.h"
+#include "library/inpkey.h"
+#include "library/ncmd5.h"
+#include "library/ncmkeys.h"
+#include "project/project.h"
+#include "tests/pdf/pdf_check.h"
+#include "tests/project/project_fixture.h"
+#include "tests/support/process.h"
+#include "tests/support/tempdir.h"
+
+namespace {
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::time_t LocalTime(int year, int month, int day) {
+    std::tm t{};
+    t.tm_year = year - 1900;
+    t.tm_mon = month - 1;
+    t.tm_mday = day;
+    t.tm_hour = 10;
+    t.tm_isdst = -1;
+    return std::mktime(&t);
+}
+
+// An office at 12 Quay Street with an assessor, a tool and an engine named.
+BuildingInput Office() {
+    BuildingInput input;
+    input.Set("General", "B-ADDRESS-0", "\"Riverside House\"")
+        .Set("General", "B-ADDRESS-2", "\"12 Quay Street\"")
+        .Set("General", "B-ADDRESS-3", "\"  \"")
+        .Set("General", "B-ADDRESS-5", "\"BS1 4AB\"")
+        .Set("General", "BUILDING-AREA", "1250.5")
+        .Set("General", "C-NAME", "\"Jane O&apos;Neill\"")
+        .Set("General", "C-ACCRED-SCHEME", "\"Example Accreditation\"")
+        .Set("General", "C-EMP-TRAD-NAME", "\"Quay &amp; Dock Assessors\"")
+        .Set("General", "INTERFACE", "\"Office Designer\"")
+        .Set("General", "INTERFACE-VERSION", "\"v2.1\"")
+        .Set("General", "CENGINE", "\"ZOLM\"")
+        .Set("General", "CENGINE-VERSION", "\"4.1.c\"")
+        .Set("EPC", "BER", "31.2749")
+        .Set("EPC", "MAIN-FUEL-TYPE", "Not specified");
+    return input;
+}
+
+TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
+    struct Case {
+        std::string name;
+        BuildingInput input;
+        std::vector<std::string> page1;
+        std::vector<std::string> absent;
+    } cases[] = {
+        {"England and Wales, band B",
+         Office(),
+         {"Certificate Reference Number:\n2182-3079-9443-1602-9575\n",
+          "\nRiverside House\n12 Quay Street\nBS1 4AB\n",
+          "\nA+\nA0-25\nB26-50\nC51-75\nD76-100\nE 101-125\nF 126-150\nGOver 150\n",
+          "the building is.\n39\n", "\n44\n100\nBuildings similar to this one\n",
+          "Main heating fuel: Other\n", "Building environment: Heating and Natural Ventilation\n",
+          "Total useful floor area (m ):\n2\n1250.5\n",
+          "Building complexity (NOS level): Undefined\n",
+          "Building emission rate (kgCO /m ):\n2\n2\n31.27\n", "on the Government's www.gov.uk/"},
+         {"Northern Ireland", "Department's"}},
+        {"Northern Ireland, band A+",
+         Office()
+             .Set("EPC", "TYPE", "Northern Ireland")
+             .Set("EPC", "BER", "-5")
+             .Set("EPC", "NOS-LEVEL", "Level 5"),
+         {"\nNorthern Ireland\n", "the building is.\n-6\n", "Building complexity (NOS level): 5\n",
+          "Building emission rate (kgCO /m ):\n2\n2\n-5\n",
+          "on the Department's www.nidirect.gov.uk/"},
+         {"Government's"}},
+    };
+    SetRunClock(LocalTime(2024, 2, 5));
+    for (Case& c : cases) {
+        ProjectRun run{c.input};
+        PROJECT& p = run.project();
+        p.fDates();
+        p.Calc();
+        p.PDF_EPC_Report_EW(run.inputPath().c_str());
+
+        const std::string pdf = run.dir().file("building[epc].pdf");
+        ASSERT_TRUE(FileExists(pdf)) << c.name;
+        EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"), pdf) << c.name;
+        const std::string bytes = ReadFileBytes(pdf);
+        EXPECT_EQ(p.epcFingerprint,
+                  NCMD5().hash(p.keys.keys().at(1),
+                               reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
+            << c.name;
+        EXPECT_EQ(PdfInfoField(pdf, "Subject"), "ABCD123456") << c.name;
+
+        const std::string page1 = PdfPageText(pdf, 1);
+        for (const std::string& expected : c.page1)
+            EXPECT_TRUE(Has(page1, expected)) << c.name << ": " << expected << "\n---\n" << page1;
+        for (const std::string& absent : c.absent) EXPECT_FALSE(Has(page1, absent)) << c.name;
+
+        const std::string page2 = PdfPageText(pdf, 2);
+        for (const char* expected : {
+                 "Assessment Software: Office Designer v2.1 using calculation engine ZOLM 4.1.c\n",
+                 "Property Reference: 123456789012\n",
+                 "Assessor Name: Jane O'Neill\n",
+                 "Assessor Number: ABCD123456\n",
+                 "Accreditation Scheme: Example Accreditation\n",
+                 "Employer/Trading Name: Quay & Dock Assessors\n",
+                 "Issue Date: 05 Feb 2024\n",
+                 "Valid Until: 04 Feb 2034 (unless superseded by a later certificate)\n",
+                 "Related Party Disclosure: Not related to the owner\n",
+                 "Report Reference Number: 0912-9644-8432-2779-5106\n",
+             }) {
+            EXPECT_TRUE(Has(page2, expected)) << c.name << ": " << expected << "\n---\n" << page2;
+        }
+    }
+    SetRunClockSystem();
+}
+
+// A run of the program on an input in `folder`, with its key file.
+ProcessResult RunOn(const TempDir& dir, const std::string& folder, const BuildingInput& input) {
+    const std::string inputPath = dir.file(folder + "/office.inp");
+    std::filesystem::create_directories(dir.file(folder));
+    WriteFileBytes(inputPath, input.Text());
+    NCMKEYS keys;
+    keys.Init();
+    WriteFileBytes(dir.file(folder + "/office_inpkey.txt"),
+                   InputKeyDigest(keys, 1, inputPath) + "\n");
+    return RunTarvex({"/F", folder + "/office.inp"}, dir.path());
+}
+
+std::vector<std::string> Entries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(CertificateRun, WritesTheCertificateBesideTheInput) {
+    for (const char* language : {"English", "English and Welsh"}) {
+        TempDir dir;
+        const ProcessResult r = RunOn(dir, "jobs", Office().Set("EPC", "EPC-LANGUAGE", language));
+        ASSERT_EQ(r.exitCode, 0) << language << "\n" << r.out << r.err;
+        const std::string pdf = dir.file("jobs/office[epc].pdf");
+        ASSERT_TRUE(FileExists(pdf)) << language;
+        EXPECT_EQ(RunTool("qpdf", {"--check", pdf}).exitCode, 0) << language;
+        EXPECT_EQ(RunTool("qpdf", {"--requires-password", pdf}).exitCode, 3) << language;
+        EXPECT_TRUE(Has(PdfPageText(pdf, 1), "2182-3079-9443-1602-9575\nRiverside House\n"))
+            << language;
+    }
+}
+
+// The certificate's name is taken by a folder: the run stops with the
+// message and leaves neither a certificate nor a temporary file.
+TEST(CertificateRun, CertificateThatCannotBeWrittenStopsTheRun) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("jobs/office[epc].pdf"));
+    const ProcessResult r = RunOn(dir, "jobs", Office());
+    EXPECT_EQ(r.exitCode, 1);
+    const std::string message =
+        "\nUnable to create PDF file because it is already open. Please, close all relevant PDF "
+        "files related to this project and run the calculation again\n\n";
+    ASSERT_GE(r.out.size(), message.size()) << r.out;
+    EXPECT_EQ(r.out.substr(r.out.size() - message.size()), message);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.file("jobs/office[epc].pdf")));
+    for (const std::string& name : Entries(dir.file("jobs")))
+        EXPECT_EQ(name.find(".tmp"), std::string::npos) << name;
+    EXPECT_TRUE(Has(ReadFileBytes(dir.file("Tarvex.log")), "Unable to create PDF file"));
+}
+
+}  // namespace
