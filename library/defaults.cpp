@@ -4,7 +4,6 @@
 
 #include "app/textutil.h"
 #include "library/libfile.h"
-#include "library/ncmd5.h"
 
 void PROJECTDefaults::Init(const char* file, int /*code*/) {
     Clear();
@@ -31,9 +30,7 @@ void PROJECTDefaults::Init(const char* file, int /*code*/) {
         }
     }
     in.close();
-    const NCMD5 md5;
-    intact = md5.flibcheck(file);
-    fileDigest = md5.hashFile(file);
+    LibCheckFile(file, intact, fileDigest);
 }
 
 void PROJECTDefaults::Clear() {

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "library/ncmd5.h"
+
 namespace {
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v';
@@ -86,4 +88,10 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
     if (!LibReadInt(items[0], type) || !LibReadInt(items[1], index)) return false;
     name = items[2];
     return true;
+}
+
+void LibCheckFile(const char* file, bool& intact, std::string& digest) {
+    const NCMD5 md5;
+    intact = md5.flibcheck(file);
+    digest = md5.hashFile(file);
 }

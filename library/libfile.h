@@ -38,6 +38,10 @@ int LibTruncate(double value);
 bool LibEntryHead(const std::string& line, const std::vector<std::string>& items, int& type,
                   int& index, std::string& name);
 
+// The protection check of a loaded library file and the file's digest, which
+// both stores keep.
+void LibCheckFile(const char* file, bool& intact, std::string& digest);
+
 // Gap filling shared by the stores: a negative position or one above the
 // limit is ignored, a held position is replaced, and a position past the end
 // is reached by appending copies of the value.

@@ -4,7 +4,6 @@
 
 #include "app/textutil.h"
 #include "library/libfile.h"
-#include "library/ncmd5.h"
 
 namespace {
 // The items from `from` on, joined by single blanks: the cells text of a line.
@@ -47,9 +46,7 @@ void PROJECTTables::Init(const char* file, int /*code*/) {
         }
     }
     in.close();
-    const NCMD5 md5;
-    intact = md5.flibcheck(file);
-    fileDigest = md5.hashFile(file);
+    LibCheckFile(file, intact, fileDigest);
 }
 
 void PROJECTTables::Clear() {

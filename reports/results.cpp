@@ -116,6 +116,7 @@ std::string PROJECT::Report_EPC_EW() {
     const int g = generalObject;
     const int e = epcs.front().objectIndex;
     const double rating = boc.Vnum(e, "EPC-RATING");
+    // Read though not printed: a library without them is a fault to stop on.
     boc.Vnum(e, "TER-RATING");
     boc.Vnum(e, "TYR-RATING");
     const std::string band = boc.Vtext(e, "EPC-BAND");
@@ -149,6 +150,7 @@ std::string PROJECT::Report_EPC_S() {
     const double rating = boc.Vnum(e, "EPC-RATING");
     const std::string band = boc.Vtext(e, "S-EPC-BAND");
     const double per = boc.Vnum(e, "PER");
+    // Read though not printed; the Scottish band table always rounds to tenths.
     boc.Vnum(e, "PER-RATING");
     boc.Vnum(e, "EPC-REPORT-ROUND");
 
