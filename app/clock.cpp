@@ -5,14 +5,18 @@ bool g_fixed = false;
 std::time_t g_fixedTime = 0;
 }  // namespace
 
-std::time_t RunNow() { return g_fixed ? g_fixedTime : std::time(nullptr); }
+std::time_t RunNow() {
+    return g_fixed ? g_fixedTime : std::time(nullptr);
+}
 
 void SetRunClock(std::time_t t) {
     g_fixed = true;
     g_fixedTime = t;
 }
 
-void SetRunClockSystem() { g_fixed = false; }
+void SetRunClockSystem() {
+    g_fixed = false;
+}
 
 std::tm RunLocalTime() {
     std::time_t now = RunNow();

@@ -4,11 +4,11 @@
 #include <iostream>
 
 #include "app/datafolder.h"
+#include "app/run.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
 #include "app/version.h"
-#include "app/run.h"
 #include "reports/sealed_messages.h"
 
 namespace {

@@ -39,7 +39,9 @@ std::ostringstream& LogStream() {
     return os;
 }
 
-const std::string& FileLog() { return FileLogName(); }
+const std::string& FileLog() {
+    return FileLogName();
+}
 
 void SendLog(const std::string& text) {
     LogStream() << text;
@@ -56,7 +58,9 @@ void SendLog(const std::string& text, int colour) {
     }
 }
 
-void SetFileLog(const std::string& name) { FileLogName() = name; }
+void SetFileLog(const std::string& name) {
+    FileLogName() = name;
+}
 
 void WriteLog() {
     std::cout.flush();
@@ -74,4 +78,6 @@ std::string Ahora() {
     return buf;
 }
 
-void SetLogColourMode(int mode) { g_colourMode = mode; }
+void SetLogColourMode(int mode) {
+    g_colourMode = mode;
+}

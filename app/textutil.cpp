@@ -45,9 +45,9 @@ std::string ResetQuotes(const std::string& text) {
 namespace {
 // Unicode code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the code
 // page defines no character (or where the byte is written as "?" anyway).
-constexpr int kCp1252High[32] = {
-    8364, 0,    8218, 402,  8222, 8230, 8224, 8225, 710,  8240, 352,  8249, 338,  0, 0,   0,
-    0,    8216, 8217, 8220, 8221, 8226, 8211, 8212, 732,  8482, 353,  8250, 339,  0, 0,   376};
+constexpr int kCp1252High[32] = {8364, 0,    8218, 402,  8222, 8230, 8224, 8225, 710,  8240, 352,
+                                 8249, 338,  0,    0,    0,    0,    8216, 8217, 8220, 8221, 8226,
+                                 8211, 8212, 732,  8482, 353,  8250, 339,  0,    0,    376};
 }  // namespace
 
 std::string StripXMLQuotes(const std::string& text) {
@@ -112,7 +112,9 @@ void assure(const std::ofstream& out, const std::string& name) {
     if (!out) CouldNotOpen(name);
 }
 
-void xml_filecheck(const std::ifstream& in, bool& ok) { ok = static_cast<bool>(in); }
+void xml_filecheck(const std::ifstream& in, bool& ok) {
+    ok = static_cast<bool>(in);
+}
 
 bool GetTextLine(std::istream& in, std::string& line) {
     if (!std::getline(in, line)) return false;

@@ -63,8 +63,9 @@ int main(int argc, char** argv) {
         peak = std::max(peak, r.peakKb);
     }
     std::sort(times.begin(), times.end());
-    std::printf("whole run of %s: median %.2f ms, fastest %.2f ms, slowest %.2f ms over %d runs; "
-                "peak memory %ld KiB\n",
-                argv[2], times[times.size() / 2], times.front(), times.back(), runs, peak);
+    std::printf(
+        "whole run of %s: median %.2f ms, fastest %.2f ms, slowest %.2f ms over %d runs; "
+        "peak memory %ld KiB\n",
+        argv[2], times[times.size() / 2], times.front(), times.back(), runs, peak);
     return 0;
 }

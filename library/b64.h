@@ -7,7 +7,7 @@
 // Base64 (RFC 4648 alphabet) with lines of 76 characters; lenient decoding
 // that skips every character outside the alphabet.
 class B64 {
-public:
+  public:
     // Each line of 19 groups ends in "\n"; a last, shorter line ends in "\n"
     // only when the input length is not a multiple of three. The result is
     // also kept in `text`.

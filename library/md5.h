@@ -12,7 +12,7 @@
 // finishing twice, asking before finishing) is reported on the error stream
 // and otherwise ignored.
 class MD5 {
-public:
+  public:
     MD5();
     explicit MD5(std::FILE* file);       // feeds the whole file, closes it, finalizes
     explicit MD5(std::istream& stream);  // feeds the stream to its end, finalizes
@@ -32,7 +32,7 @@ public:
 
     friend std::ostream& operator<<(std::ostream& out, const MD5& md5);
 
-private:
+  private:
     void transform(const unsigned char block[64]);
 
     std::uint32_t state_[4];

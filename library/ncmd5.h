@@ -7,7 +7,7 @@
 // Plain digests, the keyed digest that seals messages and the chained digest
 // that protects library files. Every result is 32 lowercase hex digits per MD5.
 class NCMD5 {
-public:
+  public:
     void Init() {}
 
     std::string hash(const unsigned char* bytes, std::size_t length) const;

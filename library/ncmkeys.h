@@ -7,7 +7,7 @@
 // message key (2562 characters), 2 to 5 further keys; the five sibling lists
 // keep the same shape and are not read by this program.
 class NCMKEYS {
-public:
+  public:
     void Init();
     const std::vector<std::string>& keys() const { return tarvex; }
 

@@ -29,7 +29,7 @@ struct PdfSaveResult {
 };
 
 class PdfDocument {
-public:
+  public:
     // Creates the libharu document with compression of all streams. When that
     // fails it says "error: cannot create PdfDoc object" and valid() is false.
     PdfDocument();
@@ -81,7 +81,7 @@ public:
     static void HPDF_STDCALL error_handler(HPDF_STATUS errorNo, HPDF_STATUS detailNo,
                                            void* userData);
 
-private:
+  private:
     struct ErrorState {
         bool raised = false;
         HPDF_STATUS errorNo = 0;

@@ -49,7 +49,7 @@ struct RGBColour {
 
 // The certificate's band colours, "A+" to "G".
 class BandColours {
-public:
+  public:
     // Fills the table (components 0 to 1).
     void fSetRGBColors();
     // The band's colour, or nullptr for a text that names no band.
@@ -58,7 +58,7 @@ public:
     // fill colour as it was.
     void pHPDF_SetRGBColors(HPDF_Page page, const std::string& band) const;
 
-private:
+  private:
     struct Entry {
         std::string band;
         RGBColour colour;

@@ -11,7 +11,9 @@ namespace {
 
 constexpr double kNotProvided = -7777;
 
-std::string Num(double value) { return num2string(value, -1); }
+std::string Num(double value) {
+    return num2string(value, -1);
+}
 
 }  // namespace
 
@@ -28,8 +30,7 @@ void GENERAL::fRRN(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) const
     const std::string uprn = boc.Vtext(objectIndex, "UPRN");
     const std::string date = boc.Vtext(objectIndex, "RRN-INSP-DATE");
     boc.ModKey(objectIndex, "RRN-EPC", MakeReportReference(uprn, date, kRrnCertificateDigit));
-    boc.ModKey(objectIndex, "RRN-REC",
-               MakeReportReference(uprn, date, kRrnRecommendationsDigit));
+    boc.ModKey(objectIndex, "RRN-REC", MakeReportReference(uprn, date, kRrnRecommendationsDigit));
 }
 
 void PROJECT::Calc() {
@@ -49,7 +50,8 @@ void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJ
     const double ser = boc.Vnum(e, "SER");
     const double tyr = boc.Vnum(e, "TYR");
     const double ter = boc.Vnum(e, "TER");
-    if (ser == kNotProvided) StopRun("ERROR: Must provide a value for the Standard Emission Rate\n");
+    if (ser == kNotProvided)
+        StopRun("ERROR: Must provide a value for the Standard Emission Rate\n");
     if (tyr == kNotProvided) StopRun("ERROR: Must provide a value for the Typical Emission Rate\n");
 
     const double L = defaults.Value("LAMBDA-REF");
@@ -70,7 +72,9 @@ void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJ
     boc.ModKey(e, "EPC-BAND-LIMITS", FormatBandLimits(g.limits));
 }
 
-void PROJECT::Calc_Scotland() { epcs.front().Calc_Scotland(defaults, tables, boc); }
+void PROJECT::Calc_Scotland() {
+    epcs.front().Calc_Scotland(defaults, tables, boc);
+}
 
 void EPC::Calc_Scotland(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) {
     certBackground = "This is not a valid certificate";

@@ -12,4 +12,6 @@ void InsertionSortByKey(const std::deque<int>& input, std::deque<int>& output,
 
 // Sort key of a recommendation: its payback, with a negative payback after
 // every real one.
-inline double PaybackSortKey(double payback) { return payback < 0 ? 100000 : payback; }
+inline double PaybackSortKey(double payback) {
+    return payback < 0 ? 100000 : payback;
+}

@@ -80,8 +80,7 @@ Record MakeRecord(int index, int ordinal, int generalIndex, int epcIndex) {
 }  // namespace
 
 void PROJECT::BuildRecords() {
-    int generalCount = 0, epcCount = 0, recCount = 0, buildingCount = 0, hvacCount = 0,
-        acCount = 0;
+    int generalCount = 0, epcCount = 0, recCount = 0, buildingCount = 0, hvacCount = 0, acCount = 0;
     hasAcInspection = false;
     for (int i = 0; i < static_cast<int>(boc.objects.size()); ++i) {
         const int general = generalCount > 0 ? generalObject : -1;
@@ -105,8 +104,7 @@ void PROJECT::BuildRecords() {
                 recProject = MakeRecord<REC_PROJECT>(i, 1, general, epc);
                 break;
             case kClassRecommendation:
-                recommendations.push_back(
-                    MakeRecord<RECOMMENDATION>(i, recCount++, general, epc));
+                recommendations.push_back(MakeRecord<RECOMMENDATION>(i, recCount++, general, epc));
                 break;
             case kClassBuilding:
                 buildings.push_back(MakeRecord<BUILDING_DATA>(i, buildingCount++, general, epc));

@@ -59,8 +59,7 @@ struct EPC : PROJECTObject {
     // Ratings and bands on the Scottish scale.
     void Calc_Scotland(const PROJECTDefaults& defaults, const PROJECTTables& tables, BOC& boc);
     // The certificate number must name the computed band.
-    void Validation(const PROJECTDefaults& defaults, const PROJECTTables& tables,
-                    BOC& boc) const;
+    void Validation(const PROJECTDefaults& defaults, const PROJECTTables& tables, BOC& boc) const;
 };
 
 struct REC_PROJECT : PROJECTObject {};
@@ -74,7 +73,7 @@ struct AIR_CON_INSPECTION : PROJECTObject {};
 // Everything a run knows: the stores, the object matrix, the index records,
 // the dates and the recommendation orderings.
 class PROJECT {
-public:
+  public:
     PROJECTDefaults defaults;
     PROJECTTables tables;
     PROJECTTables asTables;
@@ -131,7 +130,7 @@ public:
     // fingerprint in epcFingerprint and its name in PATH-FILE-EPCPDF.
     void PDF_EPC_Report_EW(const char* inputFile);
 
-private:
+  private:
     void BuildRecords();
     // An HVAC system with no building-data object before it: an input error.
     void ReportOrphanHvac(int objectIndex);

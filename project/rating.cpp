@@ -26,7 +26,9 @@ BandGeometry MakeBandGeometry(double lambdaRef) {
     return g;
 }
 
-double RoundRating(double value) { return std::round(value); }
+double RoundRating(double value) {
+    return std::round(value);
+}
 
 std::string BandOf(double x, const std::array<double, 14>& c) {
     static const char* const kLetters[13] = {"A", "A", "B", "B", "C", "C", "D",
@@ -37,8 +39,8 @@ std::string BandOf(double x, const std::array<double, 14>& c) {
     return "G";
 }
 
-const std::array<double, 14> kScottishLimits = {7.5, 15, 22.5, 30, 37.5, 45, 52.5,
-                                                 60,  70, 80,   90, 100,  100, 100};
+const std::array<double, 14> kScottishLimits = {7.5, 15, 22.5, 30, 37.5, 45,  52.5,
+                                                60,  70, 80,   90, 100,  100, 100};
 
 std::string ScottishBandOf(double x) {
     static const char* const kBands[12] = {"A+", "A", "B+", "B", "C+", "C",

@@ -7,9 +7,9 @@
 // rating L: the width of the first step, the ratio between steps (and that
 // ratio before it is held at 1 or more) and the fourteen band limits.
 struct BandGeometry {
-    double firstStep = 0;     // w
-    double ratio = 0;         // r
-    double ratioOriginal = 0; // s
+    double firstStep = 0;      // w
+    double ratio = 0;          // r
+    double ratioOriginal = 0;  // s
     std::array<double, 14> limits{};
 };
 BandGeometry MakeBandGeometry(double lambdaRef);

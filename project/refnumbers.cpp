@@ -10,7 +10,9 @@ constexpr int kScramble[4][19] = {
     {9, 4, 12, 1, 16, 5, 15, 7, 2, 6, 18, 10, 17, 3, 14, 8, 0, 13, 11},
 };
 
-int DigitValue(char c) { return (c >= '0' && c <= '9') ? c - '0' : 0; }
+int DigitValue(char c) {
+    return (c >= '0' && c <= '9') ? c - '0' : 0;
+}
 
 std::string Format(const std::tm& t, const char* format) {
     char buf[80];

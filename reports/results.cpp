@@ -10,10 +10,16 @@ namespace {
 
 const std::string kRule70(70, '-');
 
-std::string Plain(double x) { return num2string(x, -1); }
-std::string OneDecimal(double x) { return num2string(x, 1); }
+std::string Plain(double x) {
+    return num2string(x, -1);
+}
+std::string OneDecimal(double x) {
+    return num2string(x, 1);
+}
 // round(x * f) / f, printed plainly.
-std::string Rounded(double x, double factor) { return Plain(std::round(x * factor) / factor); }
+std::string Rounded(double x, double factor) {
+    return Plain(std::round(x * factor) / factor);
+}
 
 // A section title, its rule and a blank line. Only the first two sections
 // are preceded by a blank line of their own; the others follow one.
@@ -125,8 +131,7 @@ std::string PROJECT::Report_EPC_EW() {
     s += "BENCHMARKS,kgCO2/m2,Band\n";
     s += "Part L (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
          boc.Vtext(e, "TER-BAND") + ",\n";
-    s += "Stock Average," + OneDecimal(boc.Vnum(e, "TYR")) + "," + boc.Vtext(e, "TYR-BAND") +
-         ",\n";
+    s += "Stock Average," + OneDecimal(boc.Vnum(e, "TYR")) + "," + boc.Vtext(e, "TYR-BAND") + ",\n";
     s += "Standard Emission Rate (SER)," + OneDecimal(boc.Vnum(e, "SER")) + ",B-C,\n";
     s += ",kgCO2/m2,Band,Rating,\n";
     s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
@@ -142,9 +147,21 @@ std::string PROJECT::Report_EPC_EW() {
 }
 
 std::string PROJECT::Report_EPC_S() {
-    static const char* const kLetters[15] = {"Carbon Neutral,", "A+,", "A,",  "B+,", "B,",
-                                             "C+,",             "C,",  "D+,", "D,",  "E+,",
-                                             "E,",              "F+,", "F,",  "G,",  "G,"};
+    static const char* const kLetters[15] = {"Carbon Neutral,",
+                                             "A+,",
+                                             "A,",
+                                             "B+,",
+                                             "B,",
+                                             "C+,",
+                                             "C,",
+                                             "D+,",
+                                             "D,",
+                                             "E+,",
+                                             "E,",
+                                             "F+,",
+                                             "F,",
+                                             "G,",
+                                             "G,"};
     const int g = generalObject;
     const int e = epcs.front().objectIndex;
     const double rating = boc.Vnum(e, "EPC-RATING");

@@ -68,7 +68,7 @@ Inside Leaf(Point base, Point tip, double bulge) {
 }
 
 class Canvas {
-public:
+  public:
     Canvas() : pixels_(kWidth * kHeight) {}
 
     void Fill(const std::function<Colour(double, double)>& shade) {
@@ -102,7 +102,7 @@ public:
         return std::fclose(f) == 0;
     }
 
-private:
+  private:
     static unsigned char Byte(double v) {
         return static_cast<unsigned char>(std::lround(v < 0 ? 0 : (v > 255 ? 255 : v)));
     }

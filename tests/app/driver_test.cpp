@@ -68,8 +68,16 @@ TEST(RunFiles, NamesFollowTheFoldersAndTheInput) {
 // The command lines that only show the help: exit 1, nothing written.
 TEST(CommandLine, RejectedLinesShowTheHelpAndWriteNoLog) {
     const std::vector<std::vector<std::string>> rejected = {
-        {}, {"/F"}, {"-F", "x.inp"}, {"F", "x.inp"}, {"/FF", "x.inp"},
-        {"/X", "x.inp"}, {"/?", "x.inp"}, {"/?"}, {"//", "x.inp"}, {"", "x.inp"},
+        {},
+        {"/F"},
+        {"-F", "x.inp"},
+        {"F", "x.inp"},
+        {"/FF", "x.inp"},
+        {"/X", "x.inp"},
+        {"/?", "x.inp"},
+        {"/?"},
+        {"//", "x.inp"},
+        {"", "x.inp"},
     };
     for (const auto& args : rejected) {
         TempDir dir;

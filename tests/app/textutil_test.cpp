@@ -14,11 +14,21 @@ TEST(Num2String, RoundsHalfAwayFromZeroAndWritesLikeAStream) {
         int decimals;
         const char* expected;
     } cases[] = {
-        {3.14159, 2, "3.14"},     {2.5, 2, "2.5"},          {2.0, 2, "2"},
-        {1234567.891, 2, "1.23457e+06"}, {0.125, 2, "0.13"}, {-0.125, 2, "-0.13"},
-        {-0.005, 2, "-0.01"},     {2.5, 0, "3"},            {-2.5, 0, "-3"},
-        {123.456, -1, "123.456"}, {0.0001234, -1, "0.0001234"}, {0.00001234, -1, "1.234e-05"},
-        {999999.4, 0, "999999"},  {1000000, 0, "1e+06"},    {37.5, 1, "37.5"},
+        {3.14159, 2, "3.14"},
+        {2.5, 2, "2.5"},
+        {2.0, 2, "2"},
+        {1234567.891, 2, "1.23457e+06"},
+        {0.125, 2, "0.13"},
+        {-0.125, 2, "-0.13"},
+        {-0.005, 2, "-0.01"},
+        {2.5, 0, "3"},
+        {-2.5, 0, "-3"},
+        {123.456, -1, "123.456"},
+        {0.0001234, -1, "0.0001234"},
+        {0.00001234, -1, "1.234e-05"},
+        {999999.4, 0, "999999"},
+        {1000000, 0, "1e+06"},
+        {37.5, 1, "37.5"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(num2string(c.value, c.decimals), c.expected) << c.value << " " << c.decimals;
@@ -33,7 +43,9 @@ TEST(Quotes, StripAndReset) {
 }
 
 TEST(StripXMLQuotes, WritesEveryByteAsItsTableSays) {
-    EXPECT_EQ(StripXMLQuotes("\"\xA3" "5 & x\""), "&#163;5 &amp; x");
+    EXPECT_EQ(StripXMLQuotes("\"\xA3"
+                             "5 & x\""),
+              "&#163;5 &amp; x");
     EXPECT_EQ(StripXMLQuotes("<a b='c'>"), "&lt;a b=&apos;c&apos;&gt;");
     EXPECT_EQ(StripXMLQuotes(std::string("\t\n\x01", 3)), std::string("\t\n\x01", 3));
 

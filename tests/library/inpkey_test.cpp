@@ -25,7 +25,7 @@ TEST(InputKeyTest, KeyFileName) {
 }
 
 class InputKeyFileTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         keys.Init();
         input = dir.file("office.inp");

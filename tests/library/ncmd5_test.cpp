@@ -151,7 +151,7 @@ TEST(NCMD5Test, ProtectTextAddsOrReplacesTheMarkerLine) {
 }
 
 class FlibcheckTest : public testing::Test {
-protected:
+  protected:
     std::string Write(const std::string& name, const std::string& bytes) {
         WriteFileBytes(dir.file(name), bytes);
         return dir.file(name);

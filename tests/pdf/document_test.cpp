@@ -84,7 +84,7 @@ PdfInfo SampleInfo() {
 
 // One protected certificate page, saved once for all the reader checks.
 class SavedCertificate : public ::testing::Test {
-protected:
+  protected:
     static void SetUpTestSuite() {
         dir = new TempDir;
         path = dir->file("office[epc].pdf");

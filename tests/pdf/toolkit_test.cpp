@@ -68,7 +68,7 @@ TEST(Background, CopiesFitIntoTheLength) {
 }
 
 class Wrapping : public ::testing::Test {
-protected:
+  protected:
     PdfDocument doc;
     HPDF_Font font = doc.Font("Helvetica");
 };
@@ -137,7 +137,7 @@ TEST_F(Wrapping, RecWrapTakesOneEntryOfTheRecord) {
 }
 
 class Flow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         bold = doc.Font("Helvetica-Bold");
         regular = doc.Font("Helvetica");

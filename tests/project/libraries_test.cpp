@@ -41,7 +41,8 @@ TEST(LibraryIntegrity, SpoiledOrRenamedFilesStopTheRun) {
          "\nERROR: Table values are corrupted. Please reinstall Tarvex \n"},
         {"KORULib/ASlib.lib", true,
          "\nERROR: AS Table values are corrupted. Please reinstall Tarvex \n"},
-        {"csv/Tarvex.csv", false, "\nERROR: Tarvex Matrix is corrupted. Please reinstall Tarvex \n"},
+        {"csv/Tarvex.csv", false,
+         "\nERROR: Tarvex Matrix is corrupted. Please reinstall Tarvex \n"},
     };
     for (const auto& c : cases) {
         TempDir dir;

@@ -8,8 +8,7 @@ namespace {
 
 std::deque<int> Sorted(const std::map<int, double>& payback, const std::deque<int>& input) {
     std::deque<int> out;
-    InsertionSortByKey(input, out,
-                       [&](int o) { return PaybackSortKey(payback.at(o)); });
+    InsertionSortByKey(input, out, [&](int o) { return PaybackSortKey(payback.at(o)); });
     return out;
 }
 

@@ -6,7 +6,9 @@
 #include "library/inpkey.h"
 #include "tests/support/process.h"
 
-std::string DataFolder() { return std::string(TARVEX_SOURCE_DIR) + "/data/"; }
+std::string DataFolder() {
+    return std::string(TARVEX_SOURCE_DIR) + "/data/";
+}
 
 BuildingInput::BuildingInput() {
     auto add = [this](const std::string& name, const std::string& cls,

@@ -11,7 +11,7 @@
 // replace or add: Set("EPC", "BER", "30") rewrites (or adds) that keyword in
 // the object named "EPC".
 class BuildingInput {
-public:
+  public:
     BuildingInput();
     BuildingInput& Set(const std::string& object, const std::string& keyword,
                        const std::string& value);
@@ -19,7 +19,7 @@ public:
     BuildingInput& Append(const std::string& objects);
     std::string Text() const;
 
-private:
+  private:
     struct Object {
         std::string header;
         std::vector<std::pair<std::string, std::string>> keywords;
@@ -31,7 +31,7 @@ private:
 // A project read from an input in a temporary folder, with the run log kept
 // there too. The input key file is written for the input unless told not to.
 class ProjectRun {
-public:
+  public:
     explicit ProjectRun(const BuildingInput& input, bool writeKeyFile = true);
     PROJECT& project() { return *project_; }
     BOC& boc() { return project_->boc; }
@@ -41,7 +41,7 @@ public:
     std::string inputPath() const { return dir_.file("building.inp"); }
     std::string keyPath() const { return dir_.file("building_inpkey.txt"); }
 
-private:
+  private:
     TempDir dir_;
     std::unique_ptr<PROJECT> project_;
 };

@@ -52,8 +52,7 @@ TEST(ProjectInit, NormalisesUnspecifiedFuelAndEnvironment) {
 }
 
 TEST(ProjectInit, UndefinedDeclarationsStopOutsideScotland) {
-    const BuildingInput disclosure =
-        BuildingInput().Set("General", "C-REL-PART-DISC", "Undefined");
+    const BuildingInput disclosure = BuildingInput().Set("General", "C-REL-PART-DISC", "Undefined");
     EXPECT_EXIT(ProjectRun{disclosure}, ExitedWithCode(1),
                 "");  // the message goes to standard output; checked through the log below
     const BuildingInput transaction = BuildingInput().Set("EPC", "TRANSACTION-TYPE", "Undefined");
@@ -229,9 +228,11 @@ TEST(Rating, Scotland) {
         const char* band;
         const char* perBand;
     } cases[] = {
-        {"7.4", "20", 7, "A+", "B+"},  {"7.5", "-7777", 8, "A", "A+"},
+        {"7.4", "20", 7, "A+", "B+"},
+        {"7.5", "-7777", 8, "A", "A+"},
         {"0.4", "0", 0, "Carbon Neutral", "Carbon Neutral"},
-        {"100.4", "101", 100, "F", "G"}, {"100.5", "55", 101, "G", "D"},
+        {"100.4", "101", 100, "F", "G"},
+        {"100.5", "55", 101, "G", "D"},
     };
     for (const auto& c : cases) {
         ProjectRun run{BuildingInput()
@@ -282,12 +283,18 @@ TEST(Ordering, GroupsByPaybackAndSource) {
         const char* payback;
         const char* object;
     } list[] = {
-        {"R5", "CALC-IN", "5", "WHOLE-BUILDING"},   {"R2", "CALC-IN", "2", "WHOLE-BUILDING"},
-        {"R9", "CALC-IN", "9", "WHOLE-BUILDING"},   {"R25", "CALC-IN", "2.5", "WHOLE-BUILDING"},
-        {"R3", "CALC-IN", "3", "WHOLE-BUILDING"},   {"R7", "CALC-IN", "7", "WHOLE-BUILDING"},
-        {"Rneg", "CALC-IN", "-1", "WHOLE-BUILDING"}, {"U1", "USER-IN", "4", "WHOLE-BUILDING"},
-        {"U2", "USER-IN", "1", "WHOLE-BUILDING"},   {"U3", "USER-IN", "8", "WHOLE-BUILDING"},
-        {"U4", "USER-IN", "0.5", "WHOLE-BUILDING"}, {"Out", "USER-OUT", "1", "WHOLE-BUILDING"},
+        {"R5", "CALC-IN", "5", "WHOLE-BUILDING"},
+        {"R2", "CALC-IN", "2", "WHOLE-BUILDING"},
+        {"R9", "CALC-IN", "9", "WHOLE-BUILDING"},
+        {"R25", "CALC-IN", "2.5", "WHOLE-BUILDING"},
+        {"R3", "CALC-IN", "3", "WHOLE-BUILDING"},
+        {"R7", "CALC-IN", "7", "WHOLE-BUILDING"},
+        {"Rneg", "CALC-IN", "-1", "WHOLE-BUILDING"},
+        {"U1", "USER-IN", "4", "WHOLE-BUILDING"},
+        {"U2", "USER-IN", "1", "WHOLE-BUILDING"},
+        {"U3", "USER-IN", "8", "WHOLE-BUILDING"},
+        {"U4", "USER-IN", "0.5", "WHOLE-BUILDING"},
+        {"Out", "USER-OUT", "1", "WHOLE-BUILDING"},
         {"Zone", "CALC-IN", "1", "ZONE"},
     };
     for (const auto& r : list)

@@ -25,9 +25,25 @@ TEST(Bands, EnglandWalesNorthernIreland) {
         double rating;
         const char* band;
     } cases[] = {
-        {-5, "A+"}, {0, "A+"}, {1, "A"},  {25, "A"},  {26, "B"},  {38, "B"},  {44, "B"},
-        {50, "B"},  {51, "C"}, {75, "C"}, {76, "D"},  {100, "D"}, {101, "E"}, {125, "E"},
-        {126, "F"}, {150, "F"}, {151, "G"}, {175, "G"}, {1e9, "G"},
+        {-5, "A+"},
+        {0, "A+"},
+        {1, "A"},
+        {25, "A"},
+        {26, "B"},
+        {38, "B"},
+        {44, "B"},
+        {50, "B"},
+        {51, "C"},
+        {75, "C"},
+        {76, "D"},
+        {100, "D"},
+        {101, "E"},
+        {125, "E"},
+        {126, "F"},
+        {150, "F"},
+        {151, "G"},
+        {175, "G"},
+        {1e9, "G"},
         {std::numeric_limits<double>::infinity(), "G"},
         {-std::numeric_limits<double>::infinity(), "A+"},
         {std::nan(""), "G"},
@@ -48,12 +64,13 @@ TEST(Bands, Scotland) {
         double rate;
         const char* band;
     } cases[] = {
-        {7.4, "A+"},   {7.5, "A"},  {0.4, "Carbon Neutral"}, {100.4, "F"}, {100.5, "G"},
-        {-7777, "Carbon Neutral"},  {16, "B+"}, {22.4, "B+"}, {22.5, "B"}, {30, "B"},   {60, "D"},
-        {61, "E+"},   {90, "F+"},   {91, "F"},
+        {7.4, "A+"},  {7.5, "A"},   {0.4, "Carbon Neutral"},
+        {100.4, "F"}, {100.5, "G"}, {-7777, "Carbon Neutral"},
+        {16, "B+"},   {22.4, "B+"}, {22.5, "B"},
+        {30, "B"},    {60, "D"},    {61, "E+"},
+        {90, "F+"},   {91, "F"},
     };
-    for (const auto& t : cases)
-        EXPECT_EQ(ScottishBandOf(RoundRating(t.rate)), t.band) << t.rate;
+    for (const auto& t : cases) EXPECT_EQ(ScottishBandOf(RoundRating(t.rate)), t.band) << t.rate;
     EXPECT_EQ(FormatBandLimits(kScottishLimits),
               "{ 7.5, 15, 22.5, 30, 37.5, 45, 52.5, 60, 70, 80, 90, 100, 100, 100 }");
 }
