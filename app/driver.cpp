@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "app/datafolder.h"
+#include "app/outputs.h"
 #include "app/run.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -82,14 +83,8 @@ std::string getpps(const std::string& argument) {
     return argument.substr(argument.find('=') + 1);
 }
 
-bool ReplaceLastFour(const std::string& name, const std::string& ending, std::string& out) {
-    if (name.size() < 4) return false;
-    out = name.substr(0, name.size() - 4) + ending;
-    return true;
-}
-
 RunFiles MakeRunFiles(const RunSettings& s, int platform) {
-    const std::string sep = platform == 2 ? "/" : "\\";
+    const std::string sep = platform == kPlatformWindows ? "\\" : "/";
     RunFiles f;
     f.defaults = s.programFolder + "KORULib" + sep + "TarvexlibraryDef.lib";
     f.tables = s.programFolder + "KORULib" + sep + "TarvexlibraryTab.lib";
@@ -99,9 +94,9 @@ RunFiles MakeRunFiles(const RunSettings& s, int platform) {
     f.certFolder = s.programFolder + "cert" + sep;
     f.caBundle = s.programFolder + "pem" + sep + "cacert.pem";
     f.messages = s.logFolder + "tarvex_net.mes";
-    f.log = s.logFolder + "Tarvex.log";
-    f.inputKey = OutputName(s.inputFile, "_inpkey.txt");
-    f.cookie = OutputName(s.inputFile, "_cookie.txt");
+    f.log = s.logFolder + kRunLogName;
+    f.inputKey = OutputName(s.inputFile, ending::kInputKey);
+    f.cookie = OutputName(s.inputFile, ending::kCookie);
     return f;
 }
 
@@ -128,9 +123,10 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
 void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
     s.fromIasPackage = true;
     s.programFolder = FindDataFolder();
-    if (!ReplaceLastFour(iasFile, ".inp", s.inputFile)) {
-        SendLog("ERROR: The IAS file name " + iasFile +
-                " is too short: it must end in a four-character extension such as .ias\n");
+    s.inputFile = OutputName(iasFile, ending::kInput);
+    if (SameFile(s.inputFile, iasFile)) {
+        SendLog("ERROR: The IAS package " + iasFile +
+                " is named like the input it carries; rename it to end in .ias\n");
         EndProcess(1);
     }
     s.iasText = IasProcess(iasFile, s.inputFile, extract);
@@ -139,7 +135,7 @@ void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
 }  // namespace
 
 int TarvexDriver(int argc, const char* const* argv) {
-    SetFileLog("Tarvex.log");
+    SetFileLog(kRunLogName);
     SendLog(show_help());
     if (argc < 3) EndProcess(1);
 

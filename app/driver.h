@@ -3,8 +3,7 @@
 #include <string>
 #include <vector>
 
-// Library path spelling: 1 uses "\", 2 uses "/". This build uses "/".
-inline constexpr int kPlatformCode = 2;
+#include "app/codes.h"
 
 // Marker returned by getpps when an argument carries no password.
 inline const std::string kNoPassword = "\xF1\xF1\xF1\xF1";
@@ -34,8 +33,6 @@ struct RunFiles {
 RunFiles MakeRunFiles(const RunSettings& settings, int platform);
 
 // The input file with its last four characters replaced by `ending`; false
-// when the name is too short to have four.
-bool ReplaceLastFour(const std::string& name, const std::string& ending, std::string& out);
 
 // The program: help, command line, then a run. Returns 0 after a completed run;
 // every other end is an exit with code 1.

@@ -2,20 +2,22 @@
 
 #include <memory>
 
+#include "app/codes.h"
+#include "app/outputs.h"
 #include "app/runlog.h"
+#include "app/stop.h"
 #include "app/version.h"
 #include "project/project.h"
 
-namespace {
-
-constexpr int kTypeEnglandWales = 1;
-constexpr int kTypeScotland = 2;
-constexpr int kTypeNorthernIreland = 3;
-
-}  // namespace
-
 void RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
+    // Checked before the log is first written: the log, too, must not be the input.
+    const std::string clash = OutputReplacingInput(settings.inputFile, files.log);
+    if (!clash.empty()) {
+        SendLog("ERROR: The input file " + settings.inputFile + " would be overwritten by " +
+                clash + ", an output of this run. Rename the input, for example to end in .inp\n");
+        EndProcess(1);
+    }
     SetFileLog(files.log);
     WriteLog();
 
@@ -48,14 +50,14 @@ void RunBuilding(const RunSettings& settings) {
 
     const int type = p.boc.Vcodid(p.epcObject, "TYPE");
     const char* input = settings.inputFile.c_str();
-    if (type == kTypeEnglandWales || type == kTypeNorthernIreland) {
+    if (IsEnglandWalesOrNorthernIreland(type)) {
         p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
         p.Calc();
         p.Results_EW(input);
         p.PDF_EPC_Report_EW(input);
         // Welsh-language certificate goes here: PDF_EPC_Report_W when EPC-LANGUAGE is not code 1.
         p.fREC_Report();
-    } else if (type == kTypeScotland) {
+    } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
         p.Results_S(input);
         p.fREC_Report();

@@ -121,7 +121,3 @@ bool GetTextLine(std::istream& in, std::string& line) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
 }
-
-std::string OutputName(const std::string& input, const std::string& ending) {
-    return (input.size() >= 4 ? input.substr(0, input.size() - 4) : input) + ending;
-}

@@ -23,11 +23,6 @@ void assure(const std::ofstream& out, const std::string& name);
 // ok = whether the stream opened; reports nothing.
 void xml_filecheck(const std::ifstream& in, bool& ok);
 
-// The name of an output written beside an input: the input with its last
-// four characters (its extension) replaced by `ending`. A name shorter than
-// four characters keeps all of it.
-std::string OutputName(const std::string& input, const std::string& ending);
-
 // Reads one line like std::getline and drops a CR left before the line end,
 // so files written on Windows read the same.
 bool GetTextLine(std::istream& in, std::string& line);

@@ -1,6 +1,7 @@
 // Reading: the library definition, the input lines, and the objects built from them.
 #include <fstream>
 
+#include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
@@ -10,17 +11,6 @@
 
 namespace {
 constexpr int kDotEveryObjects = 41;
-
-// The input name with its last four characters (the extension) replaced. A name
-// too short for that, or one that already carries the ending, gets it appended
-// so that a report never replaces the input itself.
-std::string ReportName(const std::string& input, const std::string& ending) {
-    if (input.size() >= 4) {
-        std::string name = input.substr(0, input.size() - 4) + ending;
-        if (name != input) return name;
-    }
-    return input + ending;
-}
 
 template <typename Sink>
 void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
@@ -62,8 +52,8 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     std::ifstream in(inputFileName, std::ios::binary);
     AssureLogged(in, inputFileName);
     inputFile = inputFileName;
-    bdlFile = ReportName(inputFile, ".bdl");
-    errFile = ReportName(inputFile, ".err");
+    bdlFile = OutputName(inputFile, ending::kReportCopy);
+    errFile = OutputName(inputFile, ending::kErrorReport);
     ReadLines(in, inputFileName, [this](const std::string& line) {
         inputLines.emplace_back();
         inputLines.back().Load(line);

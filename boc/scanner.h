@@ -4,14 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "app/codes.h"
+
 // Numbers read with the C library's rules: leading blanks skipped, the longest
 // valid prefix taken, 0 when there is none. Integers beyond the range of int
 // are clamped to it instead of being undefined.
 int TextToInt(const std::string& text);
 double TextToDouble(const std::string& text);
-
-// "No limit" in a library bound or object count.
-inline constexpr double kNoLimit = -6666;
 
 // Kinds of an input line.
 inline constexpr int kLineBad = -1;        // syntax error; `err` tells which

@@ -52,21 +52,21 @@ void PROJECTDefaults::InsertDefault(const std::string& text, int index) {
 
 double PROJECTDefaults::Value(const std::string& name) const {
     const auto it = numberIndex.find(name);
-    return it == numberIndex.end() ? kMissingNumber : Value(it->second);
+    return it == numberIndex.end() ? kNotSet : Value(it->second);
 }
 
 double PROJECTDefaults::Value(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= numbers.size()) return kMissingNumber;
+    if (index < 0 || static_cast<std::size_t>(index) >= numbers.size()) return kNotSet;
     return numbers[static_cast<std::size_t>(index)];
 }
 
 std::string PROJECTDefaults::TValue(const std::string& name) const {
     const auto it = textIndex.find(name);
-    return it == textIndex.end() ? kMissingText : TValue(it->second);
+    return it == textIndex.end() ? kNotSetText : TValue(it->second);
 }
 
 std::string PROJECTDefaults::TValue(int index) const {
-    if (index < 0 || static_cast<std::size_t>(index) >= texts.size()) return kMissingText;
+    if (index < 0 || static_cast<std::size_t>(index) >= texts.size()) return kNotSetText;
     return texts[static_cast<std::size_t>(index)];
 }
 

@@ -76,7 +76,7 @@ int LibTruncate(double value) {
     // truncates into range.
     if (!(value > static_cast<double>(INT_MIN) - 1.0 &&
           value < static_cast<double>(INT_MAX) + 1.0)) {
-        return static_cast<int>(kMissingNumber);
+        return static_cast<int>(kNotSet);
     }
     return static_cast<int>(value);
 }

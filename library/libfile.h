@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-// What every store query answers for an entry it does not hold.
-inline constexpr double kMissingNumber = -5555;
-inline constexpr const char* kMissingText = "-5555";
+#include "app/codes.h"
+
+// Store queries answer kNotSet / kNotSetText for an entry they do not hold.
 
 // Highest position a library entry may take. Positions are written by hand in
 // the library files and stay small; a larger one would make the gap filling

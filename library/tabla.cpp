@@ -24,7 +24,7 @@ void Tabla::Add(const std::string& tableName, int nRowsIn, int nColsIn, const st
     const std::size_t n = std::min(CellCount(rows, cols), items.size());
     values.reserve(n);
     for (std::size_t i = 0; i < n; ++i) {
-        double v = kMissingNumber;
+        double v = kNotSet;
         LibReadNumber(items[i], v);  // leaves the mark on an item that is not a number
         values.push_back(v);
     }
@@ -55,7 +55,7 @@ long long Tabla::CellPos(int r, int c) const {
 
 double Tabla::Value(int r, int c) const {
     const long long pos = CellPos(r, c);
-    if (pos < 0 || static_cast<std::size_t>(pos) >= values.size()) return kMissingNumber;
+    if (pos < 0 || static_cast<std::size_t>(pos) >= values.size()) return kNotSet;
     return values[static_cast<std::size_t>(pos)];
 }
 
@@ -63,13 +63,13 @@ void Tabla::ValueMod(int r, int c, double number) {
     const long long pos = CellPos(r, c);
     if (pos < 0) return;
     const auto at = static_cast<std::size_t>(pos);
-    if (at >= values.size()) values.resize(at + 1, kMissingNumber);
+    if (at >= values.size()) values.resize(at + 1, kNotSet);
     values[at] = number;
 }
 
 std::string Tabla::TValue(int r, int c) const {
     const long long pos = CellPos(r, c);
-    if (pos < 0 || static_cast<std::size_t>(pos) >= cells.size()) return kMissingText;
+    if (pos < 0 || static_cast<std::size_t>(pos) >= cells.size()) return kNotSetText;
     return cells[static_cast<std::size_t>(pos)];
 }
 
@@ -77,6 +77,6 @@ void Tabla::TValueMod(int r, int c, const std::string& text) {
     const long long pos = CellPos(r, c);
     if (pos < 0) return;
     const auto at = static_cast<std::size_t>(pos);
-    if (at >= cells.size()) cells.resize(at + 1, kMissingText);
+    if (at >= cells.size()) cells.resize(at + 1, kNotSetText);
     cells[at] = text;
 }

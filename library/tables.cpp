@@ -87,7 +87,7 @@ double PROJECTTables::Value(const std::string& table, int r, int c) const {
 
 double PROJECTTables::Value(int table, int r, int c) const {
     const Tabla* t = NumberTable(table);
-    return t == nullptr ? kMissingNumber : t->Value(r, c);
+    return t == nullptr ? kNotSet : t->Value(r, c);
 }
 
 void PROJECTTables::ValueMod(const std::string& table, int r, int c, double number) {
@@ -105,7 +105,7 @@ std::string PROJECTTables::TValue(const std::string& table, int r, int c) const 
 
 std::string PROJECTTables::TValue(int table, int r, int c) const {
     const Tabla* t = TextTable(table);
-    return t == nullptr ? kMissingText : t->TValue(r, c);
+    return t == nullptr ? kNotSetText : t->TValue(r, c);
 }
 
 void PROJECTTables::TValueMod(const std::string& table, int r, int c, const std::string& text) {
@@ -127,5 +127,5 @@ int PROJECTTables::Vint(int table, int r, int c) const {
 
 int PROJECTTables::nRows(const std::string& table) const {
     const Tabla* t = TextTable(Find(textIndex, table));
-    return t == nullptr ? static_cast<int>(kMissingNumber) : t->nRows();
+    return t == nullptr ? static_cast<int>(kNotSet) : t->nRows();
 }

@@ -1,5 +1,7 @@
 #include "pdf/epc_layout.h"
 
+#include "project/bands.h"
+
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -7,7 +9,6 @@
 
 namespace {
 
-const char* const kScaleLabels[kScaleRows] = {"A+", "A", "B", "C", "D", "E", "F", "G"};
 // Row widths at scale 1, A+ to G.
 constexpr float kScaleWidths[kScaleRows] = {145, 200, 243, 286, 329, 372, 415, 458};
 constexpr float kRowHeight = 73;
@@ -33,16 +34,14 @@ std::array<ScaleRow, kScaleRows> fScaleRows(float y0, float sx, float sy) {
     for (int r = 0; r < kScaleRows; ++r) {
         float bottom = y0 - static_cast<float>(kRowG - r) * step;
         if (r == 0) bottom = y0 - static_cast<float>(kRowG) * step - kTopRowGap * sy;
-        rows[r] = {kScaleLabels[r], kScaleWidths[r] * sx, bottom};
+        rows[r] = {kEnglandWalesBands.rows[r].label, kScaleWidths[r] * sx, bottom};
     }
     return rows;
 }
 
 int fScaleRow(const std::string& band) {
-    for (int r = 0; r < kScaleRows; ++r) {
-        if (band == kScaleLabels[r]) return r;
-    }
-    return kNoScaleRow;
+    const BandRow* row = kEnglandWalesBands.Find(band);
+    return row != nullptr ? row->scaleRow : kNoScaleRow;
 }
 
 int fRoundToInt(double value) {

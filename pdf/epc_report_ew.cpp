@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "app/outputs.h"
 #include "app/textutil.h"
 #include "pdf/epc_ewni.h"
 #include "pdf/epc_layout.h"
@@ -12,7 +13,7 @@ constexpr int kTypeNorthernIreland = 3;
 }  // namespace
 
 void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
-    const std::string output = OutputName(inputFile, "[epc].pdf");
+    const std::string output = OutputName(inputFile, ending::kCertificate);
     const int g = generalObject;
     const EPC& record = epcs.front();
     const int e = record.objectIndex;

@@ -1,5 +1,7 @@
 #include "pdf/toolkit.h"
 
+#include "project/bands.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -116,17 +118,10 @@ void pHPDF_draw_line(HPDF_Page page, float x1, float y1, float x2, float y2) {
 }
 
 void BandColours::fSetRGBColors() {
-    struct Row {
-        const char* band;
-        int r, g, b;
-    };
-    static const Row kRows[] = {
-        {"A+", 13, 104, 38}, {"A", 13, 104, 38},  {"B", 49, 160, 61}, {"C", 127, 195, 28},
-        {"D", 255, 204, 0},  {"E", 253, 161, 69}, {"F", 255, 102, 0}, {"G", 255, 0, 0},
-    };
     table_.clear();
-    for (const Row& row : kRows) {
-        table_.push_back({row.band, {row.r / 255.0f, row.g / 255.0f, row.b / 255.0f}});
+    for (const BandRow& row : kEnglandWalesBands) {
+        table_.push_back(
+            {row.label, {row.colour.r / 255.0f, row.colour.g / 255.0f, row.colour.b / 255.0f}});
     }
 }
 

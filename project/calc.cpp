@@ -1,4 +1,5 @@
 #include "app/clock.h"
+#include "app/codes.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
@@ -8,8 +9,6 @@
 #include "project/refnumbers.h"
 
 namespace {
-
-constexpr double kNotProvided = -7777;
 
 std::string Num(double value) {
     return num2string(value, -1);

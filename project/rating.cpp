@@ -3,6 +3,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "project/bands.h"
+
 BandGeometry MakeBandGeometry(double lambdaRef) {
     BandGeometry g;
     const double L = lambdaRef;
@@ -31,24 +33,14 @@ double RoundRating(double value) {
 }
 
 std::string BandOf(double x, const std::array<double, 14>& c) {
-    static const char* const kLetters[13] = {"A", "A", "B", "B", "C", "C", "D",
-                                             "D", "E", "E", "F", "F", "G"};
-    if (x <= 0) return "A+";
-    for (int k = 0; k <= 12; ++k)
-        if (x <= c[k]) return kLetters[k];
-    return "G";
+    return kEnglandWalesBands.BandOf(x, c).label;
 }
 
 const std::array<double, 14> kScottishLimits = {7.5, 15, 22.5, 30, 37.5, 45,  52.5,
                                                 60,  70, 80,   90, 100,  100, 100};
 
 std::string ScottishBandOf(double x) {
-    static const char* const kBands[12] = {"A+", "A", "B+", "B", "C+", "C",
-                                           "D+", "D", "E+", "E", "F+", "F"};
-    if (x <= 0) return "Carbon Neutral";
-    for (int k = 0; k < 12; ++k)
-        if (x <= kScottishLimits[k]) return kBands[k];
-    return "G";
+    return kScottishBands.BandOf(x, kScottishLimits).label;
 }
 
 std::string FormatBandLimits(const std::array<double, 14>& limits) {

@@ -1,5 +1,6 @@
 #include <fstream>
 
+#include "app/codes.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
@@ -70,7 +71,7 @@ void GENERAL::Checks(const PROJECTDefaults&, const PROJECTTables&, BOC& boc,
     boc.ModKey(g, "UPRN", uprn);
 
     const std::string reg = StripQuotes(boc.Vtext(g, "C-REG-NUMBER"));
-    const bool scotland = epcObjectIndex >= 0 && boc.Vcodid(epcObjectIndex, "TYPE") == 2;
+    const bool scotland = epcObjectIndex >= 0 && IsJurisdiction(boc.Vcodid(epcObjectIndex, "TYPE"), Jurisdiction::Scotland);
     if (!ValidRegistration(reg) && !scotland)
         KnownError(boc, g, "ERROR: C-REG-NUMBER is not valid");
     boc.ModKey(g, "C-REG-NUMBER", reg);

@@ -1,8 +1,11 @@
 #include <cmath>
 #include <fstream>
 
+#include "app/codes.h"
+#include "app/outputs.h"
 #include "app/textutil.h"
 #include "app/version.h"
+#include "project/bands.h"
 #include "project/project.h"
 #include "reports/banner.h"
 
@@ -29,8 +32,8 @@ std::string Title(const std::string& title) {
 
 // The fifteen rows of the band table, the marker on the first row whose
 // limit the rating does not exceed.
-std::string BandTable(const std::vector<double>& limits, const char* const letters[15],
-                      double rating, const std::string& band, double factor) {
+std::string BandTable(const std::vector<double>& limits, const BandScale& scale, double rating,
+                      const std::string& band, double factor) {
     double c[14] = {};
     for (std::size_t k = 0; k < 14 && k < limits.size(); ++k) c[k] = limits[k];
     std::string out = ",Band Limits,Lower,Upper,,Actual Band, Rating\n";
@@ -55,7 +58,8 @@ std::string BandTable(const std::vector<double>& limits, const char* const lette
             upper = Rounded(c[row - 2], factor);
             test = c[row - 2];
         }
-        out += std::string(",") + letters[row - 1] + lower + "," + upper;
+        const BandRow& letter = row == 1 ? *scale.begin() : scale.BandOfLimit(row - 2);
+        out += std::string(",") + letter.label + "," + lower + "," + upper;
         if (!marked && rating <= test) {
             out += ",   <<<," + band + "," + Rounded(rating, factor);
             marked = true;
@@ -108,7 +112,7 @@ std::string Certification(BOC& boc, int g, int e) {
 
 void WriteResults(const char* inputFile, const std::string& certificatePart,
                   const std::string& recommendationsPart) {
-    const std::string name = OutputName(inputFile, ".csv");
+    const std::string name = OutputName(inputFile, ending::kResults);
     std::ofstream out(name, std::ios::out | std::ios::trunc | std::ios::binary);
     assure(out, name);
     out << ResultsBanner() << certificatePart << recommendationsPart << "\n\n";
@@ -117,8 +121,6 @@ void WriteResults(const char* inputFile, const std::string& certificatePart,
 }  // namespace
 
 std::string PROJECT::Report_EPC_EW() {
-    static const char* const kLetters[15] = {"A+,", "A,", "A,", "B,", "B,", "C,", "C,", "D,",
-                                             "D,",  "E,", "E,", "F,", "F,", "G,", "G,"};
     const int g = generalObject;
     const int e = epcs.front().objectIndex;
     const double rating = boc.Vnum(e, "EPC-RATING");
@@ -136,7 +138,7 @@ std::string PROJECT::Report_EPC_EW() {
     s += ",kgCO2/m2,Band,Rating,\n";
     s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
          Plain(rating) + ",\n\n\n";
-    s += BandTable(boc.Vlnum(e, "EPC-BAND-LIMITS"), kLetters, rating, band,
+    s += BandTable(boc.Vlnum(e, "EPC-BAND-LIMITS"), kEnglandWalesBands, rating, band,
                    boc.Vnum(e, "EPC-REPORT-ROUND"));
     s += BuildingAndOwner(boc, g);
     s += Person(boc, g, "REPORT- CERTIFIER DETAILS", "Certifier");
@@ -147,21 +149,6 @@ std::string PROJECT::Report_EPC_EW() {
 }
 
 std::string PROJECT::Report_EPC_S() {
-    static const char* const kLetters[15] = {"Carbon Neutral,",
-                                             "A+,",
-                                             "A,",
-                                             "B+,",
-                                             "B,",
-                                             "C+,",
-                                             "C,",
-                                             "D+,",
-                                             "D,",
-                                             "E+,",
-                                             "E,",
-                                             "F+,",
-                                             "F,",
-                                             "G,",
-                                             "G,"};
     const int g = generalObject;
     const int e = epcs.front().objectIndex;
     const double rating = boc.Vnum(e, "EPC-RATING");
@@ -175,7 +162,7 @@ std::string PROJECT::Report_EPC_S() {
     s += "BENCHMARKS,kgCO2/m2,Band\n";
     s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
          boc.Vtext(e, "S-TER-BAND") + ",\n";
-    if (per != -7777)
+    if (per != kNotProvided)
         s += "Building Improved," + OneDecimal(per) + "," + boc.Vtext(e, "S-PER-BAND") + ",\n";
     else
         s += "Building Improved,?,?,\n";
@@ -183,7 +170,7 @@ std::string PROJECT::Report_EPC_S() {
     s += ",kgCO2/m2,Band,Rating,\n";
     s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
          Plain(rating) + ",\n\n\n";
-    s += BandTable(boc.Vlnum(e, "EPC-BAND-LIMITS"), kLetters, rating, band, 10);
+    s += BandTable(boc.Vlnum(e, "EPC-BAND-LIMITS"), kScottishBands, rating, band, 10);
     s += BuildingAndOwner(boc, g);
     s += Person(boc, g, "REPORT- AGENT DETAILS", "Agent");
     s += Certification(boc, g, e);

@@ -44,6 +44,23 @@ TEST_P(ExampleRun, EndsOkValidatedAndWritesTheReviewedResults) {
     EXPECT_TRUE(actual == expected) << name << ".csv: " << FirstDifference(expected, actual);
 }
 
+// An input named without an extension gets each ending appended.
+TEST(ExampleRunNames, InputWithoutExtensionGetsEndingsAppended) {
+    TempDir dir;
+    CopyExample(dir, "england-office");
+    WriteFileBytes(dir.file("shop"), ReadFileBytes(dir.file("england-office.inp")));
+    WriteFileBytes(dir.file("shop_inpkey.txt"),
+                   ReadFileBytes(dir.file("england-office_inpkey.txt")));
+    const ProcessResult r = RunTarvex({"/F", "shop"}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    for (const char* output : {"shop.csv", "shop.bdl", "shop.err", "shop[epc].pdf"}) {
+        EXPECT_TRUE(FileExists(dir.file(output))) << output;
+    }
+    for (const char* hidden : {".csv", ".bdl", ".err", "[epc].pdf"}) {
+        EXPECT_FALSE(FileExists(dir.file(hidden))) << hidden;
+    }
+}
+
 std::string TestName(const ::testing::TestParamInfo<std::string>& info) {
     std::string name = info.param;
     for (char& c : name)
