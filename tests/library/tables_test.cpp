@@ -7,7 +7,7 @@
 
 #include "app/runlog.h"
 #include "tests/support/tempdir.h"
-#include "tests/tables/libfixture.h"
+#include "tests/library/libfixture.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 
 #include "library/inpkey.h"
 #include "library/ncmkeys.h"
-#include "tests/reports/example_runs.h"
+#include "tests/support/example_runs.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "tests/reports/example_runs.h"
+#include "tests/support/example_runs.h"
 
 #include <gtest/gtest.h>
 

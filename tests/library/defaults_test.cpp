@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "tests/support/tempdir.h"
-#include "tests/tables/libfixture.h"
+#include "tests/library/libfixture.h"
 
 namespace {
 

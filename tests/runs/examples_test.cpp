@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/reports/example_runs.h"
+#include "tests/support/example_runs.h"
 
 namespace {
 
@@ -13,7 +13,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 }
 
 std::string ExpectedResults(const std::string& name) {
-    return ReadFileBytes(std::string(TARVEX_SOURCE_DIR) + "/tests/reports/expected/" + name +
+    return ReadFileBytes(std::string(TARVEX_SOURCE_DIR) + "/tests/runs/expected/" + name +
                          ".csv");
 }
 
