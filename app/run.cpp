@@ -9,6 +9,13 @@
 #include "app/version.h"
 #include "project/project.h"
 
+std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
+    std::string message = "\n";
+    for (const std::string& output : outputs)
+        message += "ERROR: " + output + " could not be written; the run is incomplete\n";
+    return message;
+}
+
 void RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
     // Checked before the log is first written: the log, too, must not be the input.
@@ -57,12 +64,17 @@ void RunBuilding(const RunSettings& settings) {
         p.PDF_EPC_Report_EW(input);
         // Welsh-language certificate goes here: PDF_EPC_Report_W when EPC-LANGUAGE is not code 1.
         p.fREC_Report();
+        p.PDF_REC_Report_EW(input);
+        p.PDF_SREC_Report(input);
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
         p.Results_S(input);
         p.fREC_Report();
     }
 
+    // An output abandoned on the way ends the run as failed, once the others
+    // have been written.
+    if (!p.failedOutputs.empty()) StopRun(FailedOutputsMessage(p.failedOutputs));
     SendLog("OK\n");
     WriteLog();
 }

@@ -1,7 +1,14 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "app/driver.h"
 
 // One run over a building (modes F, I, A, R): opens the run log in the log
 // folder, then takes the input through every stage in its order.
 void RunBuilding(const RunSettings& settings);
+
+// What a run says at its end when outputs were abandoned: one line for each,
+// in place of "OK".
+std::string FailedOutputsMessage(const std::vector<std::string>& outputs);

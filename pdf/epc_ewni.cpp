@@ -45,28 +45,8 @@ constexpr float kComplaintY = 715;
 constexpr float kComplaintStep = 25;
 constexpr float kComplaintSize = 9.5f;
 
-float TextWidth(HPDF_Font font, float size, const std::string& text) {
-    if (font == nullptr || text.empty()) return 0;
-    const HPDF_TextWidth w = HPDF_Font_TextWidth(
-        font, reinterpret_cast<const HPDF_BYTE*>(text.data()), static_cast<HPDF_UINT>(text.size()));
-    return static_cast<float>(w.width) * size / 1000.0f;
-}
-
 TextMeasure MeasureIn(HPDF_Font font) {
     return [font](const std::string& text, float size) { return TextWidth(font, size, text); };
-}
-
-void SetFill(HPDF_Page page, const RGBColour& c) {
-    HPDF_Page_SetRGBFill(page, c.r, c.g, c.b);
-}
-
-void SetStroke(HPDF_Page page, const RGBColour& c) {
-    HPDF_Page_SetRGBStroke(page, c.r, c.g, c.b);
-}
-
-void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
-    pHPDF_draw_rect(page, x1, y1, x2, y2);
-    HPDF_Page_Fill(page);
 }
 
 // Text at a design-unit point in a colour.

@@ -75,4 +75,5 @@ void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.fSetVALID_DATE(validUntilDate);
 
     epcFingerprint = w.PDF_EPC_Report(keys.keys().at(1), output);
+    if (epcFingerprint.empty()) failedOutputs.push_back(output);
 }

@@ -71,12 +71,13 @@ std::string TrimRight(const std::string& text) {
 }
 
 // Writes wrapped lines into a box whose top is `top`, one line every
-// `leading` points, aligned between left and right.
+// `leading` points, aligned between left and right. A justified line whose
+// blanks would have to stretch wider than the font size is set flush left.
 void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float left, float top,
                float right, const std::vector<std::string>& lines, HPDF_TextAlignment alignment) {
     if (font == nullptr || lines.empty()) return;
     HPDF_Page_SetFontAndSize(page, font, size);
-    float baseline = top - static_cast<float>(HPDF_Font_GetBBox(font).top) * size / 1000.0f;
+    float baseline = fFirstBaseline(font, size, top);
     HPDF_Page_BeginText(page);
     for (std::size_t i = 0; i < lines.size() && baseline >= kTextBottom; ++i) {
         const std::string line = TrimRight(lines[i]);
@@ -88,7 +89,8 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
         const auto blanks = std::count(line.begin(), line.end(), ' ');
         const bool last = i + 1 == lines.size();
         if (alignment == HPDF_TALIGN_JUSTIFY && !last && blanks > 0 && width < right - left) {
-            HPDF_Page_SetWordSpace(page, (right - left - width) / static_cast<float>(blanks));
+            const float space = (right - left - width) / static_cast<float>(blanks);
+            if (space <= size) HPDF_Page_SetWordSpace(page, space);
         }
         HPDF_Page_TextOut(page, x, baseline, line.c_str());
         baseline -= leading;
@@ -105,6 +107,31 @@ void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
     HPDF_Page_EndText(page);
+}
+
+float TextWidth(HPDF_Font font, float size, const std::string& text) {
+    if (font == nullptr || text.empty()) return 0;
+    const HPDF_TextWidth w = HPDF_Font_TextWidth(
+        font, reinterpret_cast<const HPDF_BYTE*>(text.data()), static_cast<HPDF_UINT>(text.size()));
+    return static_cast<float>(w.width) * size / 1000.0f;
+}
+
+float fFirstBaseline(HPDF_Font font, float size, float top) {
+    if (font == nullptr) return top - size;
+    return top - static_cast<float>(HPDF_Font_GetBBox(font).top) * size / 1000.0f;
+}
+
+void SetFill(HPDF_Page page, const RGBColour& c) {
+    HPDF_Page_SetRGBFill(page, c.r, c.g, c.b);
+}
+
+void SetStroke(HPDF_Page page, const RGBColour& c) {
+    HPDF_Page_SetRGBStroke(page, c.r, c.g, c.b);
+}
+
+void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
+    pHPDF_draw_rect(page, x1, y1, x2, y2);
+    HPDF_Page_Fill(page);
 }
 
 void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2) {
@@ -262,6 +289,38 @@ float pHPDF_check_page_h(PdfDocument& doc, float y, float needed) {
     return kPageTop;
 }
 
+namespace {
+
+// One bordered part of a table row: `count` lines of each cell from `first`.
+void DrawRowPart(HPDF_Page page, float k, HPDF_Font font, float fs, float leading, float x,
+                 float xs, float xe, float top, float height, bool twoColumns,
+                 const std::vector<std::string>& lines1, const std::vector<std::string>& lines2,
+                 std::size_t first, std::size_t count, HPDF_TextAlignment alignment) {
+    const float bottom = top - height;
+    HPDF_Page_GSave(page);
+    HPDF_Page_SetLineWidth(page, 0.5f);
+    HPDF_Page_SetRGBStroke(page, 0, 0, 0);
+    HPDF_Page_Rectangle(page, x, bottom, xs - x, height);
+    HPDF_Page_Rectangle(page, xs, bottom, xe - xs, height);
+    HPDF_Page_Stroke(page);
+    HPDF_Page_GRestore(page);
+
+    auto slice = [first, count](const std::vector<std::string>& lines) {
+        std::vector<std::string> part;
+        for (std::size_t i = first; i < lines.size() && i < first + count; ++i)
+            part.push_back(lines[i]);
+        return part;
+    };
+    DrawLines(page, font, fs, leading, x + 4 * k, top - 3 * k, xs - 4 * k, slice(lines1),
+              alignment);
+    if (twoColumns) {
+        DrawLines(page, font, fs, leading, xs + 4 * k, top - 3 * k, xe - 4 * k, slice(lines2),
+                  alignment);
+    }
+}
+
+}  // namespace
+
 float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float size,
                            const DATArec& row, HPDF_TextAlignment alignment) {
     const float k = scale;
@@ -270,6 +329,7 @@ float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float 
     const bool twoColumns = split != 1.0f;
     const float fs = size * k;
     const float leading = fs + 3.0f;
+    const float insets = 7 * k;
 
     const float x = row.x;
     const float total = widthFactor * k;
@@ -282,31 +342,62 @@ float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float 
     std::vector<std::string> lines1, lines2;
     fStrWrap(xs - x - 8 * k, font, fs, first, lines1);
     if (twoColumns) fStrWrap(xe - xs - 8 * k, font, fs, second, lines2);
-    const float height =
-        static_cast<float>(std::max(lines1.size(), lines2.size())) * leading + 7 * k;
+    const std::size_t lineCount = std::max(lines1.size(), lines2.size());
+    const float height = static_cast<float>(lineCount) * leading + insets;
 
     float top = row.y;
-    float bottom = top - height;
-    const std::size_t pagesBefore = doc.pages().size();
-    pHPDF_check_page_h(doc, bottom);
-    if (doc.pages().size() != pagesBefore) {
-        top = kPageTop;
-        bottom = top - height;
+    if (height <= kPageTop - kPageBottom) {
+        float bottom = top - height;
+        const std::size_t pagesBefore = doc.pages().size();
+        pHPDF_check_page_h(doc, bottom);
+        if (doc.pages().size() != pagesBefore) {
+            top = kPageTop;
+            bottom = top - height;
+        }
+        HPDF_Page page = doc.page();
+        if (page == nullptr) return bottom;
+        DrawRowPart(page, k, font, fs, leading, x, xs, xe, top, height, twoColumns, lines1, lines2,
+                    0, lineCount, alignment);
+        return bottom;
     }
-    HPDF_Page page = doc.page();
-    if (page == nullptr) return bottom;
 
-    HPDF_Page_GSave(page);
-    HPDF_Page_SetLineWidth(page, 0.5f);
-    HPDF_Page_SetRGBStroke(page, 0, 0, 0);
-    HPDF_Page_Rectangle(page, x, bottom, xs - x, height);
-    HPDF_Page_Rectangle(page, xs, bottom, xe - xs, height);
-    HPDF_Page_Stroke(page);
-    HPDF_Page_GRestore(page);
-
-    DrawLines(page, font, fs, leading, x + 4 * k, top - 3 * k, xs - 4 * k, lines1, alignment);
-    if (twoColumns) {
-        DrawLines(page, font, fs, leading, xs + 4 * k, top - 3 * k, xe - 4 * k, lines2, alignment);
+    // Taller than a page: as many whole lines as fit on each page, starting
+    // on a new page when not even one fits where the row begins.
+    std::size_t done = 0;
+    float bottom = top;
+    while (done < lineCount) {
+        auto fitting = [&](float t) {
+            const float room = (t - kPageBottom - insets) / leading;
+            return room < 1 ? std::size_t{0} : static_cast<std::size_t>(room);
+        };
+        if (fitting(top) == 0) {
+            pHPDF_check_page_h(doc, top, top);  // always starts a page
+            top = kPageTop;
+        }
+        HPDF_Page page = doc.page();
+        if (page == nullptr) return bottom;
+        const std::size_t count = std::min(lineCount - done, fitting(top));
+        const float partHeight = static_cast<float>(count) * leading + insets;
+        DrawRowPart(page, k, font, fs, leading, x, xs, xe, top, partHeight, twoColumns, lines1,
+                    lines2, done, count, alignment);
+        done += count;
+        bottom = top - partHeight;
+        top = bottom;
     }
     return bottom;
+}
+
+void pHPDF_page_furniture(PdfDocument& doc, HPDF_Font font, float size,
+                          const std::string& reference) {
+    const std::size_t count = doc.pages().size();
+    for (std::size_t n = 0; n < count; ++n) {
+        HPDF_Page page = doc.pages()[n];
+        HPDF_Page_SetRGBFill(page, 0, 0, 0);
+        if (!reference.empty()) pHPDF_write_text(page, font, size, 865, 81, reference);
+        const std::string number = "Page " + std::to_string(n + 1) + " of " + std::to_string(count);
+        HPDF_Page_SetFontAndSize(page, font, size);
+        HPDF_Page_BeginText(page);
+        HPDF_Page_TextOut(page, vX(929), 40, number.c_str());
+        HPDF_Page_EndText(page);
+    }
 }

@@ -35,6 +35,12 @@ inline constexpr float Yv(float p) {
 void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                       const std::string& text);
 
+// Width in points of a text at a font size; 0 without a font.
+float TextWidth(HPDF_Font font, float size, const std::string& text);
+// The baseline of a first line set at `size` whose box starts at `top`
+// (points): the font's tallest glyph just touches the top.
+float fFirstBaseline(HPDF_Font font, float size, float top);
+
 // Appends the rectangle between two design-unit corners; the caller fills or
 // strokes it.
 void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2);
@@ -46,6 +52,11 @@ struct RGBColour {
     float g = 0.0f;
     float b = 0.0f;
 };
+
+void SetFill(HPDF_Page page, const RGBColour& c);
+void SetStroke(HPDF_Page page, const RGBColour& c);
+// Fills the rectangle between two design-unit corners in the fill colour.
+void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2);
 
 // The certificate's band colours, "A+" to "G".
 class BandColours {
@@ -115,9 +126,17 @@ inline constexpr float kPageTop = 791.0f;
 float pHPDF_check_page_h(PdfDocument& doc, float y);
 float pHPDF_check_page_h(PdfDocument& doc, float y, float needed);
 
+// The furniture of every page of a report, drawn once all pages exist:
+// `reference` (when not empty) near the top edge at design (865, 81) and
+// "Page n of m" at design x 929, 40 points above the bottom edge.
+void pHPDF_page_furniture(PdfDocument& doc, HPDF_Font font, float size,
+                          const std::string& reference);
+
 // Draws a bordered row of one column (row.numbers[1] == 1) or two columns on
 // the current page, starting a new page when it does not fit, and returns the
 // y of its bottom edge. row.numbers = {width factor, split ratio}; the width
-// is width factor x scale points; row.texts = the cells.
+// is width factor x scale points; row.texts = the cells. A row taller than a
+// whole page is continued on the next pages, cut between lines, each part
+// bordered; no line is ever dropped.
 float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float size,
                            const DATArec& row, HPDF_TextAlignment alignment);

@@ -25,9 +25,15 @@ inline constexpr WebAddress kWebAdviceBody{"www.carbontrust.com", "https://www.c
 inline constexpr WebAddress kWebRegister{"find-energy-certificate.service.gov.uk",
                                          "https://find-energy-certificate.service.gov.uk"};
 
-// The heritage body, for buildings of historic interest.
+// The heritage body of England, for buildings of historic interest.
 inline constexpr WebAddress kWebHeritageBody{"historicengland.org.uk",
                                              "https://historicengland.org.uk"};
+
+// The heritage bodies of Wales and of Northern Ireland.
+inline constexpr WebAddress kWebHeritageBodyWales{"cadw.gov.wales", "https://cadw.gov.wales"};
+inline constexpr WebAddress kWebHeritageBodyNorthernIreland{
+    "www.communities-ni.gov.uk/topics/historic-environment",
+    "https://www.communities-ni.gov.uk/topics/historic-environment"};
 
 // The building standards body in Scotland.
 inline constexpr WebAddress kWebBuildingStandardsScotland{

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <string>
+#include <vector>
 
 #include "boc/boc.h"
 #include "library/b64.h"
@@ -83,6 +84,9 @@ class PROJECT {
     std::string epcFingerprint;
     std::string welshEpcFingerprint;
     std::string recFingerprint;
+    // The outputs that a writer abandoned (a libharu error): the run goes on
+    // with its other outputs and then ends with status 1, naming them.
+    std::vector<std::string> failedOutputs;
     std::string validationNote;
     std::deque<GENERAL> generals;
     std::deque<EPC> epcs;
@@ -129,6 +133,13 @@ class PROJECT {
     // The certificate "<input less its extension>[epc].pdf"; keeps its
     // fingerprint in epcFingerprint and its name in PATH-FILE-EPCPDF.
     void PDF_EPC_Report_EW(const char* inputFile);
+    // The recommendations report "<input>[rec].pdf"; keeps its fingerprint
+    // in recFingerprint and its name in PATH-FILE-RECPDF.
+    void PDF_REC_Report_EW(const char* inputFile);
+    // The assessor's short recommendations report "<input>[srec].pdf", every
+    // candidate recommendation by service; then sets REC-REP-TITLE,
+    // REC-REP-REFERENCE and REC-REP-DATE.
+    void PDF_SREC_Report(const char* inputFile);
 
   private:
     void BuildRecords();

@@ -1,0 +1,148 @@
+#include "pdf/paragraph.h"
+
+#include "pdf/toolkit.h"
+
+namespace {
+
+struct Word {
+    std::vector<TextRun> pieces;
+    float width = 0;
+};
+
+bool SameStyle(const TextRun& a, const TextRun& b) {
+    return a.font == b.font && a.uri == b.uri;
+}
+
+// Appends text to the last piece when it has the same font and link.
+void Append(std::vector<TextRun>& pieces, const TextRun& style, const std::string& text) {
+    if (!pieces.empty() && SameStyle(pieces.back(), style)) {
+        pieces.back().text += text;
+    } else {
+        pieces.push_back({text, style.font, style.uri});
+    }
+}
+
+std::vector<Word> Words(const std::vector<TextRun>& runs) {
+    std::vector<Word> words;
+    bool inWord = false;
+    for (const TextRun& run : runs) {
+        for (char c : run.text) {
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+                inWord = false;
+                continue;
+            }
+            if (!inWord) words.emplace_back();
+            inWord = true;
+            Append(words.back().pieces, run, std::string(1, c));
+        }
+    }
+    return words;
+}
+
+float Measure(const std::vector<TextRun>& pieces, float size, const FontMeasure& measure) {
+    float w = 0;
+    for (const TextRun& p : pieces) w += measure(p.font, p.text, size);
+    return w;
+}
+
+// A word wider than the line, cut into parts that fit (at least one letter
+// each, so that a line narrower than one letter still ends).
+std::vector<Word> Cut(const Word& word, float width, float size, const FontMeasure& measure) {
+    std::vector<Word> parts(1);
+    for (const TextRun& piece : word.pieces) {
+        for (char c : piece.text) {
+            const std::string letter(1, c);
+            const float w = measure(piece.font, letter, size);
+            if (!parts.back().pieces.empty() && parts.back().width + w > width)
+                parts.emplace_back();
+            Append(parts.back().pieces, piece, letter);
+            parts.back().width += w;
+        }
+    }
+    return parts;
+}
+
+}  // namespace
+
+FontMeasure DocumentMeasure() {
+    return [](HPDF_Font font, const std::string& text, float size) {
+        return TextWidth(font, size, text);
+    };
+}
+
+std::vector<ParagraphLine> fLayoutParagraph(const std::vector<TextRun>& runs, float width,
+                                            float size, bool justify, const FontMeasure& measure) {
+    std::vector<Word> words;
+    for (Word& w : Words(runs)) {
+        w.width = Measure(w.pieces, size, measure);
+        if (w.width <= width) {
+            words.push_back(std::move(w));
+        } else {
+            for (Word& part : Cut(w, width, size, measure)) words.push_back(std::move(part));
+        }
+    }
+
+    std::vector<ParagraphLine> lines;
+    ParagraphLine line;
+    std::size_t blanks = 0;
+    auto finish = [&](bool last) {
+        if (line.pieces.empty()) return;
+        if (justify && !last && blanks > 0 && line.width < width) {
+            const float space = (width - line.width) / static_cast<float>(blanks);
+            // A line of few words is left ragged rather than torn apart.
+            if (space <= size) line.wordSpace = space;
+        }
+        lines.push_back(std::move(line));
+        line = ParagraphLine();
+        blanks = 0;
+    };
+    for (const Word& w : words) {
+        if (!line.pieces.empty()) {
+            const TextRun& before = line.pieces.back();
+            const float blank = measure(before.font, " ", size);
+            if (line.width + blank + w.width > width) {
+                finish(false);
+            } else {
+                // The blank belongs to no link.
+                Append(line.pieces, TextRun{"", before.font, ""}, " ");
+                line.width += blank;
+                ++blanks;
+            }
+        }
+        for (const TextRun& piece : w.pieces) Append(line.pieces, piece, piece.text);
+        line.width += w.width;
+    }
+    finish(true);
+    return lines;
+}
+
+float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<TextRun>& runs, float size,
+                            float left, float width, float top, float leading, bool justify) {
+    const std::vector<ParagraphLine> lines =
+        fLayoutParagraph(runs, width, size, justify, DocumentMeasure());
+    HPDF_Font first = runs.empty() ? nullptr : runs.front().font;
+    for (const ParagraphLine& line : lines) {
+        const std::size_t pagesBefore = doc.pages().size();
+        pHPDF_check_page_h(doc, top - leading);
+        if (doc.pages().size() != pagesBefore) top = kPageTop;
+        HPDF_Page page = doc.page();
+        if (page == nullptr) return top - leading;
+        const float baseline = fFirstBaseline(first, size, top);
+        HPDF_Page_BeginText(page);
+        HPDF_Page_SetWordSpace(page, line.wordSpace);
+        HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, left, baseline);
+        for (const TextRun& piece : line.pieces) {
+            if (piece.font == nullptr) continue;
+            HPDF_Page_SetFontAndSize(page, piece.font, size);
+            if (piece.uri.empty()) {
+                HPDF_Page_ShowText(page, piece.text.c_str());
+            } else {
+                pHPDF_show_link(page, piece.text, piece.uri);
+            }
+        }
+        HPDF_Page_SetWordSpace(page, 0);
+        HPDF_Page_EndText(page);
+        top -= leading;
+    }
+    return top;
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "pdf/weblinks.h"
+
+// The recommendations report that accompanies a certificate: a cover with
+// the building and assessor data, a table of contents and five sections
+// (background, introduction, the recommendations in four payback groups,
+// next steps, glossary). England and Wales, Northern Ireland and Scotland
+// share the layout; the law, the bodies and the person who assesses differ.
+
+enum class RecRegion { EnglandWales, NorthernIreland, Scotland };
+
+// One recommendation as the report prints it.
+struct RecEntry {
+    std::string text;
+    std::string impact;  // its carbon impact: "HIGH", "MEDIUM" or "LOW"
+};
+
+// The four payback groups, in the order the report prints them.
+enum RecGroup { kRecShort = 0, kRecMedium = 1, kRecLong = 2, kRecOther = 3 };
+inline constexpr int kRecGroups = 4;
+
+// What the report prints, filled through the setters.
+struct RecReportContent {
+    // The asset rating: its signed text, and its magnitude.
+    void fSetEPC(int rating);
+
+    void fAddShortRec(const std::string& text, const std::string& impact);
+    void fAddMediumRec(const std::string& text, const std::string& impact);
+    void fAddLongRec(const std::string& text, const std::string& impact);
+    void fAddOtherRec(const std::string& text, const std::string& impact);
+
+    void fSetRRN_REC(const std::string& text) { RRN_REC = text; }
+    void fSetB_ADDRESS_0(const std::string& text) { B_ADDRESS[0] = text; }
+    void fSetB_ADDRESS_1(const std::string& text) { B_ADDRESS[1] = text; }
+    void fSetB_ADDRESS_2(const std::string& text) { B_ADDRESS[2] = text; }
+    void fSetB_ADDRESS_3(const std::string& text) { B_ADDRESS[3] = text; }
+    void fSetB_ADDRESS_4(const std::string& text) { B_ADDRESS[4] = text; }
+    void fSetB_ADDRESS_5(const std::string& text) { B_ADDRESS[5] = text; }
+    void fSetBUILDING_ENVIRONMENT(const std::string& text) { BUILDING_ENVIRONMENT = text; }
+    void fSetB_TYPE(const std::string& text) { B_TYPE = text; }
+    void fSetBUILDING_AREA(const std::string& text) { BUILDING_AREA = text; }
+    void fSetTOOL(const std::string& text) { TOOL = text; }
+    void fSetUPRN(const std::string& text) { UPRN = text; }
+    void fSetC_NAME(const std::string& text) { C_NAME = text; }
+    void fSetC_REG_NUMBER(const std::string& text) { C_REG_NUMBER = text; }
+    void fSetC_EMP_TRAD_NAME(const std::string& text) { C_EMP_TRAD_NAME = text; }
+    void fSetC_EMP_TRAD_ADDRESS(const std::string& text) { C_EMP_TRAD_ADDRESS = text; }
+    void fSetC_REL_PART_DISC(const std::string& text) { C_REL_PART_DISC = text; }
+    void fSetISSUE_DATE(const std::string& text) { ISSUE_DATE = text; }
+    void fSetVALID_DATE(const std::string& text) { VALID_DATE = text; }
+    void fSetENG_HERITAGE(const std::string& text) { ENG_HERITAGE = text; }
+    void fSetCert_Background(const std::string& text) { Cert_Background = text; }
+
+    std::string EPC;
+    int EPC_number = 0;
+    // The recommendations of each group (RecGroup), in print order.
+    std::vector<RecEntry> groups[kRecGroups];
+    std::string RRN_REC, RRN_EPC;
+    std::string B_ADDRESS[6];
+    std::string BUILDING_ENVIRONMENT, B_TYPE, BUILDING_AREA, TOOL, UPRN;
+    std::string C_NAME, C_REG_NUMBER, C_ACCRED_SCHEME, C_PROTOCOL_ORG, C_EMP_TRAD_NAME,
+        C_EMP_TRAD_ADDRESS, C_REL_PART_DISC;
+    std::string ISSUE_DATE, VALID_DATE, ENG_HERITAGE;
+    std::string Cert_Background;
+};
+
+// Draws the report and saves it protected to pdfFile; returns the fingerprint
+// of the saved bytes under `key`, or an empty text when a libharu error
+// abandoned the document (nothing is written then). A file that cannot be
+// written stops the run.
+std::string WriteRecReport(const RecReportContent& content, RecRegion region,
+                           const std::string& key, const std::string& pdfFile);
+
+// The report of England, Wales and Northern Ireland.
+class RECEWNI : public RecReportContent {
+  public:
+    bool northernIreland = false;
+
+    void fSetRRN_EPC(const std::string& text) { RRN_EPC = text; }
+    void fSetC_ACCRED_SCHEME(const std::string& text) { C_ACCRED_SCHEME = text; }
+
+    std::string PDF_REC_Report(const std::string& key, const std::string& pdfFile) const;
+    void PDF_REC_Report(const std::string& pdfFile) const;
+};
+
+// The numbered sections of the report.
+inline constexpr int kRecSections = 5;
