@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 
 #include "tests/support/tempdir.h"
@@ -75,4 +76,75 @@ bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image) {
     const ProcessResult r = RunTool(
         "pdftoppm", {"-r", std::to_string(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, root});
     return r.exitCode == 0 && ReadPpm(root + ".ppm", image);
+}
+
+std::vector<std::string> WordListOf(const std::string& text) {
+    std::vector<std::string> words;
+    std::istringstream in(text);
+    for (std::string w; in >> w;) words.push_back(w);
+    return words;
+}
+
+std::set<std::string> WordsOf(const std::string& text) {
+    const std::vector<std::string> list = WordListOf(text);
+    return std::set<std::string>(list.begin(), list.end());
+}
+
+std::string ProtectionProblems(const std::string& pdf) {
+    std::string problems;
+    if (RunTool("qpdf", {"--requires-password", pdf}).exitCode != 3)
+        problems += "the empty user password does not open it\n";
+    const ProcessResult json = RunTool("qpdf", {"--json", "--json-key=encrypt", pdf});
+    for (const char* expected :
+         {"\"encrypted\": true", "\"R\": 3", "\"bits\": 128", "\"P\": -1852", "\"printhigh\": true",
+          "\"printlow\": true", "\"extract\": false", "\"modify\": false",
+          "\"modifyannotations\": false", "\"modifyforms\": false", "\"modifyassembly\": false",
+          "\"modifyother\": false"}) {
+        if (json.out.find(expected) == std::string::npos)
+            problems += std::string("no ") + expected + "\n";
+    }
+    return problems;
+}
+
+std::size_t Occurrences(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    if (part.empty()) return n;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+std::vector<std::string> PdfLinks(const std::string& pdf) {
+    const std::string plain =
+        RunTool("qpdf", {"--decrypt", "--qdf", "--object-streams=disable", pdf, "-"}).out;
+    std::vector<std::string> links;
+    const std::regex uri("/URI \\(([^)]*)\\)");
+    for (std::sregex_iterator it(plain.begin(), plain.end(), uri), end; it != end; ++it)
+        links.push_back((*it)[1]);
+    return links;
+}
+
+std::vector<PlacedWord> PdfWords(const std::string& pdf) {
+    const std::string html = RunTool("pdftotext", {"-bbox", pdf, "-"}).out;
+    std::vector<PlacedWord> words;
+    const std::regex item(
+        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
+        "yMax=\"([0-9.]+)\">([^<]*)</word>");
+    int page = 0;
+    for (std::sregex_iterator it(html.begin(), html.end(), item), end; it != end; ++it) {
+        const std::smatch& m = *it;
+        if (!m[1].matched) {
+            ++page;
+            continue;
+        }
+        PlacedWord w;
+        w.page = page;
+        w.xMin = std::stod(m[1]);
+        w.yMin = std::stod(m[2]);
+        w.xMax = std::stod(m[3]);
+        w.yMax = std::stod(m[4]);
+        w.text = m[5];
+        words.push_back(w);
+    }
+    return words;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,30 @@ std::string PdfPageText(const std::string& pdf, int page);
 // The value of one "Name:   value" line of pdfinfo, without the blanks
 // that align it.
 std::string PdfInfoField(const std::string& pdf, const std::string& field);
+
+// The words of a text (split at blanks and line ends).
+std::set<std::string> WordsOf(const std::string& text);
+std::vector<std::string> WordListOf(const std::string& text);
+
+// What differs from the protection of every document the program writes
+// (revision 3, 128-bit key, empty user password, printing only): one line per
+// difference, empty when it is protected as it should be.
+std::string ProtectionProblems(const std::string& pdf);
+
+// The target of every web link of the document, in the order of its objects.
+std::vector<std::string> PdfLinks(const std::string& pdf);
+
+// A word of the document where pdftotext finds it: page from 1, box in
+// points from the top-left corner of the page.
+struct PlacedWord {
+    std::string text;
+    int page = 0;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+std::vector<PlacedWord> PdfWords(const std::string& pdf);
+
+// The number of times `part` occurs in `text`.
+std::size_t Occurrences(const std::string& text, const std::string& part);
 
 // A rendered page, RGB, 8 bits per component.
 struct Raster {

@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <set>
+
+#include "tests/pdf/pdf_check.h"
+#include "tests/support/tempdir.h"
 
 namespace {
 
@@ -224,6 +228,28 @@ TEST_F(Flow, TableRowMovesToANewPageWhenItsBottomFallsBelowTheMargin) {
     EXPECT_FLOAT_EQ(pHPDF_write_tablerow(doc, 1, regular, 12, row, HPDF_TALIGN_LEFT), 791 - 22);
     EXPECT_EQ(doc.pages().size(), 2u);
     EXPECT_FALSE(doc.failed());
+}
+
+// A row taller than a page goes on over the next pages in bordered parts,
+// each part starting at the top of its page; no line is lost or drawn below
+// the margin.
+TEST_F(Flow, RowTallerThanAPageContinuesOnTheNextPages) {
+    DATArec row;
+    row.numbers = {416, 0.75};
+    row.x = 90;
+    row.y = 400;
+    std::string text;
+    for (int i = 0; i < 700; ++i) text += "w" + std::to_string(i) + " ";
+    row.texts = {text, "HIGH"};
+    const float bottom = pHPDF_write_tablerow(doc, 1, regular, 12, row, HPDF_TALIGN_LEFT);
+    EXPECT_GE(doc.pages().size(), 3u);
+    EXPECT_GE(bottom, kPageBottom);
+    EXPECT_FALSE(doc.failed());
+    TempDir dir;
+    const std::string path = dir.file("rows.pdf");
+    ASSERT_TRUE(doc.SaveProtected(path, PdfInfo(), false).saved);
+    const std::set<std::string> words = WordsOf(PdfText(path));
+    for (int i = 0; i < 700; ++i) EXPECT_EQ(words.count("w" + std::to_string(i)), 1u) << i;
 }
 
 }  // namespace
