@@ -78,10 +78,9 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-// A word of "Page n of m" or of the cover's footnote.
+// A word of "Page n of m" or of the cover's footnote, under the flowing text.
 bool IsFooter(const PlacedWord& w) {
-    return w.yMin > 842 - 50 && (w.text == "Page" || w.text == "of" ||
-                                 w.text.find_first_not_of("0123456789") == std::string::npos);
+    return w.yMax > 842 - 45;
 }
 
 // The first page from 3 on whose text holds `heading`.
