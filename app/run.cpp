@@ -16,6 +16,14 @@ std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
     return message;
 }
 
+void FinishRun(const std::vector<std::string>& failedOutputs) {
+    // An output abandoned on the way ends the run as failed, once the others
+    // have been written.
+    if (!failedOutputs.empty()) StopRun(FailedOutputsMessage(failedOutputs));
+    SendLog("OK\n");
+    WriteLog();
+}
+
 void RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
     // Checked before the log is first written: the log, too, must not be the input.
@@ -72,9 +80,5 @@ void RunBuilding(const RunSettings& settings) {
         p.fREC_Report();
     }
 
-    // An output abandoned on the way ends the run as failed, once the others
-    // have been written.
-    if (!p.failedOutputs.empty()) StopRun(FailedOutputsMessage(p.failedOutputs));
-    SendLog("OK\n");
-    WriteLog();
+    FinishRun(p.failedOutputs);
 }

@@ -12,3 +12,6 @@ void RunBuilding(const RunSettings& settings);
 // What a run says at its end when outputs were abandoned: one line for each,
 // in place of "OK".
 std::string FailedOutputsMessage(const std::vector<std::string>& outputs);
+// The end of a run: "OK" and the log, or, when outputs were abandoned, their
+// message, the log and exit status 1.
+void FinishRun(const std::vector<std::string>& failedOutputs);

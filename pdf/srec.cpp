@@ -211,7 +211,7 @@ bool WriteShortRecReport(const SrecContent& c, const std::string& pdfFile) {
                 data.value = stat;
                 pHPDF_WriteNext_line(doc, regular, kStatSize, data);
             }
-            if (!category.stats.empty()) data.y += Design(0.6f * kStatSize);
+            data.y += Design(0.6f * kStatSize);
             if (category.recommendations.empty()) {
                 data.value = "There are no recommendations for " + category.name;
                 pHPDF_WriteNext_line(doc, regular, kStatSize, data);

@@ -1,5 +1,8 @@
 #include "app/driver.h"
 
+#include "app/run.h"
+#include "app/runlog.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -150,6 +153,35 @@ TEST(CommandLine, IasPackageNamedLikeItsInputStops) {
         EXPECT_NE(r.out.find("is named like the input it carries"), std::string::npos) << r.out;
         EXPECT_EQ(ReadFileBytes(dir.file("job.inp")), "not a package");
     }
+}
+
+// A run whose documents were all written ends "OK"; one that abandoned an
+// output names each abandoned output instead and ends with status 1.
+TEST(RunEndDeathTest, AbandonedOutputsEndTheRunWithStatusOne) {
+    TempDir dir;
+    const std::string log = dir.file("Tarvex.log");
+    EXPECT_EXIT(
+        {
+            SetFileLog(log);
+            FinishRun({"jobs/office[rec].pdf", "jobs/office[srec].pdf"});
+        },
+        ::testing::ExitedWithCode(1), "");
+    const std::string written = ReadFileBytes(log);
+    EXPECT_NE(written.find("\nERROR: jobs/office[rec].pdf could not be written; the run is "
+                           "incomplete\nERROR: jobs/office[srec].pdf could not be written; the run "
+                           "is incomplete\n"),
+              std::string::npos)
+        << written;
+    EXPECT_EQ(written.find("\nOK\n"), std::string::npos) << written;
+
+    EXPECT_EXIT(
+        {
+            SetFileLog(log);
+            FinishRun({});
+            std::exit(7);
+        },
+        ::testing::ExitedWithCode(7), "");
+    EXPECT_NE(ReadFileBytes(log).find("OK\n"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/pdf/pdf_check.h"
 #include "tests/support/example_runs.h"
 
 namespace {
@@ -13,8 +14,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 }
 
 std::string ExpectedResults(const std::string& name) {
-    return ReadFileBytes(std::string(TARVEX_SOURCE_DIR) + "/tests/runs/expected/" + name +
-                         ".csv");
+    return ReadFileBytes(std::string(TARVEX_SOURCE_DIR) + "/tests/runs/expected/" + name + ".csv");
 }
 
 class ExampleRun : public ::testing::TestWithParam<std::string> {};
@@ -42,6 +42,16 @@ TEST_P(ExampleRun, EndsOkValidatedAndWritesTheReviewedResults) {
     ASSERT_FALSE(expected.empty()) << "no expected results for " << name;
     const std::string actual = ReadFileBytes(dir.file(name + ".csv"));
     EXPECT_TRUE(actual == expected) << name << ".csv: " << FirstDifference(expected, actual);
+
+    // England, Wales and Northern Ireland: the certificate and both
+    // recommendation reports, whole and protected.
+    if (name.rfind("scotland", 0) == 0) return;
+    for (const char* ending : {"[epc].pdf", "[rec].pdf", "[srec].pdf"}) {
+        const std::string pdf = dir.file(name + ending);
+        ASSERT_TRUE(FileExists(pdf)) << pdf;
+        EXPECT_EQ(RunTool("qpdf", {"--check", pdf}).exitCode, 0) << pdf;
+        EXPECT_EQ(ProtectionProblems(pdf), "") << pdf;
+    }
 }
 
 // An input named without an extension gets each ending appended.
@@ -53,10 +63,11 @@ TEST(ExampleRunNames, InputWithoutExtensionGetsEndingsAppended) {
                    ReadFileBytes(dir.file("england-office_inpkey.txt")));
     const ProcessResult r = RunTarvex({"/F", "shop"}, dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.out;
-    for (const char* output : {"shop.csv", "shop.bdl", "shop.err", "shop[epc].pdf"}) {
+    for (const char* output :
+         {"shop.csv", "shop.bdl", "shop.err", "shop[epc].pdf", "shop[rec].pdf", "shop[srec].pdf"}) {
         EXPECT_TRUE(FileExists(dir.file(output))) << output;
     }
-    for (const char* hidden : {".csv", ".bdl", ".err", "[epc].pdf"}) {
+    for (const char* hidden : {".csv", ".bdl", ".err", "[epc].pdf", "[rec].pdf", "[srec].pdf"}) {
         EXPECT_FALSE(FileExists(dir.file(hidden))) << hidden;
     }
 }
