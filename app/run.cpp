@@ -78,6 +78,7 @@ void RunBuilding(const RunSettings& settings) {
         p.Calc_Scotland();
         p.Results_S(input);
         p.fREC_Report();
+        p.PDF_REC_Report_S(input);
     }
 
     FinishRun(p.failedOutputs);

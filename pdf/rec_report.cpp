@@ -166,8 +166,12 @@ void RecReportLayout::Cover() {
 
     SetFill(page, kBlack);
     FillRect(page, 165, 105, 1067, 187);
-    if (HPDF_Image banner = LoadHeaderImage(doc_))
-        HPDF_Page_DrawImage(page, banner, 400, 757.5f, 126, 18.75f);
+    // The banner is the certificate's of England, Wales and Northern Ireland;
+    // in Scotland the title's "Scotland" stands where it would be.
+    if (!scotland()) {
+        if (HPDF_Image banner = LoadHeaderImage(doc_))
+            HPDF_Page_DrawImage(page, banner, 400, 757.5f, 126, 18.75f);
+    }
     if (scotland()) {
         Write(page, f_.bold, 23, 184, 157, "Recommendation Report       Scotland", kWhite);
     } else {
@@ -700,4 +704,8 @@ std::string RECEWNI::PDF_REC_Report(const std::string& key, const std::string& p
 
 void RECEWNI::PDF_REC_Report(const std::string& pdfFile) const {
     PDF_REC_Report("", pdfFile);
+}
+
+std::string RECS::PDF_REC_Report(const std::string& pdfFile) const {
+    return WriteRecReport(*this, RecRegion::Scotland, "", pdfFile);
 }

@@ -59,11 +59,13 @@ struct RecReportContent {
     int EPC_number = 0;
     // The recommendations of each group (RecGroup), in print order.
     std::vector<RecEntry> groups[kRecGroups];
-    std::string RRN_REC, RRN_EPC;
+    std::string RRN_REC;
+    std::string RRN_EPC;  // England, Wales and Northern Ireland
     std::string B_ADDRESS[6];
     std::string BUILDING_ENVIRONMENT, B_TYPE, BUILDING_AREA, TOOL, UPRN;
-    std::string C_NAME, C_REG_NUMBER, C_ACCRED_SCHEME, C_PROTOCOL_ORG, C_EMP_TRAD_NAME,
-        C_EMP_TRAD_ADDRESS, C_REL_PART_DISC;
+    std::string C_NAME, C_REG_NUMBER, C_EMP_TRAD_NAME, C_EMP_TRAD_ADDRESS, C_REL_PART_DISC;
+    std::string C_ACCRED_SCHEME;  // England, Wales and Northern Ireland
+    std::string C_PROTOCOL_ORG;   // Scotland
     std::string ISSUE_DATE, VALID_DATE, ENG_HERITAGE;
     std::string Cert_Background;
 };
@@ -85,6 +87,18 @@ class RECEWNI : public RecReportContent {
 
     std::string PDF_REC_Report(const std::string& key, const std::string& pdfFile) const;
     void PDF_REC_Report(const std::string& pdfFile) const;
+};
+
+// The report of Scotland: the Qualified / Accredited Person and the
+// protocol organisation in place of the energy assessor and the accreditation
+// scheme; no certificate reference number.
+class RECS : public RecReportContent {
+  public:
+    void fSetC_PROTOCOL_ORG(const std::string& text) { C_PROTOCOL_ORG = text; }
+
+    // Writes the report; nothing keeps its fingerprint, so the answer only
+    // tells whether it was written: empty when a libharu error abandoned it.
+    std::string PDF_REC_Report(const std::string& pdfFile) const;
 };
 
 // The numbered sections of the report.

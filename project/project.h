@@ -140,6 +140,8 @@ class PROJECT {
     // candidate recommendation by service; then sets REC-REP-TITLE,
     // REC-REP-REFERENCE and REC-REP-DATE.
     void PDF_SREC_Report(const char* inputFile);
+    // The Scottish recommendations report "<input>[rec].pdf".
+    void PDF_REC_Report_S(const char* inputFile);
 
   private:
     void BuildRecords();

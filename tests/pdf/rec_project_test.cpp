@@ -136,4 +136,36 @@ TEST(RecProject, KeepsTheNameFingerprintAndReportKeywords) {
     EXPECT_EQ(PdfInfoField(r.rec, "Subject"), "ABCD123456");
 }
 
+// Scotland: written from an input that names no certificate reference
+// number and no accreditation scheme, with the Scottish name of the building
+// type; the report's name is not kept for a lodgement message.
+TEST(RecProject, ScotlandWritesItsReportWithoutTheEnglishKeywords) {
+    BuildingInput input;
+    input.Set("EPC", "TYPE", "Scotland")
+        .Set("General", "C-PROTOCOL-ORG", "\"Caledonian Energy Assessors\"")
+        .Set("General", "B-TYPE", "D1 Non-residential Inst.: Libraries Museums and Galleries");
+    ProjectRun run(
+        input.Append(Objects({{"Own", "USER", "USER-IN", "4", "Lag the tank", "HIGH"}})));
+    PROJECT& p = run.project();
+    p.fDates();
+    p.Calc_Scotland();
+    p.fREC_Report();
+    const std::string before = run.boc().Vtext(run.general(), "PATH-FILE-RECPDF");
+    p.PDF_REC_Report_S(run.inputPath().c_str());
+    const std::string rec = run.dir().file("building[rec].pdf");
+    ASSERT_TRUE(FileExists(rec));
+    EXPECT_TRUE(p.failedOutputs.empty());
+    EXPECT_EQ(RunTool("qpdf", {"--check", rec}).exitCode, 0);
+    EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-RECPDF"), before);
+    EXPECT_TRUE(p.recFingerprint.empty());
+    const std::string text = Flat(PdfText(rec));
+    EXPECT_TRUE(Has(text, "Recommendation Report Scotland"));
+    EXPECT_TRUE(
+        Has(text, "Building Type(s): Non-residential Inst.: Libraries, Museums, and Galleries"))
+        << text;
+    EXPECT_TRUE(Has(text, "Protocol Organisation: Caledonian Energy Assessors"));
+    EXPECT_TRUE(Has(text, "Lag the tank HIGH"));
+    EXPECT_FALSE(Has(text, "Accreditation"));
+}
+
 }  // namespace

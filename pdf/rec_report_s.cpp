@@ -1,0 +1,18 @@
+#include "app/outputs.h"
+#include "app/textutil.h"
+#include "pdf/rec_gather.h"
+#include "pdf/rec_report.h"
+#include "pdf/scottish_names.h"
+#include "project/project.h"
+
+void PROJECT::PDF_REC_Report_S(const char* inputFile) {
+    const std::string output = OutputName(inputFile, ending::kRecommendations);
+    const int g = generalObject;
+
+    RECS w;
+    GatherRecCommon(*this, w);
+    w.fSetC_PROTOCOL_ORG(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")));
+    w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE")));
+
+    if (w.PDF_REC_Report(output).empty()) failedOutputs.push_back(output);
+}
