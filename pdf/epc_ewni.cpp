@@ -49,21 +49,6 @@ TextMeasure MeasureIn(HPDF_Font font) {
     return [font](const std::string& text, float size) { return TextWidth(font, size, text); };
 }
 
-// Text at a design-unit point in a colour.
-void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
-           const RGBColour& colour = kBlack) {
-    SetFill(page, colour);
-    pHPDF_write_text(page, font, size, x, y, text);
-}
-
-// A value that has to end before `right` (design units): set smaller when
-// it is too long, so that it never crosses into the next block.
-void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
-                 const std::string& text) {
-    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
-    Write(page, font, fitted, x, y, text);
-}
-
 // Text filled in one colour and outlined in black.
 void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                    const std::string& text, const RGBColour& fill, float lineWidth) {

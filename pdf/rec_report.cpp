@@ -35,19 +35,6 @@ struct Fonts {
     HPDF_Font boldOblique = nullptr;
 };
 
-void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
-           const RGBColour& colour = kBlack) {
-    SetFill(page, colour);
-    pHPDF_write_text(page, font, size, x, y, text);
-}
-
-// Text at a design-unit point, set smaller when it would run past `right`.
-void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
-                 const std::string& text) {
-    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
-    Write(page, font, fitted, x, y, text);
-}
-
 // The wording that differs between the jurisdictions.
 struct Wording {
     const char* person;           // who selects the recommendations

@@ -35,12 +35,6 @@ RGBColour ContentColour(int source, int flag) {
     return flag == 1 ? kBlue : kGreen;
 }
 
-void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
-           const RGBColour& colour = kBlack) {
-    SetFill(page, colour);
-    pHPDF_write_text(page, font, size, x, y, text);
-}
-
 // Moves the pen to a new page when `height` points do not fit below it.
 void Fit(PdfDocument& doc, DATA& data, float height) {
     if (height < vY(data.y) - kBottom) return;

@@ -1,5 +1,6 @@
 #include "pdf/toolkit.h"
 
+#include "pdf/epc_layout.h"
 #include "project/bands.h"
 
 #include <algorithm>
@@ -132,6 +133,18 @@ void SetStroke(HPDF_Page page, const RGBColour& c) {
 void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
     pHPDF_draw_rect(page, x1, y1, x2, y2);
     HPDF_Page_Fill(page);
+}
+
+void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
+           const RGBColour& colour) {
+    SetFill(page, colour);
+    pHPDF_write_text(page, font, size, x, y, text);
+}
+
+void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
+                 const std::string& text) {
+    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
+    Write(page, font, fitted, x, y, text);
 }
 
 void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2) {
