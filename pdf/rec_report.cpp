@@ -75,8 +75,7 @@ class RecReportLayout {
     void Glossary();
     void Finish();
 
-    // Starts a section on a new page; returns nothing, the flow continues
-    // below the heading.
+    // Starts a section on a new page with its heading; the flow goes on below.
     void SectionPage(int section, const std::string& heading);
     void Heading(int section, const std::string& heading, float baseline);
     // "a)\tText": the letter, and the text at the tab stop.
@@ -98,9 +97,9 @@ class RecReportLayout {
     float Row(float left, float top, float width, double split, HPDF_Font font, float size,
               const std::string& a, const std::string& b,
               HPDF_TextAlignment align = HPDF_TALIGN_LEFT);
-    // The small raised "2" of "(m )" in the first cell of a row.
-    void SquareMark(HPDF_Page page, float left, float top, float size, float markSize,
-                    const std::string& before);
+    // The floor area's row, with the small raised "2" of "(m )" drawn in its
+    // first cell on the page where the row landed.
+    float AreaRow(float left, float top, float width, double split, float size, float markSize);
 
     PdfDocument& doc_;
     const RecReportContent& c_;
@@ -134,16 +133,22 @@ float RecReportLayout::Row(float left, float top, float width, double split, HPD
     return pHPDF_write_tablerow(doc_, 1, font, size, row, align);
 }
 
-void RecReportLayout::SquareMark(HPDF_Page page, float left, float top, float size, float markSize,
-                                 const std::string& before) {
-    if (page == nullptr) return;
-    const float x = left + 4 + TextWidth(f_.regular, size, before);
+float RecReportLayout::AreaRow(float left, float top, float width, double split, float size,
+                               float markSize) {
+    const std::size_t pagesBefore = doc_.pages().size();
+    const float bottom = Row(left, top, width, split, f_.regular, size,
+                             "Total Useful Floor Area (m ):", c_.BUILDING_AREA);
+    HPDF_Page page = doc_.page();
+    if (page == nullptr) return bottom;
+    if (doc_.pages().size() != pagesBefore) top = kPageTop;
+    const float x = left + 4 + TextWidth(f_.regular, size, "Total Useful Floor Area (m");
     const float baseline = fFirstBaseline(f_.regular, size, top - 3);
     SetFill(page, kBlack);
     HPDF_Page_SetFontAndSize(page, f_.regular, markSize);
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, x, baseline + size * 0.4f, "2");
     HPDF_Page_EndText(page);
+    return bottom;
 }
 
 void RecReportLayout::Cover() {
@@ -208,10 +213,7 @@ void RecReportLayout::Cover() {
     HPDF_Page_BeginText(first);
     HPDF_Page_TextOut(first, 90, 40, "(*) Unless superseded by a later recommendation report");
     HPDF_Page_EndText(first);
-    const std::string area = "Total Useful Floor Area (m ):";
-    const float areaTop = top;
-    top = Row(left, top, width, 0.45, f_.regular, 14, area, c_.BUILDING_AREA);
-    SquareMark(doc_.page(), left, areaTop, 14, 7, "Total Useful Floor Area (m");
+    top = AreaRow(left, top, width, 0.45, 14, 7);
     top = Row(left, top, width, 0.45, f_.regular, 14, "Calculation Tool Used:", c_.TOOL);
     if (!scotland()) {
         top = Row(left, top, width, 0.45, f_.regular, 14, "Property Reference:", c_.UPRN);
@@ -377,12 +379,7 @@ void RecReportLayout::Background() {
     const float left = 90;
     const float width = 415;
     float top = std::min(600.0f, y_ - 3);
-    const float areaTop = top;
-    const std::size_t pagesBefore = doc_.pages().size();
-    top = Row(left, top, width, 0.5, f_.regular, kBodySize,
-              "Total Useful Floor Area (m ):", c_.BUILDING_AREA);
-    SquareMark(doc_.page(), left, doc_.pages().size() == pagesBefore ? areaTop : kPageTop,
-               kBodySize, 6, "Total Useful Floor Area (m");
+    top = AreaRow(left, top, width, 0.5, kBodySize, 6);
     top = Row(left, top, width, 0.5, f_.regular, kBodySize,
               scotland() ? "Building services:" : "Building Environment:", c_.BUILDING_ENVIRONMENT);
     y_ = top;
@@ -391,7 +388,7 @@ void RecReportLayout::Background() {
 void RecReportLayout::Introduction() {
     // On the page of the background, where its table ends.
     const bool newPage = Room(0, 90);
-    const float baseline = newPage ? kPageTop - 16 : std::min(vY(612), y_ - 30);
+    const float baseline = newPage ? vY(180) : std::min(vY(612), y_ - 30);
     Heading(2, "2. Introduction", baseline);
     const std::string whose = wording_.governmentWhose;
     Paragraph("This Recommendation Report was produced in line with the " + whose +
