@@ -11,8 +11,6 @@
 
 namespace {
 
-const RGBColour kWhite{1, 1, 1};
-const RGBColour kBlack{0, 0, 0};
 // The net-zero line and its caption.
 const RGBColour kNetZeroBlue{0, 142 / 255.0f, 218 / 255.0f};
 

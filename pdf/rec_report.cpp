@@ -12,9 +12,6 @@
 
 namespace {
 
-const RGBColour kBlack{0, 0, 0};
-const RGBColour kWhite{1, 1, 1};
-
 // The text column of the sections (points).
 constexpr float kLeft = 90;
 constexpr float kWidth = 416;

@@ -6,8 +6,6 @@
 
 namespace {
 
-const RGBColour kBlack{0, 0, 0};
-const RGBColour kWhite{1, 1, 1};
 const RGBColour kGreen{0, 0.45f, 0};
 const RGBColour kBlue{0, 0, 0.45f};
 const RGBColour kGrey{0.4f, 0.4f, 0.4f};

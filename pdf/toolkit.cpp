@@ -142,9 +142,9 @@ void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const s
 }
 
 void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
-                 const std::string& text) {
+                 const std::string& text, const RGBColour& colour) {
     const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
-    Write(page, font, fitted, x, y, text);
+    Write(page, font, fitted, x, y, text, colour);
 }
 
 void pHPDF_draw_rect(HPDF_Page page, float x1, float y1, float x2, float y2) {

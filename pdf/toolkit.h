@@ -53,7 +53,8 @@ struct RGBColour {
     float b = 0.0f;
 };
 
-inline constexpr RGBColour kBlackColour{0, 0, 0};
+inline constexpr RGBColour kWhite{1, 1, 1};
+inline constexpr RGBColour kBlack{0, 0, 0};
 
 void SetFill(HPDF_Page page, const RGBColour& c);
 void SetStroke(HPDF_Page page, const RGBColour& c);
@@ -62,11 +63,11 @@ void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2);
 
 // One line of text at a design-unit point in a colour.
 void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
-           const RGBColour& colour = kBlackColour);
+           const RGBColour& colour = kBlack);
 // A value that has to end before `right` (design units): set smaller when it
 // is too long, so that it never crosses into the next block.
 void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
-                 const std::string& text);
+                 const std::string& text, const RGBColour& colour = kBlack);
 
 // The certificate's band colours, "A+" to "G".
 class BandColours {
