@@ -5,6 +5,8 @@
 #include <map>
 #include <vector>
 
+#include "project/project.h"
+
 // The order is that of an insertion sort that puts each element in front
 // when its key is at most the first one's, at the end when the last one's key
 // is at most its own, and otherwise before the first later element whose key
@@ -67,4 +69,40 @@ void InsertionSortByKey(const std::deque<int>& input, std::deque<int>& output,
         }
     }
     for (const Entry& e : sorted) output.push_back(e.object);
+}
+
+void PROJECT::fSORT(const std::deque<int>& input, std::deque<int>& output) {
+    InsertionSortByKey(input, output,
+                       [this](int o) { return PaybackSortKey(boc.Vnum(o, "PAY-BACK-NUM")); });
+}
+
+void PROJECT::fREC_Report() {
+    for (const RECOMMENDATION& r : recommendations) {
+        const int o = r.objectIndex;
+        if (boc.Vcod(o, "REF-OBJECT-TYPE") != "WHOLE-BUILDING") continue;
+        const std::string source = boc.Vcod(o, "REC-SOURCE");
+        if (source == "CALC-IN") {
+            const double p = boc.Vnum(o, "PAY-BACK-NUM");
+            if (p >= 0 && p < kShortPaybackYears)
+                recShort.push_back(o);
+            else if (p >= kShortPaybackYears && p < kLongPaybackYears)
+                recMedium.push_back(o);
+            else if (p >= kLongPaybackYears)
+                recLong.push_back(o);
+            else if (p < 0)
+                recOther.push_back(o);
+            else
+                recShort.push_back(o);  // a NaN payback fails every test
+        } else if (source == "USER-IN") {
+            recOther.push_back(o);
+        }
+    }
+    fSORT(recShort, recShortSorted);
+    fSORT(recMedium, recMediumSorted);
+    fSORT(recLong, recLongSorted);
+    fSORT(recOther, recOtherSorted);
+    for (std::size_t i = 0; i < recOtherSorted.size() && i < kOtherRecsInReportOrder; ++i)
+        recOrder.push_back(recOtherSorted[i]);
+    for (const auto* group : {&recShortSorted, &recMediumSorted, &recLongSorted})
+        recOrder.insert(recOrder.end(), group->begin(), group->end());
 }
