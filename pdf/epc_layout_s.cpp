@@ -18,6 +18,8 @@ const std::array<const char*, kRenewableSources> kRenewableNames = {
 // Line spacing of a box, in font sizes.
 constexpr float kLeadingFactor = 1.2f;
 constexpr float kSizeStep = 0.25f;
+// The first line takes the font's height above the baseline and below it.
+constexpr float kFirstLineFactor = 1.15f;
 
 }  // namespace
 
@@ -82,10 +84,11 @@ BoxText fBoxText(const std::string& text, float width, float height, float size,
         box.size = s;
         box.leading = s * kLeadingFactor;
         box.lines = fWordLines(text, width, s, measure);
-        // The first line takes a font size, each further one a leading; a
-        // box lower than one line still shows one.
+        // The first line takes a line's height, each further one a leading;
+        // a box lower than one line still shows one.
+        const float first = s * kFirstLineFactor;
         const std::size_t rows =
-            height < s ? 1 : static_cast<std::size_t>((height - s) / box.leading) + 1;
+            height < first ? 1 : static_cast<std::size_t>((height - first) / box.leading) + 1;
         bool fits = box.lines.size() <= rows;
         for (const std::string& line : box.lines) fits = fits && measure(line, s) <= width;
         if (fits) return box;

@@ -33,8 +33,10 @@ const char* const kRanges[kScottishScaleRows] = {
     "",           "(0 to 15)",  "(16 to 30)",  "(31 to 45)",
     "(46 to 60)", "(61 to 80)", "(81 to 100)", "(100+)"};
 
-// Where the arrows point from.
+// Where the arrows point from, and where the names of the scale's ends
+// start, clear of an arrow's tip.
 constexpr float kArrowX = 863;
+constexpr float kEndsX = 972;
 
 // The recommendation boxes (points): left, top, right, bottom.
 struct BoxPt {
@@ -174,8 +176,10 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
     Write(page, regular, 9.5f, 545, 199, "Building type");
     WriteFitted(page, regular, 10, 545, 222, kRatingColumn - 10, B_TYPE);
     Write(page, bold, 12, 879, 211, "Current rating");
-    Write(page, bold, 11, 911, 251, "Excellent");
-    Write(page, bold, 11, 906, 716, "Very Poor");
+    // The ends of the scale are named beside the arrow's tip: above or below
+    // it they would touch an arrow on the top or bottom row.
+    WriteFitted(page, bold, 11, kEndsX, 251, kFrameRight - 6, "Excellent");
+    WriteFitted(page, bold, 11, kEndsX, 716, kFrameRight - 6, "Very Poor");
 
     pHPDF_draw_scale(page, regular, bold);
     const int row = fScottishScaleRow(EPC_BAND);
