@@ -101,8 +101,9 @@ void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     w.fSetTOOL(InputText(StripQuotes(boc.Vtext(g, "INTERFACE")) + " " +
                          StripQuotes(boc.Vtext(g, "INTERFACE-VERSION")) + " [" +
                          StripQuotes(boc.Vtext(g, "CENGINE")) + "] "));
-    w.fSetC_REG_NUMBER(InputText(StripQuotes(boc.Vtext(g, "C-REG-NUMBER"))));
-    w.fSetC_PROTOCOL_ORG(InputText(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG"))));
+    // A keyword left out reads as a blank: the line joins what is there.
+    w.fSetC_REG_NUMBER(InputText(fTrimBlanks(StripQuotes(boc.Vtext(g, "C-REG-NUMBER")))));
+    w.fSetC_PROTOCOL_ORG(InputText(fTrimBlanks(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")))));
     w.fSetISSUE_DATE(issueDate);
 
     // The first six recommendations in the order of the certificate.
