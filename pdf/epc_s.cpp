@@ -17,8 +17,8 @@ constexpr float kFrameLeft = 79;
 constexpr float kBoxLeft = 164;
 constexpr float kRatingColumn = 830;
 constexpr float kFrameRight = 1086;
-// Texts below the frame end at the page's margin.
-constexpr float kPageRight = 1134;
+// Texts below the frame end where it ends.
+constexpr float kBlockRight = kFrameRight;
 constexpr float kFrameLine = 0.6f;
 
 // Scale bars: "Carbon Neutral" stands left of the letters' bars, which all
@@ -242,27 +242,27 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
     }
 
     Write(page, bold, 11, kFrameLeft, 1474, "Address:");
-    WriteFitted(page, regular, 10, 426, 1474, kPageRight, B_ADDRESS);
+    WriteFitted(page, regular, 10, 426, 1474, kBlockRight, B_ADDRESS);
     WritePieces(
         page, kFrameLeft, 1499,
         {{bold, 11, "Conditioned area (m", 0}, {bold, 5.5f, "2", kRaise}, {bold, 11, "):", 0}});
-    WriteFitted(page, regular, 10, 426, 1499, kPageRight, BUILDING_AREA);
+    WriteFitted(page, regular, 10, 426, 1499, kBlockRight, BUILDING_AREA);
     Write(page, bold, 11, kFrameLeft, 1525, "Name of protocol organisation:");
     std::string protocol = C_PROTOCOL_ORG;
     // Without an organisation the number stands alone, not after a comma.
     if (!C_REG_NUMBER.empty()) protocol += (protocol.empty() ? "[" : ", [") + C_REG_NUMBER + "]";
     protocol += "  ";
-    WriteFitted(page, regular, 10, 426, 1525, kPageRight, protocol);
+    WriteFitted(page, regular, 10, 426, 1525, kBlockRight, protocol);
     Write(page, bold, 11, kFrameLeft, 1551, "Date of issue of certificate:");
     WriteFitted(page, regular, 10, 426, 1551, 585, ISSUE_DATE);
     Write(page, regular, 10, 595, 1551, "(Valid for a period not exceeding 10 years)");
-    WriteFitted(page, regular, 10, kFrameLeft, 1575, kPageRight,
+    WriteFitted(page, regular, 10, kFrameLeft, 1575, kBlockRight,
                 "This certificate is a requirement of EU Directive 2002/91/EC on the energy "
                 "performance of buildings.");
-    WriteFitted(page, bold, 10, kFrameLeft, 1605, kPageRight,
+    WriteFitted(page, bold, 10, kFrameLeft, 1605, kBlockRight,
                 "NB THIS CERTIFICATE MUST BE AFFIXED TO THE BUILDING AND NOT REMOVED UNLESS "
                 "REPLACED");
-    WriteFitted(page, bold, 10, kFrameLeft, 1632, kPageRight,
+    WriteFitted(page, bold, 10, kFrameLeft, 1632, kBlockRight,
                 "WITH AN UPDATED VERSION AND FOR PUBLIC BUILDINGS DISPLAYED IN A PROMINENT PLACE");
 }
 
