@@ -61,6 +61,8 @@ void RunBuilding(const RunSettings& settings) {
         p.Calc_Scotland();
         p.Results_S(input);
         p.fREC_Report();
+        p.PDF_EPC_Report_S(input);
+        // The Scottish recommendations report goes here: PDF_REC_Report_S.
     }
 
     SendLog("OK\n");

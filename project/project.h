@@ -129,6 +129,9 @@ class PROJECT {
     // The certificate "<input less its extension>[epc].pdf"; keeps its
     // fingerprint in epcFingerprint and its name in PATH-FILE-EPCPDF.
     void PDF_EPC_Report_EW(const char* inputFile);
+    // The Scottish certificate "<input less its extension>[epc].pdf", one
+    // page; its fingerprint is not kept.
+    void PDF_EPC_Report_S(const char* inputFile);
 
   private:
     void BuildRecords();

@@ -2,9 +2,11 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <regex>
 #include <sstream>
 
 #include "tests/support/tempdir.h"
@@ -75,4 +77,31 @@ bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image) {
     const ProcessResult r = RunTool(
         "pdftoppm", {"-r", std::to_string(dpi), "-f", "1", "-l", "1", "-singlefile", pdf, root});
     return r.exitCode == 0 && ReadPpm(root + ".ppm", image);
+}
+
+Pixel At(const Raster& page, float designX, float designY) {
+    // Design y counts half-points from the top of a page 841.89 points high.
+    const int x = static_cast<int>(std::lround(designX));
+    const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
+    const unsigned char* p = page.at(x, y);
+    return {p[0], p[1], p[2]};
+}
+
+std::vector<WordBox> Words(const std::string& pdf) {
+    const std::string html = RunTool("pdftotext", {"-bbox", pdf, "-"}).out;
+    const std::regex word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>|<page ");
+    std::vector<WordBox> words;
+    int page = 0;
+    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it) {
+        const std::smatch& m = *it;
+        if (!m[1].matched) {
+            ++page;
+            continue;
+        }
+        words.push_back(
+            {std::stof(m[1]), std::stof(m[2]), std::stof(m[3]), std::stof(m[4]), m[5], page});
+    }
+    return words;
 }

@@ -28,3 +28,19 @@ struct Raster {
 bool ReadPpm(const std::string& path, Raster& image);
 // Renders page 1 at `dpi` with pdftoppm.
 bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image);
+
+// A pixel of a page rendered at 144 dpi: two pixels a point, one a design
+// unit (see pdf/toolkit.h).
+struct Pixel {
+    int r, g, b;
+};
+Pixel At(const Raster& page, float designX, float designY);
+
+// Word boxes of pdftotext -bbox: points from the top left corner; pages
+// counted from 1.
+struct WordBox {
+    float xMin, yMin, xMax, yMax;
+    std::string text;
+    int page;
+};
+std::vector<WordBox> Words(const std::string& pdf);
