@@ -43,7 +43,10 @@ void PROJECT::Calc() {
 
 void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJECTTables&,
                BOC& boc) {
-    messageFormat = "xml";
+    // Our own setting chooses the IAS package instead of the lodgement message.
+    messageFormat =
+        generalObjectIndex >= 0 && boc.Vcod(generalObjectIndex, "MESSAGE-FORMAT") == "IAS" ? "ias"
+                                                                                           : "xml";
     const int e = objectIndex;
     const double ber = boc.Vnum(e, "BER");
     const double ser = boc.Vnum(e, "SER");
