@@ -379,8 +379,9 @@ std::string PROJECT::XML_Report_Insurance_Details() {
                                              {"C-INS-EFF-DATE", "CEPC:Effective-Date"},
                                              {"C-INS-EXP-DATE", "CEPC:Expiry-Date"},
                                              {"C-INS-PI-LIMIT", "CEPC:PI-Limit"}};
+    // A keyword the input leaves out holds a blank: as empty as "".
     for (const auto& f : kFields)
-        if (StripQuotes(boc.Vtext(g, f[0])).empty()) return "";
+        if (StripQuotes(boc.Vtext(g, f[0])).find_first_not_of(' ') == std::string::npos) return "";
     std::string s = "\t<CEPC:Insurance-Details>\n";
     for (const auto& f : kFields) s += Element("\t\t", f[1], Escaped(boc, g, f[0]));
     s += "\t</CEPC:Insurance-Details>\n";
