@@ -1,6 +1,7 @@
 #include "reports/sealed_messages.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -44,6 +45,8 @@ std::string MessageKey() {
 // The whole file, refusing one larger than any message: "Could not open"
 // when it cannot be read.
 std::string ReadMessageFile(const std::string& path) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) CouldNotOpen(path);
     std::ifstream in(path, std::ios::binary);
     if (!in) CouldNotOpen(path);
     in.seekg(0, std::ios::end);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "library/b64.h"
+#include "reports/gzip_file.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
 
@@ -153,6 +155,71 @@ TEST(MessageSections, AnEngineOtherThanZolmIsDsmAndInsuranceNeedsAllFive) {
               "\t\t<CEPC:Effective-Date>x &amp; y</CEPC:Effective-Date>\n"
               "\t\t<CEPC:Expiry-Date>x &amp; y</CEPC:Expiry-Date>\n"
               "\t\t<CEPC:PI-Limit>1000</CEPC:PI-Limit>\n\t</CEPC:Insurance-Details>\n");
+}
+
+}  // namespace
+
+namespace {
+
+std::string DecodedBlock(const std::string& text, const std::string& comment) {
+    const std::size_t c = text.find(comment);
+    if (c == std::string::npos) return "";
+    const std::size_t open = text.find("<Data>\n", c) + 7;
+    B64 b64;
+    b64.text = text.substr(open, text.find("         </Data>", open) - open);
+    b64.b64decode();
+    return std::string(b64.decoded.begin(), b64.decoded.end());
+}
+
+TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
+    TempDir files;
+    const std::string engine(3000, 'e');
+    WriteFileBytes(files.file("engine.dat"), engine);
+    for (const bool compress : {false, true}) {
+        BuildingInput input;
+        input.Set("General", "PATH-FILE-ENGINE", "\"" + files.file("engine.dat") + "\"");
+        input.Set("General", "PATH-FILE-INTERFACE", "\"" + files.file("missing.prj") + "\"");
+        input.Set("General", "COMPRESS-XML-MESSAGES", compress ? "YES" : "NO");
+        ProjectRun run(input);
+        run.boc().ModKey(run.general(), "PATH-FILE-TARVEX", run.inputPath());
+        const std::string s = run.project().XML_Unstructured_Data();
+
+        EXPECT_NE(s.find("  \t<!-- The Interface Input Data is not available. (Wrong path) -->\n"),
+                  std::string::npos)
+            << s;
+        const std::string location = files.file(compress ? "engine.dat.zip" : "engine.dat");
+        EXPECT_NE(s.find("  \t<!-- The Calculation Engine Input Data encoded in base64. -->\n"
+                         "  \t<Data-Blob>\n         <File-Location>" +
+                         location + "</File-Location>\n         <Data>\n"),
+                  std::string::npos)
+            << s;
+        const std::string carried =
+            DecodedBlock(s, "<!-- The Calculation Engine Input Data encoded in base64. -->");
+        if (compress) {
+            ASSERT_EQ(carried.substr(0, 2), "\x1f\x8b");
+            WriteFileBytes(files.file("carried.gz"), carried);
+            std::string inflated;
+            EXPECT_EQ(InflateFile(files.file("carried.gz"), 1 << 20, inflated),
+                      InflateResult::Done);
+            EXPECT_EQ(inflated, engine);
+            // The compressed copy goes once encoded.
+            EXPECT_FALSE(FileExists(files.file("engine.dat.zip")));
+        } else {
+            EXPECT_EQ(carried, engine);
+        }
+        EXPECT_EQ(DecodedBlock(s, "<!-- The Tarvex Input Data encoded in base64. -->"),
+                  ReadFileBytes(run.inputPath()));
+        EXPECT_NE(s.find("         <File-Type>inp</File-Type>\n"), std::string::npos);
+    }
+
+    // Nothing named: each part says it is not available.
+    ProjectRun bare{BuildingInput()};
+    EXPECT_EQ(bare.project().XML_Unstructured_Data(),
+              "\t<CEPC:Unstructured-Data>\n"
+              "  \t<!-- The Interface Input Data is not available. -->\n"
+              "  \t<!-- The Calculation Engine Input Data is not available. -->\n"
+              "  \t<!-- The Tarvex Input Data is not available. -->\n"
+              "\t</CEPC:Unstructured-Data>\n");
 }
 
 }  // namespace

@@ -278,12 +278,17 @@ TEST_F(LodgementMessage, OfAnotherVersionIsReportedAndStillVerified) {
     EXPECT_NE(r.out.find(kValidationOk), std::string::npos) << r.out;
 }
 
-TEST(LodgementMessageRuns, AMissingMessageCannotBeOpened) {
+TEST(LodgementMessageRuns, AMissingMessageOrPackageCannotBeOpened) {
     TempDir dir;
-    const ProcessResult r = RunTarvex({"/V", "none.xml"}, dir.path());
-    EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Could not open file none.xml\n");
-    EXPECT_TRUE(Listing(dir).empty());
+    std::filesystem::create_directory(dir.file("folder.ias"));
+    for (const char* mode : {"/V", "/A", "/R"}) {
+        for (const std::string name : {"none.xml", "folder.ias"}) {
+            const ProcessResult r = RunTarvex({mode, name}, dir.path());
+            EXPECT_EQ(r.exitCode, 1) << mode << " " << name;
+            EXPECT_EQ(r.err, "Could not open file " + name + "\n") << mode;
+            EXPECT_EQ(Listing(dir), std::set<std::string>{"folder.ias"}) << mode << " " << name;
+        }
+    }
 }
 
 TEST(LodgementMessageRuns, NorthernIrelandSaysSoAndUnsafeValuesStayWellFormed) {
