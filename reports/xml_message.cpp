@@ -3,6 +3,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -22,12 +23,15 @@
 
 namespace {
 
-constexpr int kTypeEnglandWales = 1;
-constexpr int kTypeNorthernIreland = 3;
 constexpr int kAirConInstalledYes = 1;
 constexpr int kAirConExact = 4;
 constexpr int kAirConLargestBand = 3;
 constexpr int kRecommendationByAssessor = 1;
+// HEAT-SOURCE codes of the heat pumps, named by their source alone.
+constexpr int kHeatPumpElectricAir = 12;
+constexpr int kHeatPumpElectricGround = 13;
+constexpr int kHeatPumpGasAir = 18;
+constexpr int kHeatPumpGasGround = 19;
 
 std::string Num(double value) {
     return num2string(value, -1);
@@ -51,6 +55,8 @@ std::string EndedLines(std::string text) {
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -203,8 +209,10 @@ std::string PROJECT::XML_Summary_Of_Performance() {
             s += Element(nine, "Type", Code(boc, h, "TYPE"));
             const int source = boc.Vcodid(h, "HEAT-SOURCE");
             std::string heatSource = Code(boc, h, "HEAT-SOURCE");
-            if (source == 12 || source == 18) heatSource = "Heat pump: air source";
-            if (source == 13 || source == 19) heatSource = "Heat pump: ground or water source";
+            if (source == kHeatPumpElectricAir || source == kHeatPumpGasAir)
+                heatSource = "Heat pump: air source";
+            if (source == kHeatPumpElectricGround || source == kHeatPumpGasGround)
+                heatSource = "Heat pump: ground or water source";
             s += Element(nine, "Heat-Source", heatSource);
             s += Element(nine, "Fuel-Type", Code(boc, h, "FUEL-TYPE"));
             s += Element(nine, "MJ-M2-Heating-Dem", Num(boc.Vnum(h, "MJ/M2-HEAT-DEM")));
@@ -552,9 +560,9 @@ std::string PROJECT::XML_Message() {
     m << "   <CS:Timestamp>2001-12-17T09:30:47.0Z</CS:Timestamp>\n";
     m << "</MessageIdentifier>\n";
     const int type = boc.Vcodid(epcObject, "TYPE");
-    if (type == kTypeEnglandWales)
+    if (IsJurisdiction(type, Jurisdiction::EnglandWales))
         m << "<!-- This XML message is for an EPC in England and Wales. -->\n";
-    else if (type == kTypeNorthernIreland)
+    else if (IsJurisdiction(type, Jurisdiction::NorthernIreland))
         m << "<!-- This XML message is for an EPC in Northern Ireland. -->\n";
 
     m << "<Report>\n";
