@@ -57,6 +57,13 @@ void RunBuilding(const RunSettings& settings) {
         p.PDF_EPC_Report_EW(input);
         // Welsh-language certificate goes here: PDF_EPC_Report_W when EPC-LANGUAGE is not code 1.
         p.fREC_Report();
+        // The recommendations report and the short report go here.
+        if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
+            if (epc.messageFormat == "xml")
+                p.XML_Report_EW(input);
+            else
+                p.IAS_Report_EW(input);
+        }
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
         p.Results_S(input);

@@ -26,7 +26,12 @@ void PROJECT::Calc() {
 
 void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJECTTables&,
                BOC& boc) {
-    messageFormat = "xml";
+    // Our own setting chooses the IAS package instead of the lodgement message.
+    // A run taken up from a package writes the lodgement message: writing the
+    // package again would replace the one it was read from.
+    const bool package = !fromIasPackage && generalObjectIndex >= 0 &&
+                         boc.Vcod(generalObjectIndex, "MESSAGE-FORMAT") == "IAS";
+    messageFormat = package ? "ias" : "xml";
     const int e = objectIndex;
     const double ber = boc.Vnum(e, "BER");
     const double ser = boc.Vnum(e, "SER");

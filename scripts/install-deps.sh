@@ -7,6 +7,7 @@ packages=(
   libhpdf-dev zlib1g-dev         # libharu for the PDFs, zlib for the packages
   libgtest-dev libgmock-dev      # GoogleTest (its CMake package also names gmock)
   qpdf poppler-utils             # the tests read back the PDFs we write
+  libxml2-utils                  # xmllint: the tests check the messages are well-formed
   clang-format-14                # the formatting check, pinned to one version
 )
 missing=()
