@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "app/clock.h"
+#include "project/refnumbers.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
+#include "tests/support/timezone.h"
 
 namespace {
 
@@ -145,6 +147,35 @@ TEST(Checks, InspectionDateFallsBackToTheRunDate) {
         run.project().Calc();
         const std::string iso = run.boc().Vtext(run.general(), "XML-INSP-DATE");
         EXPECT_EQ(iso, std::string(date) == "( 2024, 1 )" ? "2024-02-29" : "2025-01-05") << date;
+    }
+    SetRunClockSystem();
+}
+
+// A run in summer time must not give a winter inspection the day before, nor a
+// late winter run a summer inspection the day after.
+TEST(Checks, InspectionDateIgnoresDaylightSaving) {
+    const TimeZone london("Europe/London");
+    struct Case {
+        std::time_t run;
+        const char* date;
+        const char* iso;
+        const char* shortForm;
+    } cases[] = {
+        {LocalMoment(2026, 7, 15, 0, 30), "( 2026, 1, 10 )", "2026-01-10", "260110"},
+        {LocalMoment(2026, 1, 15, 23, 30), "( 2026, 7, 10 )", "2026-07-10", "260710"},
+    };
+    for (const auto& c : cases) {
+        SetRunClock(c.run);
+        ProjectRun run{BuildingInput().Set("General", "B-INSP-DATE", c.date)};
+        run.project().fDates();
+        run.project().Calc();
+        const BOC& boc = run.boc();
+        const int g = run.general();
+        EXPECT_EQ(boc.Vtext(g, "XML-INSP-DATE"), c.iso) << c.date;
+        EXPECT_EQ(boc.Vtext(g, "RRN-INSP-DATE"), c.shortForm) << c.date;
+        EXPECT_EQ(boc.Vtext(g, "RRN-EPC"),
+                  MakeReportReference("123456789012", c.shortForm, kRrnCertificateDigit))
+            << c.date;
     }
     SetRunClockSystem();
 }
