@@ -1,7 +1,5 @@
 #include "app/encoding.h"
 
-#include <algorithm>
-
 #include "app/textutil.h"
 
 namespace {
