@@ -148,7 +148,7 @@ int ByteIn(char32_t cp, OutputEncoding to) {
 }
 
 void NoteReplaced(EncodedText& out, char32_t cp, const std::string& plain) {
-    const std::string shown = cp == kInvalid ? "a byte that is not UTF-8" : Utf8Of(cp);
+    const std::string shown = cp == kInvalid ? std::string() : Utf8Of(cp);
     for (const auto& r : out.replaced)
         if (r.first == shown) return;
     out.replaced.emplace_back(shown, plain);

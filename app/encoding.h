@@ -44,8 +44,8 @@ TextEncoding InputEncodingOf(const std::vector<std::string>& lines, bool hadBom)
 // What EncodeText made of a text.
 struct EncodedText {
     std::string text;
-    // Each character that had to be replaced, once, as UTF-8, with what was
-    // written in its place.
+    // Each character that had to be replaced, once, as UTF-8 (empty for bytes
+    // that are not UTF-8), with what was written in its place.
     std::vector<std::pair<std::string, std::string>> replaced;
 };
 

@@ -32,7 +32,9 @@ std::string PROJECT::OutputText(int objectIndex, const std::string& keyword,
         if (line == 0 && objectIndex >= 0 && objectIndex < static_cast<int>(boc.objects.size()))
             place = keyword + " of \"" + boc.objects[objectIndex].name + "\"";
         if (!reportedReplacements_.insert(place + "\n" + character).second) continue;
-        SendLog("NOTE: " + place + ": \"" + character + "\" is printed as \"" + plain +
+        const std::string what =
+            character.empty() ? "a byte that is not UTF-8" : "\"" + character + "\"";
+        SendLog("NOTE: " + place + ": " + what + " is printed as \"" + plain +
                 "\" (not in the document's character set)\n");
     }
     return std::move(out.text);

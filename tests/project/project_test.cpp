@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "app/clock.h"
+#include "app/runlog.h"
+#include "app/textutil.h"
 #include "project/refnumbers.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
@@ -178,6 +180,28 @@ TEST(Checks, InspectionDateIgnoresDaylightSaving) {
             << c.date;
     }
     SetRunClockSystem();
+}
+
+TEST(OutputText, NamesEachReplacedLetterOnceWithItsLine) {
+    ProjectRun run{BuildingInput().Set("General", "B-ADDRESS-1", "\"T\xC5\xB7 \xC5\xB5\"")};
+    PROJECT& p = run.project();
+    ASSERT_EQ(p.boc.inputEncoding, TextEncoding::kUtf8);
+    const int g = run.general();
+    const std::string text = StripQuotes(p.boc.Vtext(g, "B-ADDRESS-1"));
+    const int line = p.boc.KeywordLine(g, "B-ADDRESS-1");
+    ASSERT_GT(line, 0);
+
+    const std::size_t before = LogStream().str().size();
+    EXPECT_EQ(p.OutputText(g, "B-ADDRESS-1", text, OutputEncoding::kWinAnsi), "Ty w");
+    EXPECT_EQ(p.OutputText(g, "B-ADDRESS-1", text, OutputEncoding::kWinAnsi), "Ty w");
+    // The Welsh certificate's encoding carries both letters: nothing to say.
+    EXPECT_EQ(p.OutputText(g, "B-ADDRESS-1", text, OutputEncoding::kIso8859_14), "T\xFE \xF0");
+    const std::string said = LogStream().str().substr(before);
+    const std::string place = "NOTE: B-ADDRESS-1 on line " + std::to_string(line) + ": ";
+    EXPECT_EQ(said, place +
+                        "\"\xC5\xB7\" is printed as \"y\" (not in the document's character set)\n" +
+                        place +
+                        "\"\xC5\xB5\" is printed as \"w\" (not in the document's character set)\n");
 }
 
 TEST(Checks, RegistrationAndPropertyReferenceShapes) {
