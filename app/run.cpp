@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include <fstream>
 #include <memory>
 
 #include "app/codes.h"
@@ -7,6 +8,7 @@
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/version.h"
+#include "boc/fileguard.h"
 #include "project/project.h"
 
 void RunBuilding(const RunSettings& settings) {
@@ -26,6 +28,14 @@ void RunBuilding(const RunSettings& settings) {
             "\n");
     SendLog("File: " + settings.inputFile + "\n");
     SendLog("\n");
+
+    // Every data file must be there before any is read: a run never goes on
+    // with part of its data, and names the first one missing.
+    for (const std::string* data :
+         {&files.libraryDefinition, &files.defaults, &files.tables, &files.asTables}) {
+        std::ifstream probe(*data, std::ios::binary);
+        AssureLogged(probe, *data);
+    }
 
     // The project is large (the whole object matrix): keep it off the stack.
     auto project = std::make_unique<PROJECT>();

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/encoding.h"
 #include "boc/bocerror.h"
 #include "boc/keyword.h"
 #include "boc/scanner.h"
@@ -33,6 +34,8 @@ class BOC {
     std::string bdlFile = "default.bdl";
     std::string errFile;
     bool libraryIntact = false;
+    // How the input's texts are encoded; the matrix keeps the input's bytes.
+    TextEncoding inputEncoding = TextEncoding::kWindows1252;
 
     // Reading.
     void Init(const std::string& inputFileName, const std::string& libraryFile);
@@ -79,6 +82,9 @@ class BOC {
     std::string V1lref(int objectIndex, const std::string& keyword, int i) const;
     std::vector<int> Vlrefid(int objectIndex, const std::string& keyword) const;
     std::vector<std::string> Vltext(int objectIndex, const std::string& keyword) const;
+    // The input line (counted from 1) that gave the keyword its value; 0 for
+    // a value the input did not give (a default), a missing keyword or object.
+    int KeywordLine(int objectIndex, const std::string& keyword) const;
     std::string V1ltext(int objectIndex, const std::string& keyword, int i) const;
 
     // Modification. A failed check writes the short error report and the run

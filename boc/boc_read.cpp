@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "app/codes.h"
+#include "app/encoding.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -17,7 +18,7 @@ void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
     std::string line;
     while (GetTextLine(in, line)) sink(line);
     // A folder opens but cannot be read.
-    if (in.bad()) StopRun("\nCould not read file " + name + "\n");
+    if (in.bad()) StopRunOnErrorStream("\nCould not read file " + name + "\n");
 }
 }  // namespace
 
@@ -54,11 +55,18 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     inputFile = inputFileName;
     bdlFile = OutputName(inputFile, ending::kReportCopy);
     errFile = OutputName(inputFile, ending::kErrorReport);
-    ReadLines(in, inputFileName, [this](const std::string& line) {
+    std::vector<std::string> lines;
+    ReadLines(in, inputFileName, [&lines](const std::string& line) { lines.push_back(line); });
+    in.close();
+    // A byte-order mark is no part of the first line's text; the file's own
+    // bytes (and its key digest) are left as they are.
+    const bool hadBom = !lines.empty() && StripUtf8Bom(lines.front());
+    inputEncoding = InputEncodingOf(lines, hadBom);
+    inputLines.reserve(lines.size());
+    for (const std::string& line : lines) {
         inputLines.emplace_back();
         inputLines.back().Load(line);
-    });
-    in.close();
+    }
     SendLog(" OK\n");
 
     SendLog("  Processing Input file...\n");
@@ -290,6 +298,7 @@ void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
                 KeywordValue value;
                 value.Reset();
                 value.Init(def.keyType, line.value);
+                value.line = i + 1;
                 ComKey(object, value, i, classIndex, k);
                 value.id = def.number;
                 // A keyword given twice keeps its first value; both are checked.

@@ -96,7 +96,7 @@ void BOC::WriteReport(const std::string& fileName, bool errorReport) {
     out << "  *** CWARNINGS  *** Number of cwarnings: " << errors.cwarnList.size() << "\n";
     out << "  END\n";
     out.close();
-    if (!out) StopRun("\nCould not write file " + fileName + "\n");
+    if (!out) StopRunOnErrorStream("\nCould not write file " + fileName + "\n");
 }
 
 void BOC::WriteBdl() {

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <deque>
+#include <set>
 #include <string>
 
+#include "app/encoding.h"
 #include "boc/boc.h"
 #include "library/b64.h"
 #include "library/defaults.h"
@@ -110,6 +112,21 @@ class PROJECT {
               const char* definitionFile, const char* inputFile, int platformCode);
     void DtoV() {}
 
+    // The one way input text reaches an output. `text` is the value of
+    // `keyword` of the object as the writer prepared it (quotes stripped and
+    // so on); the result is in the output's encoding (app/encoding.h):
+    //   kWinAnsi      PDF standard fonts (Helvetica and its sisters)
+    //   kXml          XML messages: replaces StripXMLQuotes, whose references it writes
+    //   kIso8859_14   the Welsh certificate's embedded font
+    // A character the output cannot carry becomes its plain base letter, and
+    // the run log names it with the keyword and input line, once per run.
+    // Gather each writer's texts in one place and call it there, e.g.
+    //   w.fSetB_ADDRESS_1(OutputText(g, "B-ADDRESS-1",
+    //                                ResetQuotes(boc.Vtext(g, "B-ADDRESS-1")),
+    //                                OutputEncoding::kWinAnsi));
+    std::string OutputText(int objectIndex, const std::string& keyword, const std::string& text,
+                           OutputEncoding target);
+
     // Compares the input's keyed digest with the one the engine left beside it.
     void INP_Validate(const char* inputFile, const char* inputKeyFile);
     void fDates();
@@ -154,6 +171,9 @@ class PROJECT {
     std::string XML_Report_AC_Questionnaire();
 
   private:
+    // Replaced characters already named in the run log (keyword, line, character).
+    std::set<std::string> reportedReplacements_;
+
     void BuildRecords();
     // An HVAC system with no building-data object before it: an input error.
     void ReportOrphanHvac(int objectIndex);

@@ -2,6 +2,7 @@
 
 #include "app/clock.h"
 #include "project/project.h"
+#include "app/textutil.h"
 
 namespace {
 
@@ -54,11 +55,8 @@ RunDates MakeRunDates(std::tm now) {
     d.todayIso = Format(now, "%Y-%m-%d");
     d.todayShort = Format(now, "%y%m%d");
     d.issueDate = Format(now, "%d %b %Y");
-    std::tm until = now;
-    until.tm_year += 10;
-    until.tm_mday -= 1;
-    until.tm_isdst = -1;
-    std::mktime(&until);
+    // Through the calendar alone, so daylight saving cannot move the day.
+    const std::tm until = CalendarDay(now.tm_year + 1900 + 10, now.tm_mon + 1, now.tm_mday - 1);
     d.validUntilIso = Format(until, "%Y-%m-%d");
     d.validUntilDate = Format(until, "%d %b %Y");
     return d;
