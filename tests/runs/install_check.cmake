@@ -1,6 +1,7 @@
 # Installs the build into a fresh prefix and checks what an assessor gets:
-# bin/ holds the program alone (the tools that write key files and protection
-# lines stay in the build tree), and the installed program finds its data.
+# bin/ holds the program and the batch runner, which runs it over many inputs;
+# the tools that write key files and protection lines stay in the build tree;
+# and the installed program finds its data.
 # Run as: cmake -DBUILD_DIR=... -DPREFIX=... -DEXAMPLES=... -P install_check.cmake
 file(REMOVE_RECURSE "${PREFIX}")
 execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${PREFIX}"
@@ -10,8 +11,9 @@ if(NOT status EQUAL 0)
 endif()
 
 file(GLOB installed RELATIVE "${PREFIX}/bin" "${PREFIX}/bin/*")
-if(NOT installed STREQUAL "tarvex")
-  message(FATAL_ERROR "bin/ should hold tarvex alone; it holds: ${installed}")
+list(SORT installed)
+if(NOT installed STREQUAL "tarvex;tarvex-batch")
+  message(FATAL_ERROR "bin/ should hold tarvex and tarvex-batch only; it holds: ${installed}")
 endif()
 
 set(run "${PREFIX}/example-run")
