@@ -30,6 +30,11 @@ inline constexpr const char* kNotSetText = "-5555";
 // A library bound of -6666 sets no limit.
 inline constexpr double kNoLimit = -6666;
 
+// The run log shows progress as a dot for every so many objects read or
+// checked, and for every so many lines of the report copy written.
+inline constexpr int kDotEveryObjects = 41;
+inline constexpr int kDotEveryLines = 201;
+
 // Library paths are spelled with "/" (code 2) rather than "\" (code 1).
 inline constexpr int kPlatformWindows = 1;
 inline constexpr int kPlatformCode = 2;

@@ -102,6 +102,13 @@ RunFiles MakeRunFiles(const RunSettings& s, int platform) {
 
 namespace {
 
+// File names are joined to a folder by plain concatenation: a folder written
+// without its final separator gets one ("/data" would give "/dataTarvex.log").
+std::string AsFolderPrefix(const std::string& folder) {
+    if (folder.empty() || folder.back() == '/' || folder.back() == '\\') return folder;
+    return folder + "/";
+}
+
 // Reads the run configuration file: program folder, input file and (optional)
 // log folder. Fewer than two lines stops the program.
 void ReadRunConfiguration(const std::string& path, RunSettings& s) {
@@ -114,9 +121,9 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
         SendLog("ERROR: Wrong ini file\n");
         EndProcess(1);
     }
-    s.programFolder = lines[0];
+    s.programFolder = AsFolderPrefix(lines[0]);
     s.inputFile = lines[1];
-    s.logFolder = count == 3 ? lines[2] : lines[0];
+    s.logFolder = AsFolderPrefix(count == 3 ? lines[2] : lines[0]);
 }
 
 // Modes A and R: the input sits beside the package, named after it.

@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include <fstream>
 #include <memory>
 
 #include "app/codes.h"
@@ -7,6 +8,7 @@
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/version.h"
+#include "boc/fileguard.h"
 #include "project/project.h"
 
 std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
@@ -42,6 +44,14 @@ void RunBuilding(const RunSettings& settings) {
     SendLog("File: " + settings.inputFile + "\n");
     SendLog("\n");
 
+    // Every data file must be there before any is read: a run never goes on
+    // with part of its data, and names the first one missing.
+    for (const std::string* data :
+         {&files.libraryDefinition, &files.defaults, &files.tables, &files.asTables}) {
+        std::ifstream probe(*data, std::ios::binary);
+        AssureLogged(probe, *data);
+    }
+
     // The project is large (the whole object matrix): keep it off the stack.
     auto project = std::make_unique<PROJECT>();
     PROJECT& p = *project;
@@ -74,10 +84,17 @@ void RunBuilding(const RunSettings& settings) {
         p.fREC_Report();
         p.PDF_REC_Report_EW(input);
         p.PDF_SREC_Report(input);
+        if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
+            if (epc.messageFormat == "xml")
+                p.XML_Report_EW(input);
+            else
+                p.IAS_Report_EW(input);
+        }
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
         p.Results_S(input);
         p.fREC_Report();
+        p.PDF_EPC_Report_S(input);
         p.PDF_REC_Report_S(input);
     }
 

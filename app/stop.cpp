@@ -40,6 +40,13 @@ void StopRun(const std::string& message, int status) {
     EndProcess(status);
 }
 
+void StopRunOnErrorStream(const std::string& message, int status) {
+    LogStream() << message;
+    WriteLog();
+    std::cerr << message;
+    EndProcess(status);
+}
+
 void StopRunAfterPause(const std::string& message, bool pause, int status) {
     SendLog(message);
     WriteLog();

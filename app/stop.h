@@ -7,6 +7,9 @@
 // Sends the message to the log and console, writes the log file and ends the
 // process with the given status.
 [[noreturn]] void StopRun(const std::string& message, int status = 1);
+// As StopRun, but the console gets the message on the error stream: for the
+// files that could not be opened, read or written.
+[[noreturn]] void StopRunOnErrorStream(const std::string& message, int status = 1);
 // As StopRun, but first waits for a key when `pause` is set and standard input
 // is a terminal ("PAUSE" on the console).
 [[noreturn]] void StopRunAfterPause(const std::string& message, bool pause, int status = 1);

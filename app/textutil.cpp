@@ -6,7 +6,6 @@
 #include <iostream>
 #include <sstream>
 
-#include "app/clock.h"
 #include "app/stop.h"
 
 std::string num2string(double value, int decimals) {
@@ -86,14 +85,61 @@ std::string StripXMLQuotes(const std::string& text) {
     return out;
 }
 
+namespace {
+
+// Days since 1970-01-01 of a proleptic Gregorian date (month 1 to 12, any day).
+long long DaysFromCivil(long long y, long long m, long long d) {
+    y -= m <= 2;
+    const long long era = (y >= 0 ? y : y - 399) / 400;
+    const long long yoe = y - era * 400;
+    const long long doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const long long doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+void CivilFromDays(long long z, long long& y, int& m, int& d) {
+    z += 719468;
+    const long long era = (z >= 0 ? z : z - 146096) / 146097;
+    const long long doe = z - era * 146097;
+    const long long yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const long long doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const long long mp = (5 * doy + 2) / 153;
+    d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    m = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    y = yoe + era * 400 + (m <= 2);
+}
+
+}  // namespace
+
+std::tm CalendarDay(int year, int month, int day) {
+    // Months first (13 is January of the next year), then days from the
+    // month's first (0 is the last day of the month before).
+    long long m0 = static_cast<long long>(month) - 1;
+    const long long carry = m0 >= 0 ? m0 / 12 : -((11 - m0) / 12);  // floor(m0 / 12)
+    long long y = year + carry;
+    m0 -= carry * 12;
+    const long long days = DaysFromCivil(y, m0 + 1, 1) + (static_cast<long long>(day) - 1);
+    int m = 1;
+    int d = 1;
+    CivilFromDays(days, y, m, d);
+    std::tm t{};
+    t.tm_year = static_cast<int>(y - 1900);
+    t.tm_mon = m - 1;
+    t.tm_mday = d;
+    t.tm_hour = 12;
+    t.tm_isdst = 0;
+    // 1970-01-01 was a Thursday.
+    t.tm_wday = static_cast<int>(((days % 7) + 7 + 4) % 7);
+    t.tm_yday = static_cast<int>(days - DaysFromCivil(y, 1, 1));
+    return t;
+}
+
 std::string fCreateDate(int year, int month, int day, bool iso) {
-    std::tm tmv = RunLocalTime();
-    tmv.tm_year = year - 1900;
-    tmv.tm_mon = month - 1;
-    tmv.tm_mday = day;
-    std::mktime(&tmv);
+    // The calendar alone: the time zone and daylight saving of the run's
+    // clock must not move the date by a day.
+    const std::tm t = CalendarDay(year, month, day);
     char buf[80];
-    if (std::strftime(buf, sizeof buf, iso ? "%Y-%m-%d" : "%y%m%d", &tmv) == 0) return "";
+    if (std::strftime(buf, sizeof buf, iso ? "%Y-%m-%d" : "%y%m%d", &t) == 0) return "";
     return buf;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -13,9 +14,13 @@ std::string ResetQuotes(const std::string& text);
 // Escapes a Windows-1252 text for XML: markup characters and every byte from
 // 0x80 up become references (or "?"), double quotes are dropped.
 std::string StripXMLQuotes(const std::string& text);
-// The date (year, month, day) normalised as mktime does, "%Y-%m-%d" when iso,
-// else "%y%m%d".
+// The date (year, month, day) normalised through the calendar (month 13 is
+// January of the next year, day 0 the last day of the month before),
+// "%Y-%m-%d" when iso, else "%y%m%d". No time zone or daylight saving enters.
 std::string fCreateDate(int year, int month, int day, bool iso);
+// The same normalised day as a broken-down time at noon, daylight saving off,
+// with its weekday and day of the year, ready for strftime.
+std::tm CalendarDay(int year, int month, int day);
 
 // Stop the process with "Could not open file <name>" when the stream failed to open.
 void assure(const std::ifstream& in, const std::string& name);

@@ -4,6 +4,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "app/encoding.h"
 #include "boc/bocerror.h"
 #include "boc/keyword.h"
 #include "boc/scanner.h"
@@ -33,6 +34,8 @@ class BOC {
     std::string bdlFile = "default.bdl";
     std::string errFile;
     bool libraryIntact = false;
+    // How the input's texts are encoded; the matrix keeps the input's bytes.
+    TextEncoding inputEncoding = TextEncoding::kWindows1252;
 
     // Reading.
     void Init(const std::string& inputFileName, const std::string& libraryFile);
@@ -41,6 +44,9 @@ class BOC {
     // Whether the library definition's protection line matched.
     bool IsOriginal() const { return libraryIntact; }
     void DefProceso();
+    // Reads the input in stages, stopping after any stage that found errors:
+    // scan the lines, add the objects, require keywords, fill defaults,
+    // number codes and references, write the report copy.
     void InpProceso();
     void AddObj();
     void AddKey(BObject& object, int lineIndex, int classIndex);
@@ -76,6 +82,9 @@ class BOC {
     std::string V1lref(int objectIndex, const std::string& keyword, int i) const;
     std::vector<int> Vlrefid(int objectIndex, const std::string& keyword) const;
     std::vector<std::string> Vltext(int objectIndex, const std::string& keyword) const;
+    // The input line (counted from 1) that gave the keyword its value; 0 for
+    // a value the input did not give (a default), a missing keyword or object.
+    int KeywordLine(int objectIndex, const std::string& keyword) const;
     std::string V1ltext(int objectIndex, const std::string& keyword, int i) const;
 
     // Modification. A failed check writes the short error report and the run
@@ -101,6 +110,10 @@ class BOC {
     int FindKey(int classIndex, const std::string& keyword) const;
 
   private:
+    // The scanning stage of InpProceso: comments, library entries, the kind
+    // of every line, headers and keyword lines with their lists.
+    void ScanLines();
+    void ReportScanError(int line, ScanResult err);
     const BObject& Object(int objectIndex) const;
     const KeywordValue& Value(int objectIndex, const std::string& keyword) const;
     // The keyword's definition in the object's class, or nullptr.
@@ -112,7 +125,7 @@ class BOC {
     // The value checks shared by ComKey and ComKeyExe; findings are recorded
     // with the given level, text flag, position and name.
     void CheckValue(const Propiedad& def, KeywordValue& value, const std::string& refClass,
-                    int level, int flag, int position, const std::string& name);
+                    FindingLevel level, TextFlag flag, int position, const std::string& name);
     // Index of the first (or last) object named `name` of class `className`; -1 if none.
     int FirstMatch(const std::string& name, const std::string& className) const;
     int LastMatch(const std::string& name, const std::string& className) const;

@@ -129,6 +129,13 @@ std::vector<int> BOC::Vlrefid(int objectIndex, const std::string& keyword) const
     return Value(objectIndex, keyword).lrefid;
 }
 
+int BOC::KeywordLine(int objectIndex, const std::string& keyword) const {
+    if (objectIndex < 0 || objectIndex >= static_cast<int>(objects.size())) return 0;
+    const auto& keywords = objects[objectIndex].keywords;
+    const auto it = keywords.find(keyword);
+    return it == keywords.end() ? 0 : it->second.line;
+}
+
 std::vector<std::string> BOC::Vltext(int objectIndex, const std::string& keyword) const {
     return Value(objectIndex, keyword).ltext;
 }

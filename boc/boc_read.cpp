@@ -1,6 +1,8 @@
 // Reading: the library definition, the input lines, and the objects built from them.
 #include <fstream>
 
+#include "app/codes.h"
+#include "app/encoding.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -10,14 +12,13 @@
 #include "library/ncmd5.h"
 
 namespace {
-constexpr int kDotEveryObjects = 41;
 
 template <typename Sink>
 void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
     std::string line;
     while (GetTextLine(in, line)) sink(line);
     // A folder opens but cannot be read.
-    if (in.bad()) StopRun("\nCould not read file " + name + "\n");
+    if (in.bad()) StopRunOnErrorStream("\nCould not read file " + name + "\n");
 }
 }  // namespace
 
@@ -54,11 +55,18 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     inputFile = inputFileName;
     bdlFile = OutputName(inputFile, ending::kReportCopy);
     errFile = OutputName(inputFile, ending::kErrorReport);
-    ReadLines(in, inputFileName, [this](const std::string& line) {
+    std::vector<std::string> lines;
+    ReadLines(in, inputFileName, [&lines](const std::string& line) { lines.push_back(line); });
+    in.close();
+    // A byte-order mark is no part of the first line's text; the file's own
+    // bytes (and its key digest) are left as they are.
+    const bool hadBom = !lines.empty() && StripUtf8Bom(lines.front());
+    inputEncoding = InputEncodingOf(lines, hadBom);
+    inputLines.reserve(lines.size());
+    for (const std::string& line : lines) {
         inputLines.emplace_back();
         inputLines.back().Load(line);
-    });
-    in.close();
+    }
     SendLog(" OK\n");
 
     SendLog("  Processing Input file...\n");
@@ -159,24 +167,26 @@ void BOC::StopCheck() {
     BDL();
 }
 
-void BOC::InpProceso() {
+void BOC::ReportScanError(int line, ScanResult err) {
+    if (err == kScanNotInLibrary)
+        errors.AddError(kLevelSyntax, kErrNotInLibrary, kFlagCatalogue, line);
+    else if (err == kScanBadSyntax)
+        errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, line);
+}
+
+void BOC::ScanLines() {
     const int count = static_cast<int>(inputLines.size());
 
     for (int i = 0; i < count; ++i) {
-        SLINE& line = inputLines[i];
-        line.pComments();
-        if (line.err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+        inputLines[i].pComments();
+        ReportScanError(i, inputLines[i].err);
     }
 
     for (int i = 0; i < count; ++i) {
         SLINE& line = inputLines[i];
         if (line.kind != kLinePlain && line.kind != kLineCommented) continue;
         line.pLibrary();
-        if (line.err == kScanNotInLibrary)
-            errors.AddError(kLevelSyntax, kErrNotInLibrary, kFlagCatalogue, i);
-        else if (line.err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+        ReportScanError(i, line.err);
     }
 
     // A header opens the input and follows every terminator; the other lines
@@ -196,34 +206,35 @@ void BOC::InpProceso() {
     }
 
     for (int i = 0; i < count; ++i) {
-        SLINE& line = inputLines[i];
-        if (line.kind != kLineHeader) continue;
-        line.pObj();
-        if (line.err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+        if (inputLines[i].kind != kLineHeader) continue;
+        inputLines[i].pObj();
+        ReportScanError(i, inputLines[i].err);
     }
 
     for (int i = 0; i < count; ++i) {
         if (inputLines[i].kind != kLineKeyword) continue;
         const int opener = i;
         int open = inputLines[opener].pKey();
-        if (inputLines[opener].err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
+        ReportScanError(opener, inputLines[opener].err);
         // An open list takes the keyword lines after it until one closes it;
         // the terminator (not a keyword line) always stops it.
         while (open == 1 && i + 1 < count && inputLines[i + 1].kind == kLineKeyword) {
             ++i;
             SLINE& part = inputLines[i];
             open = part.cKey();
-            if (part.err == kScanBadSyntax)
-                errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
-            else
+            if (part.err == kScanOk)
                 inputLines[opener].value += part.value;
+            else
+                ReportScanError(i, part.err);
         }
         // A list still open when its object or the file ends would take the
         // keyword lines after it into its value without a word: an error.
         if (open == 1) errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
     }
+}
+
+void BOC::InpProceso() {
+    ScanLines();
     StopCheck();
 
     SendLog("    Adding Objects...");
@@ -287,6 +298,7 @@ void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
                 KeywordValue value;
                 value.Reset();
                 value.Init(def.keyType, line.value);
+                value.line = i + 1;
                 ComKey(object, value, i, classIndex, k);
                 value.id = def.number;
                 // A keyword given twice keeps its first value; both are checked.

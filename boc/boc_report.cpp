@@ -3,13 +3,13 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/codes.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "boc/boc.h"
 #include "boc/fileguard.h"
 
 namespace {
-constexpr int kDotEveryLines = 201;
 
 const char* const kErrorMark = "*** ERROR";
 const char* const kWarnMark = "**  WARN  ";
@@ -96,7 +96,7 @@ void BOC::WriteReport(const std::string& fileName, bool errorReport) {
     out << "  *** CWARNINGS  *** Number of cwarnings: " << errors.cwarnList.size() << "\n";
     out << "  END\n";
     out.close();
-    if (!out) StopRun("\nCould not write file " + fileName + "\n");
+    if (!out) StopRunOnErrorStream("\nCould not write file " + fileName + "\n");
 }
 
 void BOC::WriteBdl() {

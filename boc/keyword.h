@@ -34,6 +34,7 @@ struct KeywordValue {
     std::vector<std::string> ltext;
     std::vector<int> lrefid;
     bool modified = false;
+    int line = 0;  // input line (from 1) of the keyword; 0 when the input did not give it
 
     // Clears the value; `id` and `modified` stay.
     void Reset();

@@ -43,26 +43,6 @@ constexpr float kComplaintY = 715;
 constexpr float kComplaintStep = 25;
 constexpr float kComplaintSize = 9.5f;
 
-TextMeasure MeasureIn(HPDF_Font font) {
-    return [font](const std::string& text, float size) { return TextWidth(font, size, text); };
-}
-
-// Text filled in one colour and outlined in black.
-void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
-                   const std::string& text, const RGBColour& fill, float lineWidth) {
-    HPDF_Page_GSave(page);
-    SetFill(page, fill);
-    SetStroke(page, kBlack);
-    HPDF_Page_SetLineWidth(page, lineWidth);
-    HPDF_Page_SetFontAndSize(page, font, size);
-    HPDF_Page_BeginText(page);
-    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL_THEN_STROKE);
-    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
-    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL);
-    HPDF_Page_EndText(page);
-    HPDF_Page_GRestore(page);
-}
-
 // A paragraph in lines of `width` points from (left, first baseline) points
 // with its web address as a link. Justified paragraphs spread the words of
 // every line but the last.
@@ -400,20 +380,8 @@ void EPCEWNI::pHPDF_draw_rating(HPDF_Page page, float x, float y, float h, const
 void EPCEWNI::pHPDF_draw_benchmark(HPDF_Page page, float x, float y, float sx, float sy,
                                    HPDF_Font bold, const std::string& value,
                                    const std::string& band) const {
-    const float w = 88 * sx;
-    const float h = 46 * sy;
     HPDF_Page_GSave(page);
     colours_.pHPDF_SetRGBColors(page, band);
-    HPDF_Page_MoveTo(page, vX(x), vY(y));
-    HPDF_Page_LineTo(page, vX(x + w), vY(y));
-    HPDF_Page_LineTo(page, vX(x + w + h / 4), vY(y - h / 2));
-    HPDF_Page_LineTo(page, vX(x + w), vY(y - h));
-    HPDF_Page_LineTo(page, vX(x), vY(y - h));
-    HPDF_Page_ClosePath(page);
-    HPDF_Page_Fill(page);
+    pHPDF_draw_arrow(page, x, y, sx, sy, bold, value);
     HPDF_Page_GRestore(page);
-
-    const float size =
-        fFitSize(TextWidth(bold, 20 * sx, value), (w + h / 4 - 14 * sx) / 2, 20 * sx);
-    WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy, value, kWhite, 0.3f * sx);
 }

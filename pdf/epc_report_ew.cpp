@@ -1,5 +1,6 @@
 #include <cmath>
 
+#include "app/codes.h"
 #include "app/outputs.h"
 #include "app/textutil.h"
 #include "pdf/epc_ewni.h"
@@ -44,36 +45,48 @@ void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.fSetF_bot(limits[10]);
     w.fSetG_top(limits[11]);
 
+    // The input's texts, in the standard fonts' encoding.
+    const auto plain = [this, g](const char* keyword) {
+        return OutputText(g, keyword, StripQuotes(boc.Vtext(g, keyword)), OutputEncoding::kWinAnsi);
+    };
+    const auto named = [this, g](const char* keyword) {
+        return OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), OutputEncoding::kWinAnsi);
+    };
+
     w.fSetRRN_EPC(StripQuotes(boc.Vtext(g, "RRN-EPC")));
     w.fSetRRN_REC(StripQuotes(boc.Vtext(g, "RRN-REC")));
-    w.fSetB_ADDRESS_0(ResetQuotes(boc.Vtext(g, "B-ADDRESS-0")));
-    w.fSetB_ADDRESS_1(ResetQuotes(boc.Vtext(g, "B-ADDRESS-1")));
-    w.fSetB_ADDRESS_2(ResetQuotes(boc.Vtext(g, "B-ADDRESS-2")));
-    w.fSetB_ADDRESS_3(ResetQuotes(boc.Vtext(g, "B-ADDRESS-3")));
-    w.fSetB_ADDRESS_4(ResetQuotes(boc.Vtext(g, "B-ADDRESS-4")));
-    w.fSetB_ADDRESS_5(ResetQuotes(boc.Vtext(g, "B-ADDRESS-5")));
-    w.fSetBUILDING_AREA(boc.Vtext(g, "BUILDING-AREA"));
+    w.fSetB_ADDRESS_0(named("B-ADDRESS-0"));
+    w.fSetB_ADDRESS_1(named("B-ADDRESS-1"));
+    w.fSetB_ADDRESS_2(named("B-ADDRESS-2"));
+    w.fSetB_ADDRESS_3(named("B-ADDRESS-3"));
+    w.fSetB_ADDRESS_4(named("B-ADDRESS-4"));
+    w.fSetB_ADDRESS_5(named("B-ADDRESS-5"));
+    w.fSetBUILDING_AREA(
+        OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), OutputEncoding::kWinAnsi));
 
     w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
     w.fSetBUILDING_ENVIRONMENT(boc.Vcod(e, "BUILDING-ENVIRONMENT"));
     w.fSetNOS_LEVEL(fNosLevelText(boc.Vcod(e, "NOS-LEVEL")));
     w.fSetBER(std::round(boc.Vnum(e, "BER") * 100) / 100);
 
-    w.fSetTOOL(StripQuotes(boc.Vtext(g, "INTERFACE")) + " " +
-               StripQuotes(boc.Vtext(g, "INTERFACE-VERSION")) + "   using calculation engine   " +
-               StripQuotes(boc.Vtext(g, "CENGINE")) + " " +
-               StripQuotes(boc.Vtext(g, "CENGINE-VERSION")) + " ");
-    w.fSetUPRN(StripQuotes(boc.Vtext(g, "UPRN")));
-    w.fSetC_REG_NUMBER(StripQuotes(boc.Vtext(g, "C-REG-NUMBER")));
-    w.fSetC_ACCRED_SCHEME(StripQuotes(boc.Vtext(g, "C-ACCRED-SCHEME")));
-    w.fSetC_NAME(ResetQuotes(boc.Vtext(g, "C-NAME")));
-    w.fSetC_EMP_TRAD_NAME(ResetQuotes(boc.Vtext(g, "C-EMP-TRAD-NAME")));
-    w.fSetC_EMP_TRAD_ADDRESS(ResetQuotes(boc.Vtext(g, "C-EMP-TRAD-ADDRESS")));
-    w.fSetC_REL_PART_DISC(ResetQuotes(boc.Vtext(g, "C-REL-PART-DISC")));
+    w.fSetTOOL(plain("INTERFACE") + " " + plain("INTERFACE-VERSION") +
+               "   using calculation engine   " + plain("CENGINE") + " " +
+               plain("CENGINE-VERSION") + " ");
+    w.fSetUPRN(plain("UPRN"));
+    w.fSetC_REG_NUMBER(plain("C-REG-NUMBER"));
+    w.fSetC_ACCRED_SCHEME(plain("C-ACCRED-SCHEME"));
+    w.fSetC_NAME(named("C-NAME"));
+    w.fSetC_EMP_TRAD_NAME(named("C-EMP-TRAD-NAME"));
+    w.fSetC_EMP_TRAD_ADDRESS(named("C-EMP-TRAD-ADDRESS"));
+    w.fSetC_REL_PART_DISC(named("C-REL-PART-DISC"));
 
     w.fSetISSUE_DATE(issueDate);
     w.fSetVALID_DATE(validUntilDate);
 
     epcFingerprint = w.PDF_EPC_Report(keys.keys().at(1), output);
-    if (epcFingerprint.empty()) failedOutputs.push_back(output);
+    if (epcFingerprint.empty()) {
+        failedOutputs.push_back(output);
+        // The message must not carry a certificate an earlier run left there.
+        boc.ModKey(g, "PATH-FILE-EPCPDF", kNotSetText);
+    }
 }

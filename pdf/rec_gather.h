@@ -10,6 +10,6 @@ class PROJECT;
 // The first RecShortN, RecMediumN, RecLongN and RecOtherN recommendations of
 // the ordered groups: the text of their code, or the assessor's own text for
 // an assessor's recommendation in the other group, and the carbon impact.
-void GatherRecGroups(const PROJECT& p, RecReportContent& w);
+void GatherRecGroups(PROJECT& p, RecReportContent& w);
 // The rating, dates, building and assessor data and the recommendations.
-void GatherRecCommon(const PROJECT& p, RecReportContent& w);
+void GatherRecCommon(PROJECT& p, RecReportContent& w);

@@ -11,8 +11,10 @@ void PROJECT::PDF_REC_Report_S(const char* inputFile) {
 
     RECS w;
     GatherRecCommon(*this, w);
-    w.fSetC_PROTOCOL_ORG(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")));
-    w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE")));
+    w.fSetC_PROTOCOL_ORG(OutputText(g, "C-PROTOCOL-ORG",
+                                    StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")),
+                                    OutputEncoding::kWinAnsi));
+    w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE"), boc.Vcod(g, "B-TYPE")));
 
     if (w.PDF_REC_Report(output).empty()) failedOutputs.push_back(output);
 }

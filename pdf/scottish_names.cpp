@@ -1,6 +1,6 @@
 #include "pdf/scottish_names.h"
 
-std::string ScottishBuildingTypeName(int code) {
+std::string ScottishBuildingTypeName(int code, const std::string& codeWord) {
     static const char* const kNames[] = {
         "Retail/Financial and Professional services",
         "Restaurants and Cafes/Drinking Est./Takeaways",
@@ -27,5 +27,5 @@ std::string ScottishBuildingTypeName(int code) {
         "Others - Stand alone utility block",
     };
     constexpr int count = static_cast<int>(sizeof kNames / sizeof kNames[0]);
-    return code >= 1 && code <= count ? kNames[code - 1] : std::string();
+    return code >= 1 && code <= count ? kNames[code - 1] : codeWord;
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
-// The Scottish documents name the building type without the English use
-// class: code number 1 to 23 of B-TYPE. Any other number gives an empty text.
-std::string ScottishBuildingTypeName(int code);
+// The Scottish documents (certificate and recommendations report) name the
+// building type without the English use class: code number 1 to 23 of
+// B-TYPE. A code a later library may add keeps the library's own word.
+std::string ScottishBuildingTypeName(int code, const std::string& codeWord);

@@ -79,12 +79,18 @@ void PROJECT::PDF_SREC_Report(const char* inputFile) {
     const int g = generalObject;
     const int r = recProject.objectIndex;
 
-    // Input text reaches the report through here only.
+    // Input text reaches the report through here only, in the standard
+    // fonts' encoding.
+    const auto named = [this](int object, const char* keyword) {
+        return OutputText(object, keyword, ResetQuotes(boc.Vtext(object, keyword)),
+                          OutputEncoding::kWinAnsi);
+    };
     SrecContent c;
-    c.buildingName = ResetQuotes(boc.Vtext(g, "P-NAME"));
+    c.buildingName = named(g, "P-NAME");
     c.buildingType = boc.Vcod(g, "B-TYPE");
     c.date = issueDate;
-    c.registrationNumber = StripQuotes(boc.Vtext(g, "C-REG-NUMBER"));
+    c.registrationNumber = OutputText(g, "C-REG-NUMBER", StripQuotes(boc.Vtext(g, "C-REG-NUMBER")),
+                                      OutputEncoding::kWinAnsi);
     for (const char* name : kCategories) {
         SrecCategory category;
         category.name = name;
@@ -95,18 +101,17 @@ void PROJECT::PDF_SREC_Report(const char* inputFile) {
             DATA d;
             d.texts.resize(kSrecTexts);
             const int code = boc.Vcodid(o, "CODE");
-            d.texts[kSrecText] = code == kOwnRecommendationCode
-                                     ? ResetQuotes(boc.Vtext(o, "REC-TEXT"))
-                                     : tables.TValue("sRec", code, 2);
+            d.texts[kSrecText] = code == kOwnRecommendationCode ? named(o, "REC-TEXT")
+                                                                : tables.TValue("sRec", code, 2);
             d.texts[kSrecCode] = boc.Vcod(o, "CODE");
             d.texts[kSrecEnergyImpact] = boc.Vcod(o, "ENERGY-IMPACT");
             d.texts[kSrecCo2Impact] = boc.Vcod(o, "CO2-IMPACT");
             d.texts[kSrecCo2Saving] = boc.Vcod(o, "CO2-SAVE-POUND");
-            d.texts[kSrecComments] = ResetQuotes(boc.Vtext(o, "REC-COMMENT"));
+            d.texts[kSrecComments] = named(o, "REC-COMMENT");
             const int source = boc.Vcodid(o, "REC-SOURCE");
             if (source == kSourceExcluded)
                 d.texts[kSrecRemark] = "This recommendation was excluded by the assessor.";
-            const std::string refObject = ResetQuotes(boc.Vtext(o, "REF-OBJECT"));
+            const std::string refObject = named(o, "REF-OBJECT");
             const std::string refType = boc.Vcod(o, "REF-OBJECT-TYPE");
             d.texts[kSrecAppliesTo] = refType == "WHOLE-BUILDING" ? "Whole building"
                                       : refObject.empty()         ? refType

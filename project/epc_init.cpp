@@ -1,3 +1,4 @@
+#include "app/codes.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "project/project.h"
@@ -18,8 +19,7 @@ void EPC::Init(const PROJECTDefaults&, const PROJECTTables&, const PROJECTTables
     if (boc.Vcodid(objectIndex, "BUILDING-ENVIRONMENT") == kEnvironmentNotSpecified)
         boc.ModKey(objectIndex, "BUILDING-ENVIRONMENT", "Unconditioned");
 
-    const int type = boc.Vcodid(objectIndex, "TYPE");
-    if (type != 1 && type != 3) return;
+    if (!IsEnglandWalesOrNorthernIreland(boc.Vcodid(objectIndex, "TYPE"))) return;
     // Without a general object before it there is no declaration to check;
     // the project stops on the missing object once the records are built.
     if (generalObjectIndex >= 0 &&

@@ -20,6 +20,24 @@ void PROJECT::Reset() {
     epcs.clear();
     recommendations.clear();
     buildings.clear();
+    reportedReplacements_.clear();
+}
+
+std::string PROJECT::OutputText(int objectIndex, const std::string& keyword,
+                                const std::string& text, OutputEncoding target) {
+    EncodedText out = EncodeText(text, boc.inputEncoding, target);
+    const int line = boc.KeywordLine(objectIndex, keyword);
+    for (const auto& [character, plain] : out.replaced) {
+        std::string place = keyword + " on line " + std::to_string(line);
+        if (line == 0 && objectIndex >= 0 && objectIndex < static_cast<int>(boc.objects.size()))
+            place = keyword + " of \"" + boc.objects[objectIndex].name + "\"";
+        if (!reportedReplacements_.insert(place + "\n" + character).second) continue;
+        const std::string what =
+            character.empty() ? "a byte that is not UTF-8" : "\"" + character + "\"";
+        SendLog("NOTE: " + place + ": " + what + " is printed as \"" + plain +
+                "\" (not in the document's character set)\n");
+    }
+    return std::move(out.text);
 }
 
 void PROJECT::Init(const char* defaultsFile, const char* tablesFile, const char* asTablesFile,

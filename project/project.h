@@ -1,9 +1,11 @@
 #pragma once
 
 #include <deque>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "app/encoding.h"
 #include "boc/boc.h"
 #include "library/b64.h"
 #include "library/defaults.h"
@@ -41,7 +43,7 @@ struct EPC : PROJECTObject {
     bool fromIasPackage = false;
     bool onlineServicesUsed = false;
     std::string registerUser;
-    std::string messageFormat;   // "xml" once the rating has run
+    std::string messageFormat;   // "xml" or "ias" once the rating has run
     std::string certBackground;  // watermark text of the certificate pages
     bool addressChecked = false;
     bool lodged = false;
@@ -114,6 +116,21 @@ class PROJECT {
               const char* definitionFile, const char* inputFile, int platformCode);
     void DtoV() {}
 
+    // The one way input text reaches an output. `text` is the value of
+    // `keyword` of the object as the writer prepared it (quotes stripped and
+    // so on); the result is in the output's encoding (app/encoding.h):
+    //   kWinAnsi      PDF standard fonts (Helvetica and its sisters)
+    //   kXml          XML messages: replaces StripXMLQuotes, whose references it writes
+    //   kIso8859_14   the Welsh certificate's embedded font
+    // A character the output cannot carry becomes its plain base letter, and
+    // the run log names it with the keyword and input line, once per run.
+    // Gather each writer's texts in one place and call it there, e.g.
+    //   w.fSetB_ADDRESS_1(OutputText(g, "B-ADDRESS-1",
+    //                                ResetQuotes(boc.Vtext(g, "B-ADDRESS-1")),
+    //                                OutputEncoding::kWinAnsi));
+    std::string OutputText(int objectIndex, const std::string& keyword, const std::string& text,
+                           OutputEncoding target);
+
     // Compares the input's keyed digest with the one the engine left beside it.
     void INP_Validate(const char* inputFile, const char* inputKeyFile);
     void fDates();
@@ -140,10 +157,36 @@ class PROJECT {
     // candidate recommendation by service; then sets REC-REP-TITLE,
     // REC-REP-REFERENCE and REC-REP-DATE.
     void PDF_SREC_Report(const char* inputFile);
+    // The Scottish certificate "<input less its extension>[epc].pdf", one
+    // page; its fingerprint is not kept.
+    void PDF_EPC_Report_S(const char* inputFile);
     // The Scottish recommendations report "<input>[rec].pdf".
     void PDF_REC_Report_S(const char* inputFile);
 
+    // Register messages (reports/).
+    // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder.
+    void XML_Report_EW(const char* inputFile);
+    // The sealed IAS package "<input>.ias" and its gzip copy "<input>.zas".
+    void IAS_Report_EW(const char* inputFile);
+    // The texts of the message and the package before their seal lines.
+    std::string XML_Message();
+    std::string IAS_Package();
+    // The sections of the message, each ending in a line end.
+    std::string XML_Report_Header(bool epcReport);
+    std::string XML_Summary_Of_Performance();
+    std::string XML_Formatted_Report_EPC();
+    std::string XML_Formatted_Report_REC();
+    std::string XML_Unstructured_Data();
+    std::string XML_Report_Insurance_Details();
+    std::string XML_Energy_Performance_Certificate();
+    std::string XML_Recommendations_Report();
+    std::string XML_Report_Technical_Info(bool withFuel);
+    std::string XML_Report_AC_Questionnaire();
+
   private:
+    // Replaced characters already named in the run log (keyword, line, character).
+    std::set<std::string> reportedReplacements_;
+
     void BuildRecords();
     // An HVAC system with no building-data object before it: an input error.
     void ReportOrphanHvac(int objectIndex);

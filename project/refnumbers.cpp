@@ -1,5 +1,9 @@
 #include "project/refnumbers.h"
 
+#include "app/clock.h"
+#include "app/textutil.h"
+#include "project/project.h"
+
 namespace {
 
 // Four scrambles of the 19 leading positions; the check digit picks one.
@@ -51,12 +55,25 @@ RunDates MakeRunDates(std::tm now) {
     d.todayIso = Format(now, "%Y-%m-%d");
     d.todayShort = Format(now, "%y%m%d");
     d.issueDate = Format(now, "%d %b %Y");
-    std::tm until = now;
-    until.tm_year += 10;
-    until.tm_mday -= 1;
-    until.tm_isdst = -1;
-    std::mktime(&until);
+    // Through the calendar alone, so daylight saving cannot move the day.
+    const std::tm until = CalendarDay(now.tm_year + 1900 + 10, now.tm_mon + 1, now.tm_mday - 1);
     d.validUntilIso = Format(until, "%Y-%m-%d");
     d.validUntilDate = Format(until, "%d %b %Y");
     return d;
+}
+
+void PROJECT::fDates() {
+    const RunDates d = MakeRunDates(RunLocalTime());
+    todayIso = d.todayIso;
+    todayShort = d.todayShort;
+    issueDate = d.issueDate;
+    validUntilIso = d.validUntilIso;
+    validUntilDate = d.validUntilDate;
+}
+
+void GENERAL::fRRN(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) const {
+    const std::string uprn = boc.Vtext(objectIndex, "UPRN");
+    const std::string date = boc.Vtext(objectIndex, "RRN-INSP-DATE");
+    boc.ModKey(objectIndex, "RRN-EPC", MakeReportReference(uprn, date, kRrnCertificateDigit));
+    boc.ModKey(objectIndex, "RRN-REC", MakeReportReference(uprn, date, kRrnRecommendationsDigit));
 }

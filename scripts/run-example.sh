@@ -5,7 +5,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 bash "$root/scripts/install-deps.sh"
-bash "$root/scripts/build.sh"
+# Only the program and its tools: the tests and benchmarks are built by
+# run-tests.sh, in the same build folder, when they are wanted.
+bash "$root/scripts/build.sh" tarvex tarvex-protect tarvex-inpkey
 build=${TARVEX_BUILD_DIR:-$root/build}
 out="$build/example-run"
 rm -rf "$out"

@@ -125,6 +125,21 @@ TEST(CommandLine, RunConfigurationPlacesTheLog) {
     EXPECT_TRUE(FileExists(logs + "Tarvex.log"));
 }
 
+// A folder written without its final "/" is still a folder: the log and the
+// data are looked for inside it, never beside it.
+TEST(CommandLine, RunConfigurationFolderWithoutItsSeparator) {
+    TempDir dir;
+    const std::string prog = dir.path() + "/prog";
+    ASSERT_EQ(system(("mkdir -p " + prog).c_str()), 0);
+    WriteFileBytes(dir.file("run.ini"), prog + "\nnothing.inp\n");
+    const ProcessResult r = RunTarvex({"/I", "run.ini"}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(FileExists(prog + "/Tarvex.log"));
+    EXPECT_FALSE(FileExists(prog + "Tarvex.log"));
+    EXPECT_NE(r.err.find("Could not open file " + prog + "/csv/Tarvex.csv"), std::string::npos)
+        << r.err;
+}
+
 TEST(CommandLine, MissingLogFolderStops) {
     TempDir dir;
     WriteFileBytes(dir.file("run.ini"), "prog/\nx.inp\nnowhere/\n");

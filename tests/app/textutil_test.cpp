@@ -5,6 +5,7 @@
 #include "app/clock.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
+#include "tests/support/timezone.h"
 
 namespace {
 
@@ -78,6 +79,43 @@ TEST(FCreateDate, NormalisesOutOfRangeParts) {
     EXPECT_EQ(fCreateDate(2024, 3, 0, true), "2024-02-29");
     EXPECT_EQ(fCreateDate(2028, 2, 29, true), "2028-02-29");
     SetRunClockSystem();
+}
+
+// Summer time at the run must not move a winter date, nor the other way round.
+TEST(FCreateDate, DaylightSavingOfTheRunDoesNotMoveTheDate) {
+    const TimeZone london("Europe/London");
+    struct Case {
+        std::time_t run;
+        int year, month, day;
+        const char* iso;
+        const char* shortForm;
+    } cases[] = {
+        {LocalMoment(2026, 7, 15, 0, 30), 2026, 1, 10, "2026-01-10", "260110"},
+        {LocalMoment(2026, 1, 15, 23, 30), 2026, 7, 10, "2026-07-10", "260710"},
+        {LocalMoment(2026, 3, 29, 1, 30), 2026, 10, 25, "2026-10-25", "261025"},
+        {LocalMoment(2026, 10, 25, 0, 30), 2026, 3, 29, "2026-03-29", "260329"},
+    };
+    for (const auto& c : cases) {
+        SetRunClock(c.run);
+        EXPECT_EQ(fCreateDate(c.year, c.month, c.day, true), c.iso);
+        EXPECT_EQ(fCreateDate(c.year, c.month, c.day, false), c.shortForm);
+    }
+    SetRunClockSystem();
+}
+
+TEST(CalendarDay, NormalisesAcrossMonthsAndYears) {
+    struct Case {
+        int year, month, day;
+        const char* iso;
+    } cases[] = {
+        {2024, 0, 1, "2023-12-01"},  {2024, -11, 1, "2023-01-01"}, {2024, -12, 1, "2022-12-01"},
+        {2024, 25, 1, "2026-01-01"}, {2024, 1, 366, "2024-12-31"}, {2023, 1, -30, "2022-12-01"},
+        {2100, 2, 29, "2100-03-01"}, {2000, 2, 29, "2000-02-29"},  {2036, 3, 0, "2036-02-29"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fCreateDate(c.year, c.month, c.day, true), c.iso);
+    const std::tm t = CalendarDay(2026, 12, 10);
+    EXPECT_EQ(t.tm_wday, 4);  // a Thursday
+    EXPECT_EQ(t.tm_yday, 343);
 }
 
 TEST(Assure, StopsOnAFileThatDidNotOpen) {

@@ -9,7 +9,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 
 #include "app/runlog.h"
 #include "library/ncmd5.h"
@@ -266,19 +265,6 @@ TEST_F(Certificates, NegativeRatingKeepsItsSign) {
     EXPECT_TRUE(Has(text, "\n3 - 2 1 8 2 - 3 0 7 9")) << text;
 }
 
-// Pixels of page 1 rendered at 144 dpi: two pixels a point, one a design unit.
-struct Pixel {
-    int r, g, b;
-};
-
-Pixel At(const Raster& page, float designX, float designY) {
-    // Design y counts half-points from the top of a page 841.89 points high.
-    const int x = static_cast<int>(std::lround(designX));
-    const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
-    const unsigned char* p = page.at(x, y);
-    return {p[0], p[1], p[2]};
-}
-
 void ExpectColour(const Pixel& got, const Pixel& want, const std::string& where) {
     EXPECT_NEAR(got.r, want.r, 40) << where;
     EXPECT_NEAR(got.g, want.g, 40) << where;
@@ -318,32 +304,6 @@ TEST_F(Certificates, BandCOutlinesOnlyItsRowAndPointsAtIt) {
 
 TEST_F(Certificates, BandAPlusGetsAWhitePointer) {
     ExpectPointerOnRow(belfast_(), fScaleRow("A+"));
-}
-
-// Word boxes of pdftotext -bbox: points from the top left corner.
-struct WordBox {
-    float xMin, yMin, xMax, yMax;
-    std::string text;
-    int page;
-};
-
-std::vector<WordBox> Words(const std::string& pdf) {
-    const std::string html = RunTool("pdftotext", {"-bbox", pdf, "-"}).out;
-    const std::regex word(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
-        "([^<]*)</word>|<page ");
-    std::vector<WordBox> words;
-    int page = 0;
-    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it) {
-        const std::smatch& m = *it;
-        if (!m[1].matched) {
-            ++page;
-            continue;
-        }
-        words.push_back(
-            {std::stof(m[1]), std::stof(m[2]), std::stof(m[3]), std::stof(m[4]), m[5], page});
-    }
-    return words;
 }
 
 // Values far longer than usual are set smaller or broken: no text crosses

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -124,27 +125,29 @@ std::vector<std::string> PdfLinks(const std::string& pdf) {
     return links;
 }
 
-std::vector<PlacedWord> PdfWords(const std::string& pdf) {
+Pixel At(const Raster& page, float designX, float designY) {
+    // Design y counts half-points from the top of a page 841.89 points high.
+    const int x = static_cast<int>(std::lround(designX));
+    const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
+    const unsigned char* p = page.at(x, y);
+    return {p[0], p[1], p[2]};
+}
+
+std::vector<WordBox> Words(const std::string& pdf) {
     const std::string html = RunTool("pdftotext", {"-bbox", pdf, "-"}).out;
-    std::vector<PlacedWord> words;
-    const std::regex item(
-        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-        "yMax=\"([0-9.]+)\">([^<]*)</word>");
+    const std::regex word(
+        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
+        "([^<]*)</word>|<page ");
+    std::vector<WordBox> words;
     int page = 0;
-    for (std::sregex_iterator it(html.begin(), html.end(), item), end; it != end; ++it) {
+    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it) {
         const std::smatch& m = *it;
         if (!m[1].matched) {
             ++page;
             continue;
         }
-        PlacedWord w;
-        w.page = page;
-        w.xMin = std::stod(m[1]);
-        w.yMin = std::stod(m[2]);
-        w.xMax = std::stod(m[3]);
-        w.yMax = std::stod(m[4]);
-        w.text = m[5];
-        words.push_back(w);
+        words.push_back(
+            {std::stof(m[1]), std::stof(m[2]), std::stof(m[3]), std::stof(m[4]), m[5], page});
     }
     return words;
 }

@@ -30,15 +30,6 @@ std::string ProtectionProblems(const std::string& pdf);
 // The target of every web link of the document, in the order of its objects.
 std::vector<std::string> PdfLinks(const std::string& pdf);
 
-// A word of the document where pdftotext finds it: page from 1, box in
-// points from the top-left corner of the page.
-struct PlacedWord {
-    std::string text;
-    int page = 0;
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-};
-std::vector<PlacedWord> PdfWords(const std::string& pdf);
-
 // The number of times `part` occurs in `text`.
 std::size_t Occurrences(const std::string& text, const std::string& part);
 
@@ -53,3 +44,19 @@ struct Raster {
 bool ReadPpm(const std::string& path, Raster& image);
 // Renders page 1 at `dpi` with pdftoppm.
 bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image);
+
+// A pixel of a page rendered at 144 dpi: two pixels a point, one a design
+// unit (see pdf/toolkit.h).
+struct Pixel {
+    int r, g, b;
+};
+Pixel At(const Raster& page, float designX, float designY);
+
+// Word boxes of pdftotext -bbox: points from the top left corner; pages
+// counted from 1.
+struct WordBox {
+    float xMin, yMin, xMax, yMax;
+    std::string text;
+    int page;
+};
+std::vector<WordBox> Words(const std::string& pdf);

@@ -95,7 +95,7 @@ bool Has(const std::string& text, const std::string& part) {
 }
 
 // A word of "Page n of m" or of the cover's footnote, under the flowing text.
-bool IsFooter(const PlacedWord& w) {
+bool IsFooter(const WordBox& w) {
     return w.yMax > 842 - 45;
 }
 
@@ -109,7 +109,7 @@ int PageOf(const Written& r, const std::string& heading) {
 // The contents name the pages on which the sections start: the number at
 // the end of each entry's line on page 2.
 void ExpectContentsNameTheSectionPages(const Written& r, const std::string& label) {
-    const std::vector<PlacedWord> words = PdfWords(r.path);
+    const std::vector<WordBox> words = Words(r.path);
     const struct {
         const char* entry;  // the entry's word on page 2
         const char* heading;
@@ -119,12 +119,12 @@ void ExpectContentsNameTheSectionPages(const Written& r, const std::string& labe
                     {"Steps", "4. Next steps a)"},
                     {"Glossary", "5. Glossary a) Payback"}};
     for (const auto& s : sections) {
-        const PlacedWord* entry = nullptr;
-        for (const PlacedWord& w : words)
+        const WordBox* entry = nullptr;
+        for (const WordBox& w : words)
             if (w.page == 2 && w.text == s.entry) entry = &w;
         ASSERT_NE(entry, nullptr) << label << ": " << s.entry;
         std::string number;
-        for (const PlacedWord& w : words) {
+        for (const WordBox& w : words) {
             if (w.page == 2 && std::abs(w.yMin - entry->yMin) < 2 && w.xMin > 450 &&
                 w.text.find_first_not_of("0123456789") == std::string::npos)
                 number = w.text;
@@ -280,11 +280,11 @@ TEST(RecReport, LongListsBreakBetweenRowsAndLoseNone) {
     }
     const Written r = Write(dir, w);
     ASSERT_TRUE(FileExists(r.path));
-    const std::vector<PlacedWord> words = PdfWords(r.path);
+    const std::vector<WordBox> words = Words(r.path);
     for (int i = 1; i <= 40; ++i) {
         const std::string id = std::to_string(100 + i);
         int first = 0, last = 0, count = 0;
-        for (const PlacedWord& word : words) {
+        for (const WordBox& word : words) {
             if (word.text == "Measure" + id) {
                 first = word.page;
                 ++count;
@@ -299,7 +299,7 @@ TEST(RecReport, LongListsBreakBetweenRowsAndLoseNone) {
         recommendationPages += Has(r.pageTexts[p - 1], "Measure") ? 1 : 0;
     EXPECT_GE(recommendationPages, 3);
     // Above the bottom margin, but for the page numbers under it.
-    for (const PlacedWord& word : words) {
+    for (const WordBox& word : words) {
         if (!IsFooter(word)) {
             EXPECT_GE(842 - word.yMax, 48) << word.text << " on page " << word.page;
         }
@@ -319,7 +319,7 @@ TEST(RecReport, LongRecommendationWrapsInsideItsCell) {
     const Written r = Write(dir, w);
     int inside = 0, lines = 0;
     double lastY = -1;
-    for (const PlacedWord& word : PdfWords(r.path)) {
+    for (const WordBox& word : Words(r.path)) {
         if (word.text.rfind("cell", 0) != 0) continue;
         ++inside;
         // The cell runs from 90 to 90 + 0.75 x 416 points, inset by 4.

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "app/clock.h"
+#include "app/runlog.h"
+#include "app/textutil.h"
+#include "project/refnumbers.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
+#include "tests/support/timezone.h"
 
 namespace {
 
@@ -147,6 +151,57 @@ TEST(Checks, InspectionDateFallsBackToTheRunDate) {
         EXPECT_EQ(iso, std::string(date) == "( 2024, 1 )" ? "2024-02-29" : "2025-01-05") << date;
     }
     SetRunClockSystem();
+}
+
+// A run in summer time must not give a winter inspection the day before, nor a
+// late winter run a summer inspection the day after.
+TEST(Checks, InspectionDateIgnoresDaylightSaving) {
+    const TimeZone london("Europe/London");
+    struct Case {
+        std::time_t run;
+        const char* date;
+        const char* iso;
+        const char* shortForm;
+    } cases[] = {
+        {LocalMoment(2026, 7, 15, 0, 30), "( 2026, 1, 10 )", "2026-01-10", "260110"},
+        {LocalMoment(2026, 1, 15, 23, 30), "( 2026, 7, 10 )", "2026-07-10", "260710"},
+    };
+    for (const auto& c : cases) {
+        SetRunClock(c.run);
+        ProjectRun run{BuildingInput().Set("General", "B-INSP-DATE", c.date)};
+        run.project().fDates();
+        run.project().Calc();
+        const BOC& boc = run.boc();
+        const int g = run.general();
+        EXPECT_EQ(boc.Vtext(g, "XML-INSP-DATE"), c.iso) << c.date;
+        EXPECT_EQ(boc.Vtext(g, "RRN-INSP-DATE"), c.shortForm) << c.date;
+        EXPECT_EQ(boc.Vtext(g, "RRN-EPC"),
+                  MakeReportReference("123456789012", c.shortForm, kRrnCertificateDigit))
+            << c.date;
+    }
+    SetRunClockSystem();
+}
+
+TEST(OutputText, NamesEachReplacedLetterOnceWithItsLine) {
+    ProjectRun run{BuildingInput().Set("General", "B-ADDRESS-1", "\"T\xC5\xB7 \xC5\xB5\"")};
+    PROJECT& p = run.project();
+    ASSERT_EQ(p.boc.inputEncoding, TextEncoding::kUtf8);
+    const int g = run.general();
+    const std::string text = StripQuotes(p.boc.Vtext(g, "B-ADDRESS-1"));
+    const int line = p.boc.KeywordLine(g, "B-ADDRESS-1");
+    ASSERT_GT(line, 0);
+
+    const std::size_t before = LogStream().str().size();
+    EXPECT_EQ(p.OutputText(g, "B-ADDRESS-1", text, OutputEncoding::kWinAnsi), "Ty w");
+    EXPECT_EQ(p.OutputText(g, "B-ADDRESS-1", text, OutputEncoding::kWinAnsi), "Ty w");
+    // The Welsh certificate's encoding carries both letters: nothing to say.
+    EXPECT_EQ(p.OutputText(g, "B-ADDRESS-1", text, OutputEncoding::kIso8859_14), "T\xFE \xF0");
+    const std::string said = LogStream().str().substr(before);
+    const std::string place = "NOTE: B-ADDRESS-1 on line " + std::to_string(line) + ": ";
+    EXPECT_EQ(said, place +
+                        "\"\xC5\xB7\" is printed as \"y\" (not in the document's character set)\n" +
+                        place +
+                        "\"\xC5\xB5\" is printed as \"w\" (not in the document's character set)\n");
 }
 
 TEST(Checks, RegistrationAndPropertyReferenceShapes) {

@@ -28,7 +28,7 @@ TEST(DocumentRuns, ReportThatCannotBeWrittenStopsTheRun) {
         {"england-office", "[srec].pdf", {".csv", "[epc].pdf", "[rec].pdf"}, {}},
         {"ni-shop", "[rec].pdf", {".csv", "[epc].pdf"}, {"[srec].pdf"}},
         {"ni-shop", "[srec].pdf", {".csv", "[epc].pdf", "[rec].pdf"}, {}},
-        {"scotland-school", "[rec].pdf", {".csv"}, {}},
+        {"scotland-school", "[rec].pdf", {".csv", "[epc].pdf"}, {}},
     };
     for (const Case& c : cases) {
         const std::string label = c.example + c.blocked;

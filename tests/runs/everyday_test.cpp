@@ -1,0 +1,147 @@
+// Runs as an assessor's office meets them: inputs saved as UTF-8, run folders
+// that hold part of the data, files that cannot be read.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "library/inpkey.h"
+#include "library/ncmkeys.h"
+#include "tests/pdf/pdf_check.h"
+#include "tests/support/example_runs.h"
+
+namespace {
+
+const std::string kOffice = "england-office";
+// A keyword line as the examples write it: the name padded to 30 columns.
+std::string Line(std::string keyword, const std::string& value) {
+    keyword.resize(std::max<std::size_t>(30, keyword.size()), ' ');
+    return "   " + keyword + " = \"" + value + "\"\n";
+}
+
+// The building's name, as the project name and the first address line.
+std::vector<Edit> HouseNamed(const std::string& name) {
+    return {{Line("P-NAME", "Kestrel House"), Line("P-NAME", name)},
+            {Line("B-ADDRESS-0", "Kestrel House"), Line("B-ADDRESS-0", name)}};
+}
+
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+std::size_t Count(const std::string& text, const std::string& part) {
+    std::size_t n = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
+// The office example under another name, after `prefix`, with a key file made for those bytes.
+void WriteOffice(const TempDir& dir, const std::string& prefix, const std::string& houseName) {
+    const std::string input = dir.file(kOffice + ".inp");
+    WriteFileBytes(input, prefix + Edited(ExampleInput(kOffice), HouseNamed(houseName)));
+    NCMKEYS keys;
+    keys.Init();
+    WriteFileBytes(dir.file(kOffice + "_inpkey.txt"), InputKeyDigest(keys, 1, input) + "\n");
+}
+
+TEST(Utf8Input, PrintsWhatTheFontsCarryAndNamesTheRest) {
+    TempDir utf8;
+    const std::string name = "T\xC5\xB7 Gwyn \xE2\x80\x93 Caf\xC3\xA9";  // Tŷ Gwyn – Café
+    WriteOffice(utf8, "\xEF\xBB\xBF", name);
+    const ProcessResult r = RunInput(utf8, kOffice);
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+
+    const std::string certificate = PdfText(utf8.file(kOffice + "[epc].pdf"));
+    EXPECT_TRUE(Contains(certificate, "Ty Gwyn \xE2\x80\x93 Caf\xC3\xA9")) << certificate;
+    // Both recommendation reports: the address and the building's name.
+    for (const char* ending : {"[rec].pdf", "[srec].pdf"}) {
+        const std::string report = PdfText(utf8.file(kOffice + ending));
+        EXPECT_TRUE(Contains(report, "Ty Gwyn \xE2\x80\x93 Caf\xC3\xA9")) << ending << report;
+    }
+    const std::string log = RunLog(utf8);
+    // Each keyword's letter is named once, however many documents print it.
+    const std::string note = "NOTE: B-ADDRESS-0 on line 12: \"\xC5\xB7\" is printed as \"y\"";
+    EXPECT_EQ(Count(log, note), 1u) << log;
+    EXPECT_EQ(Count(log, "NOTE: P-NAME on line "), 1u) << log;
+    // The digest is over the file's bytes, mark included.
+    EXPECT_TRUE(Contains(log, "Input file validated? YES")) << log;
+    // The results file keeps the input's bytes.
+    EXPECT_TRUE(Contains(ReadFileBytes(utf8.file(kOffice + ".csv")), name));
+
+    // The same address saved as Windows-1252, which has no y-circumflex:
+    // the same certificate text, and nothing to note.
+    TempDir cp1252;
+    WriteOffice(cp1252, "", "Ty Gwyn \x96 Caf\xE9");
+    const ProcessResult w = RunInput(cp1252, kOffice);
+    ASSERT_EQ(w.exitCode, 0) << w.out << w.err;
+    EXPECT_EQ(PdfText(cp1252.file(kOffice + "[epc].pdf")), certificate);
+    EXPECT_TRUE(
+        Contains(PdfText(cp1252.file(kOffice + "[srec].pdf")), "Ty Gwyn \xE2\x80\x93 Caf\xC3\xA9"));
+    EXPECT_FALSE(Contains(RunLog(cp1252), "NOTE:"));
+    EXPECT_TRUE(Contains(ReadFileBytes(cp1252.file(kOffice + ".csv")), "Ty Gwyn \x96 Caf\xE9"));
+}
+
+TEST(Utf8Input, MarkBeforeAnAsciiInputIsNoSyntaxError) {
+    TempDir dir;
+    WriteOffice(dir, "\xEF\xBB\xBF", "Kestrel House");
+    const ProcessResult r = RunInput(dir, kOffice);
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_TRUE(Contains(PdfText(dir.file(kOffice + "[epc].pdf")), "Kestrel House"));
+}
+
+// A run folder that holds part of the data is used whole: its changed library
+// is never paired with the data of another place.
+TEST(DataPlace, RunFolderWithLibrariesButNoDefinitionStops) {
+    TempDir dir;
+    CopyExample(dir, kOffice);
+    const std::string shipped = std::string(TARVEX_SOURCE_DIR) + "/data/KORULib/";
+    std::filesystem::create_directory(dir.file("KORULib"));
+    for (const char* lib : {"TarvexlibraryDef.lib", "TarvexlibraryTab.lib", "ASlib.lib"})
+        WriteFileBytes(dir.file(std::string("KORULib/") + lib), ReadFileBytes(shipped + lib));
+    WriteFileBytes(dir.file("KORULib/TarvexlibraryDef.lib"),
+                   ReadFileBytes(shipped + "TarvexlibraryDef.lib") + "CHANGED,1,\n");
+
+    const ProcessResult r = RunInput(dir, kOffice);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "Could not open file csv/Tarvex.csv")) << r.err;
+    EXPECT_TRUE(Contains(RunLog(dir), "Could not open file csv/Tarvex.csv"));
+    EXPECT_FALSE(FileExists(dir.file(kOffice + ".csv")));
+}
+
+TEST(DataPlace, NoPlaceHoldsTheDataListsThePlacesTried) {
+    const std::string installed = "/usr/local/share/tarvex";
+    if (std::filesystem::exists(installed + "/csv") ||
+        std::filesystem::exists(installed + "/KORULib"))
+        GTEST_SKIP() << "a program is installed here: " << installed;
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("bin"));
+    std::filesystem::create_directories(dir.file("run"));
+    std::filesystem::copy_file(TARVEX_BIN, dir.file("bin/tarvex"));
+    std::filesystem::permissions(dir.file("bin/tarvex"), std::filesystem::perms::owner_all);
+    WriteFileBytes(dir.file("run/" + kOffice + ".inp"), ExampleInput(kOffice));
+
+    const ProcessResult r =
+        RunProcess({dir.file("bin/tarvex"), "/F", kOffice + ".inp"}, dir.file("run"));
+    EXPECT_EQ(r.exitCode, 1);
+    const std::string root = std::filesystem::canonical(dir.path()).string();
+    EXPECT_TRUE(Contains(r.err, "No data folder found")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "  " + root + "/run\n")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "  " + root + "/bin\n")) << r.err;
+    EXPECT_TRUE(Contains(r.err, "  " + root + "/share/tarvex\n")) << r.err;
+}
+
+// Messages about files that cannot be opened or read go to the error stream.
+TEST(FileMessages, CouldNotReadGoesToTheErrorStream) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("dir.inp"));
+    const ProcessResult r = RunTarvex({"/F", "dir.inp"}, dir.path());
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(Contains(r.err, "Could not read file dir.inp")) << r.err;
+    EXPECT_FALSE(Contains(r.out, "Could not read file")) << r.out;
+    EXPECT_TRUE(Contains(RunLog(dir), "Could not read file dir.inp"));
+}
+
+}  // namespace
