@@ -9,6 +9,14 @@
 #include "app/version.h"
 #include "project/project.h"
 
+namespace {
+
+// EPC-LANGUAGE: English only; any other code adds the Welsh-language
+// certificate.
+constexpr int kEnglishOnly = 1;
+
+}  // namespace
+
 void RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
     // Checked before the log is first written: the log, too, must not be the input.
@@ -55,7 +63,7 @@ void RunBuilding(const RunSettings& settings) {
         p.Calc();
         p.Results_EW(input);
         p.PDF_EPC_Report_EW(input);
-        // Welsh-language certificate goes here: PDF_EPC_Report_W when EPC-LANGUAGE is not code 1.
+        if (p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly) p.PDF_EPC_Report_W(input);
         p.fREC_Report();
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
