@@ -100,15 +100,15 @@ std::u32string DecodeWindows1252(const std::string& text) {
 
 void AppendMissing(char32_t c, std::string& out) {
     if (c >= 0x0300 && c <= 0x036F) return;  // a combining accent: its letter stands alone
-    if (c >= 0x0100 && c <= 0x017F) {
-        out.push_back(kExtendedABase[c - 0x0100]);
-        return;
-    }
     for (const LookAlike& l : kLookAlikes) {
         if (l.character == c) {
             out += l.text;
             return;
         }
+    }
+    if (c >= 0x0100 && c <= 0x017F) {
+        out.push_back(kExtendedABase[c - 0x0100]);
+        return;
     }
     out.push_back('?');
 }
