@@ -3,7 +3,7 @@
 # but only those that are missing.
 set -euo pipefail
 packages=(build-essential cmake pkg-config libhpdf-dev zlib1g-dev libgtest-dev libgmock-dev
-          libbenchmark-dev qpdf poppler-utils)
+          libbenchmark-dev qpdf poppler-utils fonts-liberation2)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
