@@ -502,8 +502,10 @@ void EpcCertificate::pHPDF_draw_benchmark(HPDF_Page page, float x, float y, floa
     HPDF_Page_Fill(page);
     HPDF_Page_GRestore(page);
 
-    const float size =
-        fFitSize(TextWidth(bold, 20 * sx, value), (w + h / 4 - 14 * sx) / 2, 20 * sx);
+    // Smaller for a long value, but never too small to read: the longest
+    // (ten digits and a sign) then reaches just into the arrow's tip.
+    const float size = std::max(kMinTextSize, fFitSize(TextWidth(bold, 20 * sx, value),
+                                                       (w + h / 4 - 14 * sx) / 2, 20 * sx));
     WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy, value, kWhite, 0.3f * sx);
 }
 

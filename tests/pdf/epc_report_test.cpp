@@ -216,6 +216,22 @@ TEST(CertificateRun, WritesTheWelshCertificateOnlyWhenAsked) {
     }
 }
 
+// The Welsh certificate names the law of England and Wales: none for a
+// building in Northern Ireland, with a warning, and the run goes on.
+TEST(CertificateRun, NoWelshCertificateForNorthernIreland) {
+    TempDir dir;
+    const ProcessResult r = RunOn(dir, "jobs",
+                                  Office()
+                                      .Set("EPC", "TYPE", "Northern Ireland")
+                                      .Set("EPC", "EPC-LANGUAGE", "English and Welsh"));
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_TRUE(FileExists(dir.file("jobs/office[epc].pdf")));
+    EXPECT_FALSE(FileExists(dir.file("jobs/office[epcw].pdf")));
+    EXPECT_TRUE(Has(ReadFileBytes(dir.file("Tarvex.log")),
+                    "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is for "
+                    "buildings in Wales only: none is written for Northern Ireland\n"));
+}
+
 // Without its font the Welsh certificate is not written and the run says
 // so and ends with status 1; the English one is written.
 TEST(CertificateRun, WelshCertificateWithoutItsFontStopsTheRun) {
