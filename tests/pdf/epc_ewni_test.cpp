@@ -610,24 +610,37 @@ TEST(WelshCertificate, FontFoundInTheFirstFolderHoldingBothFiles) {
     EXPECT_EQ(LiberationSansFolders().front(), "/usr/share/fonts/truetype/liberation2");
 }
 
-TEST(CertificateTexts, ExplanationFitsFiveLinesEndingInItsLink) {
-    PdfDocument doc;
-    HPDF_Font regular = doc.Font("Helvetica");
-    const TextMeasure measure = [regular](const std::string& text, float size) {
+TextMeasure MeasureIn(HPDF_Font font) {
+    return [font](const std::string& text, float size) {
         const HPDF_TextWidth w =
-            HPDF_Font_TextWidth(regular, reinterpret_cast<const HPDF_BYTE*>(text.data()),
+            HPDF_Font_TextWidth(font, reinterpret_cast<const HPDF_BYTE*>(text.data()),
                                 static_cast<HPDF_UINT>(text.size()));
         return static_cast<float>(w.width) * size / 1000.0f;
     };
-    for (bool northernIreland : {false, true}) {
-        const LinkedParagraph p = EpcExplanation(northernIreland);
-        const std::vector<std::string> lines =
-            fParagraphLines(p.text, p.link.text, 560 - 43, 12.8f, measure);
-        // Five lines reach down to the rating bar.
-        EXPECT_LE(lines.size(), 5u) << northernIreland;
+}
+
+// Five lines reach down to the rating bar; the last ends in the link.
+TEST(CertificateTexts, ExplanationFitsFiveLinesEndingInItsLink) {
+    PdfDocument doc;
+    FontFiles files;
+    ASSERT_TRUE(FindLiberationSans(LiberationSansFolders(), files));
+    const struct {
+        EpcTexts texts;
+        HPDF_Font font;
+        std::string ending;
+    } cases[] = {
+        {EnglishEpcTexts(false), doc.Font("Helvetica"), "Government's "},
+        {EnglishEpcTexts(true), doc.Font("Helvetica"), "Department's "},
+        {WelshEpcTexts(), doc.EmbeddedFont(files.regular, "ISO8859-14"), "Llywodraeth yn "},
+    };
+    for (const auto& c : cases) {
+        ASSERT_NE(c.font, nullptr);
+        const LinkedParagraph& p = c.texts.explanation;
+        const std::vector<std::string> lines = fParagraphLines(
+            p.text, p.link.text, 560 - 43, c.texts.explanationSize, MeasureIn(c.font));
+        EXPECT_LE(lines.size(), 5u) << c.texts.title;
         ASSERT_FALSE(lines.empty());
-        const std::string ending =
-            std::string(northernIreland ? "Department's " : "Government's ") + p.link.text + ".";
+        const std::string ending = c.ending + p.link.text + ".";
         EXPECT_GE(lines.back().size(), ending.size());
         EXPECT_EQ(lines.back().substr(lines.back().size() - ending.size()), ending);
     }
