@@ -21,6 +21,10 @@ inline bool IsEnglandWalesOrNorthernIreland(int typeCode) {
            IsJurisdiction(typeCode, Jurisdiction::NorthernIreland);
 }
 
+// EPC-LANGUAGE: code 1 asks for the English certificate only; any other
+// code adds the Welsh-language certificate.
+inline constexpr int kEnglishOnly = 1;
+
 // A number the calculation engine did not provide.
 inline constexpr double kNotProvided = -7777;
 // What a store answers for an entry it does not hold (as a number, and as
@@ -29,6 +33,11 @@ inline constexpr double kNotSet = -5555;
 inline constexpr const char* kNotSetText = "-5555";
 // A library bound of -6666 sets no limit.
 inline constexpr double kNoLimit = -6666;
+
+// The run log shows progress as a dot for every so many objects read or
+// checked, and for every so many lines of the report copy written.
+inline constexpr int kDotEveryObjects = 41;
+inline constexpr int kDotEveryLines = 201;
 
 // Library paths are spelled with "/" (code 2) rather than "\" (code 1).
 inline constexpr int kPlatformWindows = 1;

@@ -26,6 +26,12 @@ std::string OutputName(const std::string& input, const std::string& ending) {
     return input + ending;
 }
 
+std::string MessageName(const std::string& input, const std::string& reference) {
+    const std::size_t slash = input.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? "" : input.substr(0, slash + 1);
+    return folder + reference + ending::kMessage;
+}
+
 bool SameFile(const std::string& a, const std::string& b) {
     namespace fs = std::filesystem;
     std::error_code ec;

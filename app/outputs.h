@@ -16,6 +16,8 @@ inline constexpr const char* kShortRecommendations = "[srec].pdf";
 inline constexpr const char* kIasPackage = ".ias";
 inline constexpr const char* kIasCompressed = ".zas";
 inline constexpr const char* kInput = ".inp";
+// The lodgement message, named by its report reference number.
+inline constexpr const char* kMessage = ".xml";
 // Read beside the input, never written by a run.
 inline constexpr const char* kInputKey = "_inpkey.txt";
 inline constexpr const char* kCookie = "_cookie.txt";
@@ -29,6 +31,10 @@ inline constexpr const char* kRunLogName = "Tarvex.log";
 // characters (its extension), else `ending` is appended. So "office.inp"
 // gives "office.csv" and "shop" gives "shop.csv", never a hidden ".csv".
 std::string OutputName(const std::string& input, const std::string& ending);
+
+// The lodgement message of a run on `input`: "<reference>.xml" in the
+// input's folder (the current folder for an input named without one).
+std::string MessageName(const std::string& input, const std::string& reference);
 
 // Whether two paths name the same file: the same file on disk when both
 // exist, else the same path once "." and ".." are resolved.

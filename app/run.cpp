@@ -9,14 +9,6 @@
 #include "app/version.h"
 #include "project/project.h"
 
-namespace {
-
-// EPC-LANGUAGE: English only; any other code adds the Welsh-language
-// certificate.
-constexpr int kEnglishOnly = 1;
-
-}  // namespace
-
 void RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
     // Checked before the log is first written: the log, too, must not be the input.
@@ -75,10 +67,19 @@ void RunBuilding(const RunSettings& settings) {
             }
         }
         p.fREC_Report();
+        // The recommendations report and the short report go here.
+        if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
+            if (epc.messageFormat == "xml")
+                p.XML_Report_EW(input);
+            else
+                p.IAS_Report_EW(input);
+        }
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
         p.Results_S(input);
         p.fREC_Report();
+        p.PDF_EPC_Report_S(input);
+        // The Scottish recommendations report goes here: PDF_REC_Report_S.
     }
 
     SendLog("OK\n");

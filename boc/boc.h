@@ -41,6 +41,9 @@ class BOC {
     // Whether the library definition's protection line matched.
     bool IsOriginal() const { return libraryIntact; }
     void DefProceso();
+    // Reads the input in stages, stopping after any stage that found errors:
+    // scan the lines, add the objects, require keywords, fill defaults,
+    // number codes and references, write the report copy.
     void InpProceso();
     void AddObj();
     void AddKey(BObject& object, int lineIndex, int classIndex);
@@ -101,6 +104,10 @@ class BOC {
     int FindKey(int classIndex, const std::string& keyword) const;
 
   private:
+    // The scanning stage of InpProceso: comments, library entries, the kind
+    // of every line, headers and keyword lines with their lists.
+    void ScanLines();
+    void ReportScanError(int line, ScanResult err);
     const BObject& Object(int objectIndex) const;
     const KeywordValue& Value(int objectIndex, const std::string& keyword) const;
     // The keyword's definition in the object's class, or nullptr.
@@ -112,7 +119,7 @@ class BOC {
     // The value checks shared by ComKey and ComKeyExe; findings are recorded
     // with the given level, text flag, position and name.
     void CheckValue(const Propiedad& def, KeywordValue& value, const std::string& refClass,
-                    int level, int flag, int position, const std::string& name);
+                    FindingLevel level, TextFlag flag, int position, const std::string& name);
     // Index of the first (or last) object named `name` of class `className`; -1 if none.
     int FirstMatch(const std::string& name, const std::string& className) const;
     int LastMatch(const std::string& name, const std::string& className) const;

@@ -1,10 +1,10 @@
 // Value checks, object counts, required keywords, completion with defaults and
 // the code and reference positions.
+#include "app/codes.h"
 #include "app/runlog.h"
 #include "boc/boc.h"
 
 namespace {
-constexpr int kDotEveryObjects = 41;
 
 // The first of the six bounds that the number breaks, or -1. Even bounds are
 // lower limits, odd ones upper limits; a value equal to a bound passes. A
@@ -37,7 +37,7 @@ void Complete(BObject& object, const Objeto& cls) {
 }  // namespace
 
 void BOC::CheckValue(const Propiedad& def, KeywordValue& value, const std::string& refClass,
-                     int level, int flag, int position, const std::string& name) {
+                     FindingLevel level, TextFlag flag, int position, const std::string& name) {
     const auto outOfBounds = [&](int b) {
         if (b < 2)
             errors.AddError(level, kErrOutOfRange, flag, position).name = name;

@@ -1,6 +1,7 @@
 // Reading: the library definition, the input lines, and the objects built from them.
 #include <fstream>
 
+#include "app/codes.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -10,7 +11,6 @@
 #include "library/ncmd5.h"
 
 namespace {
-constexpr int kDotEveryObjects = 41;
 
 template <typename Sink>
 void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
@@ -159,24 +159,26 @@ void BOC::StopCheck() {
     BDL();
 }
 
-void BOC::InpProceso() {
+void BOC::ReportScanError(int line, ScanResult err) {
+    if (err == kScanNotInLibrary)
+        errors.AddError(kLevelSyntax, kErrNotInLibrary, kFlagCatalogue, line);
+    else if (err == kScanBadSyntax)
+        errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, line);
+}
+
+void BOC::ScanLines() {
     const int count = static_cast<int>(inputLines.size());
 
     for (int i = 0; i < count; ++i) {
-        SLINE& line = inputLines[i];
-        line.pComments();
-        if (line.err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+        inputLines[i].pComments();
+        ReportScanError(i, inputLines[i].err);
     }
 
     for (int i = 0; i < count; ++i) {
         SLINE& line = inputLines[i];
         if (line.kind != kLinePlain && line.kind != kLineCommented) continue;
         line.pLibrary();
-        if (line.err == kScanNotInLibrary)
-            errors.AddError(kLevelSyntax, kErrNotInLibrary, kFlagCatalogue, i);
-        else if (line.err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+        ReportScanError(i, line.err);
     }
 
     // A header opens the input and follows every terminator; the other lines
@@ -196,34 +198,35 @@ void BOC::InpProceso() {
     }
 
     for (int i = 0; i < count; ++i) {
-        SLINE& line = inputLines[i];
-        if (line.kind != kLineHeader) continue;
-        line.pObj();
-        if (line.err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
+        if (inputLines[i].kind != kLineHeader) continue;
+        inputLines[i].pObj();
+        ReportScanError(i, inputLines[i].err);
     }
 
     for (int i = 0; i < count; ++i) {
         if (inputLines[i].kind != kLineKeyword) continue;
         const int opener = i;
         int open = inputLines[opener].pKey();
-        if (inputLines[opener].err == kScanBadSyntax)
-            errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
+        ReportScanError(opener, inputLines[opener].err);
         // An open list takes the keyword lines after it until one closes it;
         // the terminator (not a keyword line) always stops it.
         while (open == 1 && i + 1 < count && inputLines[i + 1].kind == kLineKeyword) {
             ++i;
             SLINE& part = inputLines[i];
             open = part.cKey();
-            if (part.err == kScanBadSyntax)
-                errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, i);
-            else
+            if (part.err == kScanOk)
                 inputLines[opener].value += part.value;
+            else
+                ReportScanError(i, part.err);
         }
         // A list still open when its object or the file ends would take the
         // keyword lines after it into its value without a word: an error.
         if (open == 1) errors.AddError(kLevelSyntax, kErrBadSyntax, kFlagCatalogue, opener);
     }
+}
+
+void BOC::InpProceso() {
+    ScanLines();
     StopCheck();
 
     SendLog("    Adding Objects...");

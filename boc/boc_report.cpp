@@ -3,13 +3,13 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/codes.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "boc/boc.h"
 #include "boc/fileguard.h"
 
 namespace {
-constexpr int kDotEveryLines = 201;
 
 const char* const kErrorMark = "*** ERROR";
 const char* const kWarnMark = "**  WARN  ";

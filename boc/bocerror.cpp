@@ -1,6 +1,6 @@
 #include "boc/bocerror.h"
 
-const char* ErrorCatalogue(int code) {
+const char* ErrorCatalogue(ErrorCode code) {
     switch (code) {
         case -13:
             return "Keyword with type of reference not found when checking reference";
@@ -33,7 +33,7 @@ const char* ErrorCatalogue(int code) {
     }
 }
 
-void Serror::Init(int newLevel, int newCode, int newFlag, int newPosition) {
+void Serror::Init(FindingLevel newLevel, ErrorCode newCode, TextFlag newFlag, int newPosition) {
     level = newLevel;
     code = newCode;
     flag = newFlag;
@@ -41,14 +41,14 @@ void Serror::Init(int newLevel, int newCode, int newFlag, int newPosition) {
     info.clear();
 }
 
-void Swarn::Init(int newLevel, int newCode, int newFlag, int newPosition) {
+void Swarn::Init(FindingLevel newLevel, WarningCode newCode, TextFlag newFlag, int newPosition) {
     level = newLevel;
     code = newCode;
     flag = newFlag;
     position = newPosition;
 }
 
-void Scwarn::Init(int newLevel, int newCode, int newFlag, int newPosition) {
+void Scwarn::Init(FindingLevel newLevel, WarningCode newCode, TextFlag newFlag, int newPosition) {
     level = newLevel;
     code = newCode;
     flag = newFlag;
@@ -61,19 +61,19 @@ void BOCERROR::Init() {
     cwarnList.clear();
 }
 
-Serror& BOCERROR::AddError(int level, int code, int flag, int position) {
+Serror& BOCERROR::AddError(FindingLevel level, ErrorCode code, TextFlag flag, int position) {
     errorList.emplace_back();
     errorList.back().Init(level, code, flag, position);
     return errorList.back();
 }
 
-Swarn& BOCERROR::AddWarn(int level, int code, int flag, int position) {
+Swarn& BOCERROR::AddWarn(FindingLevel level, WarningCode code, TextFlag flag, int position) {
     warnList.emplace_back();
     warnList.back().Init(level, code, flag, position);
     return warnList.back();
 }
 
-Scwarn& BOCERROR::AddCwarn(int level, int code, int flag, int position) {
+Scwarn& BOCERROR::AddCwarn(FindingLevel level, WarningCode code, TextFlag flag, int position) {
     cwarnList.emplace_back();
     cwarnList.back().Init(level, code, flag, position);
     return cwarnList.back();
@@ -81,7 +81,7 @@ Scwarn& BOCERROR::AddCwarn(int level, int code, int flag, int position) {
 
 namespace {
 // Records of modifications name the keyword they concern.
-std::string KeywordSuffix(int level, const std::string& name) {
+std::string KeywordSuffix(FindingLevel level, const std::string& name) {
     return level > kLevelInput ? " [objeto]-[" + name + "]" : std::string();
 }
 }  // namespace

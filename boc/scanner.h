@@ -13,25 +13,29 @@ int TextToInt(const std::string& text);
 double TextToDouble(const std::string& text);
 
 // Kinds of an input line.
-inline constexpr int kLineBad = -1;        // syntax error; `err` tells which
-inline constexpr int kLineEmpty = 0;       // empty, blank or whole-line comment
-inline constexpr int kLinePlain = 1;       // no comment
-inline constexpr int kLineCommented = 2;   // trailing comment
-inline constexpr int kLineHeader = 3;      // object header
-inline constexpr int kLineTerminator = 4;  // object terminator
-inline constexpr int kLineKeyword = 5;     // keyword line
-inline constexpr int kLineContinued = 6;   // continuation of an open list
-inline constexpr int kLineLibrary = 7;     // library entry
+enum LineKind : int {
+    kLineBad = -1,        // syntax error; `err` tells which
+    kLineEmpty = 0,       // empty, blank or whole-line comment
+    kLinePlain = 1,       // no comment
+    kLineCommented = 2,   // trailing comment
+    kLineHeader = 3,      // object header
+    kLineTerminator = 4,  // object terminator
+    kLineKeyword = 5,     // keyword line
+    kLineContinued = 6,   // continuation of an open list
+    kLineLibrary = 7,     // library entry
+};
 
-// Scan results in `err`.
-inline constexpr int kScanOk = 0;
-inline constexpr int kScanBadSyntax = -1;
-inline constexpr int kScanNotInLibrary = -8;
+// Scan results in `err`; each failure is the error code the reader reports.
+enum ScanResult : int {
+    kScanOk = 0,
+    kScanBadSyntax = -1,
+    kScanNotInLibrary = -8,
+};
 
 // One line of an input file. Each scan works on the line's own fields only;
 // the reader decides from the lines before it which scans apply.
 struct SLINE {
-    int kind = kLineEmpty;
+    LineKind kind = kLineEmpty;
     std::string raw = " ";
     std::string text = " ";  // the part the scans parse: the line before its comment
     std::string out = " ";   // the line as the report copy shows it
@@ -40,7 +44,7 @@ struct SLINE {
     std::string objType = " ";
     std::string keyword = " ";
     std::string value = " ";
-    int err = kScanOk;
+    ScanResult err = kScanOk;
 
     // raw, text and out become the line.
     void Load(const std::string& line);

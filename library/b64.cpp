@@ -1,5 +1,6 @@
 #include "library/b64.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <memory>
 
@@ -8,15 +9,16 @@ namespace {
 constexpr char kAlphabet[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 constexpr std::size_t kGroupsPerLine = 19;
 
-// Value of an alphabet character, -1 for anything else.
-int Sextet(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return c - 'A';
-    if (c >= 'a' && c <= 'z') return c - 'a' + 26;
-    if (c >= '0' && c <= '9') return c - '0' + 52;
-    if (c == '+') return 62;
-    if (c == '/') return 63;
-    return -1;
-}
+// Value of each byte as an alphabet character, -1 for anything else.
+struct SextetTable {
+    signed char value[256];
+    constexpr SextetTable() : value() {
+        for (int i = 0; i < 256; ++i) value[i] = -1;
+        for (int i = 0; i < 64; ++i)
+            value[static_cast<unsigned char>(kAlphabet[i])] = static_cast<signed char>(i);
+    }
+};
+constexpr SextetTable kSextet;
 
 struct FileCloser {
     void operator()(std::FILE* f) const { std::fclose(f); }
@@ -53,27 +55,31 @@ std::string B64::b64encodeS(const std::string& input) {
 
 void B64::b64decode() {
     decoded.clear();
-    decoded.reserve(text.size() / 4 * 3 + 2);
-    unsigned quartet[4];
+    decoded.resize(text.size() / 4 * 3 + 3);
+    unsigned char* out = decoded.data();
+    std::uint32_t bits = 0;  // the sextets of the quartet so far
     int have = 0;
     for (const char ch : text) {
-        const int v = Sextet(static_cast<unsigned char>(ch));
+        const int v = kSextet.value[static_cast<unsigned char>(ch)];
         if (v < 0) continue;
-        quartet[have++] = static_cast<unsigned>(v);
-        if (have == 4) {
-            decoded.push_back(static_cast<unsigned char>((quartet[0] << 2) | (quartet[1] >> 4)));
-            decoded.push_back(
-                static_cast<unsigned char>(((quartet[1] & 0x0f) << 4) | (quartet[2] >> 2)));
-            decoded.push_back(static_cast<unsigned char>(((quartet[2] & 0x03) << 6) | quartet[3]));
+        bits = (bits << 6) | static_cast<std::uint32_t>(v);
+        if (++have == 4) {
+            out[0] = static_cast<unsigned char>(bits >> 16);
+            out[1] = static_cast<unsigned char>(bits >> 8);
+            out[2] = static_cast<unsigned char>(bits);
+            out += 3;
+            bits = 0;
             have = 0;
         }
     }
     // A last quartet of two or three characters still carries one or two bytes.
-    if (have >= 2)
-        decoded.push_back(static_cast<unsigned char>((quartet[0] << 2) | (quartet[1] >> 4)));
-    if (have == 3)
-        decoded.push_back(
-            static_cast<unsigned char>(((quartet[1] & 0x0f) << 4) | (quartet[2] >> 2)));
+    if (have == 2) {
+        *out++ = static_cast<unsigned char>(bits >> 4);
+    } else if (have == 3) {
+        *out++ = static_cast<unsigned char>(bits >> 10);
+        *out++ = static_cast<unsigned char>(bits >> 2);
+    }
+    decoded.resize(static_cast<std::size_t>(out - decoded.data()));
 }
 
 bool B64::b64decode(const std::string& path) {

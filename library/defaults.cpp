@@ -1,36 +1,26 @@
 #include "library/defaults.h"
 
-#include <fstream>
-
-#include "app/textutil.h"
 #include "library/libfile.h"
 
 void PROJECTDefaults::Init(const char* file, int /*code*/) {
     Clear();
-    std::ifstream in(file, std::ios::binary);
-    assure(in, file);
-    std::string line;
-    while (GetTextLine(in, line)) {
-        const std::vector<std::string> items = LibItems(line);
-        int type = 0;
-        int index = 0;
-        std::string name;
-        if (!LibEntryHead(line, items, type, index, name)) continue;
-        std::size_t pos = 3;
-        if (type == 1) {
-            double number = 0;
-            if (pos >= items.size() || !LibReadNumber(items[pos], number)) continue;
-            numberIndex.emplace(name, index);  // a repeated name keeps its first position
-            InsertDefault(number, index);
-        } else if (type == 2) {
-            std::string text;
-            if (!LibReadText(items, pos, text)) continue;
-            textIndex.emplace(name, index);
-            InsertDefault(text, index);
-        }
-    }
-    in.close();
-    LibCheckFile(file, intact, fileDigest);
+    LibReadEntries(
+        file,
+        [this](const LibEntry& e) {
+            std::size_t pos = 3;
+            if (e.type == 1) {
+                double number = 0;
+                if (pos >= e.items.size() || !LibReadNumber(e.items[pos], number)) return;
+                numberIndex.emplace(e.name, e.index);  // a repeated name keeps its first position
+                InsertDefault(number, e.index);
+            } else if (e.type == 2) {
+                std::string text;
+                if (!LibReadText(e.items, pos, text)) return;
+                textIndex.emplace(e.name, e.index);
+                InsertDefault(text, e.index);
+            }
+        },
+        intact, fileDigest);
 }
 
 void PROJECTDefaults::Clear() {

@@ -5,6 +5,9 @@
 #include <cmath>
 #include <cstdlib>
 
+#include <fstream>
+
+#include "app/textutil.h"
 #include "library/ncmd5.h"
 
 namespace {
@@ -94,4 +97,20 @@ void LibCheckFile(const char* file, bool& intact, std::string& digest) {
     const NCMD5 md5;
     intact = md5.flibcheck(file);
     digest = md5.hashFile(file);
+}
+
+void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
+                    bool& intact, std::string& digest) {
+    {
+        std::ifstream in(file, std::ios::binary);
+        assure(in, file);
+        std::string line;
+        LibEntry entry;
+        while (GetTextLine(in, line)) {
+            entry.items = LibItems(line);
+            if (!LibEntryHead(line, entry.items, entry.type, entry.index, entry.name)) continue;
+            onEntry(entry);
+        }
+    }
+    LibCheckFile(file, intact, digest);
 }

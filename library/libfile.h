@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,19 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
 // The protection check of a loaded library file and the file's digest, which
 // both stores keep.
 void LibCheckFile(const char* file, bool& intact, std::string& digest);
+
+// One entry line of a library file, with its leading items read.
+struct LibEntry {
+    std::vector<std::string> items;
+    int type = 0;
+    int index = 0;
+    std::string name;
+};
+// The reading loop both stores share: hands every entry line of `file` to
+// `onEntry` (comments and malformed heads are skipped), then runs the
+// protection check. Stops the run when the file cannot be opened.
+void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
+                    bool& intact, std::string& digest);
 
 // Gap filling shared by the stores: a negative position or one above the
 // limit is ignored, a held position is replaced, and a position past the end

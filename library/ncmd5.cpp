@@ -94,7 +94,20 @@ std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int roun
         a + b + std::to_string(b.size()) + std::to_string(a.size()) + kChainSalt;
     std::string result = hash(seed);
     result.reserve(32 * (static_cast<std::size_t>(std::max(rounds, 0)) + 1));
-    for (int i = 0; i < rounds; ++i) result += hash(result + kChainSalt);
+    // Each round digests the whole result so far followed by the salt. The
+    // result only grows at its end, so one running digest absorbs each new
+    // part once, and a copy of it takes the salt and finishes the round.
+    MD5 prefix;
+    std::size_t absorbed = 0;
+    const std::string salt = kChainSalt;
+    for (int i = 0; i < rounds; ++i) {
+        Feed(prefix, reinterpret_cast<const unsigned char*>(result.data()) + absorbed,
+             result.size() - absorbed);
+        absorbed = result.size();
+        MD5 round = prefix;
+        Feed(round, salt);
+        result += Finish(round);
+    }
     return result;
 }
 

@@ -1,8 +1,5 @@
 #include "library/tables.h"
 
-#include <fstream>
-
-#include "app/textutil.h"
 #include "library/libfile.h"
 
 namespace {
@@ -19,34 +16,28 @@ std::string JoinFrom(const std::vector<std::string>& items, std::size_t from) {
 
 void PROJECTTables::Init(const char* file, int /*code*/) {
     Clear();
-    std::ifstream in(file, std::ios::binary);
-    assure(in, file);
-    std::string line;
-    while (GetTextLine(in, line)) {
-        const std::vector<std::string> items = LibItems(line);
-        int type = 0;
-        int index = 0;
-        std::string name;
-        if (!LibEntryHead(line, items, type, index, name)) continue;
-        if (type != 1 && type != 2) continue;
-        int rows = 0;
-        int cols = 0;
-        if (items.size() < 5 || !LibReadInt(items[3], rows) || !LibReadInt(items[4], cols)) {
-            continue;
-        }
-        Tabla table;
-        if (type == 1) {
-            table.Add(name, rows, cols, JoinFrom(items, 5));
-            numberIndex.emplace(name, index);  // a repeated name keeps its first position
-            InsertNTable(table, index);
-        } else {
-            table.AddText(name, rows, cols, JoinFrom(items, 5));
-            textIndex.emplace(name, index);
-            InsertTTable(table, index);
-        }
-    }
-    in.close();
-    LibCheckFile(file, intact, fileDigest);
+    LibReadEntries(
+        file,
+        [this](const LibEntry& e) {
+            if (e.type != 1 && e.type != 2) return;
+            int rows = 0;
+            int cols = 0;
+            if (e.items.size() < 5 || !LibReadInt(e.items[3], rows) ||
+                !LibReadInt(e.items[4], cols)) {
+                return;
+            }
+            Tabla table;
+            if (e.type == 1) {
+                table.Add(e.name, rows, cols, JoinFrom(e.items, 5));
+                numberIndex.emplace(e.name, e.index);  // a repeated name keeps its first position
+                InsertNTable(table, e.index);
+            } else {
+                table.AddText(e.name, rows, cols, JoinFrom(e.items, 5));
+                textIndex.emplace(e.name, e.index);
+                InsertTTable(table, e.index);
+            }
+        },
+        intact, fileDigest);
 }
 
 void PROJECTTables::Clear() {

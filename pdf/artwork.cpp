@@ -1,6 +1,7 @@
 #include "pdf/artwork.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "library/b64.h"
 
@@ -116,10 +117,10 @@ HPDF_Image LoadHeaderImage(PdfDocument& doc) {
     B64 codec;
     codec.text = HMLOGO64();
     codec.b64decode();
-    // libharu reads width x height x 3 bytes whatever the buffer holds.
-    if (codec.decoded.size() != kHeaderImageBytes) return nullptr;
-    return HPDF_LoadRawImageFromMem(doc.handle(), codec.decoded.data(), kHeaderImageWidth,
-                                    kHeaderImageHeight, HPDF_CS_DEVICE_RGB, 8);
+    const std::vector<unsigned char>& jpeg = codec.decoded;
+    if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8) return nullptr;
+    return HPDF_LoadJpegImageFromMem(doc.handle(), jpeg.data(),
+                                     static_cast<HPDF_UINT>(jpeg.size()));
 }
 
 void pHPDF_CT_Logo(HPDF_Page page, float x, float y, float sx, float sy) {

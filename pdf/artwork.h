@@ -11,14 +11,14 @@
 
 inline constexpr unsigned kHeaderImageWidth = 737;
 inline constexpr unsigned kHeaderImageHeight = 109;
-// Raw RGB, 8 bits per component, rows from the top.
-inline constexpr std::size_t kHeaderImageBytes = 3u * kHeaderImageWidth * kHeaderImageHeight;
 
-// The banner as base64 text; built from pdf/art/header.ppm.
+// The banner as base64 text of a JPEG file (RGB, 8 bits per component);
+// built from pdf/art/header.jpg, itself drawn from pdf/art/header.ppm.
 std::string HMLOGO64();
 
-// Decodes the banner and loads it into the document; nullptr when the
-// embedded text does not decode to a whole image or the document failed.
+// Decodes the banner and loads it into the document as it is, so saving
+// copies it without compressing it again; nullptr when the embedded text is
+// not a JPEG image or the document failed.
 HPDF_Image LoadHeaderImage(PdfDocument& doc);
 
 // The advice body's mark: twenty filled shapes, placed with its lower left

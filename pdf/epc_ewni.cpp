@@ -13,8 +13,6 @@
 
 namespace {
 
-const RGBColour kWhite{1, 1, 1};
-const RGBColour kBlack{0, 0, 0};
 // The net-zero line and its caption.
 const RGBColour kNetZeroBlue{0, 142 / 255.0f, 218 / 255.0f};
 
@@ -63,45 +61,6 @@ constexpr float kAdminTop = 170;
 constexpr float kAdminStep = 40;
 constexpr float kAdminSize = 9;
 
-float TextWidth(HPDF_Font font, float size, const std::string& text) {
-    if (font == nullptr || text.empty()) return 0;
-    const HPDF_TextWidth w = HPDF_Font_TextWidth(
-        font, reinterpret_cast<const HPDF_BYTE*>(text.data()), static_cast<HPDF_UINT>(text.size()));
-    return static_cast<float>(w.width) * size / 1000.0f;
-}
-
-TextMeasure MeasureIn(HPDF_Font font) {
-    return [font](const std::string& text, float size) { return TextWidth(font, size, text); };
-}
-
-void SetFill(HPDF_Page page, const RGBColour& c) {
-    HPDF_Page_SetRGBFill(page, c.r, c.g, c.b);
-}
-
-void SetStroke(HPDF_Page page, const RGBColour& c) {
-    HPDF_Page_SetRGBStroke(page, c.r, c.g, c.b);
-}
-
-void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
-    pHPDF_draw_rect(page, x1, y1, x2, y2);
-    HPDF_Page_Fill(page);
-}
-
-// Text at a design-unit point in a colour.
-void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
-           const RGBColour& colour = kBlack) {
-    SetFill(page, colour);
-    pHPDF_write_text(page, font, size, x, y, text);
-}
-
-// A one-line text that has to end before `right` (design units): set
-// smaller when it is too long, so that it never runs over its bar.
-void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
-                 const std::string& text, const RGBColour& colour = kBlack) {
-    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
-    Write(page, font, fitted, x, y, text, colour);
-}
-
 // A text whose marks (kSuperscriptTwo, kSubscriptTwo) show as blanks, with a
 // small "2" set in `small` over or under the place of each mark.
 void WriteMarked(HPDF_Page page, HPDF_Font font, float size, float x, float y,
@@ -117,22 +76,6 @@ void WriteMarked(HPDF_Page page, HPDF_Font font, float size, float x, float y,
         const float markY = text[at] == kSuperscriptTwo ? y - 0.9f * size : y + 0.5f * size;
         Write(page, small, smallSize, markX, markY, "2", colour);
     }
-}
-
-// Text filled in one colour and outlined in black.
-void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
-                   const std::string& text, const RGBColour& fill, float lineWidth) {
-    HPDF_Page_GSave(page);
-    SetFill(page, fill);
-    SetStroke(page, kBlack);
-    HPDF_Page_SetLineWidth(page, lineWidth);
-    HPDF_Page_SetFontAndSize(page, font, size);
-    HPDF_Page_BeginText(page);
-    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL_THEN_STROKE);
-    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
-    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL);
-    HPDF_Page_EndText(page);
-    HPDF_Page_GRestore(page);
 }
 
 // The lines of value `i` of a block, in the block's one size, from x on the
@@ -489,24 +432,10 @@ void EpcCertificate::pHPDF_draw_rating(HPDF_Page page, float x, float y, float h
 void EpcCertificate::pHPDF_draw_benchmark(HPDF_Page page, float x, float y, float sx, float sy,
                                           HPDF_Font bold, const std::string& value,
                                           const std::string& band) const {
-    const float w = 88 * sx;
-    const float h = 46 * sy;
     HPDF_Page_GSave(page);
     colours_.pHPDF_SetRGBColors(page, band);
-    HPDF_Page_MoveTo(page, vX(x), vY(y));
-    HPDF_Page_LineTo(page, vX(x + w), vY(y));
-    HPDF_Page_LineTo(page, vX(x + w + h / 4), vY(y - h / 2));
-    HPDF_Page_LineTo(page, vX(x + w), vY(y - h));
-    HPDF_Page_LineTo(page, vX(x), vY(y - h));
-    HPDF_Page_ClosePath(page);
-    HPDF_Page_Fill(page);
+    pHPDF_draw_arrow(page, x, y, sx, sy, bold, value);
     HPDF_Page_GRestore(page);
-
-    // Smaller for a long value, but never too small to read: the longest
-    // (ten digits and a sign) then reaches just into the arrow's tip.
-    const float size = std::max(kMinTextSize, fFitSize(TextWidth(bold, 20 * sx, value),
-                                                       (w + h / 4 - 14 * sx) / 2, 20 * sx));
-    WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy, value, kWhite, 0.3f * sx);
 }
 
 const EpcTexts& EpcCertificate::Texts() const {

@@ -70,8 +70,8 @@ std::string TrimRight(const std::string& text) {
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
 
-// Writes wrapped lines into a box whose top is `top`, one line every
-// `leading` points, aligned between left and right.
+}  // namespace
+
 void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float left, float top,
                float right, const std::vector<std::string>& lines, HPDF_TextAlignment alignment) {
     if (font == nullptr || lines.empty()) return;
@@ -97,8 +97,6 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
     HPDF_Page_EndText(page);
 }
 
-}  // namespace
-
 void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                       const std::string& text) {
     HPDF_Page_SetFontAndSize(page, font, size);
@@ -117,9 +115,82 @@ void pHPDF_draw_line(HPDF_Page page, float x1, float y1, float x2, float y2) {
     HPDF_Page_Stroke(page);
 }
 
-void BandColours::fSetRGBColors() {
+void SetFill(HPDF_Page page, const RGBColour& c) {
+    HPDF_Page_SetRGBFill(page, c.r, c.g, c.b);
+}
+
+void SetStroke(HPDF_Page page, const RGBColour& c) {
+    HPDF_Page_SetRGBStroke(page, c.r, c.g, c.b);
+}
+
+void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
+    pHPDF_draw_rect(page, x1, y1, x2, y2);
+    HPDF_Page_Fill(page);
+}
+
+float TextWidth(HPDF_Font font, float size, const std::string& text) {
+    if (font == nullptr || text.empty()) return 0;
+    const HPDF_TextWidth w = HPDF_Font_TextWidth(
+        font, reinterpret_cast<const HPDF_BYTE*>(text.data()), static_cast<HPDF_UINT>(text.size()));
+    return static_cast<float>(w.width) * size / 1000.0f;
+}
+
+TextMeasure MeasureIn(HPDF_Font font) {
+    return [font](const std::string& text, float size) { return TextWidth(font, size, text); };
+}
+
+void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
+           const RGBColour& colour) {
+    SetFill(page, colour);
+    pHPDF_write_text(page, font, size, x, y, text);
+}
+
+void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
+                 const std::string& text, const RGBColour& colour) {
+    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
+    Write(page, font, fitted, x, y, text, colour);
+}
+
+void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                   const std::string& text, const RGBColour& fill, float lineWidth) {
+    HPDF_Page_GSave(page);
+    SetFill(page, fill);
+    SetStroke(page, kBlack);
+    HPDF_Page_SetLineWidth(page, lineWidth);
+    HPDF_Page_SetFontAndSize(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL_THEN_STROKE);
+    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
+    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL);
+    HPDF_Page_EndText(page);
+    HPDF_Page_GRestore(page);
+}
+
+void pHPDF_draw_arrow(HPDF_Page page, float x, float y, float sx, float sy, HPDF_Font bold,
+                      const std::string& value) {
+    const float w = 88 * sx;
+    const float h = 46 * sy;
+    HPDF_Page_MoveTo(page, vX(x), vY(y));
+    HPDF_Page_LineTo(page, vX(x + w), vY(y));
+    HPDF_Page_LineTo(page, vX(x + w + h / 4), vY(y - h / 2));
+    HPDF_Page_LineTo(page, vX(x + w), vY(y - h));
+    HPDF_Page_LineTo(page, vX(x), vY(y - h));
+    HPDF_Page_ClosePath(page);
+    HPDF_Page_Fill(page);
+
+    const float full = 20 * sx;
+    // Smaller for a long value, but never too small to read: the longest
+    // (ten digits and a sign) then reaches just into the arrow's tip.
+    const float size = std::max(
+        kMinTextSize, fFitSize(TextWidth(bold, full, value), (w + h / 4 - 14 * sx) / 2, full));
+    // A smaller text is raised by half the height of capitals it lost.
+    const float raise = 0.72f * (full - size);
+    WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy - raise, value, kWhite, 0.3f * sx);
+}
+
+void BandColours::fSetRGBColors(const BandScale& scale) {
     table_.clear();
-    for (const BandRow& row : kEnglandWalesBands) {
+    for (const BandRow& row : scale) {
         table_.push_back(
             {row.label, {row.colour.r / 255.0f, row.colour.g / 255.0f, row.colour.b / 255.0f}});
     }

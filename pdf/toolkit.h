@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "pdf/document.h"
+#include "pdf/epc_layout.h"
+#include "project/bands.h"
 
 // Drawing helpers shared by every PDF writer.
 //
@@ -46,12 +48,47 @@ struct RGBColour {
     float g = 0.0f;
     float b = 0.0f;
 };
+inline constexpr RGBColour kWhite{1, 1, 1};
+inline constexpr RGBColour kBlack{0, 0, 0};
 
-// The certificate's band colours, "A+" to "G".
+void SetFill(HPDF_Page page, const RGBColour& c);
+void SetStroke(HPDF_Page page, const RGBColour& c);
+// Fills the rectangle between two design-unit corners in the current fill
+// colour.
+void FillRect(HPDF_Page page, float x1, float y1, float x2, float y2);
+
+// Width in points of a text at a font size (0 without a font).
+float TextWidth(HPDF_Font font, float size, const std::string& text);
+// TextWidth in `font`, for the layout rules that measure text.
+TextMeasure MeasureIn(HPDF_Font font);
+
+// Text at a design-unit point in a colour.
+void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
+           const RGBColour& colour = kBlack);
+// A value that has to end before `right` (design units): set smaller when it
+// is too long, so that it never crosses into the next block.
+void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
+                 const std::string& text, const RGBColour& colour = kBlack);
+// Text filled in one colour and outlined in black.
+void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                   const std::string& text, const RGBColour& fill, float lineWidth);
+// A benchmark arrow pointing right, its lower left corner at (x, y) design
+// units, 88 x 46 at scale 1, filled in the page's current fill colour, with
+// `value` on it in white outlined in black (set smaller when it is too long
+// for the arrow, down to kMinTextSize, and kept in its middle).
+void pHPDF_draw_arrow(HPDF_Page page, float x, float y, float sx, float sy, HPDF_Font bold,
+                      const std::string& value);
+// Lines already broken, written one every `leading` points from the top of
+// a box (points) and aligned between left and right; a justified box spreads
+// the words of every line but the last. Lines below 40 points are dropped.
+void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float left, float top,
+               float right, const std::vector<std::string>& lines, HPDF_TextAlignment alignment);
+
+// A certificate's band colours, from one of the band scales.
 class BandColours {
   public:
-    // Fills the table (components 0 to 1).
-    void fSetRGBColors();
+    // Fills the table (components 0 to 1) from the scale's colours.
+    void fSetRGBColors(const BandScale& scale = kEnglandWalesBands);
     // The band's colour, or nullptr for a text that names no band.
     const RGBColour* Find(const std::string& band) const;
     // Sets the page's fill colour to the band's; any other text leaves the

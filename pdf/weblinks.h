@@ -36,3 +36,7 @@ inline constexpr WebAddress kWebBuildingStandardsScotland{
 
 // The advice body's telephone line.
 inline constexpr const char* kAdviceTelephone = "0800 085 2005";
+
+// The register's host: the lodgement message names its schema at
+// "https://<www or test>.<this>/xsd/Messages/LodgeReportRequest.xsd".
+inline constexpr const char* kRegisterSchemaDomain = "ndepcregister.com";

@@ -3,10 +3,8 @@
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
-#include "project/ordering.h"
 #include "project/project.h"
 #include "project/rating.h"
-#include "project/refnumbers.h"
 
 namespace {
 
@@ -16,24 +14,9 @@ std::string Num(double value) {
 
 }  // namespace
 
-void PROJECT::fDates() {
-    const RunDates d = MakeRunDates(RunLocalTime());
-    todayIso = d.todayIso;
-    todayShort = d.todayShort;
-    issueDate = d.issueDate;
-    validUntilIso = d.validUntilIso;
-    validUntilDate = d.validUntilDate;
-}
-
-void GENERAL::fRRN(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) const {
-    const std::string uprn = boc.Vtext(objectIndex, "UPRN");
-    const std::string date = boc.Vtext(objectIndex, "RRN-INSP-DATE");
-    boc.ModKey(objectIndex, "RRN-EPC", MakeReportReference(uprn, date, kRrnCertificateDigit));
-    boc.ModKey(objectIndex, "RRN-REC", MakeReportReference(uprn, date, kRrnRecommendationsDigit));
-}
-
 void PROJECT::Calc() {
-    if (boc.Vcodid(epcObject, "TYPE") != 2 && buildings.size() != 3)
+    if (!IsJurisdiction(boc.Vcodid(epcObject, "TYPE"), Jurisdiction::Scotland) &&
+        buildings.size() != 3)
         StopRun("\nERROR: Number of BUILDING-DATA objects must be 3 \n");
     generals.front().Checks(defaults, tables, boc, todayIso, todayShort);
     generals.front().fRRN(defaults, tables, boc);
@@ -43,7 +26,12 @@ void PROJECT::Calc() {
 
 void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJECTTables&,
                BOC& boc) {
-    messageFormat = "xml";
+    // Our own setting chooses the IAS package instead of the lodgement message.
+    // A run taken up from a package writes the lodgement message: writing the
+    // package again would replace the one it was read from.
+    const bool package = !fromIasPackage && generalObjectIndex >= 0 &&
+                         boc.Vcod(generalObjectIndex, "MESSAGE-FORMAT") == "IAS";
+    messageFormat = package ? "ias" : "xml";
     const int e = objectIndex;
     const double ber = boc.Vnum(e, "BER");
     const double ser = boc.Vnum(e, "SER");
@@ -93,40 +81,4 @@ void EPC::Calc_Scotland(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) 
     boc.ModKey(e, "PER-RATING", Num(perRating));
     boc.ModKey(e, "S-PER-BAND", perMissing ? "A+" : ScottishBandOf(perRating));
     boc.ModKey(e, "EPC-BAND-LIMITS", FormatBandLimits(kScottishLimits));
-}
-
-void PROJECT::fSORT(const std::deque<int>& input, std::deque<int>& output) {
-    InsertionSortByKey(input, output,
-                       [this](int o) { return PaybackSortKey(boc.Vnum(o, "PAY-BACK-NUM")); });
-}
-
-void PROJECT::fREC_Report() {
-    for (const RECOMMENDATION& r : recommendations) {
-        const int o = r.objectIndex;
-        if (boc.Vcod(o, "REF-OBJECT-TYPE") != "WHOLE-BUILDING") continue;
-        const std::string source = boc.Vcod(o, "REC-SOURCE");
-        if (source == "CALC-IN") {
-            const double p = boc.Vnum(o, "PAY-BACK-NUM");
-            if (p >= 0 && p < 3)
-                recShort.push_back(o);
-            else if (p >= 3 && p < 7)
-                recMedium.push_back(o);
-            else if (p >= 7)
-                recLong.push_back(o);
-            else if (p < 0)
-                recOther.push_back(o);
-            else
-                recShort.push_back(o);  // a NaN payback fails every test
-        } else if (source == "USER-IN") {
-            recOther.push_back(o);
-        }
-    }
-    fSORT(recShort, recShortSorted);
-    fSORT(recMedium, recMediumSorted);
-    fSORT(recLong, recLongSorted);
-    fSORT(recOther, recOtherSorted);
-    for (std::size_t i = 0; i < recOtherSorted.size() && i < 3; ++i)
-        recOrder.push_back(recOtherSorted[i]);
-    for (const auto* group : {&recShortSorted, &recMediumSorted, &recLongSorted})
-        recOrder.insert(recOrder.end(), group->begin(), group->end());
 }

@@ -40,7 +40,7 @@ struct EPC : PROJECTObject {
     bool fromIasPackage = false;
     bool onlineServicesUsed = false;
     std::string registerUser;
-    std::string messageFormat;   // "xml" once the rating has run
+    std::string messageFormat;   // "xml" or "ias" once the rating has run
     std::string certBackground;  // watermark text of the certificate pages
     bool addressChecked = false;
     bool lodged = false;
@@ -133,6 +133,29 @@ class PROJECT {
     // keeps its fingerprint in welshEpcFingerprint. A certificate that cannot
     // be written (its font missing, a libharu error) stops the run.
     void PDF_EPC_Report_W(const char* inputFile);
+    // The Scottish certificate "<input less its extension>[epc].pdf", one
+    // page; its fingerprint is not kept.
+    void PDF_EPC_Report_S(const char* inputFile);
+
+    // Register messages (reports/).
+    // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder.
+    void XML_Report_EW(const char* inputFile);
+    // The sealed IAS package "<input>.ias" and its gzip copy "<input>.zas".
+    void IAS_Report_EW(const char* inputFile);
+    // The texts of the message and the package before their seal lines.
+    std::string XML_Message();
+    std::string IAS_Package();
+    // The sections of the message, each ending in a line end.
+    std::string XML_Report_Header(bool epcReport);
+    std::string XML_Summary_Of_Performance();
+    std::string XML_Formatted_Report_EPC();
+    std::string XML_Formatted_Report_REC();
+    std::string XML_Unstructured_Data();
+    std::string XML_Report_Insurance_Details();
+    std::string XML_Energy_Performance_Certificate();
+    std::string XML_Recommendations_Report();
+    std::string XML_Report_Technical_Info(bool withFuel);
+    std::string XML_Report_AC_Questionnaire();
 
   private:
     void BuildRecords();

@@ -1,5 +1,8 @@
 #include "project/refnumbers.h"
 
+#include "app/clock.h"
+#include "project/project.h"
+
 namespace {
 
 // Four scrambles of the 19 leading positions; the check digit picks one.
@@ -59,4 +62,20 @@ RunDates MakeRunDates(std::tm now) {
     d.validUntilIso = Format(until, "%Y-%m-%d");
     d.validUntilDate = Format(until, "%d %b %Y");
     return d;
+}
+
+void PROJECT::fDates() {
+    const RunDates d = MakeRunDates(RunLocalTime());
+    todayIso = d.todayIso;
+    todayShort = d.todayShort;
+    issueDate = d.issueDate;
+    validUntilIso = d.validUntilIso;
+    validUntilDate = d.validUntilDate;
+}
+
+void GENERAL::fRRN(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) const {
+    const std::string uprn = boc.Vtext(objectIndex, "UPRN");
+    const std::string date = boc.Vtext(objectIndex, "RRN-INSP-DATE");
+    boc.ModKey(objectIndex, "RRN-EPC", MakeReportReference(uprn, date, kRrnCertificateDigit));
+    boc.ModKey(objectIndex, "RRN-REC", MakeReportReference(uprn, date, kRrnRecommendationsDigit));
 }

@@ -71,7 +71,8 @@ void GENERAL::Checks(const PROJECTDefaults&, const PROJECTTables&, BOC& boc,
     boc.ModKey(g, "UPRN", uprn);
 
     const std::string reg = StripQuotes(boc.Vtext(g, "C-REG-NUMBER"));
-    const bool scotland = epcObjectIndex >= 0 && IsJurisdiction(boc.Vcodid(epcObjectIndex, "TYPE"), Jurisdiction::Scotland);
+    const bool scotland = epcObjectIndex >= 0 && IsJurisdiction(boc.Vcodid(epcObjectIndex, "TYPE"),
+                                                                Jurisdiction::Scotland);
     if (!ValidRegistration(reg) && !scotland)
         KnownError(boc, g, "ERROR: C-REG-NUMBER is not valid");
     boc.ModKey(g, "C-REG-NUMBER", reg);

@@ -12,6 +12,12 @@
 namespace {
 
 const std::string kRule70(70, '-');
+// Section titles are padded with blanks to a fixed width, and the
+// recommendations list is ruled as wide as its header row.
+const std::string kTitlePadding(59, ' ');
+const std::string kRecommendationsRule(109, '-');
+// The order column of a recommendation without a payback.
+const char* const kNoPaybackOrder = "99999";
 
 std::string Plain(double x) {
     return num2string(x, -1);
@@ -27,7 +33,7 @@ std::string Rounded(double x, double factor) {
 // A section title, its rule and a blank line. Only the first two sections
 // are preceded by a blank line of their own; the others follow one.
 std::string Title(const std::string& title) {
-    return title + std::string(59, ' ') + "\n" + kRule70 + "\n\n";
+    return title + kTitlePadding + "\n" + kRule70 + "\n\n";
 }
 
 // The fifteen rows of the band table, the marker on the first row whose
@@ -179,14 +185,14 @@ std::string PROJECT::Report_EPC_S() {
 }
 
 std::string PROJECT::Report_rec() {
-    std::string s = "\nREPORT- Details of EPC Recommendations:  \n" + std::string(109, '-') + "\n";
+    std::string s = "\nREPORT- Details of EPC Recommendations:  \n" + kRecommendationsRule + "\n";
     s += ",ORDER,OBJECT,OBJ ID,CODE,CATEGORY,USER-IN/OUT,ENERGY IMPACT, CO2 IMPACT, PAY-BACK, "
          "PAY-BACK-NUM, CO2-SAVE-POUND, \n";
     for (const RECOMMENDATION& r : recommendations) {
         const int o = r.objectIndex;
         const double payback = boc.Vnum(o, "PAY-BACK-NUM");
         s += "(+),";
-        s += (payback < 0 ? std::string("99999") : num2string(payback * 100, 2)) + ",";
+        s += (payback < 0 ? std::string(kNoPaybackOrder) : num2string(payback * 100, 2)) + ",";
         s += std::to_string(boc.Vcodid(o, "REF-OBJECT-TYPE")) + ",";
         s += std::to_string(boc.Vint(o, "REF-OBJ-IZOLM-ID")) + ",";
         s += boc.Vcod(o, "CODE") + ",";

@@ -2,8 +2,16 @@
 
 #include <string>
 
-// Verifies the seal of a lodgement message (mode /V): reports on the console.
+// Verifies the seal of a lodgement message (mode /V) and reports on the
+// console and the run log. A message whose seal does not hold, or that has
+// none, ends the process with exit code 1.
 void XMLcheck(const std::string& xmlFile);
-// Reads and verifies an IAS package (modes /A, /R); with extract, writes the
-// input file it carries. Returns the text that the lodgement message carries.
+
+// Reads and verifies an IAS package (modes /A, /R), plain or gzip-compressed;
+// a compressed package is also left decompressed beside it with ".ias" once
+// it has been verified. With `extract`, writes the input file it carries to
+// `inputFile` (through a temporary file and a rename). Returns the unstructured
+// data that the lodgement message carries. Any package that cannot be read,
+// is of another version, fails its seal or lacks what is needed ends the
+// process with its message and exit code 1, having written nothing.
 std::string IasProcess(const std::string& iasFile, const std::string& inputFile, bool extract);

@@ -1,8 +1,9 @@
-// Turns a binary PPM image into a C++ source file with one function that
-// returns the image's raw RGB bytes as base64 text:
-//   tarvex-embed-b64 image.ppm width height function out.cpp header
-// The build stops when the image is not a width x height, 8-bit PPM.
-#include <cctype>
+// Turns a JPEG image into a C++ source file with one function that returns
+// the file's bytes as base64 text:
+//   tarvex-embed-b64 image.jpg width height function out.cpp header
+// The build stops when the image is not a width x height, 8-bit, three
+// component JPEG: the documents embed the file as it is, so its form is
+// checked here.
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -13,22 +14,38 @@
 
 namespace {
 
-// The next number of a PPM header, skipping blanks and comments.
-bool HeaderNumber(const std::string& data, std::size_t& pos, long& value) {
-    while (pos < data.size()) {
-        if (data[pos] == '#') {
-            while (pos < data.size() && data[pos] != '\n') ++pos;
-        } else if (std::isspace(static_cast<unsigned char>(data[pos]))) {
-            ++pos;
-        } else {
-            break;
+struct JpegFrame {
+    long width = 0, height = 0;
+    int precision = 0, components = 0;
+};
+
+// Walks the markers of a JPEG file up to its frame header (baseline or
+// progressive); false when the file is not a JPEG or has no frame.
+bool ReadJpegFrame(const std::string& data, JpegFrame& frame) {
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(data[i]); };
+    if (data.size() < 4 || byte(0) != 0xFF || byte(1) != 0xD8) return false;
+    std::size_t at = 2;
+    while (at + 4 <= data.size()) {
+        if (byte(at) != 0xFF) return false;
+        const unsigned char marker = byte(at + 1);
+        if (marker == 0xFF) {  // fill byte
+            ++at;
+            continue;
         }
+        const std::size_t length = byte(at + 2) << 8 | byte(at + 3);
+        if (length < 2 || at + 2 + length > data.size()) return false;
+        if (marker == 0xC0 || marker == 0xC1 || marker == 0xC2) {
+            if (length < 8) return false;
+            frame.precision = byte(at + 4);
+            frame.height = byte(at + 5) << 8 | byte(at + 6);
+            frame.width = byte(at + 7) << 8 | byte(at + 8);
+            frame.components = byte(at + 9);
+            return true;
+        }
+        if (marker == 0xDA || marker == 0xD9) return false;  // data before any frame
+        at += 2 + length;
     }
-    const std::size_t start = pos;
-    while (pos < data.size() && std::isdigit(static_cast<unsigned char>(data[pos]))) ++pos;
-    if (pos == start) return false;
-    value = std::strtol(data.substr(start, pos - start).c_str(), nullptr, 10);
-    return true;
+    return false;
 }
 
 std::string Base64(const unsigned char* bytes, std::size_t length) {
@@ -56,7 +73,7 @@ int Fail(const std::string& message) {
 
 int main(int argc, char** argv) {
     if (argc != 7) {
-        return Fail("usage: image.ppm width height function out.cpp header");
+        return Fail("usage: image.jpg width height function out.cpp header");
     }
     const std::string image = argv[1];
     const long width = std::atol(argv[2]);
@@ -65,23 +82,18 @@ int main(int argc, char** argv) {
     if (!in) return Fail("cannot read " + image);
     const std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 
-    std::size_t pos = 2;
-    long w = 0, h = 0, maxval = 0;
-    if (data.compare(0, 2, "P6") != 0 || !HeaderNumber(data, pos, w) ||
-        !HeaderNumber(data, pos, h) || !HeaderNumber(data, pos, maxval) || pos >= data.size()) {
-        return Fail(image + " is not a binary PPM image");
+    JpegFrame frame;
+    if (!ReadJpegFrame(data, frame)) return Fail(image + " is not a JPEG image");
+    if (frame.width != width || frame.height != height || frame.precision != 8 ||
+        frame.components != 3) {
+        return Fail(image + " is " + std::to_string(frame.width) + " x " +
+                    std::to_string(frame.height) + ", " + std::to_string(frame.components) +
+                    " components of " + std::to_string(frame.precision) + " bits; expected " +
+                    argv[2] + " x " + argv[3] + ", 3 components of 8 bits");
     }
-    ++pos;  // the single blank after the header
-    if (w != width || h != height || maxval != 255) {
-        return Fail(image + " is " + std::to_string(w) + " x " + std::to_string(h) + ", maxval " +
-                    std::to_string(maxval) + "; expected " + argv[2] + " x " + argv[3] +
-                    ", maxval 255");
-    }
-    const std::size_t size = static_cast<std::size_t>(width * height * 3);
-    if (data.size() - pos != size) return Fail(image + " does not hold exactly the pixels");
 
     const std::string text =
-        Base64(reinterpret_cast<const unsigned char*>(data.data()) + pos, size);
+        Base64(reinterpret_cast<const unsigned char*>(data.data()), data.size());
     const std::string out = argv[5];
     std::ofstream cpp(out, std::ios::binary | std::ios::trunc);
     cpp << "// Generated by tarvex-embed-b64 from " << image << ". Do not edit.\n"

@@ -173,7 +173,7 @@ TEST(ErrorTextTest, ComposingIsStable) {
     e.AddError(kLevelModification, kErrCodeUnknown, kFlagModification, 2).name = "MODE";
     e.errorList.back().info = "EXTREME";
     e.AddError(kLevelAccess, kErrObjectUnknown, kFlagOwnText, 2).text = "Unknown keyword: X";
-    e.AddError(kLevelLine, -99, kFlagCatalogue, 0);
+    e.AddError(kLevelLine, static_cast<ErrorCode>(-99), kFlagCatalogue, 0);
     e.AddWarn(kLevelLine, kWarnCode, kFlagCatalogue, 1);
     e.AddWarn(kLevelModification, kWarnCode, kFlagModification, 1).name = "RATE";
     e.AddCwarn(kLevelModification, kCwarnCode, kFlagModification, 1).name = "RATE";
@@ -191,9 +191,9 @@ TEST(ErrorTextTest, ComposingIsStable) {
         EXPECT_EQ(e.errorList[i].text, once.errorList[i].text);
     for (std::size_t i = 0; i < e.warnList.size(); ++i)
         EXPECT_EQ(e.warnList[i].text, once.warnList[i].text);
-    EXPECT_EQ(ErrorCatalogue(-12), std::string("Object is not in the library"));
-    EXPECT_EQ(ErrorCatalogue(-2), std::string("No Object class"));
-    EXPECT_EQ(ErrorCatalogue(-9),
+    EXPECT_EQ(ErrorCatalogue(kErrObjectNotInLibrary), std::string("Object is not in the library"));
+    EXPECT_EQ(ErrorCatalogue(kErrNoClass), std::string("No Object class"));
+    EXPECT_EQ(ErrorCatalogue(kErrTooFew),
               std::string("There are less objects of a kind than what it is needed"));
 }
 

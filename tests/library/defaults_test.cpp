@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "tests/support/tempdir.h"
 #include "tests/library/libfixture.h"
+#include "tests/support/tempdir.h"
 
 namespace {
 

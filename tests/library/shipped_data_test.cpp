@@ -5,6 +5,7 @@
 #include <string>
 
 #include "library/defaults.h"
+#include "library/ncmd5.h"
 #include "library/tables.h"
 
 namespace {
@@ -22,6 +23,16 @@ TEST(ShippedData, DefaultsAreIntactAndComplete) {
     EXPECT_EQ(d.Vint("RecMediumN"), 10);
     EXPECT_EQ(d.Vint("RecLongN"), 5);
     EXPECT_EQ(d.Vint("RecOtherN"), 10);
+}
+
+// The protection lines of the delivered files are the ones they were
+// written with: each passes its check as it stands.
+TEST(ShippedData, EveryLibraryFilePassesItsCheck) {
+    const std::string data = std::string(TARVEX_SOURCE_DIR) + "/data/";
+    for (const char* file : {"csv/Tarvex.csv", "KORULib/TarvexlibraryDef.lib",
+                             "KORULib/TarvexlibraryTab.lib", "KORULib/ASlib.lib"}) {
+        EXPECT_TRUE(NCMD5().flibcheck(data + file)) << file;
+    }
 }
 
 TEST(ShippedData, AsTablesAreIntact) {

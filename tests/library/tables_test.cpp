@@ -6,8 +6,8 @@
 #include <iostream>
 
 #include "app/runlog.h"
-#include "tests/support/tempdir.h"
 #include "tests/library/libfixture.h"
+#include "tests/support/tempdir.h"
 
 namespace {
 

@@ -200,6 +200,16 @@ TEST_F(SavedCertificate, ShowsTheBannerAsDrawn) {
     }
 }
 
+// The banner travels as the JPEG it is stored as, not as pixels that every
+// save would compress again.
+TEST_F(SavedCertificate, CarriesTheBannerAsJpeg) {
+    const ProcessResult json = RunTool("qpdf", {"--json", "--json-key=qpdf", path});
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    const std::size_t filter = json.out.find("\"/DCTDecode\"");
+    ASSERT_NE(filter, std::string::npos);
+    EXPECT_NE(json.out.find("\"/Width\": 737", filter), std::string::npos);
+}
+
 TEST(ProtectedDocument, FlowingRowsStartPagesWithTheBackground) {
     TempDir dir;
     const std::string path = dir.file("office[rec].pdf");

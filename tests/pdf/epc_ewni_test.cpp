@@ -10,7 +10,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <regex>
 #include <sstream>
 
 #include "app/runlog.h"
@@ -287,19 +286,6 @@ TEST_F(Certificates, NegativeRatingKeepsItsSign) {
     const std::string text = PdfPageText(belfast_(), 1);
     EXPECT_TRUE(Has(text, "the building is.\n-3\n")) << text;
     EXPECT_TRUE(Has(text, "\n3 - 2 1 8 2 - 3 0 7 9")) << text;
-}
-
-// Pixels of page 1 rendered at 144 dpi: two pixels a point, one a design unit.
-struct Pixel {
-    int r, g, b;
-};
-
-Pixel At(const Raster& page, float designX, float designY) {
-    // Design y counts half-points from the top of a page 841.89 points high.
-    const int x = static_cast<int>(std::lround(designX));
-    const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
-    const unsigned char* p = page.at(x, y);
-    return {p[0], p[1], p[2]};
 }
 
 void ExpectColour(const Pixel& got, const Pixel& want, const std::string& where) {
@@ -608,15 +594,6 @@ TEST(WelshCertificate, FontFoundInTheFirstFolderHoldingBothFiles) {
     EXPECT_EQ(LiberationSansFolders(), std::vector<std::string>{half});
     unsetenv("TARVEX_FONT_DIR");
     EXPECT_EQ(LiberationSansFolders().front(), "/usr/share/fonts/truetype/liberation2");
-}
-
-TextMeasure MeasureIn(HPDF_Font font) {
-    return [font](const std::string& text, float size) {
-        const HPDF_TextWidth w =
-            HPDF_Font_TextWidth(font, reinterpret_cast<const HPDF_BYTE*>(text.data()),
-                                static_cast<HPDF_UINT>(text.size()));
-        return static_cast<float>(w.width) * size / 1000.0f;
-    };
 }
 
 // Five lines reach down to the rating bar; the last ends in the link.

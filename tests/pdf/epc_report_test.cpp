@@ -171,6 +171,124 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
     }
 }
 
+// A school in Scotland: two renewable sources of equal contribution, and
+// recommendations of every kind.
+BuildingInput School() {
+    BuildingInput input;
+    input.Set("General", "B-TYPE", "D1 Non-residential Inst.: Libraries Museums and Galleries")
+        .Set("General", "B-ADDRESS-0", "\"Glenmorven Library\"")
+        .Set("General", "B-ADDRESS-1", "\"  \"")
+        .Set("General", "B-ADDRESS-3", "\"Perth &amp; Kinross\"")
+        .Set("General", "BUILDING-AREA", "812.25")
+        .Set("General", "C-PROTOCOL-ORG", "\"Caledonian Protocol Body\"")
+        .Set("General", "INTERFACE", "\"Thistle Energy Desk\"")
+        .Set("General", "INTERFACE-VERSION", "\"v5.1.2\"")
+        .Set("General", "CENGINE", "\"DSM-C\"")
+        .Set("General", "CENGINE-VERSION", "\"v7.3.0\"")
+        .Set("EPC", "TYPE", "Scotland")
+        .Set("EPC", "BUILDING-ENVIRONMENT", "Mixed-mode with Mechanical Ventilation")
+        .Set("EPC", "BER", "21.6")
+        .Set("EPC", "TER", "30.5")
+        .Set("EPC", "PER", "14.4")
+        .Set("EPC", "S-KWH-M2", "150.5")
+        .Set("EPC", "KWH/M2-WIND", "3")
+        .Set("EPC", "KWH/M2-SES", "3");
+    std::string recs;
+    struct Rec {
+        const char* name;
+        const char* code;
+        const char* source;
+        const char* payback;
+        const char* text;
+    } list[] = {
+        {"Pipework", "EPC-H3", "CALC-IN", "2.5", ""},
+        {"Boilers", "EPC-H1", "CALC-IN", "1.5", ""},
+        {"Lamps", "EPC-L1", "CALC-IN", "8", ""},
+        {"Checklist", "USER", "USER-IN", "1", "Give the janitor a weekly checklist."},
+        {"Blinds", "USER", "USER-IN", "2", "Close the blinds at night."},
+        {"Doors", "USER", "USER-IN", "3", "Keep the hall&apos;s doors shut."},
+        {"Meters", "USER", "USER-IN", "4", "Read the meters monthly."},
+    };
+    for (const Rec& r : list) {
+        recs += std::string("\"") + r.name + "\" = RECOMMENDATION\n   CODE = " + r.code +
+                "\n   REC-SOURCE = " + r.source + "\n   PAY-BACK-NUM = " + r.payback + "\n";
+        if (*r.text != '\0') recs += std::string("   REC-TEXT = \"") + r.text + "\"\n";
+        recs += "   ..\n";
+    }
+    return input.Append(recs);
+}
+
+TEST(ScottishCertificateReport, GathersTheProjectIntoTheCertificate) {
+    const std::string ninety(90, 'x');
+    struct Case {
+        std::string name;
+        BuildingInput input;
+        std::vector<std::string> expected;
+        std::vector<std::string> absent;
+    } cases[] = {
+        {"band B+, six of seven recommendations",
+         School(),
+         {"\nThistle Energy Desk v5.1.2 [DSM-C]\n",
+          "\nBuilding type\nNon-residential Inst.: Libraries, Museums, and Galleries\n",
+          "\nG (100+)\nB+\n",
+          "\nof floor area per year\n22\n",
+          "\nof floor area: 151 kWh/m\n",
+          "Building Services: Mixed-mode with Mech. Vent.\n",
+          "\nRenewable energy source: Wind generators Electricity: Grid supplied\n",
+          "would have a rating: 31 C+\n",
+          "would have a rating: 14 A\n",
+          "\n1. Give the janitor a weekly checklist.\n",
+          "\n2. Close the blinds at night.\n",
+          "\n3. Keep the hall's doors shut.\n",
+          "\n4. Replace the old heating boilers",
+          "\n5. Insulate exposed heating pipework",
+          "\n6. Replace old fluorescent",
+          "\nAddress: Glenmorven Library, Perth & Kinross\n",
+          "): 812.25\n",
+          "\nName of protocol organisation: Caledonian Protocol Body, [ABCD123456]\n",
+          "\nDate of issue of certificate: 05 Feb 2024 (Valid",
+          "This is not a valid certificate This is not a valid certificate"},
+         {"Read the meters", "7."}},
+        {"no prospective rating, a long address, biomass named",
+         BuildingInput()
+             .Set("General", "B-ADDRESS-0", "\"" + ninety + "\"")
+             .Set("General", "B-ADDRESS-1", "\"Perth\"")
+             .Set("General", "RENEWABLE-MAIN", "Biomass")
+             .Set("EPC", "TYPE", "Scotland")
+             .Set("EPC", "PER", "-7777")
+             .Set("EPC", "KWH/M2-PVS", "4.8"),
+         {"\nRenewable energy source: Biomass Electricity: Grid supplied\n",
+          "would have a rating: 0 ??\n", "\nAddress: " + std::string(70, 'x') + "\n",
+          "\nBuilding type\nOffices and Workshop businesses\n",
+          "Building Services: Heating with Nat. Vent.\n"},
+         {"Perth", "-7777", "1."}},
+        {"no renewable contribution",
+         BuildingInput().Set("EPC", "TYPE", "Scotland"),
+         {"\nRenewable energy source: None Electricity: Grid supplied\n"},
+         {"1."}},
+    };
+    SetRunClock(LocalTime(2024, 2, 5));
+    for (Case& c : cases) {
+        ProjectRun run{c.input};
+        PROJECT& p = run.project();
+        p.fDates();
+        p.Calc_Scotland();
+        p.fREC_Report();
+        p.PDF_EPC_Report_S(run.inputPath().c_str());
+
+        const std::string pdf = run.dir().file("building[epc].pdf");
+        ASSERT_TRUE(FileExists(pdf)) << c.name;
+        EXPECT_EQ(PdfInfoField(pdf, "Pages"), "1") << c.name;
+        EXPECT_EQ(PdfInfoField(pdf, "Subject"), "ABCD123456") << c.name;
+        const std::string text = PdfText(pdf);
+        for (const std::string& expected : c.expected)
+            EXPECT_TRUE(Has(text, expected)) << c.name << ": " << expected << "\n---\n" << text;
+        for (const std::string& absent : c.absent)
+            EXPECT_FALSE(Has(text, absent)) << c.name << ": " << absent;
+    }
+    SetRunClockSystem();
+}
+
 // A run of the program on an input in `folder`, with its key file.
 ProcessResult RunOn(const TempDir& dir, const std::string& folder, const BuildingInput& input) {
     const std::string inputPath = dir.file(folder + "/office.inp");

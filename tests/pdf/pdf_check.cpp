@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cctype>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -221,4 +222,12 @@ std::vector<TextRun> PdfTextRuns(const std::string& pdf) {
         at = end;
     }
     return runs;
+}
+
+Pixel At(const Raster& page, float designX, float designY) {
+    // Design y counts half-points from the top of a page 841.89 points high.
+    const int x = static_cast<int>(std::lround(designX));
+    const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
+    const unsigned char* p = page.at(x, y);
+    return {p[0], p[1], p[2]};
 }

@@ -29,6 +29,13 @@ bool ReadPpm(const std::string& path, Raster& image);
 // Renders page 1 at `dpi` with pdftoppm.
 bool RenderFirstPage(const std::string& pdf, int dpi, Raster& image);
 
+// A pixel of a page rendered at 144 dpi: two pixels a point, one a design
+// unit (see pdf/toolkit.h).
+struct Pixel {
+    int r, g, b;
+};
+Pixel At(const Raster& page, float designX, float designY);
+
 // A box of pdftotext -bbox (words) or -bbox-layout (lines), in points from
 // the page's top left corner; pages count from 1.
 struct TextBox {

@@ -13,8 +13,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 }
 
 std::string ExpectedResults(const std::string& name) {
-    return ReadFileBytes(std::string(TARVEX_SOURCE_DIR) + "/tests/runs/expected/" + name +
-                         ".csv");
+    return ReadFileBytes(std::string(TARVEX_SOURCE_DIR) + "/tests/runs/expected/" + name + ".csv");
 }
 
 class ExampleRun : public ::testing::TestWithParam<std::string> {};

@@ -1,0 +1,131 @@
+#include <cmath>
+
+#include "app/codes.h"
+#include "app/outputs.h"
+#include "app/stop.h"
+#include "app/textutil.h"
+#include "pdf/epc_layout_s.h"
+#include "pdf/epc_s.h"
+#include "project/project.h"
+
+namespace {
+
+constexpr int kRecommendationBoxes = 6;
+// The CODE of a recommendation written by the assessor, whose text is its own.
+constexpr int kAssessorCode = 1;
+
+// Text of the input on its way onto the certificate: every input text passes
+// here, the one place to convert it to the certificate's encoding.
+std::string InputText(const std::string& text) {
+    return text;
+}
+
+// Building services by the code number of BUILDING-ENVIRONMENT.
+std::string VentText(int code, const std::string& codeText) {
+    static const char* const kTexts[] = {
+        "Heating with Nat. Vent.",    "Heating with Mech. Vent.",    "Air conditioning",
+        "Mixed-mode with Nat. Vent.", "Mixed-mode with Mech. Vent.", "Unconditioned"};
+    if (code >= 1 && code <= static_cast<int>(std::size(kTexts))) return kTexts[code - 1];
+    // "Not specified", and codes a later library may add, as the library words them.
+    return codeText;
+}
+
+// The building type by the code number of B-TYPE.
+std::string BuildingTypeText(int code, const std::string& codeText) {
+    static const char* const kTexts[] = {
+        "Retail/Financial and Professional services",
+        "Restaurants and Cafes/Drinking Est./Takeaways",
+        "Offices and Workshop businesses",
+        "General Industrial and Special Industrial Groups",
+        "Storage or Distribution",
+        "Hotels",
+        "Residential Inst.: Hospitals and Care Homes",
+        "Residential Inst.: Residential schools",
+        "Residential Inst.: Universities and colleges",
+        "Secure Residential Inst.",
+        "Residential spaces",
+        "Non-residential Inst.: Community/Day Centre",
+        "Non-residential Inst.: Libraries, Museums, and Galleries",
+        "Non-residential Inst.: Education",
+        "Non-residential Inst.: Primary Health Care Building",
+        "Non-residential Inst.: Crown and County Courts",
+        "General Assembly and Leisure, Night Clubs and Theatres",
+        "Others: Passenger terminals",
+        "Others: Emergency services",
+        "Others: Telephone exchanges",
+        "Others: Miscellaneous 24hr activities",
+        "Others: Car Parks 24 hrs",
+        "Others - Stand alone utility block",
+    };
+    if (code >= 1 && code <= static_cast<int>(std::size(kTexts))) return kTexts[code - 1];
+    return codeText;
+}
+
+}  // namespace
+
+void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
+    const std::string output = OutputName(inputFile, ending::kCertificate);
+    const int g = generalObject;
+    const EPC& record = epcs.front();
+    const int e = record.objectIndex;
+
+    EPCS w;
+    w.fSetCert_Background(record.certBackground);
+
+    w.fSetEPC(fRoundToInt(boc.Vnum(e, "EPC-RATING")));
+    w.fSetTER(fRoundToInt(boc.Vnum(e, "TER-RATING")));
+    const ScottishBenchmark per =
+        fScottishPer(boc.Vnum(e, "PER-RATING"), boc.Vtext(e, "S-PER-BAND"));
+    w.fSetPER(per.value);
+    w.fSetPER_BAND(per.band);
+    w.fSetKWHM2(fRoundToInt(boc.Vnum(e, "S-KWH-M2")));
+    w.fSetEPC_BAND(boc.Vtext(e, "S-EPC-BAND"));
+    w.fSetTER_BAND(boc.Vtext(e, "S-TER-BAND"));
+
+    std::vector<std::string> address;
+    for (const char* keyword :
+         {"B-ADDRESS-0", "B-ADDRESS-1", "B-ADDRESS-2", "B-ADDRESS-3", "B-ADDRESS-4", "B-ADDRESS-5"})
+        address.push_back(InputText(ResetQuotes(boc.Vtext(g, keyword))));
+    w.fSetB_ADDRESS(fScottishAddress(address));
+
+    w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
+    w.fSetVENT(
+        VentText(boc.Vcodid(e, "BUILDING-ENVIRONMENT"), boc.Vcod(e, "BUILDING-ENVIRONMENT")));
+    RenewableValues renewables{};
+    for (int i = 0; i < kRenewableSources; ++i) renewables[i] = boc.Vnum(e, kRenewableKeywords[i]);
+    w.fSetRENEWABLE(fRenewableSource(renewables, boc.Vcodid(g, "RENEWABLE-MAIN"),
+                                     boc.Vcod(g, "RENEWABLE-MAIN")));
+    w.fSetELECTRICITY("Grid supplied");
+    w.fSetB_TYPE(BuildingTypeText(boc.Vcodid(g, "B-TYPE"), boc.Vcod(g, "B-TYPE")));
+    w.fSetBUILDING_AREA(boc.Vtext(g, "BUILDING-AREA"));
+    w.fSetTOOL(InputText(StripQuotes(boc.Vtext(g, "INTERFACE")) + " " +
+                         StripQuotes(boc.Vtext(g, "INTERFACE-VERSION")) + " [" +
+                         StripQuotes(boc.Vtext(g, "CENGINE")) + "] "));
+    // A keyword left out reads as a blank: the line joins what is there.
+    w.fSetC_REG_NUMBER(InputText(fTrimBlanks(StripQuotes(boc.Vtext(g, "C-REG-NUMBER")))));
+    w.fSetC_PROTOCOL_ORG(InputText(fTrimBlanks(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")))));
+    w.fSetISSUE_DATE(issueDate);
+
+    // The first six recommendations in the order of the certificate.
+    std::string texts[kRecommendationBoxes];
+    for (std::size_t i = 0; i < recOrder.size() && i < std::size(texts); ++i) {
+        const int o = recOrder[i];
+        const int code = boc.Vcodid(o, "CODE");
+        std::string text = code == kAssessorCode ? InputText(ResetQuotes(boc.Vtext(o, "REC-TEXT")))
+                                                 : tables.TValue("sRec", code, 2);
+        // A code the table has no text for shows no stand-in number.
+        if (text == kNotSetText) text.clear();
+        texts[i] = std::to_string(i + 1) + ". " + text;
+    }
+    w.fSetREC1(texts[0]);
+    w.fSetREC2(texts[1]);
+    w.fSetREC3(texts[2]);
+    w.fSetREC4(texts[3]);
+    w.fSetREC5(texts[4]);
+    w.fSetREC6(texts[5]);
+
+    // The file is written, or a file that cannot be written has stopped the
+    // run already; what is left is a document libharu gave up on.
+    if (!w.PDF_EPC_Report(output))
+        StopRun("ERROR: The certificate " + output + " could not be written\n");
+}

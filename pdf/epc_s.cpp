@@ -1,0 +1,294 @@
+#include "pdf/epc_s.h"
+
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+#include "pdf/document.h"
+
+namespace {
+
+const RGBColour kDarkRed{154 / 255.0f, 0, 0};
+const RGBColour kSideGrey{166 / 255.0f, 166 / 255.0f, 166 / 255.0f};
+
+// The frame: the left edge of the side bar, the left edge of the boxes right
+// of it, the column of the current rating and the right edge of the frame.
+constexpr float kFrameLeft = 79;
+constexpr float kBoxLeft = 164;
+constexpr float kRatingColumn = 830;
+constexpr float kFrameRight = 1086;
+// Texts below the frame end where it ends.
+constexpr float kBlockRight = kFrameRight;
+constexpr float kFrameLine = 0.6f;
+
+// Scale bars: "Carbon Neutral" stands left of the letters' bars, which all
+// start where it ends and grow longer towards G.
+constexpr float kNeutralBarLeft = 191;
+constexpr float kBarLeft = 231;
+constexpr float kBarRight[kScottishScaleRows] = {231, 257, 291, 325, 360, 394, 428, 462};
+constexpr float kLabelX = 545;
+constexpr float kRangeX = 596;
+// The ranges of the letters "A" to "G", in kgCO2 per m2 a year.
+const char* const kRanges[kScottishScaleRows] = {
+    "",           "(0 to 15)",  "(16 to 30)",  "(31 to 45)",
+    "(46 to 60)", "(61 to 80)", "(81 to 100)", "(100+)"};
+
+// Where the arrows point from, and where the names of the scale's ends
+// start, clear of an arrow's tip.
+constexpr float kArrowX = 863;
+constexpr float kEndsX = 972;
+
+// The recommendation boxes (points): left, top, right, bottom.
+struct BoxPt {
+    float left, top, right, bottom;
+};
+// The lowest two stop above the frame's lower edge (118 points) rather than
+// run over it.
+constexpr BoxPt kRecBoxes[6] = {{45, 265, 285, 220},  {45, 215, 285, 170},  {45, 165, 285, 120},
+                                {300, 265, 540, 220}, {300, 215, 540, 170}, {300, 165, 540, 120}};
+constexpr float kRecSize = 9;
+constexpr float kRecMinSize = 6;
+
+// The height of a small raised "2" (square metres) above the baseline.
+constexpr float kRaise = 10;
+
+// Pieces of text written one after another on a line.
+struct Piece {
+    HPDF_Font font;
+    float size;
+    std::string text;
+    float raise;  // design units above the line
+};
+void WritePieces(HPDF_Page page, float x, float y, const std::vector<Piece>& pieces) {
+    for (const Piece& p : pieces) {
+        Write(page, p.font, p.size, x, y - p.raise, p.text);
+        x += 2 * TextWidth(p.font, p.size, p.text);
+    }
+}
+
+void OutlinedRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
+    pHPDF_draw_rect(page, x1, y1, x2, y2);
+    HPDF_Page_Stroke(page);
+}
+
+// A dark red bar with a black outline.
+void RedBar(HPDF_Page page, float x1, float y1, float x2, float y2) {
+    HPDF_Page_GSave(page);
+    SetFill(page, kDarkRed);
+    SetStroke(page, kBlack);
+    HPDF_Page_SetLineWidth(page, 0.3f);
+    pHPDF_draw_rect(page, x1, y1, x2, y2);
+    HPDF_Page_FillStroke(page);
+    HPDF_Page_GRestore(page);
+}
+
+// Text written upwards, centred along the span from `bottom` to `top`, its
+// baseline `across` from the left edge (design units).
+void WriteUpwards(HPDF_Page page, HPDF_Font font, float size, float across, float bottom, float top,
+                  const std::string& text) {
+    const float width = TextWidth(font, size, text);
+    const float start = vY(bottom) + ((vY(top) - vY(bottom)) - width) / 2;
+    SetFill(page, kBlack);
+    HPDF_Page_SetFontAndSize(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_SetTextMatrix(page, 0, 1, -1, 0, vX(across), start);
+    HPDF_Page_ShowText(page, text.c_str());
+    HPDF_Page_EndText(page);
+}
+
+PdfInfo CertificateInfo(const std::string& registrationNumber) {
+    PdfInfo info;
+    info.title = "Building Energy Performance Certificate. Asset Rating.";
+    info.keywords = "Energy Performance Certificate";
+    info.subject = registrationNumber;
+    return info;
+}
+
+}  // namespace
+
+void EPCS::fSetEPC(int rating) {
+    EPC = std::to_string(rating);
+    const long long magnitude = std::llabs(static_cast<long long>(rating));
+    // The magnitude of the most negative int does not fit an int.
+    EPC_number = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+}
+
+bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
+    PdfDocument doc;
+    if (!doc.valid()) return false;
+    HPDF_Font regular = doc.Font("Helvetica");
+    HPDF_Font bold = doc.Font("Helvetica-Bold");
+    if (regular != nullptr && bold != nullptr) DrawPage(doc, regular, bold);
+    return doc.SaveProtected(pdfFile, CertificateInfo(C_REG_NUMBER), false).saved;
+}
+
+void EPCS::pHPDF_SetRGBColors(HPDF_Page page, const std::string& band) const {
+    const RGBColour* colour = colours_.Find(band);
+    SetFill(page, colour != nullptr ? *colour : kBlack);
+}
+
+void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
+    HPDF_Page page = doc.AddPage();
+    if (page == nullptr) return;
+    pHPDF_background(doc.handle(), page, bold, Cert_Background);
+
+    Write(page, regular, 10, kFrameLeft, 92,
+          "Energy Performance Certificate for buildings other than dwellings");
+
+    RedBar(page, kBoxLeft, 120, kFrameRight, 176);
+    Write(page, bold, 15, 177, 160, "Building Energy Performance", kWhite);
+    Write(page, bold, 15, 893, 160, "Scotland", kWhite);
+
+    SetFill(page, kSideGrey);
+    FillRect(page, kFrameLeft, 120, kBoxLeft, 974);
+    WriteUpwards(page, bold, 22, 137, 974, 120, "Energy Performance Certificate");
+
+    SetStroke(page, kBlack);
+    HPDF_Page_SetLineWidth(page, kFrameLine);
+    const float boxes[][4] = {
+        {kBoxLeft, 176, 533, 228},
+        {533, 176, kRatingColumn, 228},
+        {kRatingColumn, 176, kFrameRight, 228},
+        {kBoxLeft, 228, kRatingColumn, 722},
+        {kRatingColumn, 228, kFrameRight, 722},
+        {kBoxLeft, 722, kRatingColumn, 807},
+        {kRatingColumn, 722, kFrameRight, 807},
+        {kBoxLeft, 807, kRatingColumn, 852},
+        {kRatingColumn, 807, kFrameRight, 852},
+        {kBoxLeft, 852, kFrameRight, 919},
+        {kBoxLeft, 919, kFrameRight, 974},
+        {kFrameLeft, 974, kFrameRight, 1004},
+        {kFrameLeft, 1004, kRatingColumn, 1057},
+        {kRatingColumn, 1004, kFrameRight, 1057},
+        {kFrameLeft, 1057, kRatingColumn, 1110},
+        {kRatingColumn, 1057, kFrameRight, 1110},
+        {kFrameLeft, 1113, kFrameRight, 1446},
+    };
+    for (const auto& b : boxes) OutlinedRect(page, b[0], b[1], b[2], b[3]);
+    RedBar(page, kFrameLeft, 1113, kFrameRight, 1143);
+    WriteFitted(page, regular, 10, 91, 1137, kFrameRight - 12,
+                "Recommendations for the cost-effective improvement (lower cost measures) of the "
+                "energy performance",
+                kWhite);
+
+    Write(page, regular, 9.5f, 175, 199, "Calculated asset rating using");
+    WriteFitted(page, regular, 10, 175, 222, 533 - 10, TOOL);
+    Write(page, regular, 9.5f, 545, 199, "Building type");
+    WriteFitted(page, regular, 10, 545, 222, kRatingColumn - 10, B_TYPE);
+    Write(page, bold, 12, 879, 211, "Current rating");
+    // The ends of the scale are named beside the arrow's tip: above or below
+    // it they would touch an arrow on the top or bottom row.
+    WriteFitted(page, bold, 11, kEndsX, 251, kFrameRight - 6, "Excellent");
+    WriteFitted(page, bold, 11, kEndsX, 716, kFrameRight - 6, "Very Poor");
+
+    pHPDF_draw_scale(page, regular, bold);
+    const int row = fScottishScaleRow(EPC_BAND);
+    if (row != kNoScaleRow)
+        pHPDF_draw_benchmark(page, kArrowX, fScottishRowBottom(row), 1, 1, bold, EPC_BAND,
+                             EPC_BAND);
+
+    Write(page, bold, 10, 176, 749, "Carbon Dioxide Emissions");
+    Write(page, regular, 10, 176, 779,
+          "The number refers to the calculated carbon dioxide emissions in terms");
+    WritePieces(page, 176, 803,
+                {{regular, 10, "of kg per m", 0},
+                 {regular, 5, "2", kRaise},
+                 {regular, 10, " of floor area per year", 0}});
+    WriteFitted(page, bold, 15, 928, 778, kFrameRight - 10, EPC);
+
+    WritePieces(page, 176, 841,
+                {{regular, 10, "Approximate current energy use per m", 0},
+                 {regular, 5, "2", kRaise},
+                 {regular, 10, " of floor area:", 0}});
+    WritePieces(page, 932, 841,
+                {{bold, 12, KWHM2, 0}, {regular, 10, "  kWh/m", 0}, {regular, 5, "2", kRaise}});
+
+    Write(page, bold, 9, 176, 879, "Main heating fuel:");
+    WriteFitted(page, regular, 10, 361, 879, 600, MAIN_FUEL_TYPE);
+    Write(page, bold, 9, 610, 879, "Building Services:");
+    WriteFitted(page, regular, 10, 780, 879, kFrameRight - 10, VENT);
+    Write(page, bold, 9, 176, 909, "Renewable energy source:");
+    WriteFitted(page, regular, 10, 410, 909, 600, RENEWABLE);
+    Write(page, bold, 9, 610, 909, "Electricity:");
+    WriteFitted(page, regular, 10, 780, 909, kFrameRight - 10, ELECTRICITY);
+
+    Write(page, bold, 10, 274, 941,
+          "Carbon Dioxide is a greenhouse gas which contributes to climate change.");
+    Write(page, bold, 10, 289, 970,
+          "Less Carbon Dioxide emissions from buildings helps the environment.");
+
+    Write(page, bold, 10, 91, 999, "Benchmarks");
+    Write(page, regular, 10, 90, 1022,
+          "A building of this type built to building regulations standards current at");
+    Write(page, regular, 10, 90, 1046,
+          "the date of issue of this certificate would have a rating:");
+    WriteFitted(page, bold, 12, 780, 1043, kRatingColumn - 4, TER);
+    pHPDF_draw_benchmark(page, kArrowX, 1050, 1, 1, bold, TER_BAND, TER_BAND);
+    Write(page, regular, 10, 90, 1075,
+          "Where the accompanying recommendations for the cost effective improvement");
+    Write(page, regular, 10, 90, 1100,
+          "of energy performance are applied, this building would have a rating:");
+    WriteFitted(page, bold, 12, 780, 1100, kRatingColumn - 4, PER);
+    pHPDF_draw_benchmark(page, kArrowX, 1103, 1, 1, bold, PER_BAND, PER_BAND);
+
+    const TextMeasure measure = MeasureIn(regular);
+    SetFill(page, kBlack);
+    for (int i = 0; i < 6; ++i) {
+        const BoxPt& b = kRecBoxes[i];
+        const BoxText box =
+            fBoxText(REC[i], b.right - b.left, b.top - b.bottom, kRecSize, kRecMinSize, measure);
+        DrawLines(page, regular, box.size, box.leading, b.left, b.top, b.right, box.lines,
+                  HPDF_TALIGN_JUSTIFY);
+    }
+
+    Write(page, bold, 11, kFrameLeft, 1474, "Address:");
+    WriteFitted(page, regular, 10, 426, 1474, kBlockRight, B_ADDRESS);
+    WritePieces(
+        page, kFrameLeft, 1499,
+        {{bold, 11, "Conditioned area (m", 0}, {bold, 5.5f, "2", kRaise}, {bold, 11, "):", 0}});
+    WriteFitted(page, regular, 10, 426, 1499, kBlockRight, BUILDING_AREA);
+    Write(page, bold, 11, kFrameLeft, 1525, "Name of protocol organisation:");
+    std::string protocol = C_PROTOCOL_ORG;
+    // Without an organisation the number stands alone, not after a comma.
+    if (!C_REG_NUMBER.empty()) protocol += (protocol.empty() ? "[" : ", [") + C_REG_NUMBER + "]";
+    protocol += "  ";
+    WriteFitted(page, regular, 10, 426, 1525, kBlockRight, protocol);
+    Write(page, bold, 11, kFrameLeft, 1551, "Date of issue of certificate:");
+    WriteFitted(page, regular, 10, 426, 1551, 585, ISSUE_DATE);
+    Write(page, regular, 10, 595, 1551, "(Valid for a period not exceeding 10 years)");
+    WriteFitted(page, regular, 10, kFrameLeft, 1575, kBlockRight,
+                "This certificate is a requirement of EU Directive 2002/91/EC on the energy "
+                "performance of buildings.");
+    WriteFitted(page, bold, 10, kFrameLeft, 1605, kBlockRight,
+                "NB THIS CERTIFICATE MUST BE AFFIXED TO THE BUILDING AND NOT REMOVED UNLESS "
+                "REPLACED");
+    WriteFitted(page, bold, 10, kFrameLeft, 1632, kBlockRight,
+                "WITH AN UPDATED VERSION AND FOR PUBLIC BUILDINGS DISPLAYED IN A PROMINENT PLACE");
+}
+
+void EPCS::pHPDF_draw_scale(HPDF_Page page, HPDF_Font /*regular*/, HPDF_Font bold) const {
+    const std::array<const BandRow*, kScottishScaleRows> bands = fScottishScaleBands();
+    for (int r = 0; r < kScottishScaleRows; ++r) {
+        const float bottom = fScottishRowBottom(r);
+        pHPDF_SetRGBColors(page, bands[r]->label);
+        FillRect(page, r == 0 ? kNeutralBarLeft : kBarLeft, bottom - kScottishBarHeight,
+                 kBarRight[r], bottom);
+        if (r == 0) {
+            HPDF_Page_SetCharSpace(page, 2);
+            Write(page, bold, 15, kLabelX, bottom - 10, bands[r]->label);
+            HPDF_Page_SetCharSpace(page, 0);
+        } else {
+            Write(page, bold, 18, kLabelX, bottom - 10, bands[r]->label);
+            Write(page, bold, 12, kRangeX, bottom - 10, kRanges[r]);
+        }
+    }
+}
+
+void EPCS::pHPDF_draw_benchmark(HPDF_Page page, float x, float y, float sx, float sy,
+                                HPDF_Font bold, const std::string& value,
+                                const std::string& band) const {
+    HPDF_Page_GSave(page);
+    pHPDF_SetRGBColors(page, band);
+    pHPDF_draw_arrow(page, x, y, sx, sy, bold, value);
+    HPDF_Page_GRestore(page);
+}

@@ -1,0 +1,79 @@
+#include "reports/seal.h"
+
+#include <vector>
+
+#include "library/ncmd5.h"
+#include "pdf/document.h"
+
+namespace {
+
+constexpr const char kVersionStart[] = "<!-- Tarvex version: ";
+constexpr const char kVersionEnd[] = "End Version -->";
+// A version comment longer than this is no version comment at all.
+constexpr std::size_t kLongestVersion = 50;
+
+// The text as a file with Windows line ends holds it: a CR before every LF.
+std::string CrLf(const std::string& text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') out += '\r';
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string SealLineStart(SealKind kind) {
+    return kind == SealKind::EpcMessage ? "<!-- Removing this line, EPC message secure hash: "
+                                        : "<!-- Removing this line, IAS message secure hash: ";
+}
+
+std::string SealDigest(const std::string& key, const std::string& body) {
+    return NCMD5().keyhash(key, CrLf(body));
+}
+
+std::string SealedBytes(const std::string& key, const std::string& text, SealKind kind) {
+    return CrLf(text) + SealLineStart(kind) + SealDigest(key, text) + " -->";
+}
+
+bool WriteSealed(const std::string& path, const std::string& key, const std::string& text,
+                 SealKind kind) {
+    const std::string bytes = SealedBytes(key, text, kind);
+    return WriteFileReplacing(path, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+}
+
+SealState CheckSeal(const std::string& text, SealKind kind, const std::string& key) {
+    // The fixed start without its final blank, so a seal line that lost the
+    // blank reads as broken rather than missing.
+    const std::string start = SealLineStart(kind);
+    const std::size_t s = text.find(start.substr(0, start.size() - 1));
+    if (s == std::string::npos) return SealState::Missing;
+    if (text.size() < s + kSealDigitsOffset + 32) return SealState::Broken;
+    const std::string stored = text.substr(s + kSealDigitsOffset, 32);
+    return stored == SealDigest(key, text.substr(0, s)) ? SealState::Holds : SealState::Broken;
+}
+
+std::string MessageVersion(const std::string& text) {
+    const std::size_t p1 = text.find(kVersionStart);
+    if (p1 == std::string::npos) return kUnknownMessageVersion;
+    const std::size_t from = p1 + sizeof kVersionStart - 1;
+    const std::size_t p2 = text.find(kVersionEnd, from);
+    // The version ends one blank before the closing words.
+    if (p2 == std::string::npos || p2 < from + 1) return kUnknownMessageVersion;
+    const std::string version = text.substr(from, p2 - 1 - from);
+    if (version.size() > kLongestVersion) return kUnknownMessageVersion;
+    return version;
+}
+
+std::string TextOfLines(const std::string& bytes) {
+    std::string text;
+    text.reserve(bytes.size() + 1);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') continue;
+        text += bytes[i];
+    }
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    return text;
+}

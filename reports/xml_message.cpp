@@ -1,0 +1,606 @@
+// The lodgement message: two reports (the certificate and the
+// recommendations) with their data and PDF documents, sealed.
+
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "app/codes.h"
+#include "app/outputs.h"
+#include "app/runlog.h"
+#include "app/stop.h"
+#include "app/textutil.h"
+#include "app/version.h"
+#include "library/ncmd5.h"
+#include "pdf/weblinks.h"
+#include "project/project.h"
+#include "reports/gzip_file.h"
+#include "reports/seal.h"
+#include "reports/xml_text.h"
+
+namespace {
+
+constexpr int kAirConInstalledYes = 1;
+constexpr int kAirConExact = 4;
+constexpr int kAirConLargestBand = 3;
+constexpr int kRecommendationByAssessor = 1;
+// HEAT-SOURCE codes of the heat pumps, named by their source alone.
+constexpr int kHeatPumpElectricAir = 12;
+constexpr int kHeatPumpElectricGround = 13;
+constexpr int kHeatPumpGasAir = 18;
+constexpr int kHeatPumpGasGround = 19;
+
+std::string Num(double value) {
+    return num2string(value, -1);
+}
+// Rounded half away from zero; a value that rounds to zero from below is 0.
+std::string Rounded(double value) {
+    return Num(std::round(value) + 0.0);
+}
+std::string TwoDecimals(double value) {
+    return Num(std::round(value * 100) / 100 + 0.0);
+}
+
+std::string Element(const std::string& indent, const std::string& name, const std::string& value) {
+    return indent + "<" + name + ">" + value + "</" + name + ">\n";
+}
+
+// Base64 text ends its last line, so the closing line starts a line of its own.
+std::string EndedLines(std::string text) {
+    if (!text.empty() && text.back() != '\n') text += '\n';
+    return text;
+}
+
+bool ReadFileBytes(const std::string& path, std::string& bytes) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+// A path keyword of the general object, quotes dropped; "-5555" when unset.
+std::string PathKeyword(const BOC& boc, int g, const char* keyword) {
+    return StripQuotes(boc.Vtext(g, keyword));
+}
+
+}  // namespace
+
+namespace {
+
+// Input text enters the message only through these two, so the input's
+// encoding is settled in one place.
+std::string Raw(const BOC& boc, int object, const char* keyword) {
+    return XmlRaw(boc.Vtext(object, keyword));
+}
+std::string Escaped(const BOC& boc, int object, const char* keyword) {
+    return XmlEscaped(boc.Vtext(object, keyword));
+}
+// Code words come from the library definition; kept safe all the same.
+std::string Code(const BOC& boc, int object, const char* keyword) {
+    return XmlRaw(boc.Vcod(object, keyword));
+}
+
+std::string Activities(const std::vector<double>& pairs, const std::string& open,
+                       const std::string& activity, const std::string& item) {
+    std::string s = open + "<Activities>\n";
+    for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
+        s += activity + "<Activity>\n";
+        s += Element(item, "ID", Num(pairs[i]));
+        s += Element(item, "Area", Num(pairs[i + 1]));
+        s += activity + "</Activity>\n";
+    }
+    s += open + "</Activities>\n";
+    return s;
+}
+
+}  // namespace
+
+std::string PROJECT::XML_Report_Header(bool epcReport) {
+    const int g = generalObject;
+    const int e = epcObject;
+    const std::string t2 = "\t\t", t3 = "\t\t\t", t4 = "\t\t\t\t";
+    std::string s = "\t<CEPC:Report-Header>\n";
+    s += Element(t2, "CEPC:RRN", Raw(boc, g, epcReport ? "RRN-EPC" : "RRN-REC"));
+    s += Element(t2, "CEPC:Issue-Date", todayIso);
+    s += epcReport ? "\t\t<CEPC:Report-Type>3</CEPC:Report-Type>\n"
+                   : "\t\t<CEPC:Report-Type>4</CEPC:Report-Type>\n";
+    s += Element(t2, "CEPC:Valid-Until", validUntilIso);
+    s += Element(t2, "CEPC:Related-RRN", Raw(boc, g, epcReport ? "RRN-REC" : "RRN-EPC"));
+    s += Element(t2, "CEPC:Inspection-Date", Raw(boc, g, "XML-INSP-DATE"));
+    s += Element(t2, "CEPC:Registration-Date", todayIso);
+    s += "\t\t<CEPC:Status>entered</CEPC:Status>\n";
+    s += Element(t2, "CEPC:Language-Code", std::to_string(boc.Vcodid(e, "EPC-LANGUAGE")));
+    s += "\t\t<CEPC:Energy-Assessor>\n";
+    s += Element(t3, "CEPC:Certificate-Number", Raw(boc, g, "C-REG-NUMBER"));
+    s += Element(t3, "CEPC:Name", Raw(boc, g, "C-NAME"));
+    s += Element(t3, "CEPC:Accreditation-Scheme-Name", Raw(boc, g, "C-ACCRED-SCHEME"));
+    s += Element(t3, "CEPC:Trading-Address", Escaped(boc, g, "C-EMP-TRAD-ADDRESS"));
+    s += Element(t3, "CEPC:Company-Name", Escaped(boc, g, "C-EMP-TRAD-NAME"));
+    s += Element(t3, "CEPC:Qualifications", Code(boc, g, "C-QUALIFICATIONS"));
+    s += "\t\t\t<CEPC:Status>Registered</CEPC:Status>\n";
+    s += "\t\t</CEPC:Energy-Assessor>\n";
+    s += Element(t2, "CEPC:Building-Complexity", Code(boc, e, "NOS-LEVEL"));
+    s += "\t\t<CEPC:Property-Details>\n";
+    s += Element(t3, "CEPC:Location-Description", Escaped(boc, g, "B-LOC-DESCRIPTION"));
+    s += Element(t3, "CEPC:UPRN", Escaped(boc, g, "UPRN"));
+    s += "\t\t\t<CEPC:Property-Address>\n";
+    s += Element(t4, "CEPC:Address-Line-1", Escaped(boc, g, "B-ADDRESS-0"));
+    s += Element(t4, "CEPC:Address-Line-2", Escaped(boc, g, "B-ADDRESS-1"));
+    s += Element(t4, "CEPC:Address-Line-3", Escaped(boc, g, "B-ADDRESS-2"));
+    s += Element(t4, "CEPC:Address-Line-4", Escaped(boc, g, "B-ADDRESS-3"));
+    s += Element(t4, "CEPC:Post-Town", Escaped(boc, g, "B-ADDRESS-4"));
+    s += Element(t4, "CEPC:Postcode", Escaped(boc, g, "B-ADDRESS-5"));
+    s += "\t\t\t</CEPC:Property-Address>\n";
+    s += Element(t3, "CEPC:Property-Type", Code(boc, g, "B-TYPE"));
+    s += Element(t3, "CEPC:Owner", Escaped(boc, g, "O-NAME"));
+    const bool heritage = boc.Vcod(recProject.objectIndex, "ENG-HERITAGE") == "YES";
+    s += Element(t3, "CEPC:Is-Heritage-Site", heritage ? "Y" : "N");
+    s += "\t\t</CEPC:Property-Details>\n";
+    s += "\t\t<CEPC:Calculation-Details>\n";
+    s += Escaped(boc, g, "CENGINE") == "ZOLM" ? "\t\t\t<CEPC:Methodology>ZOLM</CEPC:Methodology>\n"
+                                              : "\t\t\t<CEPC:Methodology>DSM</CEPC:Methodology>\n";
+    s += Element(t3, "CEPC:Calculation-Tool",
+                 Escaped(boc, g, "SOFT-COMP-NAME") + ", " + Escaped(boc, g, "INTERFACE") + ", " +
+                     Escaped(boc, g, "INTERFACE-VERSION") + ", " + Escaped(boc, g, "CENGINE") +
+                     ", " + Escaped(boc, g, "CENGINE-VERSION"));
+    s += Element(t3, "CEPC:Output-Engine", std::string("Tarvex, ") + kTarvexVersion);
+    s += "\t\t\t<CEPC:Inspection-Type>Physical</CEPC:Inspection-Type>\n";
+    s += "\t\t</CEPC:Calculation-Details>\n";
+    s += "\t</CEPC:Report-Header>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Summary_Of_Performance() {
+    const std::string nine(9, ' ');
+    const std::string fiveTabs = "     \t\t";
+    std::string s = "\t<CEPC:Summary-Of-Performance>\n";
+    for (const BUILDING_DATA& building : buildings) {
+        SendLog(".");
+        const int b = building.objectIndex;
+        s += "  \t<Building-Data>\n";
+        s += Element(nine, "Analysis-Type", Code(boc, b, "ANALYSIS"));
+        s += Element(nine, "Area", Num(boc.Vnum(b, "AREA")));
+        s += Element(nine, "Area-Exterior", Num(boc.Vnum(b, "AREA-EXT")));
+        s += Element(nine, "Weather", Code(boc, b, "WEATHER"));
+        s += Element(nine, "Q50-Infiltration", Num(boc.Vnum(b, "Q50-INF")));
+        s += Element(nine, "Building-W-K", Num(boc.Vnum(b, "BUILDING-W/K")));
+        s += Element(nine, "Building-W-M2K", Num(boc.Vnum(b, "BUILDING-W/M2K")));
+        s += Element(nine, "Building-Alpha", Num(boc.Vnum(b, "BUILDING-ALPHA")));
+        s += Activities(boc.Vlnum(b, "ACT-AREA"), nine, "           ", "             ");
+        s += "         <Global-Performance>\n";
+        static const char* const kFigures[][2] = {
+            {"KWH-M2-Heating", "KWH/M2-HEAT"},
+            {"KWH-M2-Cooling", "KWH/M2-COOL"},
+            {"KWH-M2-Auxiliary", "KWH/M2-AUX"},
+            {"KWH-M2-Lighting", "KWH/M2-LIGHT"},
+            {"KWH-M2-DHW", "KWH/M2-DHW"},
+            {"KWH-M2-Equipment", "KWH/M2-EQUP"},
+            {"KWH-M2-Natural-Gas", "KWH/M2-NATGAS"},
+            {"KWH-M2-LPG", "KWH/M2-LPG"},
+            {"KWH-M2-Biogas", "KWH/M2-BIOGAS"},
+            {"KWH-M2-Oil", "KWH/M2-OIL"},
+            {"KWH-M2-Coal", "KWH/M2-COAL"},
+            {"KWH-M2-Anthracite", "KWH/M2-ANTHRACITE"},
+            {"KWH-M2-Smokeless", "KWH/M2-SMOKELESS"},
+            {"KWH-M2-Dual-Fuel", "KWH/M2-DUELFUEL"},
+            {"KWH-M2-Biomass", "KWH/M2-BIOMASS"},
+            {"KWH-M2-Supplied", "KWH/M2-SUPELEC"},
+            {"KWH-M2-Waste-Heat", "KWH/M2-WASTEHEAT"},
+            {"KWH-M2-District-Heating", "KWH/M2-DISTRICT-HEATING"},
+            {"KWH-M2-Displaced", "KWH/M2-DISP"},
+            {"KWH-M2-PVS", "KWH/M2-PVS"},
+            {"KWH-M2-Wind", "KWH/M2-WIND"},
+            {"KWH-M2-CHP", "KWH/M2-CHP"},
+            {"KWH-M2-SES", "KWH/M2-SES"},
+        };
+        for (const auto& f : kFigures) s += Element(fiveTabs, f[0], Num(boc.Vnum(b, f[1])));
+        s += "         </Global-Performance>\n";
+        s += "         <HVAC-Systems>\n";
+        for (const HVAC_SYSTEM_DATA& hvac : building.hvacSystems) {
+            SendLog(".");
+            const int h = hvac.objectIndex;
+            s += "    \t    <HVAC-System-Data>\n";
+            s += Element(nine, "Area", Num(boc.Vnum(h, "AREA")));
+            s += Element(nine, "Type", Code(boc, h, "TYPE"));
+            const int source = boc.Vcodid(h, "HEAT-SOURCE");
+            std::string heatSource = Code(boc, h, "HEAT-SOURCE");
+            if (source == kHeatPumpElectricAir || source == kHeatPumpGasAir)
+                heatSource = "Heat pump: air source";
+            if (source == kHeatPumpElectricGround || source == kHeatPumpGasGround)
+                heatSource = "Heat pump: ground or water source";
+            s += Element(nine, "Heat-Source", heatSource);
+            s += Element(nine, "Fuel-Type", Code(boc, h, "FUEL-TYPE"));
+            s += Element(nine, "MJ-M2-Heating-Dem", Num(boc.Vnum(h, "MJ/M2-HEAT-DEM")));
+            s += Element(nine, "MJ-M2-Cooling-Dem", Num(boc.Vnum(h, "MJ/M2-COOL-DEM")));
+            s += Element(nine, "KWH-M2-Heating", Num(boc.Vnum(h, "KWH/M2-HEAT")));
+            s += Element(nine, "KWH-M2-Cooling", Num(boc.Vnum(h, "KWH/M2-COOL")));
+            s += Element(nine, "KWH-M2-Auxiliary", Num(boc.Vnum(h, "KWH/M2-AUX")));
+            s += Element(nine, "Heating-SSEFF", Num(boc.Vnum(h, "HEAT-SSEFF")));
+            s += Element(nine, "Cooling-SSEER", Num(boc.Vnum(h, "COOL-SSEER")));
+            s += Element(nine, "Heating-Gen-SEFF", Num(boc.Vnum(h, "HEAT-GEN-SEFF")));
+            s += Element(nine, "Cooling-Gen-SEER", Num(boc.Vnum(h, "COOL-GEN-SEER")));
+            s += Activities(boc.Vlnum(h, "ACT-AREA"), "       \t\t", "          \t\t",
+                            "          \t\t  ");
+            s += "  \t    </HVAC-System-Data>\n";
+        }
+        s += "         </HVAC-Systems>\n";
+        s += "  \t</Building-Data>\n";
+    }
+    s += "\t</CEPC:Summary-Of-Performance>\n";
+    return s;
+}
+
+namespace {
+
+struct FormattedReport {
+    const char* intro;
+    const char* pathKeyword;
+    const char* notAvailable;
+    const char* wrongPath;
+    const char* hashIntro;
+};
+
+std::string FormattedReportText(const FormattedReport& r, const BOC& boc, int g, B64& b64,
+                                const std::string& fingerprint) {
+    std::string s = std::string(r.intro) + "\t<CEPC:Formatted-Report>\n";
+    const std::string path = PathKeyword(boc, g, r.pathKeyword);
+    if (path == kNotSetText) {
+        s += r.notAvailable;
+    } else {
+        SendLog("+");
+        std::string bytes;
+        if (ReadFileBytes(path, bytes)) {
+            s += EndedLines(
+                b64.b64encode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+        } else {
+            s += r.wrongPath;
+        }
+    }
+    s += "\t</CEPC:Formatted-Report>\n";
+    s += std::string(r.hashIntro) + fingerprint + " -->\n";
+    return s;
+}
+
+}  // namespace
+
+std::string PROJECT::XML_Formatted_Report_EPC() {
+    static const FormattedReport kEpc{
+        " <!-- The EPC PDF encoded in base64. -->\n", "PATH-FILE-EPCPDF",
+        "  \t<!-- The EPC PDF is not available. -->\n",
+        "  \t<!-- The EPC PDF is not available. (Wrong path) -->\n", " <!-- secure hash: "};
+    return FormattedReportText(kEpc, boc, generalObject, b64, epcFingerprint);
+}
+
+std::string PROJECT::XML_Formatted_Report_REC() {
+    static const FormattedReport kRec{
+        "\t<!-- The REC PDF encoded in base64. -->\n", "PATH-FILE-RECPDF",
+        "  \t<!-- The Recommendation Report PDF is not available. -->\n",
+        "  \t<!-- The Recommendation Report PDF is not available. (Wrong path) -->\n",
+        "\t<!-- secure hash: "};
+    return FormattedReportText(kRec, boc, generalObject, b64, recFingerprint);
+}
+
+namespace {
+
+struct Blob {
+    const char* encoded;
+    const char* wrongPath;
+    const char* notAvailable;
+};
+
+std::string DataBlob(const std::string& location, const std::string& base64,
+                     const std::string& fileType) {
+    std::string s = "  \t<Data-Blob>\n";
+    s += "         <File-Location>" + XmlEscaped(location) + "</File-Location>\n";
+    if (!fileType.empty()) s += "         <File-Type>" + fileType + "</File-Type>\n";
+    s += "         <Data>\n";
+    s += EndedLines(base64);
+    s += "         </Data>\n";
+    return s;
+}
+
+// An interface or engine file, compressed first when asked; the compressed
+// copy is removed once encoded.
+std::string FileBlob(const Blob& blob, const std::string& path, bool compress, B64& b64) {
+    std::string file = path;
+    if (compress) {
+        file = path + ".zip";
+        compress_one_file(path, file);
+    }
+    std::string bytes;
+    const bool read = ReadFileBytes(file, bytes);
+    if (compress) std::remove(file.c_str());
+    if (!read) return blob.wrongPath;
+    return std::string(blob.encoded) +
+           DataBlob(
+               file,
+               b64.b64encode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()),
+               "") +
+           "  \t</Data-Blob>\n";
+}
+
+}  // namespace
+
+std::string PROJECT::XML_Unstructured_Data() {
+    const int g = generalObject;
+    const bool compress = boc.Vcod(g, "COMPRESS-XML-MESSAGES") == "YES";
+    std::string s = "\t<CEPC:Unstructured-Data>\n";
+
+    static const Blob kInterface{
+        "  \t<!-- The Interface Input Data encoded in base64. -->\n",
+        "  \t<!-- The Interface Input Data is not available. (Wrong path) -->\n",
+        "  \t<!-- The Interface Input Data is not available. -->\n"};
+    const std::string interfacePath = PathKeyword(boc, g, "PATH-FILE-INTERFACE");
+    if (interfacePath == kNotSetText) {
+        s += kInterface.notAvailable;
+    } else {
+        SendLog("+");
+        const bool ownProject = StripQuotes(boc.Vtext(g, "INTERFACE")) == "iZOLM";
+        s += FileBlob(kInterface, ownProject ? interfaceProjectPath : interfacePath, compress, b64);
+    }
+
+    static const Blob kEngine{
+        "  \t<!-- The Calculation Engine Input Data encoded in base64. -->\n",
+        "  \t<!-- The Calculation Engine Input Data is not available. (Wrong path) -->\n",
+        "  \t<!-- The Calculation Engine Input Data is not available. -->\n"};
+    const std::string enginePath = PathKeyword(boc, g, "PATH-FILE-ENGINE");
+    if (enginePath == kNotSetText) {
+        s += kEngine.notAvailable;
+    } else {
+        SendLog("+");
+        s += FileBlob(kEngine, enginePath, compress, b64);
+    }
+
+    const std::string inputPath = PathKeyword(boc, g, "PATH-FILE-TARVEX");
+    std::string input;
+    if (inputPath == kNotSetText) {
+        s += "  \t<!-- The Tarvex Input Data is not available. -->\n";
+    } else if (!ReadFileBytes(inputPath, input)) {
+        s += "  \t<!-- The Tarvex Input Data is not available. (Wrong path) -->\n";
+    } else {
+        SendLog("+");
+        // The input as the assessor's tool wrote it, so that a run taken up
+        // from the package reads exactly what this run read.
+        const int keyIndex = boc.Vcodid(g, "CENGINE-VAL");
+        const auto& list = keys.keys();
+        const std::string key =
+            keyIndex >= 1 && keyIndex < static_cast<int>(list.size()) ? list[keyIndex] : "";
+        s += "  \t<!-- The Tarvex Input Data encoded in base64. -->\n";
+        s += DataBlob(inputPath, b64.b64encodeS(input), "inp");
+        s += "  \t      <!-- original secure hash: " + validationNote + " -->\n";
+        s += "  \t      <!-- tarvex updated secure hash: " + NCMD5().keyhash(key, input) + " -->\n";
+        s += "  \t</Data-Blob>\n";
+    }
+    s += "\t</CEPC:Unstructured-Data>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Report_Insurance_Details() {
+    const int g = generalObject;
+    static const char* const kFields[][2] = {{"C-INSURER", "CEPC:Insurer"},
+                                             {"C-INS-POL-NUMBER", "CEPC:Policy-No"},
+                                             {"C-INS-EFF-DATE", "CEPC:Effective-Date"},
+                                             {"C-INS-EXP-DATE", "CEPC:Expiry-Date"},
+                                             {"C-INS-PI-LIMIT", "CEPC:PI-Limit"}};
+    // A keyword the input leaves out holds a blank: as empty as "".
+    for (const auto& f : kFields)
+        if (StripQuotes(boc.Vtext(g, f[0])).find_first_not_of(' ') == std::string::npos) return "";
+    std::string s = "\t<CEPC:Insurance-Details>\n";
+    for (const auto& f : kFields) s += Element("\t\t", f[1], Escaped(boc, g, f[0]));
+    s += "\t</CEPC:Insurance-Details>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Report_Technical_Info(bool withFuel) {
+    const int e = epcObject;
+    std::string s = "\t\t<Technical-Information>\n";
+    if (withFuel) {
+        s += Element("\t\t\t", "Main-Heating-Fuel", Code(boc, e, "MAIN-FUEL-TYPE"));
+        s += Element("\t\t\t", "Building-Environment", Code(boc, e, "BUILDING-ENVIRONMENT"));
+    }
+    s += Element("\t\t\t", "Floor-Area", Rounded(boc.Vnum(generalObject, "BUILDING-AREA")));
+    // "Level 4" is written "4"; "Undefined" as it stands.
+    const std::string level = boc.Vcod(e, "NOS-LEVEL");
+    s +=
+        Element("\t\t\t", "Building-Level",
+                level == "Undefined" || level.size() < 6 ? XmlRaw(level) : XmlRaw(level.substr(6)));
+    s += "\t\t</Technical-Information>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Report_AC_Questionnaire() {
+    static const char kUnknownOutput[] =
+        "\t\t\t<AC-Rated-Output>\n"
+        "\t\t\t   <AC-Rating-Unknown-Flag>1</AC-Rating-Unknown-Flag>\n"
+        "\t\t\t</AC-Rated-Output>\n";
+    static const char kNotCommissioned[] =
+        "\t\t\t<AC-Inspection-Commissioned>4</AC-Inspection-Commissioned>\n";
+    std::string s = "\t\t<AC-Questionnaire>\n";
+    if (!hasAcInspection) {
+        s += "\t\t\t<AC-Present>Unknown</AC-Present>\n";
+        s += kUnknownOutput;
+        s += kNotCommissioned;
+    } else {
+        const int a = acInspection.objectIndex;
+        s += Element("\t\t\t", "AC-Present", Code(boc, a, "AIR-CON-INSTALLED"));
+        if (boc.Vcodid(a, "AIR-CON-INSTALLED") == kAirConInstalledYes) {
+            const int kw = boc.Vcodid(a, "AIR-CON-KW");
+            s += "\t\t\t<AC-Rated-Output>\n";
+            if (kw == kAirConExact) {
+                const double exact = boc.Vnum(a, "AIR-CON-KW-EXACT");
+                if (!(exact > 0.5))
+                    StopRun("\nERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n");
+                s += Element("\t\t\t   ", "AC-kW-Rating", Rounded(exact));
+            } else {
+                s += "\t\t\t   <AC-Rating-Unknown-Flag>1</AC-Rating-Unknown-Flag>\n";
+            }
+            s += "\t\t\t</AC-Rated-Output>\n";
+            if (kw <= kAirConLargestBand)
+                s += Element("\t\t\t", "AC-Estimated-Output", std::to_string(kw));
+            s += Element("\t\t\t", "AC-Inspection-Commissioned",
+                         std::to_string(boc.Vcodid(a, "AIR-CON-INSPECTION")));
+        } else {
+            s += kUnknownOutput;
+            s += kNotCommissioned;
+        }
+    }
+    s += "\t\t</AC-Questionnaire>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Energy_Performance_Certificate() {
+    const int g = generalObject;
+    const int e = epcObject;
+    std::string s = "\t<CEPC:Energy-Performance-Certificate>\n";
+    s += Element("\t\t", "Transaction-Type", std::to_string(boc.Vcodid(e, "TRANSACTION-TYPE")));
+    s += Element("\t\t", "EPC-Related-Party-Disclosure",
+                 std::to_string(boc.Vcodid(g, "C-REL-PART-DISC")));
+    s += "\t\t<EPC-Rating>\n";
+    s += Element("\t\t\t", "Asset-Rating", Rounded(boc.Vnum(e, "EPC-RATING")));
+    s += Element("\t\t\t", "New-Build-Benchmark", Rounded(boc.Vnum(e, "TER-RATING")));
+    s += Element("\t\t\t", "Existing-Stock-Benchmark", Rounded(boc.Vnum(e, "TYR-RATING")));
+    s += Element("\t\t\t", "SER", TwoDecimals(boc.Vnum(e, "SER")));
+    s += Element("\t\t\t", "BER", TwoDecimals(boc.Vnum(e, "BER")));
+    s += Element("\t\t\t", "TER", TwoDecimals(boc.Vnum(e, "TER")));
+    s += Element("\t\t\t", "TYR", TwoDecimals(boc.Vnum(e, "TYR")));
+    s += "\t\t</EPC-Rating>\n";
+
+    // The rating writes fourteen limits; a shorter list reads as zeros.
+    const std::vector<double> limits = boc.Vlnum(e, "EPC-BAND-LIMITS");
+    const auto L = [&limits](std::size_t i) { return i < limits.size() ? limits[i] : 0.0; };
+    const auto Limit = [&L](std::size_t i, int plus) { return Num(std::round(L(i)) + plus + 0.0); };
+    s += "\t\t<EPC-Rating-Scale>\n";
+    s += Element("\t\t\t", "Upper-Number-A-Scale", Limit(1, 0));
+    s += Element("\t\t\t", "Lower-Number-B-Scale", Limit(1, 1));
+    s += Element("\t\t\t", "Upper-Number-B-Scale", Limit(3, 0));
+    s += Element("\t\t\t", "Lower-Number-C-Scale", Limit(3, 1));
+    s += Element("\t\t\t", "Upper-Number-C-Scale", Limit(5, 0));
+    s += Element("\t\t\t", "Lower-Number-D-Scale", Limit(5, 1));
+    s += Element("\t\t\t", "Upper-Number-D-Scale", Limit(7, 0));
+    s += Element("\t\t\t", "Lower-Number-E-Scale", Limit(7, 1));
+    s += Element("\t\t\t", "Upper-Number-E-Scale", Limit(9, 0));
+    s += Element("\t\t\t", "Lower-Number-F-Scale", Limit(9, 1));
+    s += Element("\t\t\t", "Upper-Number-F-Scale", Limit(11, 0));
+    s += Element("\t\t\t", "Lowest-Number-G-Scale", Limit(11, 0));
+    s += "\t\t</EPC-Rating-Scale>\n";
+    s += XML_Report_Technical_Info(true);
+    s += XML_Report_AC_Questionnaire();
+    s += "\t</CEPC:Energy-Performance-Certificate>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Recommendations_Report() {
+    struct Group {
+        const char* comment;
+        const char* element;
+        const char* limit;
+        const std::deque<int>* sorted;
+        bool other;
+    };
+    const Group groups[] = {
+        {"\t\t<!-- Short paybacks -->\n", "Short-Payback", "RecShortN", &recShortSorted, false},
+        {"\t\t<!-- Medium paybacks -->\n", "Medium-Payback", "RecMediumN", &recMediumSorted, false},
+        {"\t\t<!-- Long paybacks -->\n", "Long-Payback", "RecLongN", &recLongSorted, false},
+        {"\t\t<!-- Other paybacks -->\n", "Other-Payback", "RecOtherN", &recOtherSorted, true},
+    };
+    std::string s = "\t<CEPC:Recommendations-Report>\n";
+    s += "\t\t<RR-Recommendations>\n";
+    for (const Group& group : groups) {
+        s += group.comment;
+        const int limit = defaults.Vint(group.limit);
+        const std::deque<int>& recs = *group.sorted;
+        for (std::size_t i = 0; limit > 0 && i < recs.size() && i < std::size_t(limit); ++i) {
+            const int r = recs[i];
+            const int code = boc.Vcodid(r, "CODE");
+            std::string text;
+            if (group.other && code == kRecommendationByAssessor) {
+                text = Escaped(boc, r, "REC-TEXT");
+            } else if (code >= 1 && code <= tables.nRows("sRec")) {
+                text = XmlEscaped(tables.TValue("sRec", code, 2));
+            }
+            s += std::string("\t\t\t<") + group.element + ">\n";
+            s += Element("\t\t\t\t", "Recommendation-Code", Code(boc, r, "CODE"));
+            s += Element("\t\t\t\t", "Recommendation", text);
+            s += Element("\t\t\t\t", "CO2-Impact", Code(boc, r, "CO2-IMPACT"));
+            s += std::string("\t\t\t</") + group.element + ">\n";
+        }
+    }
+    s += "\t\t</RR-Recommendations>\n";
+    s += XML_Report_Technical_Info(false);
+    s += "\t</CEPC:Recommendations-Report>\n";
+    return s;
+}
+
+std::string PROJECT::XML_Message() {
+    std::ostringstream m;
+    const auto Section = [&m](const std::string& text) {
+        m << text;
+        SendLog(".");
+    };
+    const std::string now = Ahora();
+    m << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    m << "<!-- Tarvex version: " << kTarvexVersion << " End Version -->\n";
+    m << "<!-- Date: " << now.substr(0, now.size() - 1) << " -->\n";
+    m << "<LodgeReportRequest\n";
+    m << "\txmlns:CEPC=\"MERO-CEPC\"\n";
+    m << "\txmlns:CS=\"MERO-CEPC/CommonStructures\"\n";
+    m << "\txmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n";
+    m << "\txsi:noNamespaceSchemaLocation=\"https://"
+      << Code(boc, generalObject, "LANDMARK-ENVIRONMENT") << "." << kRegisterSchemaDomain
+      << "/xsd/Messages/LodgeReportRequest.xsd\"\n";
+    m << ">\n";
+    m << "<MessageIdentifier>\n";
+    m << "   <CS:ClientID>Ostrel Lodgement Example</CS:ClientID>\n";
+    m << "   <CS:TransactionID>My Transation ID</CS:TransactionID>\n";
+    m << "   <CS:Timestamp>2001-12-17T09:30:47.0Z</CS:Timestamp>\n";
+    m << "</MessageIdentifier>\n";
+    const int type = boc.Vcodid(epcObject, "TYPE");
+    if (IsJurisdiction(type, Jurisdiction::EnglandWales))
+        m << "<!-- This XML message is for an EPC in England and Wales. -->\n";
+    else if (IsJurisdiction(type, Jurisdiction::NorthernIreland))
+        m << "<!-- This XML message is for an EPC in Northern Ireland. -->\n";
+
+    m << "<Report>\n";
+    Section(XML_Report_Header(true));
+    Section(XML_Summary_Of_Performance());
+    Section(XML_Formatted_Report_EPC());
+    if (fromIasPackage)
+        m << iasLodgementText;
+    else
+        Section(XML_Unstructured_Data());
+    Section(XML_Report_Insurance_Details());
+    Section(XML_Energy_Performance_Certificate());
+    m << "</Report>\n";
+
+    m << "<Report>\n";
+    Section(XML_Report_Header(false));
+    Section(XML_Formatted_Report_REC());
+    Section(XML_Report_Insurance_Details());
+    Section(XML_Recommendations_Report());
+    m << "</Report>\n";
+
+    m << "<!-- System date: " << Ahora() << " -->\n";
+    m << "</LodgeReportRequest>\n";
+    return m.str();
+}
+
+void PROJECT::XML_Report_EW(const char* inputFile) {
+    const std::string path =
+        MessageName(inputFile, StripQuotes(boc.Vtext(generalObject, "RRN-EPC")));
+    if (SameFile(path, inputFile))
+        StopRun("\nERROR: The input file " + std::string(inputFile) +
+                " would be overwritten by the lodgement message " + path +
+                ". Rename the input, for example to end in .inp\n");
+    SendLog("  Producing xml message ...");
+    const std::string text = XML_Message();
+    if (!WriteSealed(path, keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage)) {
+        std::fprintf(stderr, "Could not open file %s\n", path.c_str());
+        StopRun(" failed\nERROR: The lodgement message " + path + " could not be written\n");
+    }
+    SendLog(" OK\n");
+}

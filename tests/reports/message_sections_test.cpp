@@ -1,0 +1,225 @@
+// The section writers of the lodgement message, on small projects.
+
+#include <gtest/gtest.h>
+
+#include "library/b64.h"
+#include "reports/gzip_file.h"
+#include "tests/project/project_fixture.h"
+#include "tests/support/process.h"
+
+namespace {
+
+int Count(const std::string& text, const std::string& what) {
+    int n = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1))
+        ++n;
+    return n;
+}
+
+std::string Recommendation(const std::string& name, const std::string& code, double payback,
+                           const std::string& source = "CALC-IN", const std::string& extra = "") {
+    return "\"" + name + "\" = RECOMMENDATION\n   CODE = " + code + "\n   REC-SOURCE = " + source +
+           "\n   PAY-BACK-NUM = " + std::to_string(payback) + "\n   CO2-IMPACT = HIGH\n" + extra +
+           "   ..\n";
+}
+
+// The project read, dated and rated, ready for the writers.
+void Rate(ProjectRun& run) {
+    run.project().fDates();
+    run.project().Calc();
+    run.project().fREC_Report();
+}
+
+TEST(MessageSections, GroupsAreCutToTheirLimitsInPaybackOrder) {
+    BuildingInput input;
+    std::string recs;
+    for (int i = 0; i < 17; ++i)
+        recs += Recommendation("short " + std::to_string(i), "EPC-L1", 2.5 - i * 0.1);
+    recs += Recommendation("medium", "EPC-H1", 4);
+    recs += Recommendation("by the assessor", "USER", -1, "USER-IN",
+                           "   REC-TEXT = \"Fit a draught lobby & door\"\n");
+    recs += Recommendation("left out", "EPC-W1", 1, "USER-OUT");
+    input.Append(recs);
+    ProjectRun run(input);
+    Rate(run);
+    const std::string s = run.project().XML_Recommendations_Report();
+    EXPECT_EQ(Count(s, "\t\t\t<Short-Payback>\n"), 15);
+    EXPECT_EQ(Count(s, "\t\t\t<Medium-Payback>\n"), 1);
+    EXPECT_EQ(Count(s, "<Long-Payback>"), 0);
+    EXPECT_EQ(Count(s, "\t\t\t<Other-Payback>\n"), 1);
+    EXPECT_NE(s.find("\t\t\t\t<Recommendation-Code>USER</Recommendation-Code>\n"
+                     "\t\t\t\t<Recommendation>Fit a draught lobby &amp; door</Recommendation>\n"
+                     "\t\t\t\t<CO2-Impact>HIGH</CO2-Impact>\n"),
+              std::string::npos)
+        << s;
+    EXPECT_EQ(s.find("EPC-W1"), std::string::npos);
+    // The shortest paybacks come first; the two longest short ones are cut.
+    EXPECT_LT(s.find("<Short-Payback>"), s.find("<!-- Medium paybacks -->"));
+    EXPECT_EQ(s.rfind("\t\t<Technical-Information>\n\t\t\t<Floor-Area>1000</Floor-Area>\n"
+                      "\t\t\t<Building-Level>Undefined</Building-Level>\n"),
+              s.find("\t\t<Technical-Information>"));
+}
+
+TEST(MessageSections, RatingScaleEndsWithGAtTheUpperLimitOfF) {
+    ProjectRun run{BuildingInput()};
+    Rate(run);
+    const std::string s = run.project().XML_Energy_Performance_Certificate();
+    const auto value = [&s](const std::string& name) {
+        const std::size_t a = s.find("<" + name + ">") + name.size() + 2;
+        return s.substr(a, s.find('<', a) - a);
+    };
+    EXPECT_EQ(value("Lowest-Number-G-Scale"), value("Upper-Number-F-Scale"));
+    EXPECT_EQ(std::stoi(value("Lower-Number-B-Scale")),
+              std::stoi(value("Upper-Number-A-Scale")) + 1);
+    EXPECT_NE(s.find("\t\t\t<SER>40</SER>\n\t\t\t<BER>30</BER>\n"), std::string::npos) << s;
+}
+
+TEST(MessageSections, AirConditioningQuestionnaire) {
+    const std::string unknown =
+        "\t\t\t<AC-Rated-Output>\n\t\t\t   <AC-Rating-Unknown-Flag>1</AC-Rating-Unknown-Flag>\n"
+        "\t\t\t</AC-Rated-Output>\n";
+    const struct {
+        const char* object;  // "" for none
+        std::string body;
+    } cases[] = {
+        {"", "\t\t\t<AC-Present>Unknown</AC-Present>\n" + unknown +
+                 "\t\t\t<AC-Inspection-Commissioned>4</AC-Inspection-Commissioned>\n"},
+        {"   AIR-CON-INSTALLED = No\n",
+         "\t\t\t<AC-Present>No</AC-Present>\n" + unknown +
+             "\t\t\t<AC-Inspection-Commissioned>4</AC-Inspection-Commissioned>\n"},
+        {"   AIR-CON-INSTALLED = Yes\n   AIR-CON-KW = Exact\n   AIR-CON-KW-EXACT = 12.5\n"
+         "   AIR-CON-INSPECTION = No\n",
+         "\t\t\t<AC-Present>Yes</AC-Present>\n\t\t\t<AC-Rated-Output>\n"
+         "\t\t\t   <AC-kW-Rating>13</AC-kW-Rating>\n\t\t\t</AC-Rated-Output>\n"
+         "\t\t\t<AC-Inspection-Commissioned>2</AC-Inspection-Commissioned>\n"},
+        {"   AIR-CON-INSTALLED = Yes\n   AIR-CON-KW = 12 kW to 250 kW\n",
+         "\t\t\t<AC-Present>Yes</AC-Present>\n" + unknown +
+             "\t\t\t<AC-Estimated-Output>2</AC-Estimated-Output>\n"
+             "\t\t\t<AC-Inspection-Commissioned>4</AC-Inspection-Commissioned>\n"},
+    };
+    for (const auto& c : cases) {
+        BuildingInput input;
+        if (*c.object)
+            input.Append(std::string("\"AC\" = AIR-CONDITIONING\n") + c.object + "   ..\n");
+        ProjectRun run(input);
+        EXPECT_EQ(run.project().XML_Report_AC_Questionnaire(),
+                  "\t\t<AC-Questionnaire>\n" + c.body + "\t\t</AC-Questionnaire>\n")
+            << c.object;
+    }
+}
+
+TEST(MessageSectionsDeathTest, AnExactAirConditioningOutputOfHalfAKilowattStopsTheRun) {
+    BuildingInput input;
+    input.Append(
+        "\"AC\" = AIR-CONDITIONING\n   AIR-CON-INSTALLED = Yes\n   AIR-CON-KW = Exact\n"
+        "   AIR-CON-KW-EXACT = 0.5\n   ..\n");
+    ProjectRun run(input);
+    EXPECT_EXIT(run.project().XML_Report_AC_Questionnaire(), ::testing::ExitedWithCode(1), "");
+    EXPECT_NE(ReadFileBytes(run.dir().file("Tarvex.log"))
+                  .find("ERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n"),
+              std::string::npos);
+}
+
+TEST(MessageSections, HeatPumpsAreNamedByTheirSourceOnly) {
+    BuildingInput input;
+    input.Set("Actual heating", "HEAT-SOURCE", "Heat pump (gas/oil): ground or water source");
+    input.Set("Actual cooling", "HEAT-SOURCE", "Heat pump (electric): air source");
+    input.Set("Notional heating", "HEAT-SOURCE", "Biomass boiler");
+    ProjectRun run(input);
+    const std::string s = run.project().XML_Summary_Of_Performance();
+    EXPECT_NE(s.find("<Heat-Source>Heat pump: ground or water source</Heat-Source>"),
+              std::string::npos);
+    EXPECT_NE(s.find("<Heat-Source>Heat pump: air source</Heat-Source>"), std::string::npos);
+    EXPECT_NE(s.find("<Heat-Source>Biomass boiler</Heat-Source>"), std::string::npos);
+    EXPECT_EQ(Count(s, "  \t<Building-Data>\n"), 3);
+    EXPECT_EQ(Count(s, "    \t    <HVAC-System-Data>\n"), 3);
+}
+
+TEST(MessageSections, AnEngineOtherThanZolmIsDsmAndInsuranceNeedsAllFive) {
+    BuildingInput input;
+    input.Set("General", "CENGINE", "\"Other engine\"");
+    for (const char* k : {"C-INSURER", "C-INS-POL-NUMBER", "C-INS-EFF-DATE", "C-INS-EXP-DATE"})
+        input.Set("General", k, "\"x & y\"");
+    ProjectRun run(input);
+    Rate(run);
+    EXPECT_NE(run.project().XML_Report_Header(true).find(
+                  "\t\t\t<CEPC:Methodology>DSM</CEPC:Methodology>\n"),
+              std::string::npos);
+    EXPECT_EQ(run.project().XML_Report_Insurance_Details(), "");
+
+    input.Set("General", "C-INS-PI-LIMIT", "\"1000\"");
+    ProjectRun insured(input);
+    EXPECT_EQ(insured.project().XML_Report_Insurance_Details(),
+              "\t<CEPC:Insurance-Details>\n\t\t<CEPC:Insurer>x &amp; y</CEPC:Insurer>\n"
+              "\t\t<CEPC:Policy-No>x &amp; y</CEPC:Policy-No>\n"
+              "\t\t<CEPC:Effective-Date>x &amp; y</CEPC:Effective-Date>\n"
+              "\t\t<CEPC:Expiry-Date>x &amp; y</CEPC:Expiry-Date>\n"
+              "\t\t<CEPC:PI-Limit>1000</CEPC:PI-Limit>\n\t</CEPC:Insurance-Details>\n");
+}
+
+}  // namespace
+
+namespace {
+
+std::string DecodedBlock(const std::string& text, const std::string& comment) {
+    const std::size_t c = text.find(comment);
+    if (c == std::string::npos) return "";
+    const std::size_t open = text.find("<Data>\n", c) + 7;
+    B64 b64;
+    b64.text = text.substr(open, text.find("         </Data>", open) - open);
+    b64.b64decode();
+    return std::string(b64.decoded.begin(), b64.decoded.end());
+}
+
+TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
+    TempDir files;
+    const std::string engine(3000, 'e');
+    WriteFileBytes(files.file("engine.dat"), engine);
+    for (const bool compress : {false, true}) {
+        BuildingInput input;
+        input.Set("General", "PATH-FILE-ENGINE", "\"" + files.file("engine.dat") + "\"");
+        input.Set("General", "PATH-FILE-INTERFACE", "\"" + files.file("missing.prj") + "\"");
+        input.Set("General", "COMPRESS-XML-MESSAGES", compress ? "YES" : "NO");
+        ProjectRun run(input);
+        run.boc().ModKey(run.general(), "PATH-FILE-TARVEX", run.inputPath());
+        const std::string s = run.project().XML_Unstructured_Data();
+
+        EXPECT_NE(s.find("  \t<!-- The Interface Input Data is not available. (Wrong path) -->\n"),
+                  std::string::npos)
+            << s;
+        const std::string location = files.file(compress ? "engine.dat.zip" : "engine.dat");
+        EXPECT_NE(s.find("  \t<!-- The Calculation Engine Input Data encoded in base64. -->\n"
+                         "  \t<Data-Blob>\n         <File-Location>" +
+                         location + "</File-Location>\n         <Data>\n"),
+                  std::string::npos)
+            << s;
+        const std::string carried =
+            DecodedBlock(s, "<!-- The Calculation Engine Input Data encoded in base64. -->");
+        if (compress) {
+            ASSERT_EQ(carried.substr(0, 2), "\x1f\x8b");
+            WriteFileBytes(files.file("carried.gz"), carried);
+            std::string inflated;
+            EXPECT_EQ(InflateFile(files.file("carried.gz"), 1 << 20, inflated),
+                      InflateResult::Done);
+            EXPECT_EQ(inflated, engine);
+            // The compressed copy goes once encoded.
+            EXPECT_FALSE(FileExists(files.file("engine.dat.zip")));
+        } else {
+            EXPECT_EQ(carried, engine);
+        }
+        EXPECT_EQ(DecodedBlock(s, "<!-- The Tarvex Input Data encoded in base64. -->"),
+                  ReadFileBytes(run.inputPath()));
+        EXPECT_NE(s.find("         <File-Type>inp</File-Type>\n"), std::string::npos);
+    }
+
+    // Nothing named: each part says it is not available.
+    ProjectRun bare{BuildingInput()};
+    EXPECT_EQ(bare.project().XML_Unstructured_Data(),
+              "\t<CEPC:Unstructured-Data>\n"
+              "  \t<!-- The Interface Input Data is not available. -->\n"
+              "  \t<!-- The Calculation Engine Input Data is not available. -->\n"
+              "  \t<!-- The Tarvex Input Data is not available. -->\n"
+              "\t</CEPC:Unstructured-Data>\n");
+}
+
+}  // namespace

@@ -1,0 +1,521 @@
+// Whole runs that write the lodgement message or the IAS package, and the
+// modes that read them back: /V, /A and /R.
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <filesystem>
+#include <set>
+
+#include "library/b64.h"
+#include "library/ncmd5.h"
+#include "library/ncmkeys.h"
+#include "reports/seal.h"
+#include "tests/support/example_runs.h"
+
+namespace {
+
+const Edit kProduceMessages{"PRODUCE-MESSAGES               = NO",
+                            "PRODUCE-MESSAGES               = YES"};
+const Edit kIasFormat{"PRODUCE-MESSAGES               = NO",
+                      "PRODUCE-MESSAGES               = YES\n   MESSAGE-FORMAT = IAS"};
+
+const char kValidationOk[] = "  Validation OK...\n";
+const char kXmlNotValidated[] = "  XML file has not been validated.\n";
+const char kIasNotValidated[] =
+    "  IAS file has not been validated, please request an uncorrupted IAS file from EA...\n";
+const char kNoInputFile[] =
+    "  IAS file does not contain an input file for Tarvex. Please request a valid IAS file from "
+    "EA\n";
+
+std::string MessageKey() {
+    NCMKEYS keys;
+    keys.Init();
+    return keys.keys().at(kMessageKeyIndex);
+}
+
+std::set<std::string> Listing(const TempDir& dir) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
+// The one lodgement message in `dir`, by name; empty when there is none.
+std::string MessageIn(const TempDir& dir) {
+    std::string found;
+    for (const std::string& name : Listing(dir))
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".xml") == 0) found = name;
+    return found;
+}
+
+// Runs the example with its input edited; the run must end well.
+void RunEdited(const TempDir& dir, const std::string& name, const std::vector<Edit>& edits) {
+    CopyExample(dir, name);
+    WriteFileBytes(dir.file(name + ".inp"), Edited(ExampleInput(name), edits));
+    const ProcessResult r = RunInput(dir, name);
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+}
+
+// The text between `open` and `close` that follows the first `after`.
+std::string Between(const std::string& text, const std::string& after, const std::string& open,
+                    const std::string& close) {
+    const std::size_t a = text.find(after);
+    if (a == std::string::npos) return "";
+    const std::size_t o = text.find(open, a);
+    if (o == std::string::npos) return "";
+    const std::size_t c = text.find(close, o + open.size());
+    if (c == std::string::npos) return "";
+    return text.substr(o + open.size(), c - o - open.size());
+}
+
+std::string Decoded(const std::string& base64) {
+    B64 b64;
+    b64.text = base64;
+    b64.b64decode();
+    return std::string(b64.decoded.begin(), b64.decoded.end());
+}
+
+// A message's text with `from` changed to `to`, sealed again with the key:
+// a well-sealed message of a form the writer never makes.
+std::string Resealed(const std::string& bytes, SealKind kind, const std::string& from,
+                     const std::string& to) {
+    std::string text = TextOfLines(bytes);
+    text = text.substr(0, text.find(SealLineStart(kind)));
+    if (!from.empty()) {
+        const std::size_t at = text.find(from);
+        EXPECT_NE(at, std::string::npos) << "no \"" << from << "\" to change";
+        if (at != std::string::npos) text.replace(at, from.size(), to);
+    }
+    return SealedBytes(MessageKey(), text, kind);
+}
+
+std::string Replaced(std::string bytes, const std::string& from, const std::string& to) {
+    const std::size_t at = bytes.find(from);
+    EXPECT_NE(at, std::string::npos) << "no \"" << from << "\" to change";
+    if (at != std::string::npos) bytes.replace(at, from.size(), to);
+    return bytes;
+}
+
+std::string Gzipped(const TempDir& dir, const std::string& bytes) {
+    const std::string path = dir.file("gz.tmp");
+    gzFile f = gzopen(path.c_str(), "wb");
+    EXPECT_NE(f, nullptr);
+    if (!bytes.empty()) gzwrite(f, bytes.data(), static_cast<unsigned>(bytes.size()));
+    EXPECT_EQ(gzclose(f), Z_OK);
+    const std::string out = ReadFileBytes(path);
+    std::remove(path.c_str());
+    return out;
+}
+
+// A gzip file that inflates to more than any message: 65 MiB of zeros.
+std::string GzipBomb(const TempDir& dir) {
+    const std::string path = dir.file("bomb.tmp");
+    gzFile f = gzopen(path.c_str(), "wb9");
+    const std::string zeros(1 << 20, '\0');
+    for (int i = 0; i < 65; ++i) gzwrite(f, zeros.data(), static_cast<unsigned>(zeros.size()));
+    EXPECT_EQ(gzclose(f), Z_OK);
+    const std::string out = ReadFileBytes(path);
+    std::remove(path.c_str());
+    return out;
+}
+
+// One England run with messages, shared by the tests that only read it.
+class LodgementMessage : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = new TempDir;
+        RunEdited(*dir_, "england-office", {kProduceMessages});
+        name_ = MessageIn(*dir_);
+        bytes_ = ReadFileBytes(dir_->file(name_));
+    }
+    static void TearDownTestSuite() {
+        delete dir_;
+        dir_ = nullptr;
+    }
+    static ProcessResult Verify(const std::string& bytes) {
+        TempDir d;
+        WriteFileBytes(d.file("message.xml"), bytes);
+        return RunTarvex({"/V", "message.xml"}, d.path());
+    }
+
+    static TempDir* dir_;
+    static std::string name_;
+    static std::string bytes_;
+};
+TempDir* LodgementMessage::dir_ = nullptr;
+std::string LodgementMessage::name_;
+std::string LodgementMessage::bytes_;
+
+TEST_F(LodgementMessage, IsNamedByItsReferenceNumberAndIsWellFormed) {
+    ASSERT_FALSE(name_.empty());
+    const std::string log = RunLog(*dir_);
+    const std::string rrn = Between(bytes_, "<CEPC:Report-Header>", "<CEPC:RRN>", "</CEPC:RRN>");
+    EXPECT_EQ(name_, rrn + ".xml");
+    EXPECT_NE(log.find("  Producing xml message ..."), std::string::npos) << log;
+    EXPECT_NE(log.find(" OK\nOK\n"), std::string::npos) << log;
+    const ProcessResult lint = RunProcess({"/usr/bin/xmllint", "--noout", dir_->file(name_)});
+    EXPECT_EQ(lint.exitCode, 0) << lint.err;
+}
+
+TEST_F(LodgementMessage, CarriesLinesEndedByCrLfAndEndsInItsSeal) {
+    const std::size_t seal = bytes_.rfind("\r\n<!-- Removing this line, EPC message secure hash: ");
+    ASSERT_NE(seal, std::string::npos);
+    const std::string last = bytes_.substr(seal + 2);
+    EXPECT_EQ(last.size(), 50u + 32u + 4u) << last;
+    EXPECT_EQ(last.substr(82), " -->");
+    // Every line end before the seal is CR LF.
+    for (std::size_t i = bytes_.find('\n'); i < seal; i = bytes_.find('\n', i + 1))
+        ASSERT_EQ(bytes_[i - 1], '\r') << "at byte " << i;
+}
+
+TEST_F(LodgementMessage, CarriesTheCertificateByteForByteWithItsFingerprint) {
+    const std::string pdf = ReadFileBytes(dir_->file("england-office[epc].pdf"));
+    ASSERT_FALSE(pdf.empty());
+    const std::string block = Between(bytes_, "<!-- The EPC PDF encoded in base64. -->",
+                                      "<CEPC:Formatted-Report>", "</CEPC:Formatted-Report>");
+    EXPECT_TRUE(Decoded(block) == pdf);
+    const std::string fingerprint =
+        NCMD5().hash(MessageKey(), reinterpret_cast<const unsigned char*>(pdf.data()), pdf.size());
+    EXPECT_NE(bytes_.find("\r\n <!-- secure hash: " + fingerprint + " -->\r\n"), std::string::npos);
+}
+
+// Becomes a full check once the run writes the recommendations report: until
+// then PATH-FILE-RECPDF stays unset and the message says the report is missing.
+TEST_F(LodgementMessage, CarriesTheRecommendationsReportTheRunRecorded) {
+    const std::string block = Between(bytes_, "<!-- The REC PDF encoded in base64. -->",
+                                      "<CEPC:Formatted-Report>", "</CEPC:Formatted-Report>");
+    const std::string pdfPath = dir_->file("england-office[rec].pdf");
+    if (FileExists(pdfPath)) {
+        const std::string pdf = ReadFileBytes(pdfPath);
+        EXPECT_TRUE(Decoded(block) == pdf);
+        const std::string fingerprint = NCMD5().hash(
+            MessageKey(), reinterpret_cast<const unsigned char*>(pdf.data()), pdf.size());
+        EXPECT_NE(bytes_.find("\r\n\t<!-- secure hash: " + fingerprint + " -->\r\n"),
+                  std::string::npos);
+    } else {
+        EXPECT_EQ(block, "\r\n  \t<!-- The Recommendation Report PDF is not available. -->\r\n\t");
+    }
+}
+
+TEST_F(LodgementMessage, CarriesTheInputItRan) {
+    const std::string block =
+        Between(bytes_, "<!-- The Tarvex Input Data encoded in base64. -->", "<Data>", "</Data>");
+    EXPECT_TRUE(Decoded(block) == ReadFileBytes(dir_->file("england-office.inp")));
+}
+
+TEST_F(LodgementMessage, VerifiesAsWrittenWithLfLineEndsAndWhateverFollowsTheDigits) {
+    std::string lf;
+    for (char c : bytes_)
+        if (c != '\r') lf += c;
+    const std::string seal = "secure hash: ";
+    const std::size_t digits = bytes_.rfind(seal) + seal.size();
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"as written", bytes_},
+        {"with LF line ends", lf},
+        {"with other text after the digits", bytes_.substr(0, digits + 32) + " tampered -->"},
+        {"with a line end after the seal", bytes_ + "\r\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = Verify(c.bytes);
+        EXPECT_NE(r.out.find("\n  Processing XML file...\n  Tarvex version OK...   \n" +
+                             std::string(kValidationOk)),
+                  std::string::npos)
+            << c.what << "\n"
+            << r.out;
+        // /V always ends with status 1; the text says whether the seal holds.
+        EXPECT_EQ(r.exitCode, 1) << c.what;
+    }
+}
+
+TEST_F(LodgementMessage, AnyChangeBeforeTheSealFailsVerification) {
+    const std::size_t seal = bytes_.rfind("<!-- Removing this line");
+    const std::size_t firstEnd = bytes_.find("\r\n");
+    const std::size_t rating = bytes_.find("<Asset-Rating>") + 14;
+    std::string digit = bytes_;
+    digit[rating] = digit[rating] == '9' ? '8' : '9';
+    std::string lastByte = bytes_;
+    lastByte[seal - 3] = 'X';
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"a digit of the rating", digit},
+        {"the first line end removed", bytes_.substr(0, firstEnd) + bytes_.substr(firstEnd + 2)},
+        {"a CR turned into a blank",
+         bytes_.substr(0, firstEnd) + " " + bytes_.substr(firstEnd + 1)},
+        {"the last byte before the seal line", lastByte},
+        {"a blank line added", bytes_.substr(0, seal) + "\r\n" + bytes_.substr(seal)},
+        {"the digits cut short", bytes_.substr(0, seal + 60)},
+        {"no seal line", bytes_.substr(0, seal)},
+        {"the seal line of a package",
+         Replaced(bytes_, "EPC message secure", "IAS message secure")},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult r = Verify(c.bytes);
+        EXPECT_NE(r.out.find(kXmlNotValidated), std::string::npos) << c.what << "\n" << r.out;
+        EXPECT_EQ(r.out.find(kValidationOk), std::string::npos) << c.what;
+        EXPECT_EQ(r.exitCode, 1) << c.what;
+    }
+}
+
+TEST_F(LodgementMessage, OfAnotherVersionIsReportedAndStillVerified) {
+    const std::string v = Resealed(bytes_, SealKind::EpcMessage, "v4.1.a.0 End", "v3.9.b.2 End");
+    ProcessResult r = Verify(v);
+    EXPECT_NE(r.out.find("  XML file was created using a different version of Tarvex: v3.9.b.2\n"),
+              std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find(kValidationOk), std::string::npos) << r.out;
+
+    const std::string none = Resealed(bytes_, SealKind::EpcMessage,
+                                      "<!-- Tarvex version: v4.1.a.0 End Version -->\n", "");
+    r = Verify(none);
+    EXPECT_NE(r.out.find("different version of Tarvex: previous_to_3.3.a\n"), std::string::npos)
+        << r.out;
+    EXPECT_NE(r.out.find(kValidationOk), std::string::npos) << r.out;
+}
+
+TEST(LodgementMessageRuns, AMissingMessageOrPackageCannotBeOpened) {
+    TempDir dir;
+    std::filesystem::create_directory(dir.file("folder.ias"));
+    for (const char* mode : {"/V", "/A", "/R"}) {
+        for (const std::string name : {"none.xml", "folder.ias"}) {
+            const ProcessResult r = RunTarvex({mode, name}, dir.path());
+            EXPECT_EQ(r.exitCode, 1) << mode << " " << name;
+            EXPECT_EQ(r.err, "Could not open file " + name + "\n") << mode;
+            EXPECT_EQ(Listing(dir), std::set<std::string>{"folder.ias"}) << mode << " " << name;
+        }
+    }
+}
+
+TEST(LodgementMessageRuns, NorthernIrelandSaysSoAndUnsafeValuesStayWellFormed) {
+    TempDir dir;
+    RunEdited(dir, "ni-shop",
+              {{"   C-NAME                         = \"",
+                "   PRODUCE-MESSAGES = YES\n   C-NAME = \"Smith & Sons <Caf\xE9> "}});
+    const std::string name = MessageIn(dir);
+    ASSERT_FALSE(name.empty());
+    const std::string text = ReadFileBytes(dir.file(name));
+    EXPECT_NE(text.find("<!-- This XML message is for an EPC in Northern Ireland. -->\r\n"),
+              std::string::npos);
+    EXPECT_EQ(text.find("England and Wales. -->"), std::string::npos);
+    EXPECT_NE(text.find("<CEPC:Name>\"Smith &amp; Sons &lt;Caf&#233;&gt; "), std::string::npos);
+    const ProcessResult lint = RunProcess({"/usr/bin/xmllint", "--noout", dir.file(name)});
+    EXPECT_EQ(lint.exitCode, 0) << lint.err;
+}
+
+TEST(LodgementMessageRuns, OneEmptyInsuranceKeywordRemovesBothInsuranceSections) {
+    TempDir dir;
+    RunEdited(dir, "england-office", {kProduceMessages, {"\"Hollowell Indemnity plc\"", "\"\""}});
+    const std::string text = ReadFileBytes(dir.file(MessageIn(dir)));
+    EXPECT_EQ(text.find("Insurance-Details"), std::string::npos);
+}
+
+TEST(LodgementMessageRuns, WithoutProduceMessagesOrInScotlandNoMessageIsWritten) {
+    const std::string cName = "   C-NAME                         = ";
+    const struct {
+        const char* name;
+        std::vector<Edit> edits;
+    } cases[] = {
+        {"england-office", {}},
+        {"scotland-school", {{cName, "   PRODUCE-MESSAGES = YES\n" + cName}}},
+        {"scotland-school",
+         {{cName, "   PRODUCE-MESSAGES = YES\n   MESSAGE-FORMAT = IAS\n" + cName}}},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        RunEdited(dir, c.name, c.edits);
+        for (const std::string& file : Listing(dir)) {
+            EXPECT_EQ(file.find(".xml"), std::string::npos) << c.name << ": " << file;
+            EXPECT_EQ(file.find(".ias"), std::string::npos) << c.name << ": " << file;
+            EXPECT_EQ(file.find(".zas"), std::string::npos) << c.name << ": " << file;
+        }
+    }
+}
+
+TEST(LodgementMessageRuns, AMessageThatCannotBeWrittenStopsTheRun) {
+    TempDir dir;
+    CopyExample(dir, "england-office");
+    WriteFileBytes(dir.file("england-office.inp"),
+                   Edited(ExampleInput("england-office"), {kProduceMessages}));
+    ASSERT_EQ(RunInput(dir, "england-office").exitCode, 0);
+    const std::string name = MessageIn(dir);
+    // A folder in the message's place: the message cannot replace it.
+    std::filesystem::remove(dir.file(name));
+    std::filesystem::create_directory(dir.file(name));
+    const ProcessResult r = RunInput(dir, "england-office");
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, "Could not open file " + name + "\n");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.file(name)));
+    for (const std::string& file : Listing(dir)) EXPECT_EQ(file.find(".tmp"), std::string::npos);
+}
+
+// An IAS run, shared by the tests that read its package.
+class IasPackage : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        dir_ = new TempDir;
+        RunEdited(*dir_, "england-office", {kIasFormat});
+        ias_ = ReadFileBytes(dir_->file("england-office.ias"));
+        zas_ = ReadFileBytes(dir_->file("england-office.zas"));
+        input_ = ReadFileBytes(dir_->file("england-office.inp"));
+    }
+    static void TearDownTestSuite() {
+        delete dir_;
+        dir_ = nullptr;
+    }
+
+    static TempDir* dir_;
+    static std::string ias_, zas_, input_;
+};
+TempDir* IasPackage::dir_ = nullptr;
+std::string IasPackage::ias_, IasPackage::zas_, IasPackage::input_;
+
+TEST_F(IasPackage, IsWrittenPlainAndCompressedAndNoMessageBesideIt) {
+    ASSERT_FALSE(ias_.empty());
+    ASSERT_FALSE(zas_.empty());
+    EXPECT_EQ(MessageIn(*dir_), "");
+    const ProcessResult z = RunProcess({"/bin/zcat", dir_->file("england-office.zas")});
+    EXPECT_EQ(z.exitCode, 0);
+    EXPECT_TRUE(z.out == ias_);
+    EXPECT_EQ(ias_.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!-- Tarvex version: ", 0),
+              0u);
+    EXPECT_NE(ias_.find("\r\n<ToIncludeInLandmarkXmlMessage>\r\n\t<CEPC:Unstructured-Data>\r\n"),
+              std::string::npos);
+    EXPECT_NE(ias_.find("\t</CEPC:Unstructured-Data>\r\n</ToIncludeInLandmarkXmlMessage>\r\n"
+                        "<!-- Removing this line, IAS message secure hash: "),
+              std::string::npos);
+    EXPECT_NE(RunLog(*dir_).find("  Producing ias message ...+ OK\n"), std::string::npos);
+}
+
+TEST_F(IasPackage, ModeARunsTheCarriedInputAndCarriesThePackageData) {
+    const std::string unstructured =
+        Between(TextOfLines(ias_), "", "<ToIncludeInLandmarkXmlMessage>\n",
+                "</ToIncludeInLandmarkXmlMessage>");
+    ASSERT_FALSE(unstructured.empty());
+    for (const std::string package : {"job.ias", "job.zas"}) {
+        TempDir dir;
+        WriteFileBytes(dir.file(package), package == "job.ias" ? ias_ : zas_);
+        const ProcessResult r = RunTarvex({"/A", package}, dir.path());
+        ASSERT_EQ(r.exitCode, 0) << package << r.out << r.err;
+        EXPECT_NE(r.out.find("\n  Processing IAS file...\n"), std::string::npos);
+        EXPECT_EQ(r.out.find("  Uncompressing file...\n") != std::string::npos,
+                  package == "job.zas");
+        EXPECT_TRUE(ReadFileBytes(dir.file("job.inp")) == input_) << package;
+        // A compressed package is left uncompressed beside it.
+        EXPECT_TRUE(ReadFileBytes(dir.file("job.ias")) == ias_) << package;
+        const std::string name = MessageIn(dir);
+        ASSERT_FALSE(name.empty()) << package;
+        const std::string message = TextOfLines(ReadFileBytes(dir.file(name)));
+        EXPECT_NE(message.find("</CEPC:Formatted-Report>\n <!-- secure hash: "), std::string::npos);
+        EXPECT_NE(message.find(unstructured + "\t<CEPC:Insurance-Details>"), std::string::npos)
+            << package;
+        const ProcessResult v = RunTarvex({"/V", name}, dir.path());
+        EXPECT_NE(v.out.find(kValidationOk), std::string::npos) << v.out;
+    }
+}
+
+TEST_F(IasPackage, ModeRTakesTheInputBesideThePackageAndLeavesItAlone) {
+    TempDir dir;
+    WriteFileBytes(dir.file("job.ias"), ias_);
+    WriteFileBytes(dir.file("job.inp"), input_);
+    const auto before = std::filesystem::last_write_time(dir.file("job.inp"));
+    const ProcessResult r = RunTarvex({"/R", "job.ias"}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(ReadFileBytes(dir.file("job.inp")) == input_);
+    EXPECT_EQ(std::filesystem::last_write_time(dir.file("job.inp")), before);
+    EXPECT_FALSE(MessageIn(dir).empty());
+
+    // Without an input beside it there is nothing to run.
+    TempDir bare;
+    WriteFileBytes(bare.file("job.ias"), ias_);
+    const ProcessResult none = RunTarvex({"/R", "job.ias"}, bare.path());
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_FALSE(FileExists(bare.file("job.inp")));
+}
+
+// Every damaged package and message ends with its message and status 1, and
+// nothing is written beside it.
+TEST_F(IasPackage, DamagedPackagesAndMessagesStopWithoutWritingAnything) {
+    const std::string differentVersion =
+        "  IAS file was created using a different version of Tarvex: ";
+    const char kNoLodgementData[] = "  IAS file does not hold the data to include in the";
+    const std::string sealedAt = "<!-- Removing this line, IAS message secure hash: ";
+    const std::string plain = TextOfLines(ias_);
+    TempDir scratch;
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::string forA;  // expected text for /A ("" when the form does not apply)
+        std::string forR;  // expected text for /R
+    };
+    const Case cases[] = {
+        {"no seal line", ias_.substr(0, ias_.find(sealedAt)), kIasNotValidated, kIasNotValidated},
+        {"a changed byte", Replaced(ias_, "<Data>", "<Dato>"), kIasNotValidated, kIasNotValidated},
+        {"another version", Resealed(ias_, SealKind::IasMessage, "v4.1.a.0 End", "v4.0.a.0 End"),
+         differentVersion + "v4.0.a.0\n  Please ensure you run the IAS file with the right "
+                            "version of Tarvex...\n",
+         differentVersion + "v4.0.a.0\n"},
+        {"no version comment",
+         Resealed(ias_, SealKind::IasMessage, "<!-- Tarvex version: v4.1.a.0 End Version -->\n",
+                  ""),
+         differentVersion + "previous_to_3.3.a\n", differentVersion + "previous_to_3.3.a\n"},
+        {"no opening tag",
+         Resealed(ias_, SealKind::IasMessage, "<ToIncludeInLandmarkXmlMessage>", "<Other>"),
+         kNoLodgementData, kNoLodgementData},
+        {"no closing tag",
+         Resealed(ias_, SealKind::IasMessage, "</ToIncludeInLandmarkXmlMessage>", "</Other>"),
+         kNoLodgementData, kNoLodgementData},
+        {"no input data",
+         Resealed(ias_, SealKind::IasMessage, "The Tarvex Input Data encoded", "x"), kNoInputFile,
+         ""},
+        {"no <Data>", Resealed(ias_, SealKind::IasMessage, "<Data>", "<Dato>"), kNoInputFile, ""},
+        {"no </Data>", Resealed(ias_, SealKind::IasMessage, "</Data>", "</Dato>"), kNoInputFile,
+         ""},
+        {"a base64 block of junk",
+         Resealed(ias_, SealKind::IasMessage, "<Data>\n", "<Data>\n!!** not base64 **!!\n"),
+         kNoInputFile, ""},
+        {"an empty base64 block",
+         Resealed(ias_, SealKind::IasMessage,
+                  Between(plain, "Tarvex Input Data encoded", "<Data>\n", "</Data>"), ""),
+         kNoInputFile, ""},
+        {"a compressed file that is not gzip", "PK\x03\x04 not a package at all",
+         "is neither an IAS file nor a compressed one", "is neither an IAS file"},
+        {"an empty file", "", "is neither an IAS file", "is neither an IAS file"},
+        {"a truncated gzip file", zas_.substr(0, zas_.size() / 2),
+         "is damaged or incomplete and cannot be uncompressed", "is damaged or incomplete"},
+        {"gzip of a damaged package", Gzipped(scratch, ias_.substr(0, ias_.find(sealedAt))),
+         kIasNotValidated, kIasNotValidated},
+        {"a gzip bomb", GzipBomb(scratch), "uncompresses to more than any IAS file holds",
+         "uncompresses to more than"},
+    };
+    for (const Case& c : cases) {
+        for (const char* mode : {"/A", "/R"}) {
+            const std::string& expected = std::string(mode) == "/A" ? c.forA : c.forR;
+            if (expected.empty()) continue;
+            for (const char* name : {"job.ias", "job.zas"}) {
+                TempDir dir;
+                WriteFileBytes(dir.file(name), c.bytes);
+                const auto before = Listing(dir);
+                const ProcessResult r = RunTarvex({mode, name}, dir.path());
+                EXPECT_EQ(r.exitCode, 1) << c.what << " " << mode << " " << name;
+                EXPECT_NE(r.out.find(expected), std::string::npos)
+                    << c.what << " " << mode << " " << name << "\n"
+                    << r.out << r.err;
+                EXPECT_EQ(Listing(dir), before) << c.what << " " << mode << " " << name;
+            }
+        }
+        // The same bytes as a lodgement message never verify.
+        TempDir dir;
+        WriteFileBytes(dir.file("message.xml"), c.bytes);
+        const ProcessResult v = RunTarvex({"/V", "message.xml"}, dir.path());
+        EXPECT_EQ(v.exitCode, 1) << c.what;
+        EXPECT_NE(v.out.find(kXmlNotValidated), std::string::npos) << c.what << "\n" << v.out;
+        EXPECT_EQ(Listing(dir), std::set<std::string>{"message.xml"}) << c.what;
+    }
+}
+
+}  // namespace
