@@ -9,8 +9,8 @@
 // The byte of a character, or -1 when the code page lacks it.
 int Iso885914Byte(char32_t c);
 
-// The text of a UTF-8 string in ISO8859-14. A character the code page lacks
-// becomes its base letter ("č" gives "c"), a plain look-alike ("€" gives
-// "EUR", "–" gives "-") or "?"; combining accents are dropped. Bytes that are
-// not UTF-8 are read as Windows-1252, the other encoding typed inputs come in.
+// A text in ISO8859-14: UTF-8 when it is valid UTF-8, else Windows-1252.
+// A character the code page lacks becomes its base letter ("č" gives "c"), a
+// plain look-alike ("€" gives "EUR", "–" gives "-") or "?". For the texts
+// written into the program; typed input goes through PROJECT::OutputText.
 std::string Iso885914FromText(const std::string& text);

@@ -125,13 +125,13 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
     SetRunClockSystem();
 }
 
-// The Welsh gatherer: codes, dates and the software in Welsh, typed text in
-// ISO8859-14 whichever encoding it was typed in, and its own fingerprint.
+// The Welsh gatherer: codes, dates and the software in Welsh, typed text of a
+// UTF-8 input in ISO8859-14, and its own fingerprint.
 TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
     SetRunClock(LocalTime(2024, 2, 5));
     ProjectRun run{Office()
                        .Set("General", "B-ADDRESS-0", "\"Tŷ Gwyn\"")
-                       .Set("General", "C-EMP-TRAD-NAME", "\"Caf\xe9 Ynni\"")
+                       .Set("General", "C-EMP-TRAD-NAME", "\"Caf\xc3\xa9 Ynni\"")
                        .Set("EPC", "EPC-LANGUAGE", "English and Welsh")
                        .Set("EPC", "MAIN-FUEL-TYPE", "Grid Displaced Electricity")
                        .Set("EPC", "BUILDING-ENVIRONMENT", "Air Conditioning")};
