@@ -1,8 +1,8 @@
 #include "project/refnumbers.h"
 
 #include "app/clock.h"
-#include "project/project.h"
 #include "app/textutil.h"
+#include "project/project.h"
 
 namespace {
 
