@@ -21,6 +21,10 @@ inline bool IsEnglandWalesOrNorthernIreland(int typeCode) {
            IsJurisdiction(typeCode, Jurisdiction::NorthernIreland);
 }
 
+// EPC-LANGUAGE: code 1 asks for the English certificate only; any other
+// code adds the Welsh-language certificate.
+inline constexpr int kEnglishOnly = 1;
+
 // A number the calculation engine did not provide.
 inline constexpr double kNotProvided = -7777;
 // What a store answers for an entry it does not hold (as a number, and as

@@ -71,6 +71,9 @@ constexpr PlainForm kPlainForms[] = {
 
 // The plain form of a character the output cannot carry.
 std::string Plain(char32_t cp) {
+    // A combining accent typed after its letter: the letter alone is the
+    // plain form.
+    if (cp >= 0x300 && cp <= 0x36F) return "";
     for (const PlainForm& f : kPlainForms)
         if (f.codePoint == cp) return f.plain;
     for (const BaseLetters& b : kBaseLetters) {

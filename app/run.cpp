@@ -80,7 +80,17 @@ void RunBuilding(const RunSettings& settings) {
         p.Calc();
         p.Results_EW(input);
         p.PDF_EPC_Report_EW(input);
-        // Welsh-language certificate goes here: PDF_EPC_Report_W when EPC-LANGUAGE is not code 1.
+        if (p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly) {
+            // The Welsh certificate cites the law and department of England
+            // and Wales: a Northern Ireland building cannot have one.
+            if (IsJurisdiction(type, Jurisdiction::EnglandWales)) {
+                p.PDF_EPC_Report_W(input);
+            } else {
+                SendLog(
+                    "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is "
+                    "for buildings in Wales only: none is written for Northern Ireland\n");
+            }
+        }
         p.fREC_Report();
         p.PDF_REC_Report_EW(input);
         p.PDF_SREC_Report(input);

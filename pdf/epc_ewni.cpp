@@ -5,8 +5,10 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "app/runlog.h"
 #include "pdf/artwork.h"
 #include "pdf/document.h"
+#include "pdf/fonts.h"
 #include "pdf/security.h"
 
 namespace {
@@ -22,19 +24,28 @@ constexpr float kScaleFactor = 0.96f;
 // Right edge of the black bars; the texts below them keep this far inside.
 constexpr float kBarRight = 1134;
 constexpr float kTextInset = 28;
+// Texts on a bar or running to its edge end this far inside it.
+constexpr float kBarTextRight = kBarRight - 8;
 // Right edge of the banner at the head of page 1.
 constexpr float kBannerRight = 1086;
-// Right edge of the technical block: the benchmarks start beyond it.
-constexpr float kTechnicalRight = 710;
-// The address rows stop short of the certificate reference number.
+// The technical values may run on past the technical bar into the empty
+// space before the benchmark arrows (x 819).
+constexpr float kTechnicalValueRight = 800;
+constexpr float kTechnicalTop = 1490;
+constexpr float kTechnicalStep = 35;
+// The address rows stop short of the certificate reference number, and end
+// above the rule under them.
+constexpr float kAddressLeft = 84;
 constexpr float kAddressRight = 710;
-constexpr std::size_t kAddressRows = 6;
+constexpr float kAddressTop = 220;
+constexpr float kAddressStep = 30;
+constexpr float kAddressLastBaseline = 370;
+constexpr float kAddressSize = 11;
 
 // The explanation under the scale (points).
 constexpr float kExplanationLeft = 43;
 constexpr float kExplanationTop = 645;
 constexpr float kExplanationRight = 560;
-constexpr float kExplanationSize = 12.8f;
 constexpr float kExplanationLeading = 15;
 
 // The complaint text of page 2: its first line and the step between lines.
@@ -43,14 +54,47 @@ constexpr float kComplaintY = 715;
 constexpr float kComplaintStep = 25;
 constexpr float kComplaintSize = 9.5f;
 
+// The administrative rows of page 2.
+constexpr float kAdminLabelX = 84;
+constexpr float kAdminValueX = 370;
+constexpr float kAdminTop = 170;
+constexpr float kAdminStep = 40;
+constexpr float kAdminSize = 9;
+
+// A text whose marks (kSuperscriptTwo, kSubscriptTwo) show as blanks, with a
+// small "2" set in `small` over or under the place of each mark.
+void WriteMarked(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                 const std::string& text, HPDF_Font small, float smallSize,
+                 const RGBColour& colour = kBlack) {
+    std::string shown = text;
+    std::replace(shown.begin(), shown.end(), kSuperscriptTwo, ' ');
+    std::replace(shown.begin(), shown.end(), kSubscriptTwo, ' ');
+    Write(page, font, size, x, y, shown, colour);
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        if (text[at] != kSuperscriptTwo && text[at] != kSubscriptTwo) continue;
+        const float markX = x + 2 * TextWidth(font, size, shown.substr(0, at));
+        const float markY = text[at] == kSuperscriptTwo ? y - 0.9f * size : y + 0.5f * size;
+        Write(page, small, smallSize, markX, markY, "2", colour);
+    }
+}
+
+// The lines of value `i` of a block, in the block's one size, from x on the
+// baseline of its row at y; a second line follows closely.
+void WriteBlockValue(HPDF_Page page, HPDF_Font font, const ValueBlock& block, std::size_t i,
+                     float x, float y) {
+    for (std::size_t k = 0; k < block.lines[i].size(); ++k)
+        Write(page, font, block.size, x, y + 2 * block.lineStep * static_cast<float>(k),
+              block.lines[i][k]);
+}
+
 // A paragraph in lines of `width` points from (left, first baseline) points
 // with its web address as a link. Justified paragraphs spread the words of
 // every line but the last.
 void WriteLinkedParagraph(HPDF_Page page, HPDF_Font font, float size, float left, float baseline,
                           float width, float leading, const LinkedParagraph& paragraph,
-                          bool justify) {
-    const std::vector<std::string> lines =
-        fParagraphLines(paragraph.text, paragraph.link.text, width, size, MeasureIn(font));
+                          bool justify, bool keepLinkWithWordBefore) {
+    const std::vector<std::string> lines = fParagraphLines(
+        paragraph.text, paragraph.link.text, width, size, MeasureIn(font), keepLinkWithWordBefore);
     const std::vector<LinkedLine> pieces = fLinkedLines(lines, paragraph.link.text);
     SetFill(page, kBlack);
     HPDF_Page_SetFontAndSize(page, font, size);
@@ -84,49 +128,22 @@ PdfInfo CertificateInfo(const std::string& registrationNumber) {
 
 }  // namespace
 
-LinkedParagraph EpcExplanation(bool northernIreland) {
-    const std::string whose = northernIreland ? "Department's" : "Government's";
-    const WebAddress& site =
-        northernIreland ? kWebDepartmentNorthernIreland : kWebDepartmentEnglandWales;
-    return {
-        "This certificate shows the energy rating of this building. It reflects the carbon "
-        "dioxide emitted in heating, cooling, ventilating and lighting the building and in "
-        "providing its hot water: the lower the emissions, the better the rating. The "
-        "benchmarks show how a new and a typical existing building of this kind would be "
-        "rated. Guidance on reading the certificate is on the " +
-            whose + " " + site.text + ".",
-        site};
-}
-
-LinkedParagraph EpcComplaint(bool northernIreland) {
-    const std::string whose = northernIreland ? "Department's" : "Government's";
-    const WebAddress& site =
-        northernIreland ? kWebDepartmentNorthernIreland : kWebDepartmentEnglandWales;
-    return {
-        "Details of the assessor and the relevant accreditation scheme are on the "
-        "certificate. You can get contact details of the accreditation scheme from the " +
-            whose + " website at " + site.text +
-            ", together with details of the procedures for confirming authenticity of a "
-            "certificate and for making a complaint.",
-        site};
-}
-
-void EPCEWNI::fSetEPC(int rating) {
+void EpcCertificate::fSetEPC(int rating) {
     EPC = std::to_string(rating);
     const long long magnitude = std::llabs(static_cast<long long>(rating));
     // The magnitude of the most negative int does not fit an int.
     EPC_number = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
 }
 
-void EPCEWNI::fSetTER(int rating) {
+void EpcCertificate::fSetTER(int rating) {
     TER = std::to_string(rating);
 }
 
-void EPCEWNI::fSetTYR(int rating) {
+void EpcCertificate::fSetTYR(int rating) {
     TYR = std::to_string(rating);
 }
 
-void EPCEWNI::fSetBER(double rate) {
+void EpcCertificate::fSetBER(double rate) {
     std::ostringstream out;
     // A rate rounded to zero from below reads 0, not -0.
     out << (rate == 0 ? 0.0 : rate);
@@ -138,19 +155,54 @@ void EPCEWNI::PDF_EPC_Report(const std::string& pdfFile) {
 }
 
 std::string EPCEWNI::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
+    // After a libharu error nothing is saved and the fingerprint is empty.
+    return WriteDocument(EnglishEpcTexts(northernIreland), key, pdfFile).fingerprint;
+}
+
+std::string EPCW::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
+    return Save(key, pdfFile).fingerprint;
+}
+
+PdfSaveResult EPCW::Save(const std::string& key, const std::string& pdfFile) {
+    return WriteDocument(WelshEpcTexts(), key, pdfFile);
+}
+
+PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::string& key,
+                                            const std::string& pdfFile) {
     PdfDocument doc;
-    if (!doc.valid()) return std::string();
-    HPDF_Font regular = doc.Font("Helvetica");
-    HPDF_Font bold = doc.Font("Helvetica-Bold");
+    if (!doc.valid()) return {};
+    HPDF_Font regular = nullptr;
+    HPDF_Font bold = nullptr;
+    if (texts.embeddedFont) {
+        // The standard fonts lack letters of these texts: without the font
+        // file there is no certificate rather than one with wrong letters.
+        const std::vector<std::string> folders = LiberationSansFolders();
+        FontFiles files;
+        if (!FindLiberationSans(folders, files)) {
+            SendLog(MissingFontMessage(pdfFile, folders));
+            return {};
+        }
+        regular = doc.EmbeddedFont(files.regular, texts.encoding);
+        bold = doc.EmbeddedFont(files.bold, texts.encoding);
+        if (regular == nullptr || bold == nullptr) {
+            if (!doc.failed()) SendLog(MissingFontMessage(pdfFile, {files.regular, files.bold}));
+            return {};
+        }
+    } else {
+        regular = doc.Font("Helvetica", texts.encoding);
+        bold = doc.Font("Helvetica-Bold", texts.encoding);
+    }
+    texts_ = &texts;
     if (regular != nullptr && bold != nullptr) {
         DrawPage1(doc, regular, bold);
         DrawPage2(doc, regular, bold);
     }
-    // After a libharu error nothing is saved and the fingerprint is empty.
-    return doc.SaveProtected(pdfFile, CertificateInfo(C_REG_NUMBER), true, key).fingerprint;
+    texts_ = nullptr;
+    return doc.SaveProtected(pdfFile, CertificateInfo(C_REG_NUMBER), true, key);
 }
 
-void EPCEWNI::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
+void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
+    const EpcTexts& t = Texts();
     HPDF_Page page = doc.AddPage();
     if (page == nullptr) return;
     pSECURITY0(doc.handle(), page, regular, EPC_number, 13, 26);
@@ -165,66 +217,69 @@ void EPCEWNI::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) con
 
     if (HPDF_Image banner = LoadHeaderImage(doc))
         HPDF_Page_DrawImage(page, banner, 375, 776, 168, 25);
-    if (northernIreland) {
-        // Under the banner, ending where it ends: beside it the name would
-        // run over the artwork.
-        const std::string name = "Northern Ireland";
-        Write(page, bold, 16, kBannerRight - 2 * TextWidth(bold, 16, name), 168, name, kWhite);
+    if (!t.northernIreland.empty()) {
+        // Deliberately not at (850, 117), where the name would be white on
+        // the banner's white panel: it sits under the banner, ending where
+        // the banner ends, on the black of the title bar.
+        Write(page, bold, 16, kBannerRight - 2 * TextWidth(bold, 16, t.northernIreland), 168,
+              t.northernIreland, kWhite);
     }
 
     pHPDF_draw_scale(page, kScaleX, kScaleY, kScaleFactor, kScaleFactor, regular, bold);
 
     pHPDF_draw_benchmark(page, 819, 1571, 1, 1, bold, TER, TER_BAND);
     pHPDF_draw_benchmark(page, 819, 1628, 1, 1, bold, TYR, TYR_BAND);
-    Write(page, bold, 10, 822, 1490, "Buildings similar to this one ");
-    Write(page, bold, 10, 822, 1515, "could have ratings as follows:");
-    Write(page, regular, 12, 945, 1557, "If newly built");
-    Write(page, regular, 12, 945, 1603, "If typical of the");
-    Write(page, regular, 12, 945, 1628, "existing stock");
+    Write(page, bold, 10, 822, 1490, t.benchmarkLines[0]);
+    Write(page, bold, 10, 822, 1515, t.benchmarkLines[1]);
+    Write(page, regular, t.benchmarkCaptionSize, 945, 1557, t.benchmarkCaptions[0]);
+    Write(page, regular, t.benchmarkCaptionSize, 945, 1603, t.benchmarkCaptions[1]);
+    Write(page, regular, t.benchmarkCaptionSize, 945, 1628, t.benchmarkCaptions[2]);
 
     SetStroke(page, kBlack);
     HPDF_Page_SetLineWidth(page, 0.6f);
     pHPDF_draw_line(page, 56, 380, kBarRight, 380);
 
-    Write(page, bold, 18, 84, 117, "Energy Performance Certificate", kWhite);
-    Write(page, regular, 15, 84, 159, "Non-Domestic Building", kWhite);
-    Write(page, bold, 14, 84, 595, "Energy Performance Asset Rating", kWhite);
-    Write(page, bold, 14, 84, 1442, "Technical information", kWhite);
-    Write(page, bold, 14, 822, 1442, "Benchmarks", kWhite);
+    Write(page, bold, 18, 84, 117, t.title, kWhite);
+    Write(page, regular, 15, 84, 159, t.subtitle, kWhite);
+    WriteFitted(page, bold, 14, 84, 595, kBarTextRight, t.ratingBar, kWhite);
+    WriteFitted(page, bold, 14, 84, 1442, 710 - 8, t.technicalBar, kWhite);
+    WriteFitted(page, bold, 14, 822, 1442, kBarTextRight, t.benchmarksBar, kWhite);
 
-    Write(page, bold, 14, 730, 225, "Certificate Reference Number:");
+    WriteFitted(page, bold, 14, t.referenceLabelX, 225, kBarTextRight, t.referenceLabel);
     Write(page, regular, 13, 805, 260, RRN_EPC);
 
     const std::vector<std::string> address(std::begin(B_ADDRESS), std::end(B_ADDRESS));
-    const std::vector<AddressRow> rows =
-        fAddressRows(address, (kAddressRight - 84) / 2, 11, kAddressRows, MeasureIn(bold));
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        Write(page, bold, rows[i].size, 84, 220 + 30 * static_cast<float>(i), rows[i].text);
+    const AddressBlock rows =
+        fAddressBlock(address, (kAddressRight - kAddressLeft) / 2, kAddressSize, kAddressStep,
+                      kAddressLastBaseline - kAddressTop, MeasureIn(bold));
+    for (std::size_t i = 0; i < rows.rows.size(); ++i)
+        Write(page, bold, rows.size, kAddressLeft,
+              kAddressTop + rows.rowStep * static_cast<float>(i), rows.rows[i]);
 
-    Write(page, bold, 11, 84, 1490, "Main heating fuel: ");
-    WriteFitted(page, regular, 11, 380, 1490, kTechnicalRight, MAIN_FUEL_TYPE);
-    Write(page, bold, 11, 84, 1525, "Building environment: ");
-    WriteFitted(page, regular, 11, 380, 1525, kTechnicalRight, BUILDING_ENVIRONMENT);
-    Write(page, bold, 11, 84, 1560, "Total useful floor area (m ): ");
-    Write(page, bold, 5, 346, 1550, "2");
-    WriteFitted(page, regular, 11, 480, 1560, kTechnicalRight, BUILDING_AREA);
-    Write(page, bold, 11, 84, 1595, "Building complexity (NOS level):");
-    WriteFitted(page, regular, 11, 480, 1595, kTechnicalRight, NOS_LEVEL);
-    Write(page, bold, 11, 84, 1630, "Building emission rate (kgCO /m ): ");
-    Write(page, bold, 5, 390, 1635, "2");
-    Write(page, bold, 5, 423, 1620, "2");
-    WriteFitted(page, regular, 11, 480, 1630, kTechnicalRight, BER);
+    const std::string values[5] = {MAIN_FUEL_TYPE, BUILDING_ENVIRONMENT, BUILDING_AREA, NOS_LEVEL,
+                                   BER};
+    std::vector<BlockValue> technical;
+    for (int i = 0; i < 5; ++i)
+        technical.push_back({values[i], (kTechnicalValueRight - t.technicalValueX[i]) / 2});
+    const ValueBlock block =
+        fValueBlock(technical, t.technicalSize, kTechnicalStep / 2, MeasureIn(regular));
+    for (std::size_t i = 0; i < 5; ++i) {
+        const float y = kTechnicalTop + kTechnicalStep * static_cast<float>(i);
+        WriteMarked(page, bold, t.technicalSize, 84, y, t.technicalLabels[i], bold, 5);
+        WriteBlockValue(page, regular, block, i, t.technicalValueX[i], y);
+    }
 
     const float firstBaseline = kExplanationTop - static_cast<float>(HPDF_Font_GetAscent(regular)) *
-                                                      kExplanationSize / 1000.0f;
-    WriteLinkedParagraph(page, regular, kExplanationSize, kExplanationLeft, firstBaseline,
-                         kExplanationRight - kExplanationLeft, kExplanationLeading,
-                         EpcExplanation(northernIreland), true);
+                                                      t.explanationSize / 1000.0f;
+    WriteLinkedParagraph(page, regular, t.explanationSize, kExplanationLeft, firstBaseline,
+                         kExplanationRight - kExplanationLeft, kExplanationLeading, t.explanation,
+                         true, true);
 
-    pSECURITY1(page, regular, 400, 150, 1, EPC_number, RRN_EPC, true);
+    if (t.securityPatterns) pSECURITY1(page, regular, 400, 150, 1, EPC_number, RRN_EPC, true);
 }
 
-void EPCEWNI::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
+void EpcCertificate::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
+    const EpcTexts& t = Texts();
     HPDF_Page page = doc.AddPage();
     if (page == nullptr) return;
     pSECURITY0(doc.handle(), page, regular, EPC_number, 11, 22);
@@ -233,67 +288,61 @@ void EPCEWNI::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) con
     SetFill(page, kBlack);
     FillRect(page, 56, 56, kBarRight, 101);
     FillRect(page, 56, 625, kBarRight, 670);
-    Write(page, bold, 14, 84, 90, "Administrative information", kWhite);
-    Write(page, bold, 13, 84, 657,
-          "If you have a complaint or wish to confirm that the certificate is genuine", kWhite);
+    WriteFitted(page, bold, 14, 84, 90, kBarTextRight, t.adminBar, kWhite);
+    WriteFitted(page, bold, t.complaintHeadingSize, 84, 657, kBarTextRight, t.complaintHeading,
+                kWhite);
 
-    Write(page, regular, 9, 84, 134,
-          northernIreland
-              ? "This is an Energy Performance Certificate as defined in SR 2008 No.170 as amended"
-              : "This is an Energy Performance Certificate as defined in SI2007:991 as amended");
+    WriteFitted(page, regular, 9, 84, 134, kBarTextRight, t.legalLine);
 
-    // The complaint text runs on as one paragraph: the department's web
-    // address is too long to keep the text to fixed lines.
+    // Three lines: the short department addresses leave the sentences their
+    // lines, and the paragraph may break before the address.
     WriteLinkedParagraph(page, regular, kComplaintSize, vX(kComplaintX), vY(kComplaintY),
-                         (kBarRight - kTextInset - kComplaintX) / 2, kComplaintStep / 2,
-                         EpcComplaint(northernIreland), false);
+                         (kBarTextRight - kComplaintX) / 2, kComplaintStep / 2, t.complaint, false,
+                         false);
 
-    struct Row {
-        const char* label;
-        std::string value;
-    };
-    const Row rows[] = {
-        {"Assessment Software:", TOOL},
-        {"Property Reference:", UPRN},
-        {"Assessor Name:", C_NAME},
-        {"Assessor Number:", C_REG_NUMBER},
-        {"Accreditation Scheme:", C_ACCRED_SCHEME},
-        {"Employer/Trading Name:", C_EMP_TRAD_NAME},
-        {"Employer/Trading Address:", C_EMP_TRAD_ADDRESS},
-        {"Issue Date:", ISSUE_DATE},
-        {"Valid Until:", VALID_DATE + " (unless superseded by a later certificate)"},
-        {"Related Party Disclosure:", C_REL_PART_DISC},
-    };
-    float y = 170;
-    for (const Row& row : rows) {
-        Write(page, bold, 9, 84, y, row.label);
-        WriteFitted(page, regular, 9, 370, y, kBarRight - kTextInset, row.value);
-        y += 40;
+    const std::string values[10] = {TOOL,
+                                    UPRN,
+                                    C_NAME,
+                                    C_REG_NUMBER,
+                                    C_ACCRED_SCHEME,
+                                    C_EMP_TRAD_NAME,
+                                    C_EMP_TRAD_ADDRESS,
+                                    ISSUE_DATE,
+                                    VALID_DATE + t.validSuffix,
+                                    C_REL_PART_DISC};
+    std::vector<BlockValue> admin;
+    for (const std::string& value : values)
+        admin.push_back({value, (kBarRight - kTextInset - kAdminValueX) / 2});
+    const ValueBlock block = fValueBlock(admin, kAdminSize, kAdminStep / 2, MeasureIn(regular));
+    for (std::size_t i = 0; i < 10; ++i) {
+        const float y = kAdminTop + kAdminStep * static_cast<float>(i);
+        Write(page, bold, kAdminSize, kAdminLabelX, y, t.rowLabels[i]);
+        WriteBlockValue(page, regular, block, i, kAdminValueX, y);
     }
-    Write(page, bold, 9, 84, 570,
-          "Recommendations for improving the property are contained in Report Reference Number:");
+    Write(page, bold, 9, 84, 570, t.recommendations);
     Write(page, bold, 9, 870, 570, RRN_REC);
 
     pHPDF_CT_Logo(page, 30, 50, 0.435f, 0.435f);
     SetFill(page, kBlack);
     HPDF_Page_BeginText(page);
     HPDF_Page_SetFontAndSize(page, regular, 10);
-    HPDF_Page_TextOut(page, 180, 90, "For advice on how to take action and to find out about");
-    HPDF_Page_TextOut(page, 180, 75, "technical and financial assistance schemes to help make");
-    HPDF_Page_TextOut(page, 180, 60, "buildings more energy efficient visit ");
+    HPDF_Page_TextOut(page, 180, 90, t.adviceLines[0].c_str());
+    HPDF_Page_TextOut(page, 180, 75, t.adviceLines[1].c_str());
+    HPDF_Page_TextOut(page, 180, 60, t.adviceLines[2].c_str());
     HPDF_Page_SetFontAndSize(page, bold, 10);
     pHPDF_show_link(page, kWebAdviceBody.text, kWebAdviceBody.uri);
     HPDF_Page_SetFontAndSize(page, regular, 10);
-    HPDF_Page_TextOut(page, 180, 45, "or call us on ");
+    if (!t.adviceAfterLink.empty()) HPDF_Page_ShowText(page, t.adviceAfterLink.c_str());
+    HPDF_Page_TextOut(page, 180, 45, t.telephone.c_str());
     HPDF_Page_SetFontAndSize(page, bold, 10);
     HPDF_Page_ShowText(page, kAdviceTelephone);
     HPDF_Page_EndText(page);
 
-    pSECURITY2(page, regular, 400, 150, 1, EPC_number, RRN_EPC);
+    if (t.securityPatterns) pSECURITY2(page, regular, 400, 150, 1, EPC_number, RRN_EPC);
 }
 
-void EPCEWNI::pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float sx, float sy,
-                               HPDF_Font regular, HPDF_Font bold) const {
+void EpcCertificate::pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float sx, float sy,
+                                      HPDF_Font regular, HPDF_Font bold) const {
     const std::array<ScaleRow, kScaleRows> rows = fScaleRows(y0, sx, sy);
     const float h = fScaleRowHeight(sy);
     const int certificateRow = fScaleRow(EPC_BAND);
@@ -303,7 +352,8 @@ void EPCEWNI::pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float sx, flo
         // A+ is the white row above the coloured ones.
         const RGBColour fill = r == 0 ? kWhite : outline;
         pHPDF_draw_band(page, x0, rows[r].bottom, rows[r].width, h, sx, sy, rows[r].label,
-                        fScaleRangeText(r, limits), fill, outline, r == certificateRow, bold);
+                        fScaleRangeText(r, limits, Texts().over), fill, outline,
+                        r == certificateRow, bold);
     }
     if (certificateRow != kNoScaleRow) {
         const RGBColour* colour = colours_.Find(EPC_BAND);
@@ -318,19 +368,18 @@ void EPCEWNI::pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float sx, flo
     for (int i = 0; i < 58; ++i)
         HPDF_Page_Circle(page, vX(x0 + 10 * static_cast<float>(i) * sx), vY(dotsY), 1.5f * sx / 2);
     HPDF_Page_Fill(page);
-    Write(page, bold, 10 * sx, x0 + 585 * sx, y0 - 579 * sy, "Net zero CO  emissions",
-          kNetZeroBlue);
-    Write(page, regular, 5 * sx, x0 + 698 * sx, y0 - 574 * sy, "2", kNetZeroBlue);
+    WriteMarked(page, bold, 10 * sx, x0 + 585 * sx, y0 - 579 * sy, Texts().netZero, regular, 5 * sx,
+                kNetZeroBlue);
 
-    Write(page, regular, 14 * sx, x0 - 2 * sx, y0 - 695 * sy, "More energy efficient");
-    Write(page, regular, 14 * sx, x0 - 2 * sx, y0 + 50 * sy, "Less energy efficient");
+    Write(page, regular, 14 * sx, x0 - 2 * sx, y0 - 695 * sy, Texts().moreEfficient);
+    Write(page, regular, 14 * sx, x0 - 2 * sx, y0 + 50 * sy, Texts().lessEfficient);
 }
 
-void EPCEWNI::pHPDF_draw_band(HPDF_Page page, float x0, float bottom, float width, float height,
-                              float sx, float sy, const std::string& label,
-                              const std::string& range, const RGBColour& fill,
-                              const RGBColour& outline, bool certificateBand,
-                              HPDF_Font bold) const {
+void EpcCertificate::pHPDF_draw_band(HPDF_Page page, float x0, float bottom, float width,
+                                     float height, float sx, float sy, const std::string& label,
+                                     const std::string& range, const RGBColour& fill,
+                                     const RGBColour& outline, bool certificateBand,
+                                     HPDF_Font bold) const {
     HPDF_Page_GSave(page);
     HPDF_Page_SetLineWidth(page, 2 * sx);
     SetStroke(page, certificateBand ? kBlack : outline);
@@ -346,8 +395,9 @@ void EPCEWNI::pHPDF_draw_band(HPDF_Page page, float x0, float bottom, float widt
                       0.3f * sx);
 }
 
-void EPCEWNI::pHPDF_draw_rating(HPDF_Page page, float x, float y, float h, const RGBColour& colour,
-                                float sx, float sy, HPDF_Font /*regular*/, HPDF_Font bold) const {
+void EpcCertificate::pHPDF_draw_rating(HPDF_Page page, float x, float y, float h,
+                                       const RGBColour& colour, float sx, float sy,
+                                       HPDF_Font /*regular*/, HPDF_Font bold) const {
     HPDF_Page_GSave(page);
     SetFill(page, kWhite);
     SetStroke(page, kBlack);
@@ -356,12 +406,14 @@ void EPCEWNI::pHPDF_draw_rating(HPDF_Page page, float x, float y, float h, const
     HPDF_Page_FillStroke(page);
     HPDF_Page_GRestore(page);
 
-    Write(page, bold, 10 * sx, x + 255 * sx, y - 40 * sy, "This is how energy efficient");
-    Write(page, bold, 10 * sx, x + 255 * sx, y - 15 * sy, "the building is.");
+    Write(page, bold, 10 * sx, x + 255 * sx, y - 40 * sy, Texts().pointerLines[0]);
+    Write(page, bold, 10 * sx, x + 255 * sx, y - 15 * sy, Texts().pointerLines[1]);
 
     // A long rating is set smaller rather than run into the words beside it.
-    const float size = fFitSize(TextWidth(bold, 40 * sx, EPC), 160 * sx / 2, 40 * sx);
-    WriteOutlined(page, bold, size, x + 90 * sx, y - 7 * sy, EPC, colour, 1.2f * sx);
+    const TextPlace at =
+        fRatingPlace(TextWidth(bold, 1, EPC),
+                     static_cast<float>(HPDF_Font_GetCapHeight(bold)) / 1000, x, y, h, sx, sy);
+    WriteOutlined(page, bold, at.size, at.x, at.y, EPC, colour, 1.2f * sx);
 
     HPDF_Page_GSave(page);
     SetFill(page, colour);
@@ -377,11 +429,16 @@ void EPCEWNI::pHPDF_draw_rating(HPDF_Page page, float x, float y, float h, const
     HPDF_Page_GRestore(page);
 }
 
-void EPCEWNI::pHPDF_draw_benchmark(HPDF_Page page, float x, float y, float sx, float sy,
-                                   HPDF_Font bold, const std::string& value,
-                                   const std::string& band) const {
+void EpcCertificate::pHPDF_draw_benchmark(HPDF_Page page, float x, float y, float sx, float sy,
+                                          HPDF_Font bold, const std::string& value,
+                                          const std::string& band) const {
     HPDF_Page_GSave(page);
     colours_.pHPDF_SetRGBColors(page, band);
     pHPDF_draw_arrow(page, x, y, sx, sy, bold, value);
     HPDF_Page_GRestore(page);
+}
+
+const EpcTexts& EpcCertificate::Texts() const {
+    static const EpcTexts english = EnglishEpcTexts(false);
+    return texts_ != nullptr ? *texts_ : english;
 }

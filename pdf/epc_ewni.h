@@ -4,23 +4,22 @@
 
 #include <string>
 
+#include "pdf/document.h"
 #include "pdf/epc_layout.h"
+#include "pdf/epc_texts.h"
 #include "pdf/toolkit.h"
 #include "pdf/weblinks.h"
 
-// The two-page Energy Performance Certificate of a non-domestic building in
-// England, Wales or Northern Ireland: page 1 the asset rating on the A+ to G
-// scale with the two benchmarks and the technical data, page 2 the
-// administrative data, how to complain and where to get advice.
+// The two-page Energy Performance Certificate of a non-domestic building:
+// page 1 the asset rating on the A+ to G scale with the two benchmarks and
+// the technical data, page 2 the administrative data, how to complain and
+// where to get advice. One layout for every language; the fixed texts come
+// from an EpcTexts set (EPCEWNI English, EPCW Welsh).
 //
 // Usage: fill the texts through the setters, then ask once for the document.
-class EPCEWNI {
+class EpcCertificate {
   public:
-    EPCEWNI() { colours_.fSetRGBColors(); }
-
-    // The Northern Ireland certificate names the province and its own law,
-    // department and web address.
-    bool northernIreland = false;
+    EpcCertificate() { colours_.fSetRGBColors(); }
 
     // The asset rating: its signed text, and its magnitude for the security
     // patterns.
@@ -73,13 +72,6 @@ class EPCEWNI {
     void fSetVALID_DATE(const std::string& text) { VALID_DATE = text; }
     void fSetCert_Background(const std::string& text) { Cert_Background = text; }
 
-    // Draws both pages and saves the document protected to pdfFile; returns
-    // the fingerprint of the saved bytes under `key`, or an empty text when a
-    // libharu error abandoned the document (no file is written then). A file
-    // that cannot be written stops the run after a wait for a key.
-    std::string PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
-    void PDF_EPC_Report(const std::string& pdfFile);
-
     // The scale of the eight bands at (x0, y0) with the pointer on the
     // certificate's band.
     void pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float sx, float sy, HPDF_Font regular,
@@ -110,19 +102,51 @@ class EPCEWNI {
     std::string ISSUE_DATE, VALID_DATE;
     std::string Cert_Background;
 
+  protected:
+    // Draws both pages with `texts` and saves the document protected to
+    // pdfFile, with the fingerprint of the saved bytes under `key`. Nothing
+    // is saved when a libharu error abandoned the document or the fonts the
+    // texts need are missing (said in the log). A file that cannot be written
+    // stops the run after a wait for a key.
+    PdfSaveResult WriteDocument(const EpcTexts& texts, const std::string& key,
+                                const std::string& pdfFile);
+
   private:
     void DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
     void DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
 
+    // The texts of the document being drawn; English outside a document.
+    const EpcTexts& Texts() const;
+
     BandColours colours_;
+    const EpcTexts* texts_ = nullptr;
 };
 
-// A paragraph that carries a web address in its text, once.
-struct LinkedParagraph {
-    std::string text;
-    WebAddress link;
+// The English certificate for England, Wales and Northern Ireland.
+class EPCEWNI : public EpcCertificate {
+  public:
+    // The Northern Ireland certificate names the province and its own law,
+    // department and web address.
+    bool northernIreland = false;
+
+    // Draws both pages and saves the document protected to pdfFile; returns
+    // the fingerprint of the saved bytes under `key`, or an empty text when a
+    // libharu error abandoned the document (no file is written then). A file
+    // that cannot be written stops the run after a wait for a key.
+    std::string PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
+    void PDF_EPC_Report(const std::string& pdfFile);
 };
-// The explanation under the rating scale, ending in the responsible
-// department's web address, and the complaint text of page 2, which names it.
-LinkedParagraph EpcExplanation(bool northernIreland);
-LinkedParagraph EpcComplaint(bool northernIreland);
+
+// The Welsh-language certificate for Wales: the same document with every
+// fixed text in Welsh, drawn in Liberation Sans embedded with the ISO8859-14
+// code page, so that ŵ and ŷ are drawn and measured right. Values must be
+// set in ISO8859-14. It carries the day track but neither the security code
+// microtext nor the dot count.
+class EPCW : public EpcCertificate {
+  public:
+    // As EPCEWNI::PDF_EPC_Report. Without the font nothing is written and
+    // the fingerprint is empty.
+    std::string PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
+    // As PDF_EPC_Report, saying whether the document was saved.
+    PdfSaveResult Save(const std::string& key, const std::string& pdfFile);
+};

@@ -35,9 +35,10 @@ using BandLimitTexts = std::array<std::string, 12>;
 // every text is empty.
 BandLimitTexts fBandLimitTexts(const std::vector<double>& limits);
 // The range printed in a row: none for A+, "0-" and the bottom of A, top "-"
-// bottom for B to F, "Over " and the top of G. Empty when a limit it needs is
-// empty.
-std::string fScaleRangeText(int row, const BandLimitTexts& limits);
+// bottom for B to F, `over` ("Over ") and the top of G. Empty when a limit it
+// needs is empty.
+std::string fScaleRangeText(int row, const BandLimitTexts& limits,
+                            const std::string& over = "Over ");
 
 // A number rounded to the nearest whole number, halves away from zero, held
 // within the range of int; NaN gives 0. Ratings of a building with a standard
@@ -63,22 +64,82 @@ using TextMeasure = std::function<float(const std::string& text, float size)>;
 std::vector<std::string> fWordLines(const std::string& text, float maxWidth, float size,
                                     const TextMeasure& measure);
 
-// As fWordLines, keeping `link` on one line with the word before it, so that
-// a sentence never leaves its web address alone on a line.
+// As fWordLines. With `keepLinkWithWordBefore`, `link` stays on one line
+// with the word before it, so that a sentence never leaves its web address
+// alone on a line; without, the paragraph may break before the address.
 std::vector<std::string> fParagraphLines(const std::string& text, const std::string& link,
-                                         float maxWidth, float size, const TextMeasure& measure);
+                                         float maxWidth, float size, const TextMeasure& measure,
+                                         bool keepLinkWithWordBefore = true);
 
-// One printed row of the building's address.
-struct AddressRow {
-    std::string text;
+// No text a reader needs is set smaller than this (points): blocks shrink to
+// fit down to it and wrap or, beyond it, are cut. The security patterns and
+// the small exponents are drawn smaller on purpose.
+inline constexpr float kMinTextSize = 7.0f;
+
+// The lines `lines` with every line wider than maxWidth cut between
+// characters, so that each fits.
+std::vector<std::string> fCutLines(const std::vector<std::string>& lines, float maxWidth,
+                                   float size, const TextMeasure& measure);
+// The longest beginning of `text` that fits into maxWidth followed by "...";
+// the text itself when it fits whole.
+std::string fShortened(const std::string& text, float maxWidth, float size,
+                       const TextMeasure& measure);
+
+// One address line in rows no wider than maxWidth: broken at commas first,
+// then at blanks, never between a house number ("12", "4a", "7-9") and the
+// word after it. A word wider than a row keeps a row to itself.
+std::vector<std::string> fAddressLineRows(const std::string& line, float maxWidth, float size,
+                                          const TextMeasure& measure);
+
+// The building's address on page 1, set in one size.
+struct AddressBlock {
     float size = 0;
+    float rowStep = 0;  // design units between baselines
+    std::vector<std::string> rows;
 };
-// The address rows: the non-blank lines in order, blank ones taking no room.
-// A line too wide for maxWidth is broken at blanks when all rows still fit
-// into maxRows; otherwise each line keeps one row and is set smaller until
-// it fits.
-std::vector<AddressRow> fAddressRows(const std::vector<std::string>& lines, float maxWidth,
-                                     float size, std::size_t maxRows, const TextMeasure& measure);
+// The non-blank lines in rows (blank lines take no room), at the largest size
+// from `size` down to kMinTextSize, in steps of half a point, at which every
+// row fits maxWidth (points) and the rows fit `depth` design units from the
+// first baseline to the last. Rows are `step` design units apart at `size`,
+// closer in proportion at smaller sizes. When even the smallest size is too
+// large, the rows that fit are kept and the last ends in "...".
+AddressBlock fAddressBlock(const std::vector<std::string>& lines, float maxWidth, float size,
+                           float step, float depth, const TextMeasure& measure);
+
+// A block of values beside their labels, rows `rowPitch` points apart.
+struct BlockValue {
+    std::string text;
+    float maxWidth = 0;  // points
+};
+struct ValueBlock {
+    float size = 0;
+    float lineStep = 0;                           // points between the lines of one value
+    std::vector<std::vector<std::string>> lines;  // per value; none for an empty value
+};
+// How many lines a value may take in a row at `size` without touching the
+// row below: at least one.
+int fLinesPerRow(float size, float rowPitch);
+// The values in one size: the largest from `size` down to kMinTextSize, in
+// steps of a quarter point, at which each value fits its width in the lines
+// its row leaves room for (fLinesPerRow). When even the smallest size is too
+// large, the lines are cut to fit and a value's last line ends in "...".
+ValueBlock fValueBlock(const std::vector<BlockValue>& values, float size, float rowPitch,
+                       const TextMeasure& measure);
+
+// Where text is set: size in points, baseline start in design units.
+struct TextPlace {
+    float size = 0;
+    float x = 0;
+    float y = 0;
+};
+// The rating in the pointer box whose left edge is x, bottom y and height h
+// (design units, scale sx, sy), given the rating's width and the font's cap
+// height at one point. A rating that fits stands at its usual place, 40 sx
+// points high; a longer one is set smaller, keeps a gap from the words on
+// its right and is centred in the room between the pointer and those words
+// and between the box's top and bottom.
+TextPlace fRatingPlace(float widthAtOnePoint, float capHeightAtOnePoint, float x, float y, float h,
+                       float sx, float sy);
 
 // A line of a paragraph that carries a web link, cut around the link.
 struct LinkedLine {

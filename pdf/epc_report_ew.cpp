@@ -7,12 +7,6 @@
 #include "pdf/epc_layout.h"
 #include "project/project.h"
 
-namespace {
-
-constexpr int kTypeNorthernIreland = 3;
-
-}  // namespace
-
 void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kCertificate);
     const int g = generalObject;
@@ -21,7 +15,7 @@ void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     boc.ModKey(g, "PATH-FILE-EPCPDF", output);
 
     EPCEWNI w;
-    w.northernIreland = boc.Vcodid(e, "TYPE") == kTypeNorthernIreland;
+    w.northernIreland = IsJurisdiction(boc.Vcodid(e, "TYPE"), Jurisdiction::NorthernIreland);
     w.fSetCert_Background(record.certBackground);
 
     w.fSetEPC(fRoundToInt(boc.Vnum(e, "EPC-RATING")));

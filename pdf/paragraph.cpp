@@ -5,16 +5,16 @@
 namespace {
 
 struct Word {
-    std::vector<TextRun> pieces;
+    std::vector<ParagraphRun> pieces;
     float width = 0;
 };
 
-bool SameStyle(const TextRun& a, const TextRun& b) {
+bool SameStyle(const ParagraphRun& a, const ParagraphRun& b) {
     return a.font == b.font && a.uri == b.uri;
 }
 
 // Appends text to the last piece when it has the same font and link.
-void Append(std::vector<TextRun>& pieces, const TextRun& style, const std::string& text) {
+void Append(std::vector<ParagraphRun>& pieces, const ParagraphRun& style, const std::string& text) {
     if (!pieces.empty() && SameStyle(pieces.back(), style)) {
         pieces.back().text += text;
     } else {
@@ -22,10 +22,10 @@ void Append(std::vector<TextRun>& pieces, const TextRun& style, const std::strin
     }
 }
 
-std::vector<Word> Words(const std::vector<TextRun>& runs) {
+std::vector<Word> Words(const std::vector<ParagraphRun>& runs) {
     std::vector<Word> words;
     bool inWord = false;
-    for (const TextRun& run : runs) {
+    for (const ParagraphRun& run : runs) {
         for (char c : run.text) {
             if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
                 inWord = false;
@@ -39,9 +39,9 @@ std::vector<Word> Words(const std::vector<TextRun>& runs) {
     return words;
 }
 
-float Measure(const std::vector<TextRun>& pieces, float size, const FontMeasure& measure) {
+float Measure(const std::vector<ParagraphRun>& pieces, float size, const FontMeasure& measure) {
     float w = 0;
-    for (const TextRun& p : pieces) w += measure(p.font, p.text, size);
+    for (const ParagraphRun& p : pieces) w += measure(p.font, p.text, size);
     return w;
 }
 
@@ -49,7 +49,7 @@ float Measure(const std::vector<TextRun>& pieces, float size, const FontMeasure&
 // each, so that a line narrower than one letter still ends).
 std::vector<Word> Cut(const Word& word, float width, float size, const FontMeasure& measure) {
     std::vector<Word> parts(1);
-    for (const TextRun& piece : word.pieces) {
+    for (const ParagraphRun& piece : word.pieces) {
         for (char c : piece.text) {
             const std::string letter(1, c);
             const float w = measure(piece.font, letter, size);
@@ -70,7 +70,7 @@ FontMeasure DocumentMeasure() {
     };
 }
 
-std::vector<ParagraphLine> fLayoutParagraph(const std::vector<TextRun>& runs, float width,
+std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& runs, float width,
                                             float size, bool justify, const FontMeasure& measure) {
     std::vector<Word> words;
     for (Word& w : Words(runs)) {
@@ -98,25 +98,25 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<TextRun>& runs, fl
     };
     for (const Word& w : words) {
         if (!line.pieces.empty()) {
-            const TextRun& before = line.pieces.back();
+            const ParagraphRun& before = line.pieces.back();
             const float blank = measure(before.font, " ", size);
             if (line.width + blank + w.width > width) {
                 finish(false);
             } else {
                 // The blank belongs to no link.
-                Append(line.pieces, TextRun{"", before.font, ""}, " ");
+                Append(line.pieces, ParagraphRun{"", before.font, ""}, " ");
                 line.width += blank;
                 ++blanks;
             }
         }
-        for (const TextRun& piece : w.pieces) Append(line.pieces, piece, piece.text);
+        for (const ParagraphRun& piece : w.pieces) Append(line.pieces, piece, piece.text);
         line.width += w.width;
     }
     finish(true);
     return lines;
 }
 
-float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<TextRun>& runs, float size,
+float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<ParagraphRun>& runs, float size,
                             float left, float width, float top, float leading, bool justify) {
     const std::vector<ParagraphLine> lines =
         fLayoutParagraph(runs, width, size, justify, DocumentMeasure());
@@ -131,7 +131,7 @@ float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<TextRun>& runs, 
         HPDF_Page_BeginText(page);
         HPDF_Page_SetWordSpace(page, line.wordSpace);
         HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, left, baseline);
-        for (const TextRun& piece : line.pieces) {
+        for (const ParagraphRun& piece : line.pieces) {
             if (piece.font == nullptr) continue;
             HPDF_Page_SetFontAndSize(page, piece.font, size);
             if (piece.uri.empty()) {

@@ -15,7 +15,7 @@
 // letters would have to move too far apart.
 
 // A piece of a paragraph in one font; `uri`, when set, makes it a link.
-struct TextRun {
+struct ParagraphRun {
     std::string text;
     HPDF_Font font = nullptr;
     std::string uri;
@@ -30,7 +30,7 @@ FontMeasure DocumentMeasure();
 // included), its width when set without stretching, and the extra width that
 // each blank gets so that the line ends at the right edge.
 struct ParagraphLine {
-    std::vector<TextRun> pieces;
+    std::vector<ParagraphRun> pieces;
     float width = 0;
     float wordSpace = 0;
 };
@@ -40,7 +40,7 @@ struct ParagraphLine {
 // one font and "," in another); a word wider than a line is cut. When `justify` is set every line
 // but the last is stretched to the width, except lines whose blanks would have to grow wider than
 // the font size: those, and the last line, are set flush left.
-std::vector<ParagraphLine> fLayoutParagraph(const std::vector<TextRun>& runs, float width,
+std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& runs, float width,
                                             float size, bool justify, const FontMeasure& measure);
 
 // Sets a paragraph in the current fill colour from `left` (points), its first
@@ -48,5 +48,5 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<TextRun>& runs, fl
 // the y below its last line. A line that would fall below the bottom margin
 // goes to a new page (the page check of the toolkit). Links are made on the
 // pages where their text lands.
-float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<TextRun>& runs, float size,
+float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<ParagraphRun>& runs, float size,
                             float left, float width, float top, float leading, bool justify);

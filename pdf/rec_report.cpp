@@ -77,18 +77,18 @@ class RecReportLayout {
     void Heading(int section, const std::string& heading, float baseline);
     // "a)\tText": the letter, and the text at the tab stop.
     void SubHeading(const std::string& text);
-    void Paragraph(const std::vector<TextRun>& runs, bool justify = true);
+    void Paragraph(const std::vector<ParagraphRun>& runs, bool justify = true);
     void Paragraph(const std::string& text, bool justify = true) {
-        Paragraph(std::vector<TextRun>{Plain(text)}, justify);
+        Paragraph(std::vector<ParagraphRun>{Plain(text)}, justify);
     }
     void Bullet(const std::string& text);
     // Moves down by `gap` and makes sure `needed` points are left below;
     // else starts a page (and answers true).
     bool Room(float gap, float needed);
 
-    TextRun Plain(const std::string& text) const { return {text, f_.regular, ""}; }
-    TextRun Oblique(const std::string& text) const { return {text, f_.oblique, ""}; }
-    TextRun Link(const WebAddress& a) const { return {a.text, f_.regular, a.uri}; }
+    ParagraphRun Plain(const std::string& text) const { return {text, f_.regular, ""}; }
+    ParagraphRun Oblique(const std::string& text) const { return {text, f_.oblique, ""}; }
+    ParagraphRun Link(const WebAddress& a) const { return {a.text, f_.regular, a.uri}; }
 
     // A two-column table row at the given top; returns its bottom.
     float Row(float left, float top, float width, double split, HPDF_Font font, float size,
@@ -315,7 +315,7 @@ void RecReportLayout::SubHeading(const std::string& text) {
     y_ -= kLeading + 4;
 }
 
-void RecReportLayout::Paragraph(const std::vector<TextRun>& runs, bool justify) {
+void RecReportLayout::Paragraph(const std::vector<ParagraphRun>& runs, bool justify) {
     if (doc_.page() == nullptr) return;
     SetFill(doc_.page(), kBlack);
     y_ = pHPDF_write_paragraph(doc_, runs, kBodySize, kLeft, kWidth, y_, kLeading, justify);
@@ -532,7 +532,7 @@ void RecReportLayout::NextSteps() {
         "These recommendations do not include matters relating to operation and maintenance which "
         "cannot be identified from the calculation procedure.");
     if (!scotland() && c_.ENG_HERITAGE == "YES") {
-        std::vector<TextRun> runs{Plain(
+        std::vector<ParagraphRun> runs{Plain(
             "The building has been identified as being: one of special architectural or "
             "historical interest, within a conservation area or a protected monument. "
             "Some of the recommendations may then need consent, or may not be suitable "

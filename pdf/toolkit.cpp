@@ -188,7 +188,10 @@ void pHPDF_draw_arrow(HPDF_Page page, float x, float y, float sx, float sy, HPDF
     HPDF_Page_Fill(page);
 
     const float full = 20 * sx;
-    const float size = fFitSize(TextWidth(bold, full, value), (w + h / 4 - 14 * sx) / 2, full);
+    // Smaller for a long value, but never too small to read: the longest
+    // (ten digits and a sign) then reaches just into the arrow's tip.
+    const float size = std::max(
+        kMinTextSize, fFitSize(TextWidth(bold, full, value), (w + h / 4 - 14 * sx) / 2, full));
     // A smaller text is raised by half the height of capitals it lost.
     const float raise = 0.72f * (full - size);
     WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy - raise, value, kWhite, 0.3f * sx);

@@ -79,7 +79,7 @@ void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
 // A benchmark arrow pointing right, its lower left corner at (x, y) design
 // units, 88 x 46 at scale 1, filled in the page's current fill colour, with
 // `value` on it in white outlined in black (set smaller when it is too long
-// for the arrow, and kept in its middle).
+// for the arrow, down to kMinTextSize, and kept in its middle).
 void pHPDF_draw_arrow(HPDF_Page page, float x, float y, float sx, float sy, HPDF_Font bold,
                       const std::string& value);
 // Lines already broken, written one every `leading` points from the top of

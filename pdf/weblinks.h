@@ -8,15 +8,16 @@ struct WebAddress {
     const char* uri;
 };
 
-// The government department for England and Wales.
+// The government department for England and Wales: its page for finding a
+// certificate, which also names the assessor's accreditation scheme. Kept
+// short: the certificates print it inside a sentence of fixed lines.
 inline constexpr WebAddress kWebDepartmentEnglandWales{
-    "www.gov.uk/energy-performance-certificate-commercial-property",
-    "https://www.gov.uk/energy-performance-certificate-commercial-property"};
+    "www.gov.uk/find-energy-certificate", "https://www.gov.uk/find-energy-certificate"};
 
-// The department for Northern Ireland.
+// The department for Northern Ireland: the site is printed (short, as above),
+// the link leads to its page on certificates.
 inline constexpr WebAddress kWebDepartmentNorthernIreland{
-    "www.nidirect.gov.uk/articles/energy-performance-certificates",
-    "https://www.nidirect.gov.uk/articles/energy-performance-certificates"};
+    "www.nidirect.gov.uk", "https://www.nidirect.gov.uk/articles/energy-performance-certificates"};
 
 // The body that advises on making buildings more energy efficient.
 inline constexpr WebAddress kWebAdviceBody{"www.carbontrust.com", "https://www.carbontrust.com"};

@@ -150,6 +150,10 @@ class PROJECT {
     // The certificate "<input less its extension>[epc].pdf"; keeps its
     // fingerprint in epcFingerprint and its name in PATH-FILE-EPCPDF.
     void PDF_EPC_Report_EW(const char* inputFile);
+    // The Welsh-language certificate "<input less its extension>[epcw].pdf";
+    // keeps its fingerprint in welshEpcFingerprint. A certificate that cannot
+    // be written (its font missing, a libharu error) stops the run.
+    void PDF_EPC_Report_W(const char* inputFile);
     // The recommendations report "<input>[rec].pdf"; keeps its fingerprint
     // in recFingerprint and its name in PATH-FILE-RECPDF.
     void PDF_REC_Report_EW(const char* inputFile);

@@ -75,10 +75,10 @@ namespace {
 // Input text enters the message only through these two, so the input's
 // encoding is settled in one place.
 std::string Raw(const BOC& boc, int object, const char* keyword) {
-    return XmlRaw(boc.Vtext(object, keyword));
+    return XmlRaw(boc.Vtext(object, keyword), boc.inputEncoding);
 }
 std::string Escaped(const BOC& boc, int object, const char* keyword) {
-    return XmlEscaped(boc.Vtext(object, keyword));
+    return XmlEscaped(boc.Vtext(object, keyword), boc.inputEncoding);
 }
 // Code words come from the library definition; kept safe all the same.
 std::string Code(const BOC& boc, int object, const char* keyword) {

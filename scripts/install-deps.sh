@@ -9,6 +9,7 @@ packages=(
   qpdf poppler-utils             # the tests read back the PDFs we write
   libxml2-utils                  # xmllint: the tests check the messages are well-formed
   clang-format-14                # the formatting check, pinned to one version
+  fonts-liberation2              # Liberation Sans, embedded in the Welsh certificate for ŵ and ŷ
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -160,41 +160,131 @@ TEST(LinkedLines, CutAroundTheFirstAppearance) {
     }
 }
 
-TEST(AddressRows, BlankLinesTakeNoRoom) {
-    const std::vector<AddressRow> rows =
-        fAddressRows({"Unit 4", "", " ", "  Market Road ", "", "Town"}, 100, 11, 6, kOnePerChar);
-    ASSERT_EQ(rows.size(), 3u);
-    EXPECT_EQ(rows[0].text, "Unit 4");
-    EXPECT_EQ(rows[1].text, "Market Road");
-    EXPECT_EQ(rows[2].text, "Town");
-    for (const AddressRow& row : rows) EXPECT_FLOAT_EQ(row.size, 11);
-    EXPECT_TRUE(fAddressRows({"", " ", "", "", "", ""}, 100, 11, 6, kOnePerChar).empty());
+TEST(ParagraphLines, MayBreakBeforeTheLinkWhenAllowed) {
+    using Lines = std::vector<std::string>;
+    const std::string text = "see the site www.x.org.";
+    EXPECT_EQ(fParagraphLines(text, "www.x.org", 14, 10, kOnePerChar, false),
+              (Lines{"see the site", "www.x.org."}));
 }
 
+using Rows = std::vector<std::string>;
+
 // At size 10 one character is one point wide.
-TEST(AddressRows, LongLinesBreakWhileThereIsRoomElseShrink) {
-    // Room for the broken line.
-    std::vector<AddressRow> rows =
-        fAddressRows({"The Old Brewery Yard", "Town"}, 10, 10, 6, kOnePerChar);
-    ASSERT_EQ(rows.size(), 4u);
-    EXPECT_EQ(rows[0].text, "The Old");
-    EXPECT_EQ(rows[1].text, "Brewery");
-    EXPECT_EQ(rows[2].text, "Yard");
-    EXPECT_EQ(rows[3].text, "Town");
-    for (const AddressRow& row : rows) EXPECT_FLOAT_EQ(row.size, 10);
+TEST(AddressLineRows, BreakAtCommasThenBlanksKeepingHouseNumbers) {
+    const struct {
+        const char* line;
+        float width;
+        Rows rows;
+    } cases[] = {
+        {"Unit 4, Market Road", 30, {"Unit 4, Market Road"}},
+        // Commas first: each part whole on its row when it fits.
+        {"The Old Brewery, Market Road, Town", 20, {"The Old Brewery,", "Market Road, Town"}},
+        // A part too wide breaks at blanks, never after its house number.
+        {"12 Quay Street", 8, {"12 Quay", "Street"}},
+        {"Flat 3, 12a Long Harbour Road", 14, {"Flat 3,", "12a Long", "Harbour Road"}},
+        {"7-9 High St", 4, {"7-9 High", "St"}},
+        // Not house numbers: a postcode's inward part, a year with letters.
+        {"CT1 2AB", 4, {"CT1", "2AB"}},
+        {"  ,  , ", 10, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(fAddressLineRows(c.line, c.width, 10, kOnePerChar), c.rows) << c.line;
+}
 
-    // Six lines already: the long one is set smaller on its own row.
-    rows = fAddressRows({"The Old Brewery Yard", "b", "c", "d", "e", "f"}, 10, 10, 6, kOnePerChar);
-    ASSERT_EQ(rows.size(), 6u);
-    EXPECT_EQ(rows[0].text, "The Old Brewery Yard");
-    EXPECT_FLOAT_EQ(rows[0].size, 5);
-    for (std::size_t i = 1; i < rows.size(); ++i) EXPECT_FLOAT_EQ(rows[i].size, 10);
+TEST(AddressBlock, OneSizeBlankLinesTakeNoRoom) {
+    const AddressBlock block = fAddressBlock({"Unit 4", "", " ", "  Market Road ", "", "Town"}, 100,
+                                             11, 30, 150, kOnePerChar);
+    EXPECT_EQ(block.rows, (Rows{"Unit 4", "Market Road", "Town"}));
+    EXPECT_FLOAT_EQ(block.size, 11);
+    EXPECT_FLOAT_EQ(block.rowStep, 30);
+    EXPECT_TRUE(
+        fAddressBlock({"", " ", "", "", "", ""}, 100, 11, 30, 150, kOnePerChar).rows.empty());
+}
 
-    // A single word wider than a row cannot be broken.
-    rows = fAddressRows({"Llanfairpwllgwyngyll"}, 10, 10, 6, kOnePerChar);
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].text, "Llanfairpwllgwyngyll");
-    EXPECT_FLOAT_EQ(rows[0].size, 5);
+TEST(AddressBlock, WrapsWhileRowsFitThenShrinksTheWholeBlockToTheFloor) {
+    // Room for the broken line at full size: six rows in 150 design units.
+    AddressBlock block =
+        fAddressBlock({"The Old Brewery Yard", "Town"}, 10, 10, 30, 150, kOnePerChar);
+    EXPECT_EQ(block.rows, (Rows{"The Old", "Brewery", "Yard", "Town"}));
+    EXPECT_FLOAT_EQ(block.size, 10);
+
+    // Seven rows at 10 do not fit six: the block is set smaller, every row
+    // alike, and its rows come closer.
+    block = fAddressBlock({"The Old Brewery Yard", "b", "c", "d", "e", "f"}, 10, 10, 30, 150,
+                          kOnePerChar);
+    EXPECT_LT(block.size, 10);
+    EXPECT_GE(block.size, kMinTextSize);
+    EXPECT_FLOAT_EQ(block.rowStep, 30 * block.size / 10);
+    EXPECT_LE((static_cast<float>(block.rows.size()) - 1) * block.rowStep, 150);
+    for (const std::string& row : block.rows) EXPECT_LE(kOnePerChar(row, block.size), 10) << row;
+
+    // A word too wide even at the floor is cut between characters, and what
+    // does not fit the depth ends in "...".
+    block = fAddressBlock({std::string(200, 'L')}, 10, 10, 30, 150, kOnePerChar);
+    EXPECT_FLOAT_EQ(block.size, kMinTextSize);
+    ASSERT_FALSE(block.rows.empty());
+    EXPECT_LE((static_cast<float>(block.rows.size()) - 1) * block.rowStep, 150);
+    for (const std::string& row : block.rows) EXPECT_LE(kOnePerChar(row, block.size), 10) << row;
+    EXPECT_EQ(block.rows.back().substr(block.rows.back().size() - 3), "...");
+}
+
+TEST(ValueBlock, OneSizeWrappingWhereRowsLeaveRoomFloorAtSeven) {
+    // Rows 20 points apart leave room for a second line at 9 points, rows
+    // 17.5 apart do not until the size is small.
+    EXPECT_EQ(fLinesPerRow(9, 20), 2);
+    EXPECT_EQ(fLinesPerRow(11, 17.5f), 1);
+    EXPECT_EQ(fLinesPerRow(7, 17.5f), 2);
+
+    // Everything fits: the full size, one line each; an empty value no line.
+    ValueBlock block = fValueBlock({{"short", 10}, {"", 10}}, 9, 20, kOnePerChar);
+    EXPECT_FLOAT_EQ(block.size, 9);
+    ASSERT_EQ(block.lines.size(), 2u);
+    EXPECT_EQ(block.lines[0], (Rows{"short"}));
+    EXPECT_TRUE(block.lines[1].empty());
+
+    // One long value wraps onto its second line and the block keeps its size.
+    block = fValueBlock({{"aaaa bbbb cccc", 10}, {"x", 10}}, 9, 20, kOnePerChar);
+    EXPECT_FLOAT_EQ(block.size, 9);
+    EXPECT_EQ(block.lines[0], (Rows{"aaaa bbbb", "cccc"}));
+    EXPECT_FLOAT_EQ(block.lineStep, 9 * 1.1f);
+
+    // Three lines' worth at 9: the whole block shrinks, the short value too.
+    block = fValueBlock({{"aaaa bbbb cccc dddd eeee", 10}, {"x", 10}}, 9, 20, kOnePerChar);
+    EXPECT_LT(block.size, 9);
+    EXPECT_GE(block.size, kMinTextSize);
+    EXPECT_LE(block.lines[0].size(), 2u);
+    EXPECT_EQ(block.lines[1], (Rows{"x"}));
+
+    // Beyond the floor: cut to the lines there is room for, ending in "...".
+    block = fValueBlock({{std::string(100, 'M'), 10}}, 9, 20, kOnePerChar);
+    EXPECT_FLOAT_EQ(block.size, kMinTextSize);
+    ASSERT_EQ(block.lines[0].size(), 2u);
+    for (const std::string& line : block.lines[0])
+        EXPECT_LE(kOnePerChar(line, kMinTextSize), 10) << line;
+    EXPECT_EQ(block.lines[0][1].substr(block.lines[0][1].size() - 3), "...");
+}
+
+TEST(RatingPlace, UsualPlaceUnlessTooLongThenCentredWithAGap) {
+    const float x = 100, y = 1000, h = 73;
+    // Two digits of width 0.556 each at one point.
+    const TextPlace usual = fRatingPlace(1.112f, 0.72f, x, y, h, 1, 1);
+    EXPECT_FLOAT_EQ(usual.size, 40);
+    EXPECT_FLOAT_EQ(usual.x, x + 90);
+    EXPECT_FLOAT_EQ(usual.y, y - 7);
+
+    for (float digits : {7.0f, 11.0f}) {
+        const float width = 0.556f * digits;
+        const TextPlace p = fRatingPlace(width, 0.72f, x, y, h, 1, 1);
+        EXPECT_LT(p.size, 40) << digits;
+        const float end = p.x + 2 * width * p.size;
+        // Between the pointer (ending at 50) and the words (from 255), 10
+        // clear of each, with equal room on both sides.
+        EXPECT_GE(p.x, x + 60 - 0.01f) << digits;
+        EXPECT_LE(end, x + 245 + 0.01f) << digits;
+        EXPECT_NEAR(p.x - (x + 60), x + 245 - end, 0.01f) << digits;
+        // Its capitals centred between the box's top and bottom.
+        EXPECT_NEAR((p.y + (p.y - 2 * 0.72f * p.size)) / 2, y - h / 2, 0.01f) << digits;
+    }
 }
 
 }  // namespace

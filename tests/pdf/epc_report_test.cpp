@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 
@@ -13,6 +15,7 @@
 #include "project/project.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/project/project_fixture.h"
+#include "tests/support/example_runs.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
 
@@ -77,7 +80,7 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
              .Set("EPC", "NOS-LEVEL", "Level 5"),
          {"\nNorthern Ireland\n", "the building is.\n-6\n", "Building complexity (NOS level): 5\n",
           "Building emission rate (kgCO /m ):\n2\n2\n-5\n",
-          "on the Department's www.nidirect.gov.uk/"},
+          "on the Department's www.nidirect.gov.uk."},
          {"Government's"}},
     };
     SetRunClock(LocalTime(2024, 2, 5));
@@ -120,6 +123,52 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
         }
     }
     SetRunClockSystem();
+}
+
+// The Welsh gatherer: codes, dates and the software in Welsh, typed text of a
+// UTF-8 input in ISO8859-14, and its own fingerprint.
+TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
+    SetRunClock(LocalTime(2024, 2, 5));
+    ProjectRun run{Office()
+                       .Set("General", "B-ADDRESS-0", "\"Tŷ Gwyn\"")
+                       .Set("General", "C-EMP-TRAD-NAME", "\"Caf\xc3\xa9 Ynni\"")
+                       .Set("EPC", "EPC-LANGUAGE", "English and Welsh")
+                       .Set("EPC", "MAIN-FUEL-TYPE", "Grid Displaced Electricity")
+                       .Set("EPC", "BUILDING-ENVIRONMENT", "Air Conditioning")};
+    PROJECT& p = run.project();
+    p.fDates();
+    p.Calc();
+    p.PDF_EPC_Report_EW(run.inputPath().c_str());
+    p.PDF_EPC_Report_W(run.inputPath().c_str());
+    SetRunClockSystem();
+
+    const std::string pdf = run.dir().file("building[epcw].pdf");
+    ASSERT_TRUE(FileExists(pdf));
+    // The English certificate's name stays recorded.
+    EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"),
+              run.dir().file("building[epc].pdf"));
+    const std::string bytes = ReadFileBytes(pdf);
+    EXPECT_EQ(p.welshEpcFingerprint,
+              NCMD5().hash(p.keys.keys().at(1),
+                           reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+    EXPECT_NE(p.welshEpcFingerprint, p.epcFingerprint);
+
+    const std::string page1 = PdfPageText(pdf, 1);
+    for (const char* expected :
+         {"\nTŷ Gwyn\n12 Quay Street\nBS1 4AB\n", "Prif danwydd gwresogi: Trydan grid\n",
+          "Amgylchedd yr adeilad: System Dymheru\n",
+          "Cymhlethdod yr adeilad (Lefel NOS): Undefined\n"}) {
+        EXPECT_TRUE(Has(page1, expected)) << expected << "\n---\n" << page1;
+    }
+    const std::string page2 = PdfPageText(pdf, 2);
+    for (const char* expected :
+         {"Meddalwedd Asesu: Office Designer v2.1 defnyddio peiriant cyfrifo ZOLM 4.1.c\n",
+          "Enw'r Asesydd: Jane O'Neill\n", "Enw Cyflogwr/Masnachu: Café Ynni\n",
+          "Dyddiad Cyhoeddi: 05 Chwefror 2024\n",
+          "Dilys Hyd: 04 Chwefror 2034 (oni bai ei bod yn cael ei disodli gan dystysgrif "
+          "ddiweddarach)\n"}) {
+        EXPECT_TRUE(Has(page2, expected)) << expected << "\n---\n" << page2;
+    }
 }
 
 // A school in Scotland: two renewable sources of equal contribution, and
@@ -260,18 +309,100 @@ std::vector<std::string> Entries(const std::string& folder) {
     return names;
 }
 
-TEST(CertificateRun, WritesTheCertificateBesideTheInput) {
+TEST(CertificateRun, WritesTheWelshCertificateOnlyWhenAsked) {
     for (const char* language : {"English", "English and Welsh"}) {
+        const bool welsh = std::string(language) != "English";
         TempDir dir;
         const ProcessResult r = RunOn(dir, "jobs", Office().Set("EPC", "EPC-LANGUAGE", language));
         ASSERT_EQ(r.exitCode, 0) << language << "\n" << r.out << r.err;
         const std::string pdf = dir.file("jobs/office[epc].pdf");
+        const std::string welshPdf = dir.file("jobs/office[epcw].pdf");
         ASSERT_TRUE(FileExists(pdf)) << language;
-        EXPECT_EQ(RunTool("qpdf", {"--check", pdf}).exitCode, 0) << language;
-        EXPECT_EQ(RunTool("qpdf", {"--requires-password", pdf}).exitCode, 3) << language;
-        EXPECT_TRUE(Has(PdfPageText(pdf, 1), "2182-3079-9443-1602-9575\nRiverside House\n"))
-            << language;
+        EXPECT_EQ(FileExists(welshPdf), welsh) << language;
+        for (const std::string& file :
+             welsh ? std::vector<std::string>{pdf, welshPdf} : std::vector<std::string>{pdf}) {
+            EXPECT_EQ(RunTool("qpdf", {"--check", file}).exitCode, 0) << file;
+            EXPECT_EQ(RunTool("qpdf", {"--requires-password", file}).exitCode, 3) << file;
+            EXPECT_TRUE(Has(PdfPageText(file, 1), "2182-3079-9443-1602-9575\nRiverside House\n"))
+                << file;
+        }
+        // The English certificate first.
+        if (welsh) {
+            EXPECT_LE(std::filesystem::last_write_time(pdf),
+                      std::filesystem::last_write_time(welshPdf));
+        }
     }
+}
+
+// The Welsh certificate names the law of England and Wales: none for a
+// building in Northern Ireland, with a warning, and the run goes on.
+TEST(CertificateRun, NoWelshCertificateForNorthernIreland) {
+    TempDir dir;
+    const ProcessResult r = RunOn(dir, "jobs",
+                                  Office()
+                                      .Set("EPC", "TYPE", "Northern Ireland")
+                                      .Set("EPC", "EPC-LANGUAGE", "English and Welsh"));
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    EXPECT_TRUE(FileExists(dir.file("jobs/office[epc].pdf")));
+    EXPECT_FALSE(FileExists(dir.file("jobs/office[epcw].pdf")));
+    EXPECT_TRUE(Has(ReadFileBytes(dir.file("Tarvex.log")),
+                    "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is for "
+                    "buildings in Wales only: none is written for Northern Ireland\n"));
+}
+
+// Without its font the Welsh certificate is not written and the run says
+// so and ends with status 1; the English one is written.
+TEST(CertificateRun, WelshCertificateWithoutItsFontStopsTheRun) {
+    TempDir dir;
+    ASSERT_EQ(setenv("TARVEX_FONT_DIR", dir.file("no-fonts").c_str(), 1), 0);
+    const ProcessResult r =
+        RunOn(dir, "jobs", Office().Set("EPC", "EPC-LANGUAGE", "English and Welsh"));
+    unsetenv("TARVEX_FONT_DIR");
+    EXPECT_EQ(r.exitCode, 1) << r.out;
+    EXPECT_TRUE(FileExists(dir.file("jobs/office[epc].pdf")));
+    EXPECT_FALSE(FileExists(dir.file("jobs/office[epcw].pdf")));
+    const std::string log = ReadFileBytes(dir.file("Tarvex.log"));
+    for (const char* expected :
+         {"office[epcw].pdf cannot be written: its font Liberation Sans",
+          "Install the package fonts-liberation2",
+          "ERROR: The Welsh-language certificate jobs/office[epcw].pdf was not written.\n"})
+        EXPECT_TRUE(Has(log, expected)) << expected << "\n---\n" << log;
+    EXPECT_FALSE(Has(log, "\nOK\n")) << log;
+}
+
+// The shipped Wales example asks for both certificates.
+TEST(CertificateRun, WalesExampleWritesBothCertificates) {
+    TempDir dir;
+    CopyExample(dir, "wales-library");
+    const ProcessResult r = RunInput(dir, "wales-library");
+    ASSERT_EQ(r.exitCode, 0) << r.out;
+    const std::string pdf = dir.file("wales-library[epcw].pdf");
+    ASSERT_TRUE(FileExists(dir.file("wales-library[epc].pdf")));
+    ASSERT_TRUE(FileExists(pdf));
+
+    static const char* const kMonths[] = {"Ionawr", "Chwefror", "Mawrth",     "Ebrill",
+                                          "Mai",    "Mehefin",  "Gorffennaf", "Awst",
+                                          "Medi",   "Hydref",   "Tachwedd",   "Rhagfyr"};
+    const std::time_t now = std::time(nullptr);
+    const std::tm today = *std::localtime(&now);
+    char day[3];
+    std::snprintf(day, sizeof day, "%02d", today.tm_mday);
+    const std::string text = RunTool("pdftotext", {"-enc", "UTF-8", pdf, "-"}).out;
+    for (const std::string& expected :
+         {std::string("Os oes gennych gŵyn neu eich bod yn dymuno cadarnhau bod y dystysgrif yn "
+                      "un ddilys"),
+          std::string("Dyddiad Cyhoeddi:"),
+          std::string(day) + " " + kMonths[today.tm_mon] + " " +
+              std::to_string(today.tm_year + 1900),
+          std::string("G Dros 150"), std::string("Dyma pa mor effeithlon"),
+          std::string("o ran ynni yw'r adeilad."), std::string("Mwy effeithlon o ran ynni"),
+          std::string("Prif danwydd gwresogi:"), std::string("Biomas")}) {
+        EXPECT_TRUE(Has(text, expected)) << expected << "\n---\n" << text;
+    }
+    const std::string fonts = RunTool("pdffonts", {pdf}).out;
+    EXPECT_TRUE(Has(fonts, "LiberationSans")) << fonts;
+    EXPECT_EQ(RunTool("qpdf", {"--check", pdf}).exitCode, 0);
+    EXPECT_EQ(RunTool("qpdf", {"--requires-password", pdf}).exitCode, 3);
 }
 
 // The certificate's name is taken by a folder: the run stops with the

@@ -213,7 +213,7 @@ TEST(ScottishCertificateLayout, LongTextsStayInTheirBoxes) {
     const Box recBoxes[] = {{45, 577, 285, 622},  {45, 627, 285, 672},  {45, 677, 285, 722},
                             {300, 577, 540, 622}, {300, 627, 540, 672}, {300, 677, 540, 722}};
     int recWords = 0;
-    for (const WordBox& word : Words(pdf)) {
+    for (const TextBox& word : PdfWords(pdf)) {
         const std::string where = "'" + word.text + "'";
         // Within the frame's left and right edges, and on the page.
         EXPECT_GE(word.xMin, 39.5) << where;

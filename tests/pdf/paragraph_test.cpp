@@ -25,7 +25,7 @@ class Paragraphs : public ::testing::Test {
         std::string all;
         for (const ParagraphLine& line : lines) {
             if (!all.empty()) all += ' ';
-            for (const TextRun& piece : line.pieces) all += piece.text;
+            for (const ParagraphRun& piece : line.pieces) all += piece.text;
         }
         return all;
     }
@@ -37,7 +37,7 @@ class Paragraphs : public ::testing::Test {
 
 std::size_t Blanks(const ParagraphLine& line) {
     std::size_t n = 0;
-    for (const TextRun& piece : line.pieces)
+    for (const ParagraphRun& piece : line.pieces)
         for (char c : piece.text) n += c == ' ' ? 1 : 0;
     return n;
 }
@@ -54,7 +54,7 @@ TEST_F(Paragraphs, LinesFitAndJustifiedLinesEndAtTheEdge) {
             const ParagraphLine& line = lines[i];
             EXPECT_LE(line.width, 200.0f);
             float measured = 0;
-            for (const TextRun& piece : line.pieces)
+            for (const ParagraphRun& piece : line.pieces)
                 measured += measure(piece.font, piece.text, 12);
             EXPECT_NEAR(measured, line.width, 0.01);
             const bool last = i + 1 == lines.size();
@@ -93,7 +93,7 @@ TEST_F(Paragraphs, AWordWiderThanTheLineIsCutWithoutLosingLetters) {
     std::string joined;
     for (const ParagraphLine& line : lines) {
         EXPECT_LE(line.width, 100.0f);
-        for (const TextRun& piece : line.pieces) joined += piece.text;
+        for (const ParagraphRun& piece : line.pieces) joined += piece.text;
     }
     EXPECT_EQ(joined, word);
     // A line narrower than a letter still takes one letter a line.
@@ -102,7 +102,7 @@ TEST_F(Paragraphs, AWordWiderThanTheLineIsCutWithoutLosingLetters) {
 }
 
 TEST_F(Paragraphs, RunsKeepTheirFontsAndLinksAcrossLines) {
-    const std::vector<TextRun> runs{
+    const std::vector<ParagraphRun> runs{
         {"Statutory Instrument 2007 No. 991, ", regular, ""},
         {"The Energy Performance of Buildings Regulations 2007", oblique, ""},
         {", as amended. See ", regular, ""},
@@ -111,7 +111,7 @@ TEST_F(Paragraphs, RunsKeepTheirFontsAndLinksAcrossLines) {
     const auto lines = fLayoutParagraph(runs, 250, 12, true, measure);
     std::string oblique_text, link, all;
     for (const ParagraphLine& line : lines) {
-        for (const TextRun& piece : line.pieces) {
+        for (const ParagraphRun& piece : line.pieces) {
             if (piece.font == oblique) oblique_text += piece.text + " ";
             if (!piece.uri.empty()) {
                 EXPECT_EQ(piece.uri, kWebRegister.uri);

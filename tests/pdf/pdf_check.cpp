@@ -2,11 +2,13 @@
 
 #include <unistd.h>
 
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "tests/support/tempdir.h"
@@ -125,29 +127,155 @@ std::vector<std::string> PdfLinks(const std::string& pdf) {
     return links;
 }
 
+namespace {
+
+std::string Unescaped(const std::string& xml) {
+    std::string out;
+    for (std::size_t i = 0; i < xml.size(); ++i) {
+        if (xml[i] != '&') {
+            out += xml[i];
+            continue;
+        }
+        const std::string::size_type end = xml.find(';', i);
+        const std::string entity = xml.substr(i + 1, end - i - 1);
+        out += entity == "amp"    ? "&"
+               : entity == "lt"   ? "<"
+               : entity == "gt"   ? ">"
+               : entity == "quot" ? "\""
+               : entity == "apos" ? "'"
+                                  : "?";
+        i = end;
+    }
+    return out;
+}
+
+float Attribute(const std::string& tag, const std::string& name) {
+    const std::string key = name + "=\"";
+    const std::string::size_type at = tag.find(key);
+    return at == std::string::npos ? 0 : std::stof(tag.substr(at + key.size()));
+}
+
+TextBox Box(const std::string& tag, int page) {
+    TextBox b;
+    b.xMin = Attribute(tag, "xMin");
+    b.yMin = Attribute(tag, "yMin");
+    b.xMax = Attribute(tag, "xMax");
+    b.yMax = Attribute(tag, "yMax");
+    b.page = page;
+    return b;
+}
+
+// The boxes of the elements named `element` ("word" or "line"); a line's
+// text is the text of its words.
+std::vector<TextBox> Boxes(const std::string& html, const std::string& element) {
+    std::vector<TextBox> boxes;
+    int page = 0;
+    const std::string open = "<" + element + " ";
+    for (std::size_t at = 0; (at = html.find('<', at)) != std::string::npos; ++at) {
+        if (html.compare(at, 6, "<page ") == 0) {
+            ++page;
+            continue;
+        }
+        if (html.compare(at, open.size(), open) != 0) continue;
+        const std::string::size_type tagEnd = html.find('>', at);
+        TextBox box = Box(html.substr(at, tagEnd - at), page);
+        const std::string close = "</" + element + ">";
+        const std::string::size_type end = html.find(close, tagEnd);
+        const std::string inner = html.substr(tagEnd + 1, end - tagEnd - 1);
+        if (element == "word") {
+            box.text = Unescaped(inner);
+        } else {
+            for (const TextBox& w : Boxes("<page >" + inner, "word"))
+                box.text += (box.text.empty() ? "" : " ") + w.text;
+        }
+        boxes.push_back(box);
+        at = end;
+    }
+    return boxes;
+}
+
+// A PDF literal string starting at `at` (after its "("); `at` ends after ")".
+std::string LiteralString(const std::string& s, std::size_t& at) {
+    std::string out;
+    int depth = 1;
+    while (at < s.size()) {
+        const char c = s[at++];
+        if (c == '\\' && at < s.size()) {
+            const char e = s[at++];
+            if (e >= '0' && e <= '7') {
+                int value = e - '0';
+                for (int k = 0; k < 2 && at < s.size() && s[at] >= '0' && s[at] <= '7'; ++k)
+                    value = value * 8 + (s[at++] - '0');
+                out += static_cast<char>(value);
+            } else {
+                const std::string from = "nrtbf", to = "\n\r\t\b\f";
+                const std::string::size_type k = from.find(e);
+                out += k == std::string::npos ? e : to[k];
+            }
+            continue;
+        }
+        if (c == '(') ++depth;
+        if (c == ')' && --depth == 0) break;
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace
+
+std::vector<TextBox> PdfWords(const std::string& pdf) {
+    return Boxes(RunTool("pdftotext", {"-enc", "UTF-8", "-bbox", pdf, "-"}).out, "word");
+}
+
+std::vector<TextBox> PdfLines(const std::string& pdf) {
+    return Boxes(RunTool("pdftotext", {"-enc", "UTF-8", "-bbox-layout", pdf, "-"}).out, "line");
+}
+
+std::vector<TextRun> PdfTextRuns(const std::string& pdf) {
+    TempDir dir;
+    const std::string plain = dir.file("plain.pdf");
+    RunTool("qpdf", {"--decrypt", "--qdf", "--object-streams=disable", pdf, plain});
+    const std::string s = ReadFileBytes(plain);
+    std::vector<TextRun> runs;
+    int page = 0;
+    float size = 0;
+    std::string last;  // the operand before an operator
+    const std::string marker = "%% Contents for page ";
+    for (std::size_t at = 0; at < s.size();) {
+        // qpdf marks the contents of each page; the stream ends them. Other
+        // objects (fonts, images) are skipped: they are not made of tokens.
+        if (page == 0) {
+            at = s.find(marker, at);
+            if (at == std::string::npos) break;
+            page = std::atoi(s.c_str() + at + marker.size());
+            at = s.find("stream", at);
+            continue;
+        }
+        if (s[at] == '(') {
+            ++at;
+            runs.push_back({page, size, LiteralString(s, at)});
+            continue;
+        }
+        if (std::isspace(static_cast<unsigned char>(s[at]))) {
+            ++at;
+            continue;
+        }
+        std::size_t end = at;
+        while (end < s.size() && !std::isspace(static_cast<unsigned char>(s[end])) && s[end] != '(')
+            ++end;
+        const std::string token = s.substr(at, end - at);
+        if (token == "Tf") size = std::stof(last);
+        if (token == "endstream") page = 0;
+        last = token;
+        at = end;
+    }
+    return runs;
+}
+
 Pixel At(const Raster& page, float designX, float designY) {
     // Design y counts half-points from the top of a page 841.89 points high.
     const int x = static_cast<int>(std::lround(designX));
     const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
     const unsigned char* p = page.at(x, y);
     return {p[0], p[1], p[2]};
-}
-
-std::vector<WordBox> Words(const std::string& pdf) {
-    const std::string html = RunTool("pdftotext", {"-bbox", pdf, "-"}).out;
-    const std::regex word(
-        "<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" yMax=\"([0-9.]+)\">"
-        "([^<]*)</word>|<page ");
-    std::vector<WordBox> words;
-    int page = 0;
-    for (std::sregex_iterator it(html.begin(), html.end(), word), end; it != end; ++it) {
-        const std::smatch& m = *it;
-        if (!m[1].matched) {
-            ++page;
-            continue;
-        }
-        words.push_back(
-            {std::stof(m[1]), std::stof(m[2]), std::stof(m[3]), std::stof(m[4]), m[5], page});
-    }
-    return words;
 }

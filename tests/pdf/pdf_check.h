@@ -52,11 +52,22 @@ struct Pixel {
 };
 Pixel At(const Raster& page, float designX, float designY);
 
-// Word boxes of pdftotext -bbox: points from the top left corner; pages
-// counted from 1.
-struct WordBox {
-    float xMin, yMin, xMax, yMax;
-    std::string text;
-    int page;
+// A box of pdftotext -bbox (words) or -bbox-layout (lines), in points from
+// the page's top left corner; pages count from 1.
+struct TextBox {
+    float xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+    std::string text;  // a line's words joined by blanks
+    int page = 0;
 };
-std::vector<WordBox> Words(const std::string& pdf);
+std::vector<TextBox> PdfWords(const std::string& pdf);
+std::vector<TextBox> PdfLines(const std::string& pdf);
+
+// One text-showing operator of the page contents and the font size set for
+// it, read from the document decrypted and decompressed by qpdf. The text
+// is the string's bytes in the font's encoding.
+struct TextRun {
+    int page = 0;
+    float size = 0;
+    std::string text;
+};
+std::vector<TextRun> PdfTextRuns(const std::string& pdf);

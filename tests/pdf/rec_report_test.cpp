@@ -95,7 +95,7 @@ bool Has(const std::string& text, const std::string& part) {
 }
 
 // A word of "Page n of m" or of the cover's footnote, under the flowing text.
-bool IsFooter(const WordBox& w) {
+bool IsFooter(const TextBox& w) {
     return w.yMax > 842 - 45;
 }
 
@@ -109,7 +109,7 @@ int PageOf(const Written& r, const std::string& heading) {
 // The contents name the pages on which the sections start: the number at
 // the end of each entry's line on page 2.
 void ExpectContentsNameTheSectionPages(const Written& r, const std::string& label) {
-    const std::vector<WordBox> words = Words(r.path);
+    const std::vector<TextBox> words = PdfWords(r.path);
     const struct {
         const char* entry;  // the entry's word on page 2
         const char* heading;
@@ -119,12 +119,12 @@ void ExpectContentsNameTheSectionPages(const Written& r, const std::string& labe
                     {"Steps", "4. Next steps a)"},
                     {"Glossary", "5. Glossary a) Payback"}};
     for (const auto& s : sections) {
-        const WordBox* entry = nullptr;
-        for (const WordBox& w : words)
+        const TextBox* entry = nullptr;
+        for (const TextBox& w : words)
             if (w.page == 2 && w.text == s.entry) entry = &w;
         ASSERT_NE(entry, nullptr) << label << ": " << s.entry;
         std::string number;
-        for (const WordBox& w : words) {
+        for (const TextBox& w : words) {
             if (w.page == 2 && std::abs(w.yMin - entry->yMin) < 2 && w.xMin > 450 &&
                 w.text.find_first_not_of("0123456789") == std::string::npos)
                 number = w.text;
@@ -280,11 +280,11 @@ TEST(RecReport, LongListsBreakBetweenRowsAndLoseNone) {
     }
     const Written r = Write(dir, w);
     ASSERT_TRUE(FileExists(r.path));
-    const std::vector<WordBox> words = Words(r.path);
+    const std::vector<TextBox> words = PdfWords(r.path);
     for (int i = 1; i <= 40; ++i) {
         const std::string id = std::to_string(100 + i);
         int first = 0, last = 0, count = 0;
-        for (const WordBox& word : words) {
+        for (const TextBox& word : words) {
             if (word.text == "Measure" + id) {
                 first = word.page;
                 ++count;
@@ -299,7 +299,7 @@ TEST(RecReport, LongListsBreakBetweenRowsAndLoseNone) {
         recommendationPages += Has(r.pageTexts[p - 1], "Measure") ? 1 : 0;
     EXPECT_GE(recommendationPages, 3);
     // Above the bottom margin, but for the page numbers under it.
-    for (const WordBox& word : words) {
+    for (const TextBox& word : words) {
         if (!IsFooter(word)) {
             EXPECT_GE(842 - word.yMax, 48) << word.text << " on page " << word.page;
         }
@@ -319,7 +319,7 @@ TEST(RecReport, LongRecommendationWrapsInsideItsCell) {
     const Written r = Write(dir, w);
     int inside = 0, lines = 0;
     double lastY = -1;
-    for (const WordBox& word : Words(r.path)) {
+    for (const TextBox& word : PdfWords(r.path)) {
         if (word.text.rfind("cell", 0) != 0) continue;
         ++inside;
         // The cell runs from 90 to 90 + 0.75 x 416 points, inset by 4.
@@ -349,21 +349,21 @@ TEST(RecReport, HeritageParagraphOnlyWhenListedAndEveryAddressLinked) {
                           "architectural or historical interest"),
                       listed)
                 << label;
-            std::vector<std::string> expected{
-                kWebRegister.uri,
-                ni ? kWebDepartmentNorthernIreland.uri : kWebDepartmentEnglandWales.uri};
-            if (listed && ni)
-                expected.insert(expected.begin() + 1, kWebHeritageBodyNorthernIreland.uri);
+            std::vector<WebAddress> addresses{
+                kWebRegister, ni ? kWebDepartmentNorthernIreland : kWebDepartmentEnglandWales};
+            if (listed && ni) addresses.push_back(kWebHeritageBodyNorthernIreland);
             if (listed && !ni) {
-                expected.insert(expected.begin() + 1, kWebHeritageBodyWales.uri);
-                expected.insert(expected.begin() + 1, kWebHeritageBody.uri);
+                addresses.push_back(kWebHeritageBody);
+                addresses.push_back(kWebHeritageBodyWales);
             }
+            std::vector<std::string> expected;
+            for (const WebAddress& a : addresses) expected.push_back(a.uri);
             std::vector<std::string> links = PdfLinks(r.path);
             std::sort(links.begin(), links.end());
             std::sort(expected.begin(), expected.end());
             EXPECT_EQ(links, expected) << label;
-            for (const std::string& uri : expected) {
-                const std::string shown = uri.substr(uri.find("//") + 2);
+            for (const WebAddress& a : addresses) {
+                const std::string shown = a.text;
                 EXPECT_TRUE(Has(all, shown)) << label << ": " << shown;
             }
         }

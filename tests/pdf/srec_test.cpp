@@ -137,7 +137,7 @@ TEST(ShortReport, WritesCategoriesRecommendationsAndPageNumbers) {
     }
     const std::set<std::string> words = WordsOf(all);
     for (int i = 0; i < 900; ++i) EXPECT_EQ(words.count("long" + std::to_string(i)), 1u) << i;
-    for (const WordBox& w : Words(path)) {
+    for (const TextBox& w : PdfWords(path)) {
         const bool footer = w.text == "Page" || w.text == "of" ||
                             w.text.find_first_not_of("0123456789") == std::string::npos;
         if (!footer) {
