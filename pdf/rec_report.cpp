@@ -450,11 +450,20 @@ void RecReportLayout::Recommendations() {
 
 void RecReportLayout::Group(RecGroup group) {
     const GroupWords words = GroupWordsOf(group, scotland());
-    // A sub-heading is never left alone at the foot of a page.
-    Room(15, 84);
+    const std::vector<RecEntry>& entries = c_.groups[group];
+    // A sub-heading is never left alone at the foot of a page, nor the
+    // table's header row without the first recommendation (up to a few lines
+    // of it: a taller one is split anyway).
+    float firstRow = 0;
+    if (!entries.empty()) {
+        DATArec row;
+        row.numbers = {kGroupTableWidth, kGroupTableSplit};
+        row.texts = {entries.front().text, entries.front().impact};
+        firstRow = std::min(fTableRowHeight(1, f_.regular, kBodySize, row), 4 * kLeading);
+    }
+    Room(15, 84 + firstRow);
     SubHeading(words.subHeading);
     Room(0, 2 * kLeading);
-    const std::vector<RecEntry>& entries = c_.groups[group];
     if (entries.empty()) {
         Paragraph(words.none, false);
         return;

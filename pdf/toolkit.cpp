@@ -374,29 +374,58 @@ void DrawRowPart(HPDF_Page page, float k, HPDF_Font font, float fs, float leadin
 
 }  // namespace
 
-float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float size,
-                           const DATArec& row, HPDF_TextAlignment alignment) {
+namespace {
+
+// A table row's geometry: its columns and its cells broken into lines.
+struct RowLayout {
+    float x = 0, xs = 0, xe = 0;
+    bool twoColumns = false;
+    float fs = 0, leading = 0, insets = 0;
+    std::vector<std::string> lines1, lines2;
+    std::size_t lineCount = 0;
+    float height = 0;
+};
+
+RowLayout LayRow(float scale, HPDF_Font font, float size, const DATArec& row) {
+    RowLayout r;
     const float k = scale;
     const float widthFactor = row.numbers.empty() ? 0.0f : static_cast<float>(row.numbers[0]);
     const float split = row.numbers.size() < 2 ? 1.0f : static_cast<float>(row.numbers[1]);
-    const bool twoColumns = split != 1.0f;
-    const float fs = size * k;
-    const float leading = fs + 3.0f;
-    const float insets = 7 * k;
-
-    const float x = row.x;
+    r.twoColumns = split != 1.0f;
+    r.fs = size * k;
+    r.leading = r.fs + 3.0f;
+    r.insets = 7 * k;
+    r.x = row.x;
     const float total = widthFactor * k;
-    const float xs = x + split * total;
-    const float xe = x + total;
-
+    r.xs = r.x + split * total;
+    r.xe = r.x + total;
     const std::string empty;
     const std::string& first = row.texts.empty() ? empty : row.texts[0];
     const std::string& second = row.texts.size() < 2 ? empty : row.texts[1];
-    std::vector<std::string> lines1, lines2;
-    fStrWrap(xs - x - 8 * k, font, fs, first, lines1);
-    if (twoColumns) fStrWrap(xe - xs - 8 * k, font, fs, second, lines2);
-    const std::size_t lineCount = std::max(lines1.size(), lines2.size());
-    const float height = static_cast<float>(lineCount) * leading + insets;
+    fStrWrap(r.xs - r.x - 8 * k, font, r.fs, first, r.lines1);
+    if (r.twoColumns) fStrWrap(r.xe - r.xs - 8 * k, font, r.fs, second, r.lines2);
+    r.lineCount = std::max(r.lines1.size(), r.lines2.size());
+    r.height = static_cast<float>(r.lineCount) * r.leading + r.insets;
+    return r;
+}
+
+}  // namespace
+
+float fTableRowHeight(float scale, HPDF_Font font, float size, const DATArec& row) {
+    return LayRow(scale, font, size, row).height;
+}
+
+float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float size,
+                           const DATArec& row, HPDF_TextAlignment alignment) {
+    const float k = scale;
+    const RowLayout r = LayRow(scale, font, size, row);
+    const float x = r.x, xs = r.xs, xe = r.xe;
+    const bool twoColumns = r.twoColumns;
+    const float fs = r.fs, leading = r.leading, insets = r.insets;
+    const std::vector<std::string>& lines1 = r.lines1;
+    const std::vector<std::string>& lines2 = r.lines2;
+    const std::size_t lineCount = r.lineCount;
+    const float height = r.height;
 
     float top = row.y;
     if (height <= kPageTop - kPageBottom) {

@@ -170,3 +170,6 @@ void pHPDF_page_furniture(PdfDocument& doc, HPDF_Font font, float size,
 // bordered; no line is ever dropped.
 float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float size,
                            const DATArec& row, HPDF_TextAlignment alignment);
+// The height in points that pHPDF_write_tablerow gives the row when it fits
+// on a page.
+float fTableRowHeight(float scale, HPDF_Font font, float size, const DATArec& row);
