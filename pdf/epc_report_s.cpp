@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "app/codes.h"
+#include "app/encoding.h"
 #include "app/outputs.h"
 #include "app/textutil.h"
 #include "pdf/epc_layout_s.h"
@@ -13,12 +14,8 @@ namespace {
 constexpr int kRecommendationBoxes = 6;
 // The CODE of a recommendation written by the assessor, whose text is its own.
 constexpr int kAssessorCode = 1;
-
-// Text of the input on its way onto the certificate: every input text passes
-// here, the one place to convert it to the certificate's encoding.
-std::string InputText(const std::string& text) {
-    return text;
-}
+// The certificate is set in the standard fonts.
+constexpr OutputEncoding kPdf = OutputEncoding::kWinAnsi;
 
 // Building services by the code number of BUILDING-ENVIRONMENT.
 std::string VentText(int code, const std::string& codeText) {
@@ -54,7 +51,7 @@ void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     std::vector<std::string> address;
     for (const char* keyword :
          {"B-ADDRESS-0", "B-ADDRESS-1", "B-ADDRESS-2", "B-ADDRESS-3", "B-ADDRESS-4", "B-ADDRESS-5"})
-        address.push_back(InputText(ResetQuotes(boc.Vtext(g, keyword))));
+        address.push_back(OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), kPdf));
     w.fSetB_ADDRESS(fScottishAddress(address));
 
     w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
@@ -66,13 +63,17 @@ void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
                                      boc.Vcod(g, "RENEWABLE-MAIN")));
     w.fSetELECTRICITY("Grid supplied");
     w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE"), boc.Vcod(g, "B-TYPE")));
-    w.fSetBUILDING_AREA(boc.Vtext(g, "BUILDING-AREA"));
-    w.fSetTOOL(InputText(StripQuotes(boc.Vtext(g, "INTERFACE")) + " " +
-                         StripQuotes(boc.Vtext(g, "INTERFACE-VERSION")) + " [" +
-                         StripQuotes(boc.Vtext(g, "CENGINE")) + "] "));
+    w.fSetBUILDING_AREA(OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), kPdf));
+    w.fSetTOOL(OutputText(g, "INTERFACE",
+                          StripQuotes(boc.Vtext(g, "INTERFACE")) + " " +
+                              StripQuotes(boc.Vtext(g, "INTERFACE-VERSION")) + " [" +
+                              StripQuotes(boc.Vtext(g, "CENGINE")) + "] ",
+                          kPdf));
     // A keyword left out reads as a blank: the line joins what is there.
-    w.fSetC_REG_NUMBER(InputText(fTrimBlanks(StripQuotes(boc.Vtext(g, "C-REG-NUMBER")))));
-    w.fSetC_PROTOCOL_ORG(InputText(fTrimBlanks(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")))));
+    w.fSetC_REG_NUMBER(OutputText(g, "C-REG-NUMBER",
+                                  fTrimBlanks(StripQuotes(boc.Vtext(g, "C-REG-NUMBER"))), kPdf));
+    w.fSetC_PROTOCOL_ORG(OutputText(
+        g, "C-PROTOCOL-ORG", fTrimBlanks(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG"))), kPdf));
     w.fSetISSUE_DATE(issueDate);
 
     // The first six recommendations in the order of the certificate.
@@ -80,8 +81,10 @@ void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     for (std::size_t i = 0; i < recOrder.size() && i < std::size(texts); ++i) {
         const int o = recOrder[i];
         const int code = boc.Vcodid(o, "CODE");
-        std::string text = code == kAssessorCode ? InputText(ResetQuotes(boc.Vtext(o, "REC-TEXT")))
-                                                 : tables.TValue("sRec", code, 2);
+        std::string text =
+            code == kAssessorCode
+                ? OutputText(o, "REC-TEXT", ResetQuotes(boc.Vtext(o, "REC-TEXT")), kPdf)
+                : tables.TValue("sRec", code, 2);
         // A code the table has no text for shows no stand-in number.
         if (text == kNotSetText) text.clear();
         texts[i] = std::to_string(i + 1) + ". " + text;

@@ -67,7 +67,10 @@ void PROJECT::PDF_EPC_Report_W(const char* inputFile) {
     w.fSetVALID_DATE(WelshDate(validUntilDate));
 
     const PdfSaveResult saved = w.Save(keys.keys().at(1), output);
-    if (!saved.saved)
-        StopRun("ERROR: The Welsh-language certificate " + output + " was not written.\n");
+    // The run goes on to the reports and ends failed once they are written.
+    if (!saved.saved) {
+        failedOutputs.push_back(output);
+        return;
+    }
     welshEpcFingerprint = saved.fingerprint;
 }

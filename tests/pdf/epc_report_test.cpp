@@ -351,7 +351,7 @@ TEST(CertificateRun, NoWelshCertificateForNorthernIreland) {
 }
 
 // Without its font the Welsh certificate is not written and the run says
-// so and ends with status 1; the English one is written.
+// so and ends with status 1; the English one and the reports are written.
 TEST(CertificateRun, WelshCertificateWithoutItsFontStopsTheRun) {
     TempDir dir;
     ASSERT_EQ(setenv("TARVEX_FONT_DIR", dir.file("no-fonts").c_str(), 1), 0);
@@ -361,11 +361,13 @@ TEST(CertificateRun, WelshCertificateWithoutItsFontStopsTheRun) {
     EXPECT_EQ(r.exitCode, 1) << r.out;
     EXPECT_TRUE(FileExists(dir.file("jobs/office[epc].pdf")));
     EXPECT_FALSE(FileExists(dir.file("jobs/office[epcw].pdf")));
+    EXPECT_TRUE(FileExists(dir.file("jobs/office[rec].pdf")));
+    EXPECT_TRUE(FileExists(dir.file("jobs/office[srec].pdf")));
     const std::string log = ReadFileBytes(dir.file("Tarvex.log"));
     for (const char* expected :
          {"office[epcw].pdf cannot be written: its font Liberation Sans",
           "Install the package fonts-liberation2",
-          "ERROR: The Welsh-language certificate jobs/office[epcw].pdf was not written.\n"})
+          "ERROR: jobs/office[epcw].pdf could not be written; the run is incomplete"})
         EXPECT_TRUE(Has(log, expected)) << expected << "\n---\n" << log;
     EXPECT_FALSE(Has(log, "\nOK\n")) << log;
 }
