@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include <iostream>
 #include <memory>
 
 #include "app/codes.h"
@@ -63,6 +64,8 @@ void RunBuilding(const RunSettings& settings) {
         p.fREC_Report();
     }
 
-    SendLog("OK\n");
+    // "OK" reaches the console only once the log that records it is written.
+    LogStream() << "OK\n";
     WriteLog();
+    std::cout << "OK\n" << std::flush;
 }
