@@ -2,6 +2,7 @@
 #include <fstream>
 
 #include "app/codes.h"
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -15,7 +16,10 @@ namespace {
 template <typename Sink>
 void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
     std::string line;
-    while (GetTextLine(in, line)) sink(line);
+    while (GetTextLine(in, line)) {
+        sink(line);
+        line.clear();
+    }
     // A folder opens but cannot be read.
     if (in.bad()) StopRun("\nCould not read file " + name + "\n");
 }
@@ -35,6 +39,7 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     indexedObjects_ = 0;
     libraryFile_ = libraryFile;
 
+    RefuseUnfitInput(libraryFile);
     std::ifstream lib(libraryFile, std::ios::binary);
     AssureLogged(lib, libraryFile);
     SendLog("\n  Initializing Matrix...");
@@ -49,14 +54,15 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     SendLog(" OK\n");
 
     SendLog("  Reading Input file...");
+    RefuseUnfitInput(inputFileName);
     std::ifstream in(inputFileName, std::ios::binary);
     AssureLogged(in, inputFileName);
     inputFile = inputFileName;
     bdlFile = OutputName(inputFile, ending::kReportCopy);
     errFile = OutputName(inputFile, ending::kErrorReport);
-    ReadLines(in, inputFileName, [this](const std::string& line) {
+    ReadLines(in, inputFileName, [this](std::string& line) {
         inputLines.emplace_back();
-        inputLines.back().Load(line);
+        inputLines.back().Load(std::move(line));
     });
     in.close();
     SendLog(" OK\n");
@@ -70,6 +76,7 @@ void BOC::Init_NOT(const std::string& libraryFile) {
     errors.Init();
     libraryLines.clear();
     libraryFile_ = libraryFile;
+    RefuseUnfitInput(libraryFile);
     std::ifstream lib(libraryFile, std::ios::binary);
     AssureLogged(lib, libraryFile);
     ReadLines(lib, libraryFile, [this](const std::string& line) {

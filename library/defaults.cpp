@@ -2,11 +2,13 @@
 
 #include <fstream>
 
+#include "app/inputfile.h"
 #include "app/textutil.h"
 #include "library/libfile.h"
 
 void PROJECTDefaults::Init(const char* file, int /*code*/) {
     Clear();
+    RefuseUnfitInput(file);
     std::ifstream in(file, std::ios::binary);
     assure(in, file);
     std::string line;

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/inputfile.h"
 #include "app/textutil.h"
 #include "library/libfile.h"
 
@@ -19,6 +20,7 @@ std::string JoinFrom(const std::vector<std::string>& items, std::size_t from) {
 
 void PROJECTTables::Init(const char* file, int /*code*/) {
     Clear();
+    RefuseUnfitInput(file);
     std::ifstream in(file, std::ios::binary);
     assure(in, file);
     std::string line;
