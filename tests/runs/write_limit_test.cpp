@@ -138,6 +138,26 @@ TEST_P(WriteLimit, EveryOutputIsCompleteOrAbsent) {
     EXPECT_TRUE(sawSuccess);
 }
 
+// Two runs of one input started together in one folder: every output,
+// the log included, is one run's whole file, never a mixture of both.
+TEST(SharedFolder, TwoRunsAtOnceLeaveWholeFiles) {
+    const std::string name = "england-office";
+    TempDir dir;
+    CopyExample(dir, name);
+    ASSERT_EQ(RunInput(dir, name).exitCode, 0);
+    const Snapshot alone = Outputs(dir, name);
+    const char* script =
+        "for i in 1 2 3 4 5 6 7 8; do "
+        "\"$0\" /F \"$1\" >/dev/null & \"$0\" /F \"$1\" >/dev/null; wait; done";
+    const ProcessResult r =
+        RunProcess({"/bin/bash", "-c", script, TARVEX_BIN, name + ".inp"}, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const Snapshot both = Outputs(dir, name);
+    ASSERT_EQ(both.size(), alone.size());
+    for (const auto& [file, content] : both) EXPECT_EQ(content, alone.at(file)) << file;
+}
+
 INSTANTIATE_TEST_SUITE_P(Examples, WriteLimit,
                          ::testing::Values("england-office", "scotland-school"));
 
