@@ -28,8 +28,9 @@ status=0
 for t in "${targets[@]}"; do
   echo "== fuzz-$t for $minutes minute(s)"
   mkdir -p "$build/corpus/$t" "$root/fuzz/crashes/$t"
-  # The work files of the entries go to a folder of their own.
-  work=$(mktemp -d)
+  # The work files of the entries go to a folder of their own, in memory
+  # where there is one: the readers' reports are written, and synced, often.
+  work=$(mktemp -d -p "$( [ -d /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")")
   if ! TMPDIR="$work" "$build/fuzz/fuzz-$t" -max_total_time=$((minutes * 60)) \
       -rss_limit_mb=4096 -max_len=65536 -timeout=30 -print_final_stats=1 \
       -artifact_prefix="$root/fuzz/crashes/$t/" \
