@@ -34,6 +34,21 @@ class NullBuffer : public std::streambuf {
     std::streamsize xsputn(const char*, std::streamsize n) override { return n; }
 };
 
+// Points the console at a NullBuffer for as long as it lives, and back before
+// the buffer goes: the standard streams are flushed after static objects are
+// destroyed.
+class SilentConsole {
+  public:
+    SilentConsole() : saved_(std::cout.rdbuf(&sink_)) {}
+    ~SilentConsole() { std::cout.rdbuf(saved_); }
+    SilentConsole(const SilentConsole&) = delete;
+    SilentConsole& operator=(const SilentConsole&) = delete;
+
+  private:
+    NullBuffer sink_;
+    std::streambuf* saved_;
+};
+
 // The private work folder, made once, and the process set up for entries.
 const std::string& WorkFolder() {
     static const std::string folder = [] {
@@ -43,8 +58,7 @@ const std::string& WorkFolder() {
             std::perror("mkdtemp");
             std::abort();
         }
-        static NullBuffer sink;
-        std::cout.rdbuf(&sink);
+        static SilentConsole silent;
         SetEndProcessHook(ThrowRunEnded);
         return pattern + "/";
     }();
