@@ -3,6 +3,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <streambuf>
@@ -49,20 +50,37 @@ class SilentConsole {
     std::streambuf* saved_;
 };
 
-// The private work folder, made once, and the process set up for entries.
-const std::string& WorkFolder() {
-    static const std::string folder = [] {
+// The private work folder and the process set up for entries, for as long
+// as the process lives; the folder goes with it.
+class Workspace {
+  public:
+    Workspace() {
         const char* base = std::getenv("TMPDIR");
         std::string pattern = std::string(base != nullptr ? base : "/tmp") + "/tarvex-fuzz-XXXXXX";
         if (mkdtemp(pattern.data()) == nullptr) {
             std::perror("mkdtemp");
             std::abort();
         }
-        static SilentConsole silent;
+        folder_ = pattern + "/";
         SetEndProcessHook(ThrowRunEnded);
-        return pattern + "/";
-    }();
-    return folder;
+    }
+    ~Workspace() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    const std::string& folder() const { return folder_; }
+
+  private:
+    std::string folder_;
+    SilentConsole silent_;
+};
+
+const std::string& WorkFolder() {
+    static const Workspace workspace;
+    return workspace.folder();
 }
 
 std::string ShippedData(const std::string& file) {
