@@ -1,9 +1,12 @@
 #include "app/driver.h"
 
+#include <algorithm>
+#include <csignal>
 #include <fstream>
 #include <iostream>
 
 #include "app/datafolder.h"
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/run.h"
 #include "app/runlog.h"
@@ -109,15 +112,32 @@ std::string AsFolderPrefix(const std::string& folder) {
     return folder + "/";
 }
 
-// Reads the run configuration file: program folder, input file and (optional)
-// log folder. Fewer than two lines stops the program.
+}  // namespace
+
 void ReadRunConfiguration(const std::string& path, RunSettings& s) {
+    // Nothing of the run is written yet, and nothing is on refusal.
+    const std::string problem = InputFileProblem(path);
+    if (!problem.empty()) {
+        SendLog(problem);
+        EndProcess(1);
+    }
     std::ifstream in(path, std::ios::binary);
     assure(in, path);
     std::string lines[3];
     int count = 0;
     while (count < 3 && GetTextLine(in, lines[count])) ++count;
-    if (count < 2) {
+    // A NUL would cut the path short where the file is opened, and the run
+    // would write its log over whatever file the shorter path names; no path
+    // of ours holds any control byte.
+    const auto holdsControlByte = [](const std::string& line) {
+        for (const char c : line) {
+            const auto b = static_cast<unsigned char>(c);
+            if (b < 0x20 || b == 0x7F) return true;
+        }
+        return false;
+    };
+    const bool badPath = std::any_of(lines, lines + count, holdsControlByte);
+    if (count < 2 || badPath) {
         SendLog("ERROR: Wrong ini file\n");
         EndProcess(1);
     }
@@ -125,6 +145,8 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
     s.inputFile = lines[1];
     s.logFolder = AsFolderPrefix(count == 3 ? lines[2] : lines[0]);
 }
+
+namespace {
 
 // Modes A and R: the input sits beside the package, named after it.
 void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
@@ -142,6 +164,9 @@ void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
 }  // namespace
 
 int TarvexDriver(int argc, const char* const* argv) {
+    // A write past the file size limit then fails with an error the run
+    // reports, instead of killing the process with a file cut short.
+    std::signal(SIGXFSZ, SIG_IGN);
     SetFileLog(kRunLogName);
     SendLog(show_help());
     if (argc < 3) EndProcess(1);

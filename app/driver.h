@@ -32,6 +32,12 @@ struct RunFiles {
 };
 RunFiles MakeRunFiles(const RunSettings& settings, int platform);
 
+// Mode I: reads the run configuration file at `path` into the program folder,
+// input file and log folder of `s`. A file that is not a regular file, too
+// large, shorter than two lines or with a control byte in a path ends the
+// process with status 1 and writes nothing.
+void ReadRunConfiguration(const std::string& path, RunSettings& s);
+
 // The input file with its last four characters replaced by `ending`; false
 
 // The program: help, command line, then a run. Returns 0 after a completed run;

@@ -197,15 +197,22 @@ bool IsValidUtf8(const std::string& text, bool* hasMultiByte) {
     return true;
 }
 
-TextEncoding InputEncodingOf(const std::vector<std::string>& lines, bool hadBom) {
+void InputEncodingScan::Add(const std::string& line) {
+    if (!validUtf8) return;
+    bool multi = false;
+    validUtf8 = IsValidUtf8(line, &multi);
+    multiByte = multiByte || multi;
+}
+
+TextEncoding InputEncodingScan::Result(bool hadBom) const {
     if (hadBom) return TextEncoding::kUtf8;
-    bool anyMultiByte = false;
-    for (const std::string& line : lines) {
-        bool multi = false;
-        if (!IsValidUtf8(line, &multi)) return TextEncoding::kWindows1252;
-        anyMultiByte = anyMultiByte || multi;
-    }
-    return anyMultiByte ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+    return validUtf8 && multiByte ? TextEncoding::kUtf8 : TextEncoding::kWindows1252;
+}
+
+TextEncoding InputEncodingOf(const std::vector<std::string>& lines, bool hadBom) {
+    InputEncodingScan scan;
+    for (const std::string& line : lines) scan.Add(line);
+    return scan.Result(hadBom);
 }
 
 EncodedText EncodeText(const std::string& text, TextEncoding from, OutputEncoding to) {

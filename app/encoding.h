@@ -40,6 +40,13 @@ bool IsValidUtf8(const std::string& text, bool* hasMultiByte = nullptr);
 // The encoding of an input whose lines are `lines` (byte-order mark already
 // stripped, `hadBom` telling whether there was one).
 TextEncoding InputEncodingOf(const std::vector<std::string>& lines, bool hadBom);
+// The same decision made line by line, for a reader that keeps no copy.
+struct InputEncodingScan {
+    bool validUtf8 = true;
+    bool multiByte = false;
+    void Add(const std::string& line);
+    TextEncoding Result(bool hadBom) const;
+};
 
 // What EncodeText made of a text.
 struct EncodedText {

@@ -1,6 +1,7 @@
 #include "app/run.h"
 
 #include <fstream>
+#include <iostream>
 #include <memory>
 
 #include "app/codes.h"
@@ -22,8 +23,10 @@ void FinishRun(const std::vector<std::string>& failedOutputs) {
     // An output abandoned on the way ends the run as failed, once the others
     // have been written.
     if (!failedOutputs.empty()) StopRun(FailedOutputsMessage(failedOutputs));
-    SendLog("OK\n");
+    // "OK" reaches the console only once the log that records it is written.
+    LogStream() << "OK\n";
     WriteLog();
+    std::cout << "OK\n" << std::flush;
 }
 
 void RunBuilding(const RunSettings& settings) {

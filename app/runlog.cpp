@@ -3,10 +3,11 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <fstream>
 #include <iostream>
 
+#include "app/atomicfile.h"
 #include "app/clock.h"
+#include "app/stop.h"
 #include "app/textutil.h"
 
 namespace {
@@ -64,10 +65,13 @@ void SetFileLog(const std::string& name) {
 
 void WriteLog() {
     std::cout.flush();
-    std::ofstream out(FileLogName(), std::ios::out | std::ios::trunc | std::ios::binary);
-    assure(out, FileLogName());
-    const std::string text = LogStream().str();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    // Written whole each time, so two runs sharing a log folder leave one
+    // run's complete log, never one interleaved with the other.
+    const FileWriteResult result = WriteFileWhole(FileLogName(), LogStream().str());
+    if (result.ok) return;
+    // The log itself is the one place this cannot be recorded.
+    std::cerr << FileWriteFailureText(FileLogName(), result) << std::flush;
+    EndProcess(1);
 }
 
 std::string Ahora() {

@@ -19,8 +19,9 @@ const std::string& FileLog();
 void SendLog(const std::string& text);
 void SendLog(const std::string& text, int colour);
 void SetFileLog(const std::string& name);
-// Rewrites the log file with everything sent so far. Stops the process with
-// exit code 1 when the file cannot be opened.
+// Replaces the log file with everything sent so far, whole. When that fails,
+// says which file and why on the error stream and ends the process with
+// exit code 1.
 void WriteLog();
 // Current local date and time in asctime form: 24 characters and a line end.
 std::string Ahora();

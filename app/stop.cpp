@@ -9,9 +9,18 @@
 
 #include "app/runlog.h"
 
+namespace {
+EndProcessHook g_endHook = nullptr;
+}  // namespace
+
+void SetEndProcessHook(EndProcessHook hook) {
+    g_endHook = hook;
+}
+
 void EndProcess(int status) {
     std::cout.flush();
     std::cerr.flush();
+    if (g_endHook != nullptr) g_endHook(status);
     std::exit(status);
 }
 
@@ -52,4 +61,21 @@ void StopRunAfterPause(const std::string& message, bool pause, int status) {
     WriteLog();
     if (pause) PauseForKey();
     EndProcess(status);
+}
+
+void WriteRunOutput(const std::string& path, std::string_view bytes) {
+    const FileWriteResult result = WriteFileWhole(path, bytes);
+    if (!result.ok) StopOnWriteFailure(path, result);
+}
+
+void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
+                        const std::string& before, bool pause) {
+    if (!before.empty()) SendLog(before);
+    const std::string text = FileWriteFailureText(path, result);
+    LogStream() << text;
+    std::cout.flush();
+    std::cerr << text << std::flush;
+    WriteLog();
+    if (pause) PauseForKey();
+    EndProcess(1);
 }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+#include "app/atomicfile.h"
 
 // Every end of a run other than a normal return goes through here.
 
@@ -15,6 +18,21 @@
 [[noreturn]] void StopRunAfterPause(const std::string& message, bool pause, int status = 1);
 // Ends the process with the status, flushing the standard streams; writes nothing.
 [[noreturn]] void EndProcess(int status);
+// A harness that runs the readers many times in one process (the fuzz
+// targets) sets a hook that throws instead; the hook must not return.
+using EndProcessHook = void (*)(int status);
+void SetEndProcessHook(EndProcessHook hook);
 // "Press any key to continue . . ." and a wait for one key, only when standard
 // input is a terminal.
 void PauseForKey();
+
+// Writes an output of the run whole (WriteFileWhole). When that fails, says
+// which file and why in the log and on the error stream, and ends the run
+// with status 1.
+void WriteRunOutput(const std::string& path, std::string_view bytes);
+// The end of a run whose output `path` could not be written: `before` (a
+// message of the writer's own, may be empty) to the log and console, the
+// file and the reason to the log and the error stream, a wait for a key when
+// `pause`, then status 1.
+[[noreturn]] void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
+                                     const std::string& before = "", bool pause = false);

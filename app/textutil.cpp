@@ -27,17 +27,33 @@ std::string StripQuotes(const std::string& text) {
     return out;
 }
 
-std::string ResetQuotes(const std::string& text) {
-    static const std::pair<const char*, const char*> kRefs[] = {
-        {"&amp;", "&"}, {"&apos;", "'"}, {"&lt;", "<"}, {"&gt;", ">"}};
-    std::string s = text;
-    for (const auto& [ref, ch] : kRefs) {
-        const std::string r = ref;
-        // Each search starts again from the beginning, so nested forms such as
-        // "&amp;amp;" collapse fully; every replacement shortens the text.
-        for (std::size_t pos = s.find(r); pos != std::string::npos; pos = s.find(r))
-            s.replace(pos, r.size(), ch);
+namespace {
+// Replaces every `ref` by `ch` as repeated leftmost replacement would, so that
+// nested forms such as "&amp;amp;" collapse fully, in one pass: the text is
+// copied out and the copy's tail reduced whenever it ends with `ref`. A
+// reference ends with ';' and holds '&' only first, so a reduction never
+// exposes an earlier match, and the leftmost match is the first to end.
+std::string ReplaceAllNested(const std::string& text, const std::string& ref, char ch) {
+    if (text.find(ref) == std::string::npos) return text;
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        out += c;
+        if (c == ref.back() && out.size() >= ref.size() &&
+            out.compare(out.size() - ref.size(), ref.size(), ref) == 0) {
+            out.resize(out.size() - ref.size());
+            out += ch;
+        }
     }
+    return out;
+}
+}  // namespace
+
+std::string ResetQuotes(const std::string& text) {
+    static const std::pair<const char*, char> kRefs[] = {
+        {"&amp;", '&'}, {"&apos;", '\''}, {"&lt;", '<'}, {"&gt;", '>'}};
+    std::string s = text;
+    for (const auto& [ref, ch] : kRefs) s = ReplaceAllNested(s, ref, ch);
     return StripQuotes(s);
 }
 

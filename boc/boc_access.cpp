@@ -210,15 +210,11 @@ std::string BOC::InpText(bool modifiedOnly) const {
 }
 
 void BOC::Write_INP(const std::string& fileName) const {
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    AssureLogged(out, fileName);
-    out << InpText(false);
+    WriteRunOutput(fileName, InpText(false));
 }
 
 void BOC::Write_INP_MOD(const std::string& fileName) const {
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    AssureLogged(out, fileName);
-    out << InpText(true);
+    WriteRunOutput(fileName, InpText(true));
 }
 
 std::string BOC::String_INP_MOD() const {

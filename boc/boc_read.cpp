@@ -3,6 +3,7 @@
 
 #include "app/codes.h"
 #include "app/encoding.h"
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -16,7 +17,10 @@ namespace {
 template <typename Sink>
 void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
     std::string line;
-    while (GetTextLine(in, line)) sink(line);
+    while (GetTextLine(in, line)) {
+        sink(line);
+        line.clear();
+    }
     // A folder opens but cannot be read.
     if (in.bad()) StopRunOnErrorStream("\nCould not read file " + name + "\n");
 }
@@ -36,6 +40,7 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     indexedObjects_ = 0;
     libraryFile_ = libraryFile;
 
+    RefuseUnfitInput(libraryFile);
     std::ifstream lib(libraryFile, std::ios::binary);
     AssureLogged(lib, libraryFile);
     SendLog("\n  Initializing Matrix...");
@@ -50,23 +55,24 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     SendLog(" OK\n");
 
     SendLog("  Reading Input file...");
+    RefuseUnfitInput(inputFileName);
     std::ifstream in(inputFileName, std::ios::binary);
     AssureLogged(in, inputFileName);
     inputFile = inputFileName;
     bdlFile = OutputName(inputFile, ending::kReportCopy);
     errFile = OutputName(inputFile, ending::kErrorReport);
-    std::vector<std::string> lines;
-    ReadLines(in, inputFileName, [&lines](const std::string& line) { lines.push_back(line); });
-    in.close();
     // A byte-order mark is no part of the first line's text; the file's own
     // bytes (and its key digest) are left as they are.
-    const bool hadBom = !lines.empty() && StripUtf8Bom(lines.front());
-    inputEncoding = InputEncodingOf(lines, hadBom);
-    inputLines.reserve(lines.size());
-    for (const std::string& line : lines) {
+    bool hadBom = false;
+    InputEncodingScan encoding;
+    ReadLines(in, inputFileName, [this, &hadBom, &encoding](std::string& line) {
+        if (inputLines.empty()) hadBom = StripUtf8Bom(line);
+        encoding.Add(line);
         inputLines.emplace_back();
-        inputLines.back().Load(line);
-    }
+        inputLines.back().Load(std::move(line));
+    });
+    in.close();
+    inputEncoding = encoding.Result(hadBom);
     SendLog(" OK\n");
 
     SendLog("  Processing Input file...\n");
@@ -78,6 +84,7 @@ void BOC::Init_NOT(const std::string& libraryFile) {
     errors.Init();
     libraryLines.clear();
     libraryFile_ = libraryFile;
+    RefuseUnfitInput(libraryFile);
     std::ifstream lib(libraryFile, std::ios::binary);
     AssureLogged(lib, libraryFile);
     ReadLines(lib, libraryFile, [this](const std::string& line) {

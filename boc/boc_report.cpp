@@ -1,7 +1,7 @@
 // The report copy (.bdl), the error report (.err) and the short error report.
 #include <cmath>
-#include <fstream>
 #include <iostream>
+#include <sstream>
 
 #include "app/codes.h"
 #include "app/runlog.h"
@@ -67,12 +67,11 @@ void BOC::BDL() {
 }
 
 void BOC::WriteReport(const std::string& fileName, bool errorReport) {
-    std::ofstream out(fileName, std::ios::out | std::ios::trunc | std::ios::binary);
-    AssureLogged(out, fileName);
+    std::ostringstream out;
     const int width = NumberWidth(inputLines.size());
     int dots = 0;
     for (std::size_t n = 1; n <= inputLines.size(); ++n) {
-        const std::string& text = inputLines[n - 1].out;
+        const std::string& text = inputLines[n - 1].shown();
         const bool isError = text.find(kErrorMark) != std::string::npos;
         if (errorReport) {
             if (isError || text.find(kWarnMark) != std::string::npos ||
@@ -95,8 +94,7 @@ void BOC::WriteReport(const std::string& fileName, bool errorReport) {
     out << "  *** WARNINGS   *** Number of warnings:  " << errors.warnList.size() << "\n";
     out << "  *** CWARNINGS  *** Number of cwarnings: " << errors.cwarnList.size() << "\n";
     out << "  END\n";
-    out.close();
-    if (!out) StopRunOnErrorStream("\nCould not write file " + fileName + "\n");
+    WriteRunOutput(fileName, out.str());
 }
 
 void BOC::WriteBdl() {
@@ -112,8 +110,7 @@ void BOC::WriteErr() {
 }
 
 void BOC::Parar() {
-    std::ofstream out(errFile, std::ios::out | std::ios::trunc | std::ios::binary);
-    AssureLogged(out, errFile);
+    std::ostringstream out;
     const std::string first = errors.errorList.empty() ? "" : errors.errorList.front().text;
     out << kBlank70 << "\n" << kBlank70 << "\n";
     for (const char* line : kBanner) out << line << "\n";
@@ -121,6 +118,6 @@ void BOC::Parar() {
     out << "                BUILDING OBJECTS CONSTRUCTOR                          \n";
     out << kBlank70 << "\n" << kBlank70 << "\n" << kBlank70 << "\n";
     out << "\n\n\n  *** ERROR ***  " << first << "\n";
-    out.close();
+    WriteRunOutput(errFile, out.str());
     std::cout << "\n\n\n  *** ERROR ***  " << first << "\n" << std::flush;
 }

@@ -20,10 +20,10 @@ double TextToDouble(const std::string& text) {
     return std::strtod(text.c_str(), nullptr);
 }
 
-void SLINE::Load(const std::string& line) {
-    raw = line;
-    text = line;
-    out = line;
+void SLINE::Load(std::string line) {
+    raw = std::move(line);
+    textLength_ = raw.size();
+    out.clear();
 }
 
 void SLINE::pComments() {
@@ -43,7 +43,7 @@ void SLINE::pComments() {
             kind = kLineCommented;
             comment = raw.substr(i, kCommentLimit);
             // i >= 1: the first non-blank character comes before this "$".
-            text = raw.substr(0, i - 1);
+            textLength_ = i - 1;
             return;
         }
     }
@@ -52,11 +52,12 @@ void SLINE::pComments() {
         err = kScanBadSyntax;
     } else {
         kind = kLinePlain;
-        text = raw;
+        textLength_ = raw.size();
     }
 }
 
 void SLINE::pLibrary() {
+    const std::string_view text = this->text();
     const std::size_t a = text.find_first_not_of(' ');
     if (a == kNpos) return;
     const std::size_t b = text.find(' ', a);
@@ -70,7 +71,7 @@ void SLINE::pLibrary() {
         err = kScanBadSyntax;
         return;
     }
-    if (LibFind(text.substr(q1 + 1, q2 - q1 - 1), "file") >= 0) {
+    if (LibFind(std::string(text.substr(q1 + 1, q2 - q1 - 1)), "file") >= 0) {
         kind = kLineLibrary;
         err = kScanOk;
     } else {
@@ -80,11 +81,13 @@ void SLINE::pLibrary() {
 }
 
 bool SLINE::ObjEnd() const {
+    const std::string_view text = this->text();
     const std::size_t f = text.find_first_not_of(' ');
     return f != kNpos && f >= 1 && text.compare(f, 2, "..") == 0;
 }
 
 void SLINE::pObj() {
+    const std::string_view text = this->text();
     const std::size_t q1 = text.find('"');
     const std::size_t q2 = q1 == kNpos ? kNpos : text.find('"', q1 + 1);
     const std::size_t eq = q2 == kNpos ? kNpos : text.find('=', q2 + 1);
@@ -96,11 +99,13 @@ void SLINE::pObj() {
     }
     const std::size_t t2 = text.find(' ', t1 + 1);
     err = kScanOk;
-    objName = text.substr(q1 + 1, q2 - q1 - 1);
-    objType = t2 == kNpos ? text.substr(t1, kClassNameLimit) : text.substr(t1, t2 - t1);
+    objName = std::string(text.substr(q1 + 1, q2 - q1 - 1));
+    objType =
+        std::string(t2 == kNpos ? text.substr(t1, kClassNameLimit) : text.substr(t1, t2 - t1));
 }
 
 int SLINE::pKey() {
+    const std::string_view text = this->text();
     const std::size_t k1 = text.find_first_not_of(' ');
     const std::size_t k2 = k1 == kNpos ? kNpos : text.find(' ', k1);
     const std::size_t eq = k2 == kNpos ? kNpos : text.find('=', k2 + 1);
@@ -111,13 +116,14 @@ int SLINE::pKey() {
         return 0;
     }
     err = kScanOk;
-    keyword = text.substr(k1, k2 - k1);
+    keyword = std::string(text.substr(k1, k2 - k1));
     const std::size_t last = text.find_last_not_of(' ');
-    value = text.substr(v, last - v + 1);
+    value = std::string(text.substr(v, last - v + 1));
     return value.front() == '(' && value.back() != ')' ? 1 : 0;
 }
 
 int SLINE::cKey() {
+    const std::string_view text = this->text();
     kind = kLineContinued;
     const std::size_t f = text.find_first_not_of(' ');
     const std::size_t l = text.find_last_not_of(' ');
@@ -127,7 +133,8 @@ int SLINE::cKey() {
         return 0;
     }
     err = kScanOk;
-    value = " " + text.substr(f, l - f + 1);
+    value = " ";
+    value += text.substr(f, l - f + 1);
     return value.back() == ')' ? 0 : 1;
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/codes.h"
@@ -37,8 +38,9 @@ enum ScanResult : int {
 struct SLINE {
     LineKind kind = kLineEmpty;
     std::string raw = " ";
-    std::string text = " ";  // the part the scans parse: the line before its comment
-    std::string out = " ";   // the line as the report copy shows it
+    // The line as the report copy shows it when it carries a finding; empty
+    // when the copy shows the line as it is.
+    std::string out;
     std::string comment = " ";
     std::string objName = " ";
     std::string objType = " ";
@@ -46,8 +48,13 @@ struct SLINE {
     std::string value = " ";
     ScanResult err = kScanOk;
 
-    // raw, text and out become the line.
-    void Load(const std::string& line);
+    // The line becomes raw, and text, until pComments cuts off a comment.
+    void Load(std::string line);
+    // The part the scans parse: the line before its comment. A prefix of raw,
+    // kept as a length so that a line is stored once.
+    std::string_view text() const { return std::string_view(raw).substr(0, textLength_); }
+    // The line as the report copy shows it.
+    const std::string& shown() const { return out.empty() ? raw : out; }
 
     // Splits off a trailing comment ("$" outside double quotes) and sets the
     // kind to 0, 1, 2 or -1 (unbalanced quotes).
@@ -65,6 +72,9 @@ struct SLINE {
     int cKey();
     // Library entries are recognised and passed over: every name is known.
     int LibFind(const std::string& name, const char* what) const;
+
+  private:
+    std::size_t textLength_ = 1;
 };
 
 // Kinds of a library definition line.

@@ -1,8 +1,8 @@
 #include "library/b64.h"
 
 #include <cstdint>
-#include <cstdio>
-#include <memory>
+
+#include "app/atomicfile.h"
 
 namespace {
 
@@ -19,10 +19,6 @@ struct SextetTable {
     }
 };
 constexpr SextetTable kSextet;
-
-struct FileCloser {
-    void operator()(std::FILE* f) const { std::fclose(f); }
-};
 
 }  // namespace
 
@@ -84,10 +80,5 @@ void B64::b64decode() {
 
 bool B64::b64decode(const std::string& path) {
     b64decode();
-    std::unique_ptr<std::FILE, FileCloser> out(std::fopen(path.c_str(), "wb"));
-    if (!out) return false;
-    if (!decoded.empty() &&
-        std::fwrite(decoded.data(), 1, decoded.size(), out.get()) != decoded.size())
-        return false;
-    return std::fclose(out.release()) == 0;
+    return WriteFileWhole(path, decoded).ok;
 }

@@ -13,8 +13,8 @@ class B64 {
     // also kept in `text`.
     std::string b64encode(const unsigned char* bytes, std::size_t length);
     std::string b64encodeS(const std::string& text);
-    // Decodes `text` into `decoded` and writes it to the file at path (created
-    // or truncated); false, and nothing written, when the file cannot be created.
+    // Decodes `text` into `decoded` and writes it whole to the file at path
+    // (WriteFileWhole); false, and the file untouched, when that fails.
     bool b64decode(const std::string& path);
     // Decodes `text` into `decoded`.
     void b64decode();

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "app/inputfile.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
 
@@ -22,6 +23,7 @@ std::string InputKeyDigest(const NCMKEYS& keys, int keyIndex, const std::string&
 bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
                      const std::string& keyFile) {
     std::string line;
+    RefuseUnfitInput(keyFile);
     std::ifstream in(keyFile);
     if (!in || !GetTextLine(in, line)) return false;
     const std::string digest = InputKeyDigest(keys, keyIndex, inputFile);

@@ -7,6 +7,7 @@
 
 #include <fstream>
 
+#include "app/inputfile.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
 
@@ -101,6 +102,7 @@ void LibCheckFile(const char* file, bool& intact, std::string& digest) {
 
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
                     bool& intact, std::string& digest) {
+    RefuseUnfitInput(file);
     {
         std::ifstream in(file, std::ios::binary);
         assure(in, file);

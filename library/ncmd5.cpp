@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "app/inputfile.h"
 #include "app/textutil.h"
 #include "library/md5.h"
 
@@ -60,6 +61,7 @@ std::string NCMD5::hash(const std::ostringstream& stream) const {
 }
 
 std::string NCMD5::hashFile(const std::string& path) const {
+    RefuseUnfitInput(path);
     std::ifstream in(path, std::ios::binary);
     if (!in) {
         ReportCannotOpen(path);
@@ -80,6 +82,7 @@ std::string NCMD5::keyhash(const std::string& text, const std::string& key) cons
 std::string NCMD5::keyhashFile(const std::string& text, const std::string& keyFilePath) const {
     MD5 md5;
     Feed(md5, text);
+    RefuseUnfitInput(keyFilePath);
     std::ifstream in(keyFilePath, std::ios::binary);
     if (in) {
         md5.update(in);
@@ -112,6 +115,7 @@ std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int roun
 }
 
 bool NCMD5::flibcheck(const std::string& path) const {
+    RefuseUnfitInput(path);
     std::ifstream in(path);
     assure(in, path);
     std::string firstLine;

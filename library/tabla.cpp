@@ -16,6 +16,7 @@ std::size_t CellCount(int rows, int cols) {
 
 void Tabla::Add(const std::string& tableName, int nRowsIn, int nColsIn, const std::string& text) {
     values.clear();
+    extraValues_.clear();
     name = tableName;
     rows = std::max(nRowsIn, 0);
     cols = std::max(nColsIn, 0);
@@ -33,6 +34,7 @@ void Tabla::Add(const std::string& tableName, int nRowsIn, int nColsIn, const st
 void Tabla::AddText(const std::string& tableName, int nRowsIn, int nColsIn,
                     const std::string& text) {
     cells.clear();
+    extraCells_.clear();
     name = tableName;
     rows = std::max(nRowsIn, 0);
     cols = std::max(nColsIn, 0);
@@ -55,28 +57,44 @@ long long Tabla::CellPos(int r, int c) const {
 
 double Tabla::Value(int r, int c) const {
     const long long pos = CellPos(r, c);
-    if (pos < 0 || static_cast<std::size_t>(pos) >= values.size()) return kNotSet;
-    return values[static_cast<std::size_t>(pos)];
+    if (pos < 0) return kNotSet;
+    const auto at = static_cast<std::size_t>(pos);
+    if (at < values.size()) return values[at];
+    const auto extra = extraValues_.find(at);
+    return extra == extraValues_.end() ? kNotSet : extra->second;
 }
 
 void Tabla::ValueMod(int r, int c, double number) {
     const long long pos = CellPos(r, c);
     if (pos < 0) return;
     const auto at = static_cast<std::size_t>(pos);
-    if (at >= values.size()) values.resize(at + 1, kNotSet);
-    values[at] = number;
+    if (at < values.size()) {
+        values[at] = number;
+    } else if (at == values.size()) {
+        values.push_back(number);
+    } else {
+        extraValues_[at] = number;
+    }
 }
 
 std::string Tabla::TValue(int r, int c) const {
     const long long pos = CellPos(r, c);
-    if (pos < 0 || static_cast<std::size_t>(pos) >= cells.size()) return kNotSetText;
-    return cells[static_cast<std::size_t>(pos)];
+    if (pos < 0) return kNotSetText;
+    const auto at = static_cast<std::size_t>(pos);
+    if (at < cells.size()) return cells[at];
+    const auto extra = extraCells_.find(at);
+    return extra == extraCells_.end() ? kNotSetText : extra->second;
 }
 
 void Tabla::TValueMod(int r, int c, const std::string& text) {
     const long long pos = CellPos(r, c);
     if (pos < 0) return;
     const auto at = static_cast<std::size_t>(pos);
-    if (at >= cells.size()) cells.resize(at + 1, kNotSetText);
-    cells[at] = text;
+    if (at < cells.size()) {
+        cells[at] = text;
+    } else if (at == cells.size()) {
+        cells.push_back(text);
+    } else {
+        extraCells_[at] = text;
+    }
 }

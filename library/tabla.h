@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,7 +23,9 @@ class Tabla {
     void AddText(const std::string& tableName, int nRowsIn, int nColsIn, const std::string& text);
 
     // Row or column 0 is a programming error and ends the run; any other cell
-    // outside the table reads as missing and is not modified.
+    // outside the table reads as missing and is not modified. A cell inside
+    // the declared size but past the stored ones is kept on its own: the
+    // table grows by what is written, never to its declared size.
     double Value(int r, int c) const;
     void ValueMod(int r, int c, double number);
     std::string TValue(int r, int c) const;
@@ -29,6 +33,10 @@ class Tabla {
     int nRows() const { return rows; }
 
   private:
+    // Cells written past the stored ones, by position.
+    std::map<std::size_t, double> extraValues_;
+    std::map<std::size_t, std::string> extraCells_;
+
     // Position of the cell, or -1 when it lies outside the table.
     long long CellPos(int r, int c) const;
 };

@@ -1,12 +1,9 @@
 #include "pdf/document.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
 #include <ctime>
 
+#include "app/atomicfile.h"
 #include "app/clock.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -41,19 +38,6 @@ HPDF_Date CreationDate() {
     d.off_hour = static_cast<HPDF_INT>(offset / 60);
     d.off_minutes = static_cast<HPDF_INT>(offset % 60);
     return d;
-}
-
-bool WriteAll(int fd, const unsigned char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
 }
 
 }  // namespace
@@ -173,8 +157,11 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
         if (!failed()) error_handler(HPDF_GetError(doc_), HPDF_GetErrorDetail(doc_), &error_);
         return result;
     }
-    if (!WriteFileReplacing(path, bytes)) {
-        StopRunAfterPause(PdfSaveFailureMessage(), pauseOnWriteFailure);
+    const FileWriteResult written = WriteFileWhole(path, bytes);
+    if (!written.ok) {
+        // The message names an open viewer, the usual cause; the system's
+        // reason that follows tells the other causes (a full disk) apart.
+        StopOnWriteFailure(path, written, PdfSaveFailureMessage(), pauseOnWriteFailure);
     }
     result.saved = true;
     result.fingerprint = NCMD5().hash(key, bytes.data(), bytes.size());
@@ -182,21 +169,5 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
 }
 
 bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char>& bytes) {
-    const std::string::size_type slash = path.rfind('/');
-    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-    std::string temp;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp =
-            folder + ".tarvex-" + std::to_string(getpid()) + "-" + std::to_string(attempt) + ".tmp";
-        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) return false;
-    }
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, bytes.data(), bytes.size());
-    ok = fsync(fd) == 0 && ok;
-    ok = close(fd) == 0 && ok;
-    ok = ok && std::rename(temp.c_str(), path.c_str()) == 0;
-    if (!ok) unlink(temp.c_str());
-    return ok;
+    return WriteFileWhole(path, bytes).ok;
 }

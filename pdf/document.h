@@ -72,8 +72,9 @@ class PdfDocument {
     // under `key`.
     // - After a libharu error: nothing is written, saved is false.
     // - When the file cannot be written: the "Unable to create PDF file ..."
-    //   message, a wait for a key when `pauseOnWriteFailure`, and the run
-    //   stops with status 1. No partial file is left behind.
+    //   message, the file and the system's reason, a wait for a key when
+    //   `pauseOnWriteFailure`, and the run stops with status 1. No partial
+    //   file is left behind.
     PdfSaveResult SaveProtected(const std::string& path, const PdfInfo& info,
                                 bool pauseOnWriteFailure, const std::string& key = "");
 
@@ -99,9 +100,9 @@ class PdfDocument {
     HPDF_Font backgroundFont_ = nullptr;
 };
 
-// Writes the bytes to `path` through a temporary file in the same folder that
-// is renamed over the target, so the target is either the complete new file
-// or untouched. False, with nothing left behind, when that fails.
+// WriteFileWhole (app/atomicfile.h) for a writer that needs only to know
+// whether the file was written: the target is either the complete new file or
+// untouched; false, with nothing left behind, when that fails.
 bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char>& bytes);
 
 // The console and log line of a PDF file that cannot be written.

@@ -1,8 +1,8 @@
 #include <cmath>
-#include <fstream>
 
 #include "app/codes.h"
 #include "app/outputs.h"
+#include "app/stop.h"
 #include "app/textutil.h"
 #include "app/version.h"
 #include "project/bands.h"
@@ -119,9 +119,7 @@ std::string Certification(BOC& boc, int g, int e) {
 void WriteResults(const char* inputFile, const std::string& certificatePart,
                   const std::string& recommendationsPart) {
     const std::string name = OutputName(inputFile, ending::kResults);
-    std::ofstream out(name, std::ios::out | std::ios::trunc | std::ios::binary);
-    assure(out, name);
-    out << ResultsBanner() << certificatePart << recommendationsPart << "\n\n";
+    WriteRunOutput(name, ResultsBanner() + certificatePart + recommendationsPart + "\n\n");
 }
 
 }  // namespace

@@ -32,6 +32,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/atomicfile.h"
 #include "app/outputs.h"
 #include "library/ncmd5.h"
 #include "tools/batch.h"
@@ -61,23 +62,9 @@ std::string ReadAll(const fs::path& path) {
     return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-// Whole or absent: a temporary file beside the target, then renamed.
+// Whole or absent (WriteFileWhole).
 bool WriteReplacing(const fs::path& path, const std::string& bytes) {
-    const fs::path temp = path.string() + ".tmp" + std::to_string(getpid());
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::error_code ec;
-            fs::remove(temp, ec);
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(temp, path, ec);
-    if (ec) fs::remove(temp, ec);
-    return !ec;
+    return WriteFileWhole(path.string(), bytes).ok;
 }
 
 bool HoldsData(const fs::path& folder) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "app/atomicfile.h"
 #include "library/inpkey.h"
 #include "library/ncmkeys.h"
 
@@ -61,10 +62,12 @@ int main(int argc, char** argv) {
         return kFailed;
     }
     const std::string keyFile = InputKeyFileName(input);
-    std::ofstream out(keyFile, std::ios::binary | std::ios::trunc);
-    out << digest << "\n";
-    out.close();
-    if (!out || !InputKeyMatches(keys, index, input, keyFile)) {
+    const FileWriteResult written = WriteFileWhole(keyFile, digest + "\n");
+    if (!written.ok) {
+        std::cerr << "tarvex-inpkey: cannot write " << keyFile << ": " << written.reason << "\n";
+        return kFailed;
+    }
+    if (!InputKeyMatches(keys, index, input, keyFile)) {
         std::cerr << "tarvex-inpkey: cannot write " << keyFile << "\n";
         return kFailed;
     }

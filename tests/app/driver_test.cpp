@@ -107,6 +107,32 @@ TEST(CommandLine, MissingOrShortRunConfiguration) {
     }
 }
 
+// A NUL in a line would cut the path where it is opened: "in/x.inp<NUL>" as
+// the log folder made the log overwrite the input before it was read.
+TEST(CommandLine, ControlBytesInTheRunConfigurationAreRefused) {
+    TempDir dir;
+    ASSERT_EQ(system(("mkdir -p " + dir.file("in")).c_str()), 0);
+    const std::string input = "$ an input that must survive\n";
+    for (const std::string& bad : {std::string("in/x.inp\0", 9), std::string("in/x.inp\0x", 10),
+                                   std::string("in/\x01x.inp"), std::string("in/x\x7F.inp")}) {
+        WriteFileBytes(dir.file("in/x.inp"), input);
+        WriteFileBytes(dir.file("run.ini"), "./\nin/x.inp\n" + bad + "\n");
+        const ProcessResult r = RunTarvex({"/I", "run.ini"}, dir.path());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.out, show_help() + "ERROR: Wrong ini file\n");
+        EXPECT_EQ(ReadFileBytes(dir.file("in/x.inp")), input);
+        EXPECT_FALSE(FileExists(dir.file("Tarvex.log")));
+        EXPECT_FALSE(FileExists(dir.file("in/Tarvex.log")));
+        // The same byte in the first two lines.
+        WriteFileBytes(dir.file("run.ini"), bad + "\nin/x.inp\n");
+        EXPECT_EQ(RunTarvex({"/I", "run.ini"}, dir.path()).exitCode, 1);
+        WriteFileBytes(dir.file("run.ini"), "./\n" + bad + "\n");
+        EXPECT_EQ(RunTarvex({"/I", "run.ini"}, dir.path()).out,
+                  show_help() + "ERROR: Wrong ini file\n");
+        EXPECT_EQ(ReadFileBytes(dir.file("in/x.inp")), input);
+    }
+}
+
 TEST(CommandLine, RunConfigurationPlacesTheLog) {
     TempDir dir;
     const std::string prog = dir.path() + "/prog/";
@@ -145,7 +171,7 @@ TEST(CommandLine, MissingLogFolderStops) {
     WriteFileBytes(dir.file("run.ini"), "prog/\nx.inp\nnowhere/\n");
     const ProcessResult r = RunTarvex({"/I", "run.ini"}, dir.path());
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, "Could not open file nowhere/Tarvex.log\n");
+    EXPECT_EQ(r.err, "Could not open file nowhere/Tarvex.log\nReason: No such file or directory\n");
 }
 
 TEST(CommandLine, RunStartsWithTheHelpAndTheRunLines) {

@@ -53,7 +53,8 @@ TEST(RunLog, ColourOnlyReachesTheConsole) {
 TEST(RunLog, UnwritableLogFileStops) {
     SetFileLog("/nonexistent-folder/Tarvex.log");
     EXPECT_EXIT(WriteLog(), ::testing::ExitedWithCode(1),
-                "^Could not open file /nonexistent-folder/Tarvex.log\n$");
+                "^Could not open file /nonexistent-folder/Tarvex.log\nReason: No such file or "
+                "directory\n$");
 }
 
 TEST(Ahora, HasTheAsctimeLayout) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "app/clock.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
@@ -41,6 +43,28 @@ TEST(Quotes, StripAndReset) {
     EXPECT_EQ(ResetQuotes("a &lt;b&gt; &quot;c&quot;"), "a <b> &quot;c&quot;");
     EXPECT_EQ(ResetQuotes("&amp;amp;"), "&");
     EXPECT_EQ(ResetQuotes("&amp;apos; \"q\" &#233;"), "' q &#233;");
+}
+
+// ResetQuotes reads in one pass; it must give what replacing the leftmost
+// reference again and again gives, nested and adjacent forms included.
+TEST(ResetQuotes, MatchesRepeatedLeftmostReplacement) {
+    const auto slow = [](std::string s) {
+        const std::pair<std::string, std::string> refs[] = {
+            {"&amp;", "&"}, {"&apos;", "'"}, {"&lt;", "<"}, {"&gt;", ">"}};
+        for (const auto& [ref, ch] : refs)
+            for (auto pos = s.find(ref); pos != std::string::npos; pos = s.find(ref))
+                s.replace(pos, ref.size(), ch);
+        return StripQuotes(s);
+    };
+    const std::string pieces[] = {"&",    "amp;", "apos;", "lt;", "gt;", "a", ";",  "\"",
+                                  "&amp", "l",    "t",     "p",   "m",   "g", "os;"};
+    std::mt19937 random(15);
+    for (int n = 0; n < 20000; ++n) {
+        std::string text;
+        const int length = static_cast<int>(random() % 12);
+        for (int k = 0; k < length; ++k) text += pieces[random() % std::size(pieces)];
+        ASSERT_EQ(ResetQuotes(text), slow(text)) << text;
+    }
 }
 
 TEST(StripXMLQuotes, WritesEveryByteAsItsTableSays) {

@@ -34,9 +34,9 @@ TEST(SlineTest, CommentsAreCutOutsideQuotes) {
         line.pComments();
         EXPECT_EQ(line.kind, c.kind) << c.raw;
         EXPECT_EQ(line.err, kScanOk) << c.raw;
-        EXPECT_EQ(line.text, c.text) << c.raw;
+        EXPECT_EQ(line.text(), c.text) << c.raw;
         EXPECT_EQ(line.comment, c.comment) << c.raw;
-        EXPECT_EQ(line.out, c.raw);
+        EXPECT_EQ(line.shown(), c.raw);
     }
 }
 
@@ -85,7 +85,7 @@ TEST(SlineTest, KeywordLines) {
     for (const KeyCase& c : cases) {
         SLINE line;
         line.kind = kLineKeyword;
-        line.text = c.text;
+        line.Load(c.text);
         EXPECT_EQ(line.pKey(), c.result) << c.text;
         if (c.valid) {
             EXPECT_EQ(line.kind, kLineKeyword) << c.text;
@@ -123,7 +123,7 @@ TEST(SlineTest, ObjectHeaders) {
     for (const Case& c : cases) {
         SLINE line;
         line.kind = kLineHeader;
-        line.text = c.text;
+        line.Load(c.text);
         line.pObj();
         if (c.valid) {
             EXPECT_EQ(line.kind, kLineHeader) << c.text;
@@ -155,7 +155,7 @@ TEST(SlineTest, ContinuationLines) {
     for (const Case& c : cases) {
         SLINE line;
         line.kind = kLineKeyword;
-        line.text = c.text;
+        line.Load(c.text);
         EXPECT_EQ(line.cKey(), c.result) << c.text;
         EXPECT_EQ(line.kind, kLineContinued) << c.text;
         EXPECT_EQ(line.err, c.err) << c.text;
@@ -170,7 +170,7 @@ TEST(SlineTest, TerminatorIsAnIndentedDoubleDot) {
     };
     for (const auto& [text, end] : cases) {
         SLINE line;
-        line.text = text;
+        line.Load(text);
         EXPECT_EQ(line.ObjEnd(), end) << text;
     }
 }
@@ -195,7 +195,7 @@ TEST(SlineTest, LibraryEntries) {
     for (const Case& c : cases) {
         SLINE line;
         line.kind = kLinePlain;
-        line.text = c.text;
+        line.Load(c.text);
         line.pLibrary();
         EXPECT_EQ(line.kind, c.kind) << c.text;
         EXPECT_EQ(line.err, c.err) << c.text;

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <iostream>
 
+#include "app/codes.h"
 #include "app/runlog.h"
+#include "library/tabla.h"
 #include "tests/library/libfixture.h"
 #include "tests/support/tempdir.h"
 
@@ -159,6 +161,33 @@ TEST_F(TablesTest, IntegrityFollowsTheProtectionLine) {
 }
 
 // Row or column 0 is a caller's fault: the run ends with the table and the cell named.
+// A 42-byte line may declare 109 x 11,000,000 cells: writing its far corner
+// must cost that one cell, not the declared size.
+TEST(Tabla, WritingFarCellsGrowsOnlyByWhatIsWritten) {
+    Tabla numbers;
+    numbers.Add("N", 109, 11000000, "1 2 3");
+    numbers.ValueMod(109, 11000000, 7.5);
+    numbers.ValueMod(1, 4, 4);  // next to the stored cells
+    numbers.ValueMod(50, 50, 5);
+    EXPECT_EQ(numbers.values, (std::vector<double>{1, 2, 3, 4}));
+    EXPECT_EQ(numbers.Value(109, 11000000), 7.5);
+    EXPECT_EQ(numbers.Value(50, 50), 5);
+    EXPECT_EQ(numbers.Value(50, 51), kNotSet);
+    numbers.ValueMod(50, 50, 6);
+    EXPECT_EQ(numbers.Value(50, 50), 6);
+    // Reloading forgets what was written.
+    numbers.Add("N", 109, 11000000, "1");
+    EXPECT_EQ(numbers.Value(109, 11000000), kNotSet);
+
+    Tabla texts;
+    texts.AddText("S", 109, 11000000, "\"a\"");
+    texts.TValueMod(109, 11000000, "far");
+    texts.TValueMod(1, 2, "b");
+    EXPECT_EQ(texts.cells, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(texts.TValue(109, 11000000), "far");
+    EXPECT_EQ(texts.TValue(2, 1), kNotSetText);
+}
+
 TEST(TablaDeathTest, RowOrColumnZeroEndsTheRun) {
     TempDir dir;
     SetFileLog(dir.file("Tarvex.log"));

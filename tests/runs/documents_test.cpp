@@ -9,9 +9,8 @@
 
 namespace {
 
-bool EndsWith(const std::string& text, const std::string& tail) {
-    return text.size() >= tail.size() &&
-           text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+bool Contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
 
 TEST(DocumentRuns, ReportThatCannotBeWrittenStopsTheRun) {
@@ -40,8 +39,9 @@ TEST(DocumentRuns, ReportThatCannotBeWrittenStopsTheRun) {
 
         const ProcessResult r = RunInput(dir, c.example);
         EXPECT_EQ(r.exitCode, 1) << label;
-        EXPECT_TRUE(EndsWith(r.out, message)) << label << "\n" << r.out;
-        EXPECT_TRUE(EndsWith(RunLog(dir), message)) << label;
+        // The message is followed by the file and the system's reason.
+        EXPECT_TRUE(Contains(r.out, message)) << label << "\n" << r.out;
+        EXPECT_TRUE(Contains(RunLog(dir), message)) << label;
         EXPECT_TRUE(std::filesystem::is_empty(blocked)) << label;
         for (const auto& e : std::filesystem::directory_iterator(dir.path()))
             EXPECT_EQ(e.path().filename().string().find(".tmp"), std::string::npos) << label;

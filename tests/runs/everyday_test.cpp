@@ -139,9 +139,10 @@ TEST(FileMessages, CouldNotReadGoesToTheErrorStream) {
     std::filesystem::create_directory(dir.file("dir.inp"));
     const ProcessResult r = RunTarvex({"/F", "dir.inp"}, dir.path());
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(Contains(r.err, "Could not read file dir.inp")) << r.err;
-    EXPECT_FALSE(Contains(r.out, "Could not read file")) << r.out;
-    EXPECT_TRUE(Contains(RunLog(dir), "Could not read file dir.inp"));
+    const std::string message = "dir.inp is not a regular file";
+    EXPECT_TRUE(Contains(r.err, message)) << r.err;
+    EXPECT_FALSE(Contains(r.out, message)) << r.out;
+    EXPECT_TRUE(Contains(RunLog(dir), message));
 }
 
 }  // namespace

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Writing an output whole or not at all: the bytes go to a temporary file in
+// the target's folder, which is flushed to disk and renamed over the target
+// only when complete. A reader, or a second run writing the same file, sees
+// either the old file or the new one, never a mixture or a cut-short copy.
+
+struct FileWriteResult {
+    bool ok = true;
+    // False when the temporary file could not even be created (a missing
+    // folder, no permission): the output was never opened.
+    bool opened = true;
+    // The system's reason for a failure (strerror), e.g. "No space left on device".
+    std::string reason;
+};
+
+// Writes `size` bytes to `path` through a temporary file beside it. On any
+// failure the temporary file is removed and `path` is left as it was.
+FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size);
+inline FileWriteResult WriteFileWhole(const std::string& path, std::string_view bytes) {
+    return WriteFileWhole(path, bytes.data(), bytes.size());
+}
+inline FileWriteResult WriteFileWhole(const std::string& path,
+                                      const std::vector<unsigned char>& bytes) {
+    return WriteFileWhole(path, bytes.data(), bytes.size());
+}
+
+// The lines that say which file failed and why: "Could not open file NAME" (the
+// temporary file could not be created) or "Could not write file NAME", then
+// "Reason: REASON", each with a line end.
+std::string FileWriteFailureText(const std::string& path, const FileWriteResult& result);
