@@ -16,6 +16,7 @@
 #include "library/inpkey.h"
 #include "library/ncmkeys.h"
 #include "library/tables.h"
+#include "reports/sealed_messages.h"
 
 namespace {
 
@@ -166,6 +167,24 @@ void InputKeyFile(const std::uint8_t* data, std::size_t size) {
     });
 }
 
+void XmlCheck(const std::uint8_t* data, std::size_t size) {
+    const std::string message = WriteWorkFile("fuzz.xml", data, size);
+    Guarded([&] { XMLcheck(message); });
+}
+
+// The package read under both names it may carry (a ".zas" also leaves its
+// uncompressed ".ias" beside it), with and without extracting the input.
+// Each run starts from the fuzzed bytes: a ".zas" run may have rewritten
+// the ".ias".
+void IasPackage(const std::uint8_t* data, std::size_t size) {
+    for (const char* name : {"fuzz.ias", "fuzz.zas"}) {
+        for (const bool extract : {false, true}) {
+            const std::string package = WriteWorkFile(name, data, size);
+            Guarded([&] { IasProcess(package, WorkFolder() + "fuzz.inp", extract); });
+        }
+    }
+}
+
 }  // namespace
 
 const std::vector<FuzzEntry>& FuzzEntries() {
@@ -176,6 +195,8 @@ const std::vector<FuzzEntry>& FuzzEntries() {
         {"tables", TablesFile},
         {"run_configuration", RunConfiguration},
         {"input_key", InputKeyFile},
+        {"xml_check", XmlCheck},
+        {"ias_package", IasPackage},
     };
     return entries;
 }

@@ -19,9 +19,9 @@ struct FuzzEntry {
     void (*run)(const std::uint8_t* data, std::size_t size);
 };
 
-// Every entry, in a fixed order. The XML check (mode /V) and the IAS package
-// reader (modes /A and /R) join here as they land: one function each in
-// entries.cpp, a line in this list and a seed corpus folder.
+// Every entry, in a fixed order. A new reader joins with one function in
+// entries.cpp, a line in this list, its name in fuzz/CMakeLists.txt and a seed
+// corpus folder.
 const std::vector<FuzzEntry>& FuzzEntries();
 // The entry of that name, or nullptr.
 const FuzzEntry* FindFuzzEntry(const std::string& name);
