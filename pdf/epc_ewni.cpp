@@ -118,21 +118,11 @@ void WriteLinkedParagraph(HPDF_Page page, HPDF_Font font, float size, float left
     HPDF_Page_EndText(page);
 }
 
-PdfInfo CertificateInfo(const std::string& registrationNumber) {
-    PdfInfo info;
-    info.title = "Building Energy Performance Certificate. Asset Rating.";
-    info.keywords = "Energy Performance Certificate";
-    info.subject = registrationNumber;
-    return info;
-}
-
 }  // namespace
 
 void EpcCertificate::fSetEPC(int rating) {
     EPC = std::to_string(rating);
-    const long long magnitude = std::llabs(static_cast<long long>(rating));
-    // The magnitude of the most negative int does not fit an int.
-    EPC_number = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+    EPC_number = RatingMagnitude(rating);
 }
 
 void EpcCertificate::fSetTER(int rating) {

@@ -96,21 +96,11 @@ void WriteUpwards(HPDF_Page page, HPDF_Font font, float size, float across, floa
     HPDF_Page_EndText(page);
 }
 
-PdfInfo CertificateInfo(const std::string& registrationNumber) {
-    PdfInfo info;
-    info.title = "Building Energy Performance Certificate. Asset Rating.";
-    info.keywords = "Energy Performance Certificate";
-    info.subject = registrationNumber;
-    return info;
-}
-
 }  // namespace
 
 void EPCS::fSetEPC(int rating) {
     EPC = std::to_string(rating);
-    const long long magnitude = std::llabs(static_cast<long long>(rating));
-    // The magnitude of the most negative int does not fit an int.
-    EPC_number = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+    EPC_number = RatingMagnitude(rating);
 }
 
 bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {

@@ -4,7 +4,9 @@
 #include "project/bands.h"
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -482,4 +484,17 @@ void pHPDF_page_furniture(PdfDocument& doc, HPDF_Font font, float size,
         HPDF_Page_TextOut(page, vX(929), 40, number.c_str());
         HPDF_Page_EndText(page);
     }
+}
+
+PdfInfo CertificateInfo(const std::string& registrationNumber) {
+    PdfInfo info;
+    info.title = "Building Energy Performance Certificate. Asset Rating.";
+    info.keywords = "Energy Performance Certificate";
+    info.subject = registrationNumber;
+    return info;
+}
+
+int RatingMagnitude(int rating) {
+    const long long magnitude = std::llabs(static_cast<long long>(rating));
+    return magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
 }

@@ -173,3 +173,10 @@ float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float 
 // The height in points that pHPDF_write_tablerow gives the row when it fits
 // on a page.
 float fTableRowHeight(float scale, HPDF_Font font, float size, const DATArec& row);
+
+// The document information of the certificates, Scotland's included.
+PdfInfo CertificateInfo(const std::string& registrationNumber);
+
+// The magnitude of a rating, held within int: the most negative int has no
+// positive twin.
+int RatingMagnitude(int rating);
