@@ -1,5 +1,6 @@
 #include "tests/pdf/pdf_check.h"
 
+#include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <cctype>
@@ -278,4 +279,15 @@ Pixel At(const Raster& page, float designX, float designY) {
     const int y = static_cast<int>(std::lround(designY + 2 * 841.89 - 1682));
     const unsigned char* p = page.at(x, y);
     return {p[0], p[1], p[2]};
+}
+
+void ExpectCertificateInfo(const std::string& pdf, const std::string& pages,
+                           const std::string& subject) {
+    EXPECT_EQ(PdfInfoField(pdf, "Pages"), pages);
+    EXPECT_EQ(PdfInfoField(pdf, "Page size"), "595.276 x 841.89 pts (A4)");
+    EXPECT_EQ(PdfInfoField(pdf, "Title"), "Building Energy Performance Certificate. Asset Rating.");
+    EXPECT_EQ(PdfInfoField(pdf, "Keywords"), "Energy Performance Certificate");
+    EXPECT_EQ(PdfInfoField(pdf, "Subject"), subject);
+    EXPECT_EQ(PdfInfoField(pdf, "Author"), "Ostrel");
+    EXPECT_EQ(PdfInfoField(pdf, "Creator"), "Tarvex");
 }

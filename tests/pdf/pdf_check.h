@@ -17,6 +17,10 @@ std::string PdfPageText(const std::string& pdf, int page);
 // The value of one "Name:   value" line of pdfinfo, without the blanks
 // that align it.
 std::string PdfInfoField(const std::string& pdf, const std::string& field);
+// The certificates' page count, A4 pages and document information (title,
+// keywords, the assessor's number as subject, author and creator).
+void ExpectCertificateInfo(const std::string& pdf, const std::string& pages,
+                           const std::string& subject);
 
 // The words of a text (split at blanks and line ends).
 std::set<std::string> WordsOf(const std::string& text);
