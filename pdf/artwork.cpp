@@ -1,9 +1,6 @@
 #include "pdf/artwork.h"
 
 #include <initializer_list>
-#include <vector>
-
-#include "library/b64.h"
 
 namespace {
 
@@ -114,12 +111,14 @@ static_assert(sizeof kLogo / sizeof kLogo[0] == 20, "the mark has twenty shapes"
 
 HPDF_Image LoadHeaderImage(PdfDocument& doc) {
     if (doc.failed()) return nullptr;
-    B64 codec;
-    codec.text = HMLOGO64();
-    codec.b64decode();
-    const std::vector<unsigned char>& jpeg = codec.decoded;
-    if (jpeg.size() < 4 || jpeg[0] != 0xFF || jpeg[1] != 0xD8) return nullptr;
-    return HPDF_LoadJpegImageFromMem(doc.handle(), jpeg.data(),
+    // Carried as bytes: decoding the base64 text cost more than the rest
+    // of the banner's handling, once for every document.
+    const std::string_view jpeg = HMLOGO64Bytes();
+    if (jpeg.size() < 4 || static_cast<unsigned char>(jpeg[0]) != 0xFF ||
+        static_cast<unsigned char>(jpeg[1]) != 0xD8) {
+        return nullptr;
+    }
+    return HPDF_LoadJpegImageFromMem(doc.handle(), reinterpret_cast<const HPDF_BYTE*>(jpeg.data()),
                                      static_cast<HPDF_UINT>(jpeg.size()));
 }
 

@@ -3,6 +3,7 @@
 #include <hpdf.h>
 
 #include <string>
+#include <string_view>
 
 #include "pdf/document.h"
 
@@ -15,8 +16,10 @@ inline constexpr unsigned kHeaderImageHeight = 109;
 // The banner as base64 text of a JPEG file (RGB, 8 bits per component);
 // built from pdf/art/header.jpg, itself drawn from pdf/art/header.ppm.
 std::string HMLOGO64();
+// The same JPEG file's bytes, as they are.
+std::string_view HMLOGO64Bytes();
 
-// Decodes the banner and loads it into the document as it is, so saving
+// Loads the banner's JPEG bytes into the document as it is, so saving
 // copies it without compressing it again; nullptr when the embedded text is
 // not a JPEG image or the document failed.
 HPDF_Image LoadHeaderImage(PdfDocument& doc);

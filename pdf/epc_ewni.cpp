@@ -97,7 +97,7 @@ void WriteLinkedParagraph(HPDF_Page page, HPDF_Font font, float size, float left
         paragraph.text, paragraph.link.text, width, size, MeasureIn(font), keepLinkWithWordBefore);
     const std::vector<LinkedLine> pieces = fLinkedLines(lines, paragraph.link.text);
     SetFill(page, kBlack);
-    HPDF_Page_SetFontAndSize(page, font, size);
+    UseFont(page, font, size);
     HPDF_Page_BeginText(page);
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         const LinkedLine& line = pieces[i];
@@ -108,13 +108,13 @@ void WriteLinkedParagraph(HPDF_Page page, HPDF_Font font, float size, float left
             wordSpace = (width - TextWidth(font, size, whole)) / blanks;
         // A line with few words is left ragged rather than torn apart.
         if (wordSpace < 0 || wordSpace > size) wordSpace = 0;
-        HPDF_Page_SetWordSpace(page, wordSpace);
+        UseWordSpace(page, wordSpace);
         HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, left, baseline - leading * static_cast<float>(i));
         if (!line.before.empty()) HPDF_Page_ShowText(page, line.before.c_str());
         if (!line.link.empty()) pHPDF_show_link(page, line.link, paragraph.link.uri);
         if (!line.after.empty()) HPDF_Page_ShowText(page, line.after.c_str());
     }
-    HPDF_Page_SetWordSpace(page, 0);
+    UseWordSpace(page, 0);
     HPDF_Page_EndText(page);
 }
 
@@ -315,16 +315,16 @@ void EpcCertificate::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
     pHPDF_CT_Logo(page, 30, 50, 0.435f, 0.435f);
     SetFill(page, kBlack);
     HPDF_Page_BeginText(page);
-    HPDF_Page_SetFontAndSize(page, regular, 10);
+    UseFont(page, regular, 10);
     HPDF_Page_TextOut(page, 180, 90, t.adviceLines[0].c_str());
     HPDF_Page_TextOut(page, 180, 75, t.adviceLines[1].c_str());
     HPDF_Page_TextOut(page, 180, 60, t.adviceLines[2].c_str());
-    HPDF_Page_SetFontAndSize(page, bold, 10);
+    UseFont(page, bold, 10);
     pHPDF_show_link(page, kWebAdviceBody.text, kWebAdviceBody.uri);
-    HPDF_Page_SetFontAndSize(page, regular, 10);
+    UseFont(page, regular, 10);
     if (!t.adviceAfterLink.empty()) HPDF_Page_ShowText(page, t.adviceAfterLink.c_str());
     HPDF_Page_TextOut(page, 180, 45, t.telephone.c_str());
-    HPDF_Page_SetFontAndSize(page, bold, 10);
+    UseFont(page, bold, 10);
     HPDF_Page_ShowText(page, kAdviceTelephone);
     HPDF_Page_EndText(page);
 

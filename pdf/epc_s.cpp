@@ -89,7 +89,7 @@ void WriteUpwards(HPDF_Page page, HPDF_Font font, float size, float across, floa
     const float width = TextWidth(font, size, text);
     const float start = vY(bottom) + ((vY(top) - vY(bottom)) - width) / 2;
     SetFill(page, kBlack);
-    HPDF_Page_SetFontAndSize(page, font, size);
+    UseFont(page, font, size);
     HPDF_Page_BeginText(page);
     HPDF_Page_SetTextMatrix(page, 0, 1, -1, 0, vX(across), start);
     HPDF_Page_ShowText(page, text.c_str());

@@ -129,18 +129,18 @@ float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<ParagraphRun>& r
         if (page == nullptr) return top - leading;
         const float baseline = fFirstBaseline(first, size, top);
         HPDF_Page_BeginText(page);
-        HPDF_Page_SetWordSpace(page, line.wordSpace);
+        UseWordSpace(page, line.wordSpace);
         HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, left, baseline);
         for (const ParagraphRun& piece : line.pieces) {
             if (piece.font == nullptr) continue;
-            HPDF_Page_SetFontAndSize(page, piece.font, size);
+            UseFont(page, piece.font, size);
             if (piece.uri.empty()) {
                 HPDF_Page_ShowText(page, piece.text.c_str());
             } else {
                 pHPDF_show_link(page, piece.text, piece.uri);
             }
         }
-        HPDF_Page_SetWordSpace(page, 0);
+        UseWordSpace(page, 0);
         HPDF_Page_EndText(page);
         top -= leading;
     }

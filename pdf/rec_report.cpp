@@ -141,7 +141,7 @@ float RecReportLayout::AreaRow(float left, float top, float width, double split,
     const float x = left + 4 + TextWidth(f_.regular, size, "Total Useful Floor Area (m");
     const float baseline = fFirstBaseline(f_.regular, size, top - 3);
     SetFill(page, kBlack);
-    HPDF_Page_SetFontAndSize(page, f_.regular, markSize);
+    UseFont(page, f_.regular, markSize);
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, x, baseline + size * 0.4f, "2");
     HPDF_Page_EndText(page);
@@ -206,7 +206,7 @@ void RecReportLayout::Cover() {
     top = Row(left, top, width, 0.45, f_.regular, 14, "Valid Until:", c_.VALID_DATE + " (*)");
     HPDF_Page first = doc_.pages().front();
     SetFill(first, kBlack);
-    HPDF_Page_SetFontAndSize(first, f_.regular, 9);
+    UseFont(first, f_.regular, 9);
     HPDF_Page_BeginText(first);
     HPDF_Page_TextOut(first, 90, 40, "(*) Unless superseded by a later recommendation report");
     HPDF_Page_EndText(first);
@@ -282,7 +282,7 @@ void RecReportLayout::Heading(int section, const std::string& heading, float bas
     if (page == nullptr) return;
     sectionPage_[section - 1] = doc_.pages().size();
     SetFill(page, kBlack);
-    HPDF_Page_SetFontAndSize(page, f_.bold, 16);
+    UseFont(page, f_.bold, 16);
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, kLeft, baseline, heading.c_str());
     HPDF_Page_EndText(page);
@@ -307,7 +307,7 @@ void RecReportLayout::SubHeading(const std::string& text) {
     const std::string rest = tab == std::string::npos ? text : text.substr(tab + 1);
     const float baseline = fFirstBaseline(f_.bold, kBodySize, y_);
     SetFill(page, kBlack);
-    HPDF_Page_SetFontAndSize(page, f_.bold, kBodySize);
+    UseFont(page, f_.bold, kBodySize);
     HPDF_Page_BeginText(page);
     if (!letter.empty()) HPDF_Page_TextOut(page, kLeft, baseline, letter.c_str());
     HPDF_Page_TextOut(page, letter.empty() ? kLeft : kLeft + kTabStop, baseline, rest.c_str());
@@ -328,7 +328,7 @@ void RecReportLayout::Bullet(const std::string& text) {
     HPDF_Page page = doc_.page();
     if (page == nullptr) return;
     SetFill(page, kBlack);
-    HPDF_Page_SetFontAndSize(page, f_.regular, kBodySize);
+    UseFont(page, f_.regular, kBodySize);
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, kLeft + 8, fFirstBaseline(f_.regular, kBodySize, y_), "\x95");
     HPDF_Page_EndText(page);
@@ -630,7 +630,7 @@ void RecReportLayout::Glossary() {
 void RecReportLayout::Finish() {
     if (contentsPage_ != nullptr) {
         SetFill(contentsPage_, kBlack);
-        HPDF_Page_SetFontAndSize(contentsPage_, f_.regular, 16);
+        UseFont(contentsPage_, f_.regular, 16);
         HPDF_Page_BeginText(contentsPage_);
         for (int i = 0; i < kRecSections; ++i) {
             const std::string number = std::to_string(sectionPage_[i]);

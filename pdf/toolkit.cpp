@@ -80,12 +80,12 @@ std::string TrimRight(const std::string& text) {
 void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float left, float top,
                float right, const std::vector<std::string>& lines, HPDF_TextAlignment alignment) {
     if (font == nullptr || lines.empty()) return;
-    HPDF_Page_SetFontAndSize(page, font, size);
+    UseFont(page, font, size);
     float baseline = fFirstBaseline(font, size, top);
     HPDF_Page_BeginText(page);
     for (std::size_t i = 0; i < lines.size() && baseline >= kTextBottom; ++i) {
         const std::string line = TrimRight(lines[i]);
-        HPDF_Page_SetWordSpace(page, 0);
+        UseWordSpace(page, 0);
         const float width = HPDF_Page_TextWidth(page, line.c_str());
         float x = left;
         if (alignment == HPDF_TALIGN_RIGHT) x = right - width;
@@ -94,18 +94,18 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
         const bool last = i + 1 == lines.size();
         if (alignment == HPDF_TALIGN_JUSTIFY && !last && blanks > 0 && width < right - left) {
             const float space = (right - left - width) / static_cast<float>(blanks);
-            if (space <= size) HPDF_Page_SetWordSpace(page, space);
+            if (space <= size) UseWordSpace(page, space);
         }
         HPDF_Page_TextOut(page, x, baseline, line.c_str());
         baseline -= leading;
     }
-    HPDF_Page_SetWordSpace(page, 0);
+    UseWordSpace(page, 0);
     HPDF_Page_EndText(page);
 }
 
 void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                       const std::string& text) {
-    HPDF_Page_SetFontAndSize(page, font, size);
+    UseFont(page, font, size);
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
     HPDF_Page_EndText(page);
@@ -127,7 +127,22 @@ void pHPDF_draw_line(HPDF_Page page, float x1, float y1, float x2, float y2) {
 }
 
 void SetFill(HPDF_Page page, const RGBColour& c) {
+    if (HPDF_Page_GetFillingColorSpace(page) == HPDF_CS_DEVICE_RGB) {
+        const HPDF_RGBColor now = HPDF_Page_GetRGBFill(page);
+        if (now.r == c.r && now.g == c.g && now.b == c.b) return;
+    }
     HPDF_Page_SetRGBFill(page, c.r, c.g, c.b);
+}
+
+void UseFont(HPDF_Page page, HPDF_Font font, float size) {
+    if (HPDF_Page_GetCurrentFont(page) == font && HPDF_Page_GetCurrentFontSize(page) == size) {
+        return;
+    }
+    HPDF_Page_SetFontAndSize(page, font, size);
+}
+
+void UseWordSpace(HPDF_Page page, float space) {
+    if (HPDF_Page_GetWordSpace(page) != space) HPDF_Page_SetWordSpace(page, space);
 }
 
 void SetStroke(HPDF_Page page, const RGBColour& c) {
@@ -168,7 +183,7 @@ void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
     SetFill(page, fill);
     SetStroke(page, kBlack);
     HPDF_Page_SetLineWidth(page, lineWidth);
-    HPDF_Page_SetFontAndSize(page, font, size);
+    UseFont(page, font, size);
     HPDF_Page_BeginText(page);
     HPDF_Page_SetTextRenderingMode(page, HPDF_FILL_THEN_STROKE);
     HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
@@ -215,7 +230,7 @@ const RGBColour* BandColours::Find(const std::string& band) const {
 }
 
 void BandColours::pHPDF_SetRGBColors(HPDF_Page page, const std::string& band) const {
-    if (const RGBColour* c = Find(band)) HPDF_Page_SetRGBFill(page, c->r, c->g, c->b);
+    if (const RGBColour* c = Find(band)) SetFill(page, *c);
 }
 
 std::string BackgroundText(const std::string& text) {
@@ -479,7 +494,7 @@ void pHPDF_page_furniture(PdfDocument& doc, HPDF_Font font, float size,
         HPDF_Page_SetRGBFill(page, 0, 0, 0);
         if (!reference.empty()) pHPDF_write_text(page, font, size, 865, 81, reference);
         const std::string number = "Page " + std::to_string(n + 1) + " of " + std::to_string(count);
-        HPDF_Page_SetFontAndSize(page, font, size);
+        UseFont(page, font, size);
         HPDF_Page_BeginText(page);
         HPDF_Page_TextOut(page, vX(929), 40, number.c_str());
         HPDF_Page_EndText(page);

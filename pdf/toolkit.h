@@ -56,6 +56,12 @@ inline constexpr RGBColour kWhite{1, 1, 1};
 inline constexpr RGBColour kBlack{0, 0, 0};
 
 void SetFill(HPDF_Page page, const RGBColour& c);
+// Sets the page's font and size, unless they are already the current ones:
+// every operator libharu writes costs thousands of instructions, and a
+// document's text mostly repeats the font of the text before it. SetFill
+// skips an unchanged colour in the same way.
+void UseFont(HPDF_Page page, HPDF_Font font, float size);
+void UseWordSpace(HPDF_Page page, float space);
 void SetStroke(HPDF_Page page, const RGBColour& c);
 // Fills the rectangle between two design-unit corners in the current fill
 // colour.

@@ -1,5 +1,6 @@
-// Turns a JPEG image into a C++ source file with one function that returns
-// the file's bytes as base64 text:
+// Turns a JPEG image into a C++ source file with two functions: one returns
+// the file's bytes as base64 text, the other (the same name followed by
+// "Bytes") the bytes themselves, so a program can load them without decoding:
 //   tarvex-embed-b64 image.jpg width height function out.cpp header
 // The build stops when the image is not a width x height, 8-bit, three
 // component JPEG: the documents embed the file as it is, so its form is
@@ -105,6 +106,21 @@ int main(int argc, char** argv) {
     }
     cpp << "        ;\n"
         << "    return std::string(kText, sizeof kText - 1);\n"
+        << "}\n\n"
+        << "std::string_view " << argv[4] << "Bytes() {\n"
+        << "    static const char kBytes[] =\n";
+    // Three-digit octal escapes: a following digit can never join one.
+    for (std::size_t i = 0; i < data.size(); i += 19) {
+        cpp << "        \"";
+        for (std::size_t j = i; j < data.size() && j < i + 19; ++j) {
+            char escape[5];
+            std::snprintf(escape, sizeof escape, "\\%03o", static_cast<unsigned char>(data[j]));
+            cpp << escape;
+        }
+        cpp << "\"\n";
+    }
+    cpp << "        ;\n"
+        << "    return std::string_view(kBytes, sizeof kBytes - 1);\n"
         << "}\n";
     cpp.close();
     if (!cpp) {
