@@ -11,17 +11,20 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd)
 program=$build/app/tarvex
 floor=$build/bench/tarvex-floor
-for tool in valgrind pdfinfo; do
+for tool in valgrind pdfinfo qpdf; do
     command -v $tool >/dev/null || { echo "measure.sh needs $tool" >&2; exit 2; }
 done
+fonts=${TARVEX_FONT_DIR:-/usr/share/fonts/truetype/liberation2}
+banner=$root/pdf/art/header.jpg
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Instructions of one command run under callgrind in the current folder.
 instructions() {
-    valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null |
+    valgrind --tool=callgrind --callgrind-out-file=/dev/null "${collect[@]}" "$@" 2>&1 >/dev/null |
         sed -n 's/.*Collected : \([0-9]*\).*/\1/p'
 }
+collect=()
 millions() { awk -v n="$1" 'BEGIN { printf "%.1f M", n / 1e6 }'; }
 
 printf '%-18s %12s %12s %6s  %s\n' example program floor ratio "documents (pages)"
@@ -31,15 +34,21 @@ for input in "$root"/examples/*.inp; do
     mkdir -p "$dir/floor"
     cp "$root"/examples/"$name"* "$dir"/
     run=$(cd "$dir" && instructions "$program" /F "$name.inp")
-    pages=()
+    readable=()
     documents=""
     for pdf in "$dir"/*.pdf; do
         [ -e "$pdf" ] || continue
         n=$(pdfinfo "$pdf" | awk '/^Pages:/ { print $2 }')
-        pages+=("$n")
         documents="$documents $(basename "$pdf") ($n)"
+        qdf=$dir/floor/$(basename "$pdf" .pdf).qdf
+        qpdf --qdf --object-streams=disable --decrypt "$pdf" "$qdf"
+        readable+=("$qdf")
     done
-    base=$(instructions "$floor" "$root/pdf/art/header.jpg" "$dir/floor" "${pages[@]}")
+    start=$(instructions "$floor" "$banner" "$fonts" "$dir/floor")
+    collect=("--toggle-collect=WriteDocuments*")
+    writing=$(instructions "$floor" "$banner" "$fonts" "$dir/floor" "${readable[@]}")
+    collect=()
+    base=$((start + writing))
     ratio=$(awk -v a="$run" -v b="$base" 'BEGIN { printf "%.2f", a / b }')
     printf '%-18s %12s %12s %6s %s\n' "$name" "$(millions "$run")" "$(millions "$base")" \
         "$ratio" "${documents:- none}"
