@@ -102,6 +102,8 @@ class BOC {
     void BDL();
     void WriteBdl();
     void WriteErr();
+    // The progress dots of writing the report copy, without writing it.
+    void SendReportDots() const;
     void Parar();
 
     // Lookups over the library definition: index of a class by name, of a

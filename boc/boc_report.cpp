@@ -21,11 +21,12 @@ int NumberWidth(std::size_t count) {
     return static_cast<int>(std::ceil(std::log10(static_cast<double>(count)) + 0.00001));
 }
 
-std::string Numbered(std::size_t n, int width, const std::string& prefix) {
+void AppendNumbered(std::string& out, std::size_t n, int width, const char* prefix) {
     const std::string digits = std::to_string(n);
-    std::string s = prefix;
-    if (static_cast<int>(digits.size()) < width) s.append(width - digits.size(), ' ');
-    return s + digits + "]  ";
+    out += prefix;
+    if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), ' ');
+    out += digits;
+    out += "]  ";
 }
 
 template <typename Records>
@@ -41,9 +42,13 @@ void Annotate(std::vector<SLINE>& lines, const Records& records, const std::stri
 }
 
 template <typename Records>
-void ListUnlined(std::ostream& out, const Records& records) {
-    for (const auto& r : records)
-        if (r.level > kLevelLine) out << r.text << "\n";
+void ListUnlined(std::string& out, const Records& records) {
+    for (const auto& r : records) {
+        if (r.level > kLevelLine) {
+            out += r.text;
+            out += '\n';
+        }
+    }
 }
 
 const char* const kBlank70 =
@@ -59,15 +64,35 @@ const char* const kBanner[] = {
 
 void BOC::BDL() {
     Annotate(inputLines, errors.errorList, "*** ERROR ", " *** : ");
-    WriteBdl();
+    // With errors the reports are written now and the run stops there.
+    // Without, the warning steps below write both reports again, so the
+    // copies of this step and the next are never seen: only their progress
+    // dots are, and those are still sent. Each copy is written and synced to
+    // disk, which a batch of thousands of runs feels.
+    if (!errors.errorList.empty()) {
+        WriteBdl();
+    } else {
+        SendReportDots();
+    }
     Annotate(inputLines, errors.warnList, "**  WARN  ", "  ** : ");
-    WriteBdl();
+    if (!errors.errorList.empty()) {
+        WriteBdl();
+    } else {
+        SendReportDots();
+    }
     Annotate(inputLines, errors.cwarnList, "*   CWARN ", "   * : ");
     WriteBdl();
 }
 
+void BOC::SendReportDots() const {
+    for (std::size_t n = 1; n <= inputLines.size(); ++n) {
+        if (n % kDotEveryLines == 0) SendLog(".");
+    }
+}
+
 void BOC::WriteReport(const std::string& fileName, bool errorReport) {
-    std::ostringstream out;
+    std::string out;
+    out.reserve(errorReport ? 1024 : inputLines.size() * 64);
     const int width = NumberWidth(inputLines.size());
     int dots = 0;
     for (std::size_t n = 1; n <= inputLines.size(); ++n) {
@@ -75,26 +100,34 @@ void BOC::WriteReport(const std::string& fileName, bool errorReport) {
         const bool isError = text.find(kErrorMark) != std::string::npos;
         if (errorReport) {
             if (isError || text.find(kWarnMark) != std::string::npos ||
-                text.find(kCwarnMark) != std::string::npos)
-                out << Numbered(n, width, " * [") << text << "\n";
+                text.find(kCwarnMark) != std::string::npos) {
+                AppendNumbered(out, n, width, " * [");
+                out += text;
+                out += '\n';
+            }
         } else {
-            out << Numbered(n, width, isError ? " * [" : "   [") << text << "\n";
+            AppendNumbered(out, n, width, isError ? " * [" : "   [");
+            out += text;
+            out += '\n';
             if (++dots == kDotEveryLines) {
                 SendLog(".");
                 dots = 0;
             }
         }
     }
-    out << "\n\n\n";
+    out += "\n\n\n";
     ListUnlined(out, errors.errorList);
     ListUnlined(out, errors.warnList);
     ListUnlined(out, errors.cwarnList);
-    out << "\n\n\n";
-    out << "  *** ERRORS     *** Number of errors:    " << errors.errorList.size() << "\n";
-    out << "  *** WARNINGS   *** Number of warnings:  " << errors.warnList.size() << "\n";
-    out << "  *** CWARNINGS  *** Number of cwarnings: " << errors.cwarnList.size() << "\n";
-    out << "  END\n";
-    WriteRunOutput(fileName, out.str());
+    out += "\n\n\n";
+    out += "  *** ERRORS     *** Number of errors:    " + std::to_string(errors.errorList.size()) +
+           "\n";
+    out += "  *** WARNINGS   *** Number of warnings:  " + std::to_string(errors.warnList.size()) +
+           "\n";
+    out += "  *** CWARNINGS  *** Number of cwarnings: " + std::to_string(errors.cwarnList.size()) +
+           "\n";
+    out += "  END\n";
+    WriteRunOutput(fileName, out);
 }
 
 void BOC::WriteBdl() {
