@@ -1,5 +1,6 @@
 #include "boc/scanner.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 
@@ -151,9 +152,10 @@ void CSVLINE::Init() {
     fields.clear();
     // Every piece that a comma ends is a field; the text after the last comma
     // is not.
+    fields.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')));
     std::size_t start = 0;
     for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
-        fields.push_back(line.substr(start, comma - start));
+        fields.emplace_back(line, start, comma - start);
         start = comma + 1;
     }
     if (Field(0) == "$") {
