@@ -36,6 +36,7 @@
 #include "app/outputs.h"
 #include "library/ncmd5.h"
 #include "tools/batch.h"
+#include "tools/pdf_text.h"
 
 #ifndef TARVEX_INSTALLED_DATA_DIR
 #define TARVEX_INSTALLED_DATA_DIR ""
@@ -104,19 +105,6 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
-std::string FindOnPath(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    std::string dirs = path ? path : "/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= dirs.size()) {
-        const std::size_t end = std::min(dirs.find(':', start), dirs.size());
-        const fs::path candidate = fs::path(dirs.substr(start, end - start)) / name;
-        if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
-        start = end + 1;
-    }
-    return std::string();
-}
-
 // Runs a program with its output to `capture` (or /dev/null) in `folder`;
 // the exit status, or -1 when it did not exit normally. Everything the child
 // needs is prepared before the fork: it runs only async-signal-safe calls.
@@ -146,8 +134,7 @@ int RunChild(const std::vector<std::string>& args, const std::string& folder,
 struct Settings {
     std::string program;
     std::string data;
-    std::string pdftotext;  // empty: reference numbers are not read
-    fs::path work;          // this batch's temporary folder
+    fs::path work;  // this batch's temporary folder
 };
 
 // The files beside `input` that are named after it (the stem followed by
@@ -238,18 +225,12 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     }
     if (written(ending::kResults))
         ResultsRating(ReadAll(OutputName(inputPath, ending::kResults)), row.assetRating, row.band);
-    if (!s.pdftotext.empty()) {
-        for (const std::string& name : row.outputs) {
-            if (name.size() < 4 || name.compare(name.size() - 4, 4, ".pdf") != 0) continue;
-            const fs::path text = runFolder / "text.txt";
-            if (RunChild({s.pdftotext, "-q", (input.parent_path() / name).string(), text.string()},
-                         "", "") != 0)
-                continue;
-            for (const std::string& r : ReferenceNumbers(ReadAll(text))) {
-                if (std::find(row.references.begin(), row.references.end(), r) ==
-                    row.references.end())
-                    row.references.push_back(r);
-            }
+    for (const std::string& name : row.outputs) {
+        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".pdf") != 0) continue;
+        for (const std::string& r :
+             ReferenceNumbers(PdfShownText(ReadAll(input.parent_path() / name)))) {
+            if (std::find(row.references.begin(), row.references.end(), r) == row.references.end())
+                row.references.push_back(r);
         }
     }
     fs::remove_all(runFolder, ec);
@@ -329,7 +310,6 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-batch: no data folder (csv/Tarvex.csv) found; name it with --data\n";
         return 2;
     }
-    s.pdftotext = FindOnPath("pdftotext");
     if (summary.empty()) {
         summary = shardN == 1
                       ? "tarvex-batch"

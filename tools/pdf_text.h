@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+// The texts shown on the pages of a document the program wrote, one per line,
+// in the order of the content streams. The documents are protected with an
+// empty user password, so anyone can open them: the streams are decrypted
+// (RC4, revision 2 or 3) and inflated here, which spares a batch of thousands
+// of runs a reader process per document. Damaged or foreign files give what
+// could be read, possibly nothing; never more than kPdfTextLimit bytes of
+// inflated content.
+std::string PdfShownText(const std::string& pdf);
+
+inline constexpr std::size_t kPdfTextLimit = 64u << 20;
