@@ -7,10 +7,15 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
 
 namespace {
 
 constexpr std::size_t kBackgroundLength = 2592;
+// The background covers the page in bold 21 pt lines 17 pt apart.
+constexpr float kBackgroundLeft = 0, kBackgroundTop = 845, kBackgroundRight = 590,
+                kBackgroundBottom = 0;
+constexpr float kBackgroundSize = 21, kBackgroundLeading = 17;
 // Text rectangles stop writing lines this close to the bottom of the page.
 constexpr float kTextBottom = 40.0f;
 
@@ -245,6 +250,54 @@ std::string BackgroundText(const std::string& text) {
     return all;
 }
 
+namespace {
+
+struct BackgroundLine {
+    std::string text;
+    float charSpace = 0;
+};
+
+// The lines of the background as a justified text rectangle over the whole
+// page sets them: each line as many words as fit, stretched by letter
+// spacing, the last one not. Measuring them is most of the cost of a page
+// with a background, and every page of every document has the same lines, so
+// they are measured once for each font and text.
+const std::vector<BackgroundLine>& BackgroundLines(HPDF_Font font, const std::string& all) {
+    static std::map<std::string, std::vector<BackgroundLine>> measured;
+    const char* fontName = HPDF_Font_GetFontName(font);
+    const char* encoding = HPDF_Font_GetEncodingName(font);
+    std::string key =
+        std::string(fontName ? fontName : "") + '\n' + (encoding ? encoding : "") + '\n' + all;
+    const auto known = measured.find(key);
+    if (known != measured.end()) return known->second;
+    std::vector<BackgroundLine> lines;
+    const auto* bytes = reinterpret_cast<const HPDF_BYTE*>(all.c_str());
+    const float width = kBackgroundRight - kBackgroundLeft;
+    float baseline = kBackgroundTop -
+                     static_cast<float>(HPDF_Font_GetBBox(font).top) * kBackgroundSize / 1000.0f;
+    std::size_t at = 0;
+    while (at < all.size() && baseline >= kBackgroundBottom) {
+        HPDF_REAL realWidth = 0;
+        const HPDF_UINT taken =
+            HPDF_Font_MeasureText(font, bytes + at, static_cast<HPDF_UINT>(all.size() - at), width,
+                                  kBackgroundSize, 0, 0, HPDF_TRUE, &realWidth);
+        if (taken == 0) break;
+        BackgroundLine line;
+        line.text = all.substr(at, taken);
+        while (!line.text.empty() && line.text.back() == ' ') line.text.pop_back();
+        at += taken;
+        // The stretch is taken from the measured width, which counts some
+        // of the blanks at the end of the line, as the rectangle takes it.
+        if (at < all.size() && line.text.size() > 1)
+            line.charSpace = (width - realWidth) / static_cast<float>(line.text.size() - 1);
+        lines.push_back(std::move(line));
+        baseline -= kBackgroundLeading;
+    }
+    return measured.emplace(std::move(key), std::move(lines)).first->second;
+}
+
+}  // namespace
+
 void pHPDF_background(HPDF_Doc doc, HPDF_Page page, HPDF_Font font, const std::string& text) {
     const std::string all = BackgroundText(text);
     if (all.empty() || font == nullptr) return;
@@ -253,12 +306,26 @@ void pHPDF_background(HPDF_Doc doc, HPDF_Page page, HPDF_Font font, const std::s
     HPDF_ExtGState_SetAlphaFill(faint, 0.1f);
     HPDF_Page_SetExtGState(page, faint);
     HPDF_Page_SetRGBFill(page, 0, 1, 0);
-    HPDF_Page_SetTextLeading(page, 17);
-    HPDF_Page_SetFontAndSize(page, font, 21);
+    HPDF_Page_SetTextLeading(page, kBackgroundLeading);
+    HPDF_Page_SetFontAndSize(page, font, kBackgroundSize);
     HPDF_Page_BeginText(page);
-    // Running out of room at the bottom of the page is expected: the text
-    // only has to cover the page.
-    HPDF_Page_TextRect(page, 0, 845, 590, 0, all.c_str(), HPDF_TALIGN_JUSTIFY, nullptr);
+    // The lines start one leading above the first baseline: each is shown
+    // with a move to the next line. Running out of room at the bottom of the
+    // page is expected: the text only has to cover the page; the letter
+    // spacing is then set back.
+    const std::vector<BackgroundLine>& lines = BackgroundLines(font, all);
+    if (!lines.empty()) {
+        HPDF_Page_MoveTextPos(
+            page, kBackgroundLeft,
+            kBackgroundTop -
+                static_cast<float>(HPDF_Font_GetBBox(font).top) * kBackgroundSize / 1000.0f +
+                kBackgroundLeading);
+    }
+    for (const BackgroundLine& line : lines) {
+        HPDF_Page_SetCharSpace(page, line.charSpace);
+        HPDF_Page_ShowTextNextLine(page, line.text.c_str());
+    }
+    if (!lines.empty() && lines.back().charSpace != 0) HPDF_Page_SetCharSpace(page, 0);
     HPDF_Page_EndText(page);
     HPDF_Page_GRestore(page);
 }

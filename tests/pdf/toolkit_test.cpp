@@ -5,6 +5,7 @@
 #include <numeric>
 #include <set>
 
+#include "pdf/fonts.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/support/tempdir.h"
 
@@ -113,6 +114,65 @@ TEST(PaintState, UnchangedSettingsAreSkippedAndRestoredOnesWrittenAgain) {
     EXPECT_EQ(Count(pdf, " rg\n"), 4u);
     EXPECT_EQ(Count(pdf, " Tw\n"), 1u);
     HPDF_Free(doc);
+}
+
+// The background is set line by line as libharu's justified text rectangle
+// sets it, from lines measured once: the page content must not differ from
+// the rectangle's in any byte.
+TEST(Background, DrawsWhatAJustifiedTextRectangleDraws) {
+    struct Case {
+        const char* font;  // a standard font, or empty for the embedded bold
+        const char* text;
+    };
+    const Case cases[] = {
+        {"Helvetica-Bold", "This is not a valid certificate"},
+        {"Helvetica-Bold", "x"},
+        {"Helvetica-Bold", "Nid yw hon yn dystysgrif ddilys"},
+        {"Helvetica-Bold", "WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW"},
+        {"Helvetica", "A    spaced   text"},
+        {"", "This is not a valid certificate"}};
+    FontFiles files;
+    const bool embedded = FindLiberationSans(LiberationSansFolders(), files);
+    for (const Case& c : cases) {
+        if (*c.font == '\0' && !embedded) continue;
+        std::string contents[2];
+        for (int way = 0; way < 2; ++way) {
+            HPDF_Doc doc = HPDF_New(nullptr, nullptr);
+            HPDF_Font font =
+                *c.font != '\0'
+                    ? HPDF_GetFont(doc, c.font, "WinAnsiEncoding")
+                    : HPDF_GetFont(doc, HPDF_LoadTTFontFromFile(doc, files.bold.c_str(), HPDF_TRUE),
+                                   "ISO8859-14");
+            HPDF_Page page = HPDF_AddPage(doc);
+            HPDF_Page_SetSize(page, HPDF_PAGE_SIZE_A4, HPDF_PAGE_PORTRAIT);
+            if (way == 0) {
+                pHPDF_background(doc, page, font, c.text);
+            } else {
+                HPDF_Page_GSave(page);
+                HPDF_ExtGState faint = HPDF_CreateExtGState(doc);
+                HPDF_ExtGState_SetAlphaFill(faint, 0.1f);
+                HPDF_Page_SetExtGState(page, faint);
+                HPDF_Page_SetRGBFill(page, 0, 1, 0);
+                HPDF_Page_SetTextLeading(page, 17);
+                HPDF_Page_SetFontAndSize(page, font, 21);
+                HPDF_Page_BeginText(page);
+                HPDF_Page_TextRect(page, 0, 845, 590, 0, BackgroundText(c.text).c_str(),
+                                   HPDF_TALIGN_JUSTIFY, nullptr);
+                HPDF_Page_EndText(page);
+                HPDF_Page_GRestore(page);
+            }
+            contents[way] = Saved(doc);
+            HPDF_Free(doc);
+        }
+        std::size_t at = 0;
+        while (at < contents[0].size() && at < contents[1].size() &&
+               contents[0][at] == contents[1][at])
+            ++at;
+        const std::size_t from = at < 80 ? 0 : at - 80;
+        EXPECT_TRUE(contents[0] == contents[1])
+            << c.font << ": " << c.text << "\nours:      ..." << contents[0].substr(from, 160)
+            << "\nrectangle: ..." << contents[1].substr(from, 160);
+    }
 }
 
 TEST(Background, CopiesFitIntoTheLength) {
