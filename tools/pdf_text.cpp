@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <vector>
 
 #include "library/md5.h"
@@ -93,21 +94,31 @@ std::vector<Object> Objects(const std::string& pdf) {
     return objects;
 }
 
-std::string Body(const std::string& pdf, const std::vector<Object>& objects, long number) {
-    for (const Object& o : objects) {
-        if (o.number != number) continue;
-        const std::size_t end = pdf.find("endobj", o.body);
-        return pdf.substr(o.body, end == std::string::npos ? std::string::npos : end - o.body);
+// The body of object `number` (the first of that number), found through an
+// index so that a file of many objects is still read in one pass.
+class Bodies {
+  public:
+    Bodies(const std::string& pdf, const std::vector<Object>& objects) : pdf_(pdf) {
+        for (const Object& o : objects) start_.emplace(o.number, o.body);
     }
-    return std::string();
-}
+    std::string operator()(long number) const {
+        const auto it = start_.find(number);
+        if (it == start_.end()) return std::string();
+        const std::size_t end = pdf_.find("endobj", it->second);
+        return pdf_.substr(it->second,
+                           end == std::string::npos ? std::string::npos : end - it->second);
+    }
+
+  private:
+    const std::string& pdf_;
+    std::map<long, std::size_t> start_;
+};
 
 // The file key of a standard security handler with an empty user password.
-Bytes FileKey(const std::string& pdf, const std::vector<Object>& objects) {
+Bytes FileKey(const std::string& pdf, const Bodies& body) {
     const std::size_t trailer = pdf.rfind("/Encrypt ");
     if (trailer == std::string::npos) return Bytes();
-    const std::string dict =
-        Body(pdf, objects, std::strtol(pdf.c_str() + trailer + 9, nullptr, 10));
+    const std::string dict = body(std::strtol(pdf.c_str() + trailer + 9, nullptr, 10));
     const std::size_t o = dict.find("/O <");
     const std::size_t id = pdf.find("/ID [", trailer);
     const std::size_t idStart = id == std::string::npos ? id : pdf.find('<', id);
@@ -186,7 +197,8 @@ void ShownStrings(const Bytes& content, std::string& text) {
 
 std::string PdfShownText(const std::string& pdf) {
     const std::vector<Object> objects = Objects(pdf);
-    const Bytes key = FileKey(pdf, objects);
+    const Bodies body(pdf, objects);
+    const Bytes key = FileKey(pdf, body);
     std::string text;
     std::size_t inflated = 0;
     for (const Object& o : objects) {
@@ -206,7 +218,7 @@ std::string PdfShownText(const std::string& pdf) {
         char* afterGeneration = nullptr;
         std::strtol(after, &afterGeneration, 10);
         if (afterGeneration != after && std::strncmp(afterGeneration, " R", 2) == 0)
-            length = std::strtol(Body(pdf, objects, length).c_str(), nullptr, 10);
+            length = std::strtol(body(length).c_str(), nullptr, 10);
         std::size_t data = stream + 6;
         if (data < pdf.size() && pdf[data] == '\r') ++data;
         if (data < pdf.size() && pdf[data] == '\n') ++data;
