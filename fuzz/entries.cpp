@@ -17,6 +17,8 @@
 #include "library/ncmkeys.h"
 #include "library/tables.h"
 #include "reports/sealed_messages.h"
+#include "tools/batch.h"
+#include "tools/pdf_text.h"
 
 namespace {
 
@@ -185,6 +187,12 @@ void IasPackage(const std::uint8_t* data, std::size_t size) {
     }
 }
 
+// A document beside a batch input, read back for its reference numbers.
+void BatchDocument(const std::uint8_t* data, std::size_t size) {
+    const std::string bytes(reinterpret_cast<const char*>(data), size);
+    ReferenceNumbers(PdfShownText(bytes));
+}
+
 }  // namespace
 
 const std::vector<FuzzEntry>& FuzzEntries() {
@@ -197,6 +205,7 @@ const std::vector<FuzzEntry>& FuzzEntries() {
         {"input_key", InputKeyFile},
         {"xml_check", XmlCheck},
         {"ias_package", IasPackage},
+        {"batch_document", BatchDocument},
     };
     return entries;
 }
