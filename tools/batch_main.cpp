@@ -68,6 +68,15 @@ bool WriteReplacing(const fs::path& path, const std::string& bytes) {
     return WriteFileWhole(path.string(), bytes).ok;
 }
 
+// A work file in the batch's own temporary folder, read by the run and then
+// removed with the folder: nobody else sees it, so it is not synced.
+bool WriteWorkFile(const fs::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+    out.close();
+    return static_cast<bool>(out);
+}
+
 bool HoldsData(const fs::path& folder) {
     std::error_code ec;
     return fs::is_regular_file(folder / "csv" / "Tarvex.csv", ec);
@@ -183,8 +192,8 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     fs::create_directories(runFolder, ec);
     const fs::path ini = runFolder / "tarvex.ini";
     const fs::path console = runFolder / "console.txt";
-    if (ec || !WriteReplacing(ini, WithSlash(s.data) + "\n" + inputPath + "\n" +
-                                       WithSlash(runFolder.string()) + "\n")) {
+    if (ec || !WriteWorkFile(ini, WithSlash(s.data) + "\n" + inputPath + "\n" +
+                                      WithSlash(runFolder.string()) + "\n")) {
         row.status = "not run";
         row.firstError = "cannot prepare the run configuration in " + runFolder.string();
         return row;
