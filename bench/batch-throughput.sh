@@ -16,21 +16,25 @@ command -v qpdf >/dev/null || { echo "batch-throughput.sh needs qpdf" >&2; exit 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
+# Fresh copies in a folder of their own for each timing; nothing is removed
+# until the end, and the disk is settled first: deleting thousands of files
+# (with discard on) slows the disk for a while after.
 prepare() {
-    rm -rf "$work/in"
+    in=$work/in-$1
     for ((i = 1; i <= copies; i++)); do
-        mkdir -p "$work/in/$i"
-        cp "$root/examples/england-office.inp" "$root/examples/england-office_inpkey.txt" \
-            "$work/in/$i/"
+        mkdir -p "$in/$i"
+        cp "$root/examples/england-office.inp" "$root/examples/england-office_inpkey.txt" "$in/$i/"
     done
+    sync
+    sleep 2
 }
 
 declare -A seconds
 for j in 1 "$jobs"; do
-    prepare
+    prepare "$j"
     start=$(date +%s.%N)
     "$batch" --jobs "$j" --program "$build/app/tarvex" --data "$root/data" \
-        --summary "$work/summary-$j" "$work/in" >/dev/null || true
+        --summary "$work/summary-$j" "$in" >/dev/null || true
     seconds[$j]=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }')
     rows=$(wc -l <"$work/summary-$j.jsonl")
     ok=$(grep -c '"status":"ok".*"reference_numbers":\["[0-9-]*","[0-9-]*"\]' \
@@ -43,7 +47,7 @@ awk -v a="${seconds[1]}" -v b="${seconds[$jobs]}" -v j="$jobs" \
     'BEGIN { printf "speed-up of --jobs %s: %.2f times\n", j, a / b }'
 checked=0
 for i in 1 $((copies / 2)) "$copies"; do
-    for pdf in "$work/in/$i"/*.pdf; do
+    for pdf in "$in/$i"/*.pdf; do
         qpdf --check "$pdf" >/dev/null 2>&1 || { echo "qpdf --check failed: $pdf"; exit 1; }
         checked=$((checked + 1))
     done
