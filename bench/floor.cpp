@@ -22,6 +22,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/pdf_text.h"
+
 namespace {
 
 enum OpCode {
@@ -237,33 +239,7 @@ std::vector<Op> ReadContent(const std::string& s) {
             current.texts.push_back(s.substr(i + 1, j - i - 1));
             i = j;
         } else if (c == '(') {
-            std::string text;
-            int depth = 1;
-            ++i;
-            while (i < s.size() && depth > 0) {
-                char d = s[i++];
-                if (d == '\\' && i < s.size()) {
-                    d = s[i++];
-                    if (d >= '0' && d <= '7') {
-                        int v = d - '0';
-                        for (int k = 0; k < 2 && i < s.size() && s[i] >= '0' && s[i] <= '7'; ++k)
-                            v = v * 8 + (s[i++] - '0');
-                        d = static_cast<char>(v);
-                    } else if (d == 'n') {
-                        d = '\n';
-                    } else if (d == 'r') {
-                        d = '\r';
-                    } else if (d == 't') {
-                        d = '\t';
-                    }
-                } else if (d == '(') {
-                    ++depth;
-                } else if (d == ')' && --depth == 0) {
-                    break;
-                }
-                text += d;
-            }
-            current.texts.push_back(text);
+            current.texts.push_back(PdfLiteralString(s, i));
         } else if (c == '<') {
             std::string text;
             std::size_t j = s.find('>', i);

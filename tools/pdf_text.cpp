@@ -161,39 +161,46 @@ bool Inflate(const Bytes& in, Bytes& out, std::size_t limit) {
 // The literal strings of a content stream, one per line: in the documents
 // written by the program they are the texts shown.
 void ShownStrings(const Bytes& content, std::string& text) {
-    for (std::size_t i = 0; i < content.size(); ++i) {
-        if (content[i] != '(') continue;
-        std::string s;
-        int depth = 1;
-        std::size_t j = i + 1;
-        for (; j < content.size(); ++j) {
-            char c = content[j];
-            if (c == '\\' && j + 1 < content.size()) {
-                c = content[++j];
-                if (c >= '0' && c <= '7') {
-                    int v = c - '0';
-                    for (int k = 0; k < 2 && j + 1 < content.size() && content[j + 1] >= '0' &&
-                                    content[j + 1] <= '7';
-                         ++k)
-                        v = v * 8 + (content[++j] - '0');
-                    c = static_cast<char>(v);
-                } else if (c == 'n') {
-                    c = '\n';
-                }
-            } else if (c == '(') {
-                ++depth;
-            } else if (c == ')' && --depth == 0) {
-                break;
-            }
-            s += c;
-        }
-        text += s;
+    for (std::size_t i = content.find('('); i != std::string::npos; i = content.find('(', i)) {
+        text += PdfLiteralString(content, i);
         text += '\n';
-        i = j;
     }
 }
 
 }  // namespace
+
+std::string PdfLiteralString(const std::string& content, std::size_t& at) {
+    std::string s;
+    int depth = 1;
+    std::size_t j = at + 1;
+    for (; j < content.size(); ++j) {
+        char c = content[j];
+        if (c == '\\' && j + 1 < content.size()) {
+            c = content[++j];
+            if (c >= '0' && c <= '7') {
+                int v = c - '0';
+                for (int k = 0; k < 2 && j + 1 < content.size() && content[j + 1] >= '0' &&
+                                content[j + 1] <= '7';
+                     ++k)
+                    v = v * 8 + (content[++j] - '0');
+                c = static_cast<char>(v);
+            } else if (c == 'n') {
+                c = '\n';
+            } else if (c == 'r') {
+                c = '\r';
+            } else if (c == 't') {
+                c = '\t';
+            }
+        } else if (c == '(') {
+            ++depth;
+        } else if (c == ')' && --depth == 0) {
+            break;
+        }
+        s += c;
+    }
+    at = j < content.size() ? j + 1 : content.size();
+    return s;
+}
 
 std::string PdfShownText(const std::string& pdf) {
     const std::vector<Object> objects = Objects(pdf);

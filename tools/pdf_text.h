@@ -11,4 +11,8 @@
 // inflated content.
 std::string PdfShownText(const std::string& pdf);
 
+// The literal string that starts with "(" at `at`, its escapes read; `at`
+// ends just after its closing ")", or at the end of a string cut short.
+std::string PdfLiteralString(const std::string& content, std::size_t& at);
+
 inline constexpr std::size_t kPdfTextLimit = 64u << 20;
