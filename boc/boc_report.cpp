@@ -63,23 +63,22 @@ const char* const kBanner[] = {
 }  // namespace
 
 void BOC::BDL() {
+    // With errors the reports are written at the first step and the run stops
+    // there. Without, the last step writes both reports again, so the copies
+    // of the earlier steps are never seen: only their progress dots are, and
+    // those are still sent. Each copy is written and synced to disk, which a
+    // batch of thousands of runs feels.
+    const auto writeIfFinal = [this] {
+        if (!errors.errorList.empty()) {
+            WriteBdl();
+        } else {
+            SendReportDots();
+        }
+    };
     Annotate(inputLines, errors.errorList, "*** ERROR ", " *** : ");
-    // With errors the reports are written now and the run stops there.
-    // Without, the warning steps below write both reports again, so the
-    // copies of this step and the next are never seen: only their progress
-    // dots are, and those are still sent. Each copy is written and synced to
-    // disk, which a batch of thousands of runs feels.
-    if (!errors.errorList.empty()) {
-        WriteBdl();
-    } else {
-        SendReportDots();
-    }
+    writeIfFinal();
     Annotate(inputLines, errors.warnList, "**  WARN  ", "  ** : ");
-    if (!errors.errorList.empty()) {
-        WriteBdl();
-    } else {
-        SendReportDots();
-    }
+    writeIfFinal();
     Annotate(inputLines, errors.cwarnList, "*   CWARN ", "   * : ");
     WriteBdl();
 }
