@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <string_view>
 #include <vector>
 
 #include "library/md5.h"
@@ -209,9 +210,13 @@ std::string PdfShownText(const std::string& pdf) {
     std::string text;
     std::size_t inflated = 0;
     for (const Object& o : objects) {
-        const std::size_t stream = pdf.find("stream", o.body);
-        const std::size_t end = pdf.find("endobj", o.body);
-        if (stream == std::string::npos || (end != std::string::npos && stream > end)) continue;
+        // The stream is looked for inside the object only: a file of many
+        // objects without streams is still read in one pass.
+        std::size_t end = pdf.find("endobj", o.body);
+        if (end == std::string::npos) end = pdf.size();
+        const std::size_t found = std::string_view(pdf).substr(o.body, end - o.body).find("stream");
+        if (found == std::string_view::npos) continue;
+        const std::size_t stream = o.body + found;
         const std::string dict = pdf.substr(o.body, stream - o.body);
         if (dict.find("/FlateDecode") == std::string::npos ||
             dict.find("/Length1") != std::string::npos ||
