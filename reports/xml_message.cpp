@@ -331,30 +331,28 @@ std::string PROJECT::XML_Unstructured_Data() {
     const bool compress = boc.Vcod(g, "COMPRESS-XML-MESSAGES") == "YES";
     std::string s = "\t<CEPC:Unstructured-Data>\n";
 
+    // A file named by a path keyword (or, for our own interface, the project's
+    // copy), carried whole, or a comment saying why it is not.
+    const auto addFile = [&](const Blob& blob, const char* keyword, const std::string* ownPath) {
+        const std::string path = PathKeyword(boc, g, keyword);
+        if (path == kNotSetText) {
+            s += blob.notAvailable;
+            return;
+        }
+        SendLog("+");
+        s += FileBlob(blob, ownPath != nullptr ? *ownPath : path, compress, b64);
+    };
     static const Blob kInterface{
         "  \t<!-- The Interface Input Data encoded in base64. -->\n",
         "  \t<!-- The Interface Input Data is not available. (Wrong path) -->\n",
         "  \t<!-- The Interface Input Data is not available. -->\n"};
-    const std::string interfacePath = PathKeyword(boc, g, "PATH-FILE-INTERFACE");
-    if (interfacePath == kNotSetText) {
-        s += kInterface.notAvailable;
-    } else {
-        SendLog("+");
-        const bool ownProject = StripQuotes(boc.Vtext(g, "INTERFACE")) == "iZOLM";
-        s += FileBlob(kInterface, ownProject ? interfaceProjectPath : interfacePath, compress, b64);
-    }
-
+    const bool ownProject = StripQuotes(boc.Vtext(g, "INTERFACE")) == "iZOLM";
+    addFile(kInterface, "PATH-FILE-INTERFACE", ownProject ? &interfaceProjectPath : nullptr);
     static const Blob kEngine{
         "  \t<!-- The Calculation Engine Input Data encoded in base64. -->\n",
         "  \t<!-- The Calculation Engine Input Data is not available. (Wrong path) -->\n",
         "  \t<!-- The Calculation Engine Input Data is not available. -->\n"};
-    const std::string enginePath = PathKeyword(boc, g, "PATH-FILE-ENGINE");
-    if (enginePath == kNotSetText) {
-        s += kEngine.notAvailable;
-    } else {
-        SendLog("+");
-        s += FileBlob(kEngine, enginePath, compress, b64);
-    }
+    addFile(kEngine, "PATH-FILE-ENGINE", nullptr);
 
     const std::string inputPath = PathKeyword(boc, g, "PATH-FILE-TARVEX");
     std::string input;
