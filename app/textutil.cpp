@@ -1,5 +1,8 @@
 #include "app/textutil.h"
 
+#include <cstdint>
+#include <cstdlib>
+
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -182,4 +185,44 @@ bool GetTextLine(std::istream& in, std::string& line) {
     if (!std::getline(in, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
+}
+
+double ReadDouble(const char* text, char** end) {
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                              1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                              1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
+    const bool negative = *p == '-';
+    if (*p == '-' || *p == '+') ++p;
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool any = false;
+    for (; *p >= '0' && *p <= '9'; ++p, any = true)
+        if (digits < 16) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+            if (mantissa != 0) ++digits;
+        } else {
+            digits = 99;
+        }
+    if (*p == '.') {
+        ++p;
+        for (; *p >= '0' && *p <= '9'; ++p, any = true, ++decimals)
+            if (digits < 16) {
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
+                if (mantissa != 0) ++digits;
+            } else {
+                digits = 99;
+            }
+    }
+    // Exponents, hexadecimal numbers, infinities, "not a number", long
+    // mantissas and texts with no number at all take the library's way.
+    const char next = *p;
+    if (!any || digits > 15 || decimals > 22 || next == 'e' || next == 'E' || next == 'x' ||
+        next == 'X')
+        return std::strtod(text, end);
+    if (end != nullptr) *end = const_cast<char*>(p);
+    const double value = static_cast<double>(mantissa) / kPowersOfTen[decimals];
+    return negative ? -value : value;
 }

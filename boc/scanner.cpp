@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstdlib>
 
+#include "app/textutil.h"
+
 namespace {
 constexpr std::size_t kNpos = std::string::npos;
 constexpr std::size_t kCommentLimit = 1000;
@@ -18,7 +20,7 @@ int TextToInt(const std::string& text) {
 }
 
 double TextToDouble(const std::string& text) {
-    return std::strtod(text.c_str(), nullptr);
+    return ReadDouble(text.c_str(), nullptr);
 }
 
 void SLINE::Load(std::string line) {

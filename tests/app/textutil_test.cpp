@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
 #include <random>
 
 #include "app/clock.h"
@@ -161,6 +163,87 @@ TEST(GetTextLine, DropsCarriageReturnsBeforeLineEnds) {
     std::vector<std::string> lines;
     while (GetTextLine(in, line)) lines.push_back(line);
     EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "three\rx"}));
+}
+
+// ReadDouble must give strtod's value to the bit and stop where strtod stops.
+void ExpectLikeStrtod(const std::string& text) {
+    char* wantEnd = nullptr;
+    char* gotEnd = nullptr;
+    const double want = std::strtod(text.c_str(), &wantEnd);
+    const double got = ReadDouble(text.c_str(), &gotEnd);
+    std::uint64_t wantBits = 0;
+    std::uint64_t gotBits = 0;
+    std::memcpy(&wantBits, &want, sizeof want);
+    std::memcpy(&gotBits, &got, sizeof got);
+    if (want != want) {  // "not a number": any payload of strtod's
+        EXPECT_NE(got, got) << '"' << text << '"';
+    } else {
+        EXPECT_EQ(gotBits, wantBits) << '"' << text << "\" " << got << " " << want;
+    }
+    EXPECT_EQ(gotEnd - text.c_str(), wantEnd - text.c_str()) << '"' << text << '"';
+}
+
+TEST(ReadDouble, AgreesWithStrtodToTheBit) {
+    for (const char* text : {"",
+                             " ",
+                             "0",
+                             "-0",
+                             "+0",
+                             "-0.0",
+                             "12",
+                             " 12.5x",
+                             "-2.9",
+                             "3.",
+                             ".5",
+                             "-.5",
+                             ".",
+                             "-",
+                             "+",
+                             "- 5",
+                             "+-5",
+                             "\t\n\v\f\r7",
+                             "1e5",
+                             "1E-3",
+                             "2.5e",
+                             "0x1A",
+                             "0X",
+                             "0b1",
+                             "inf",
+                             "-Infinity",
+                             "nan",
+                             "1,5",
+                             "0.1",
+                             "0.3",
+                             "2.675",
+                             "1.0000000000000002",
+                             "999999999999999",
+                             "9999999999999999",
+                             "123456789012345.6",
+                             "0.000000000000000000001",
+                             "0.0000000000000000000001",
+                             "0.00000000000000000000001",
+                             "00000000000000000000012.5",
+                             "4503599627370497.5",
+                             "1.7976931348623157",
+                             "-1111",
+                             "21.0000",
+                             "100.",
+                             "12abc"})
+        ExpectLikeStrtod(text);
+
+    std::mt19937 random(20261210);
+    const std::string alphabet = "0123456789.-+ eE";
+    for (int i = 0; i < 200000; ++i) {
+        std::string text;
+        const int length = static_cast<int>(random() % 24);
+        for (int j = 0; j < length; ++j) {
+            // Mostly digits, so that most texts are numbers.
+            const unsigned pick = random() % 40;
+            text +=
+                pick < 30 ? static_cast<char>('0' + pick % 10) : alphabet[pick % alphabet.size()];
+        }
+        ExpectLikeStrtod(text);
+    }
 }
 
 }  // namespace
