@@ -182,12 +182,17 @@ std::ostream& operator<<(std::ostream& out, const MD5& md5) {
 
 void MD5::transform(const unsigned char block[64]) {
     std::uint32_t x[16];
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    // The words are little-endian, as this machine's: one copy loads them.
+    std::memcpy(x, block, sizeof x);
+#else
     for (int i = 0; i < 16; ++i) {
         x[i] = static_cast<std::uint32_t>(block[4 * i]) |
                (static_cast<std::uint32_t>(block[4 * i + 1]) << 8) |
                (static_cast<std::uint32_t>(block[4 * i + 2]) << 16) |
                (static_cast<std::uint32_t>(block[4 * i + 3]) << 24);
     }
+#endif
 
     std::uint32_t a = state_[0], b = state_[1], c = state_[2], d = state_[3];
 
