@@ -22,18 +22,30 @@ void Append(std::vector<ParagraphRun>& pieces, const ParagraphRun& style, const 
     }
 }
 
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// The words of the runs: the stretches between blanks, each cut where its
+// font or link changes. A stretch is taken whole, not letter by letter.
 std::vector<Word> Words(const std::vector<ParagraphRun>& runs) {
     std::vector<Word> words;
     bool inWord = false;
     for (const ParagraphRun& run : runs) {
-        for (char c : run.text) {
-            if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+        const std::string& text = run.text;
+        std::size_t i = 0;
+        while (i < text.size()) {
+            if (IsBlank(text[i])) {
                 inWord = false;
+                ++i;
                 continue;
             }
+            std::size_t end = i + 1;
+            while (end < text.size() && !IsBlank(text[end])) ++end;
             if (!inWord) words.emplace_back();
             inWord = true;
-            Append(words.back().pieces, run, std::string(1, c));
+            Append(words.back().pieces, run, text.substr(i, end - i));
+            i = end;
         }
     }
     return words;
@@ -96,10 +108,19 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
         line = ParagraphLine();
         blanks = 0;
     };
+    // The width of a blank, measured once per font.
+    HPDF_Font blankFont = nullptr;
+    float blankWidth = 0;
+    bool blankKnown = false;
     for (const Word& w : words) {
         if (!line.pieces.empty()) {
             const ParagraphRun& before = line.pieces.back();
-            const float blank = measure(before.font, " ", size);
+            if (!blankKnown || before.font != blankFont) {
+                blankFont = before.font;
+                blankWidth = measure(before.font, " ", size);
+                blankKnown = true;
+            }
+            const float blank = blankWidth;
             if (line.width + blank + w.width > width) {
                 finish(false);
             } else {
