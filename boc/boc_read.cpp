@@ -281,7 +281,7 @@ void BOC::AddObj() {
         object.name = header.objName;
         object.type = header.objType;
         object.classNumber = classes[c].number;
-        object.lines.push_back(header);
+        object.lines.push_back(i);
         // The object joins the matrix only after its keywords are checked, so
         // its references can only reach the objects before it.
         AddKey(object, i, c);
@@ -313,9 +313,9 @@ void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
             } else {
                 errors.AddError(kLevelLine, kErrKeywordUnknown, kFlagCatalogue, i);
             }
-            object.lines.push_back(line);
+            object.lines.push_back(i);
         } else if (line.kind == kLineContinued || line.kind == kLineEmpty) {
-            object.lines.push_back(line);
+            object.lines.push_back(i);
         } else {
             return;
         }

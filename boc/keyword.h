@@ -56,7 +56,9 @@ struct BObject {
     int classNumber = 0;
     std::string type = " ";  // class name as written in the header
     std::map<std::string, KeywordValue> keywords;
-    std::vector<SLINE> lines;  // header, then every line up to the terminator
+    // Positions in the input's lines (from 0): the header, then every line up
+    // to the terminator. The lines themselves stay in the reader's list.
+    std::vector<int> lines;
 
     void Reset();
 };

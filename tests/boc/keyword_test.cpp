@@ -86,7 +86,7 @@ TEST(KeywordValueTest, ObjectReset) {
     o.name = "A";
     o.classNumber = 2;
     o.keywords["K"] = KeywordValue();
-    o.lines.emplace_back();
+    o.lines.push_back(3);
     o.Reset();
     EXPECT_EQ(o.name, " ");
     EXPECT_EQ(o.type, " ");

@@ -48,8 +48,8 @@ TEST(ReadTest, CleanInputReadsIntoTheMatrix) {
     EXPECT_EQ(boc.objects[1].classNumber, 2);
     // Header, keyword, continuation and comment lines; the terminator is not kept.
     EXPECT_EQ(boc.objects[1].lines.size(), 6u);
-    EXPECT_EQ(boc.objects[1].lines[0].kind, kLineHeader);
-    EXPECT_EQ(boc.objects[1].lines[5].kind, kLineContinued);
+    EXPECT_EQ(boc.inputLines[boc.objects[1].lines[0]].kind, kLineHeader);
+    EXPECT_EQ(boc.inputLines[boc.objects[1].lines[5]].kind, kLineContinued);
 
     EXPECT_EQ(boc.Vtext(0, "INTERFACE-VERSION"), "\"v1.2\"");
     EXPECT_EQ(boc.Vnum(0, "ID"), 7);
