@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,17 @@ inline FileWriteResult WriteFileWhole(const std::string& path,
                                       const std::vector<unsigned char>& bytes) {
     return WriteFileWhole(path, bytes.data(), bytes.size());
 }
+
+// As WriteFileWhole, for a file that a library writes itself, by name: `fill`
+// writes the temporary file named and says whether it succeeded. The file is
+// then read back into `bytes`, and `whole` must accept them, since a writer
+// may not report a failure of its last flush. Only then is the file flushed
+// to disk and renamed over `path`. On any failure the temporary file is
+// removed, `path` is left as it was and `bytes` is emptied.
+FileWriteResult WriteFileFrom(const std::string& path,
+                              const std::function<bool(const std::string& temp)>& fill,
+                              const std::function<bool(const std::vector<unsigned char>&)>& whole,
+                              std::vector<unsigned char>& bytes);
 
 // The lines that say which file failed and why: "Could not open file NAME" (the
 // temporary file could not be created) or "Could not write file NAME", then

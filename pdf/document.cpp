@@ -1,5 +1,6 @@
 #include "pdf/document.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <ctime>
 
@@ -53,6 +54,7 @@ void HPDF_STDCALL PdfDocument::error_handler(HPDF_STATUS errorNo, HPDF_STATUS de
     // libharu keeps failing after its first error; the first one is the cause.
     if (state->raised) return;
     state->raised = true;
+    if (state->quiet) return;
     state->errorNo = errorNo;
     state->detailNo = detailNo;
     char line[64];
@@ -145,13 +147,44 @@ bool PdfDocument::SaveToMemory(std::vector<unsigned char>& bytes) {
     return !failed();
 }
 
+bool PdfDocument::SaveThroughFile(const std::string& path, std::vector<unsigned char>& bytes) {
+    // libharu ends a document with "%%EOF" and a line end; a file cut short
+    // by a failed last flush, which libharu does not report, lacks them.
+    static const auto whole = [](const std::vector<unsigned char>& b) {
+        static const char kEnd[] = "%%EOF\n";
+        const std::size_t n = sizeof kEnd - 1;
+        return b.size() > n && std::equal(kEnd, kEnd + n, b.end() - static_cast<long>(n));
+    };
+    error_.quiet = true;
+    const FileWriteResult written = WriteFileFrom(
+        path,
+        [this](const std::string& temp) {
+            return HPDF_SaveToFile(doc_, temp.c_str()) == HPDF_OK && !error_.raised;
+        },
+        whole, bytes);
+    error_.quiet = false;
+    if (error_.raised) {
+        error_ = ErrorState();
+        HPDF_ResetError(doc_);
+    }
+    return written.ok;
+}
+
 PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo& info,
                                          bool pauseOnWriteFailure, const std::string& key) {
     PdfSaveResult result;
     if (failed() || !SetInfo(info) || !Protect()) return result;
-    // The document is encrypted with a fresh identifier on every save, so it
-    // is saved once, and the file and the fingerprint get the same bytes.
+    // The document is encrypted with a fresh identifier on every save, so the
+    // file and the fingerprint take the bytes of one save. The quick way has
+    // libharu write the file; when anything fails on it, the document is
+    // saved again into memory and written as every other output, which
+    // reports the failure.
     std::vector<unsigned char> bytes;
+    if (SaveThroughFile(path, bytes)) {
+        result.saved = true;
+        result.fingerprint = NCMD5().hash(key, bytes.data(), bytes.size());
+        return result;
+    }
     if (!SaveToMemory(bytes)) {
         // A stream failure that libharu did not report still has to be told.
         if (!failed()) error_handler(HPDF_GetError(doc_), HPDF_GetErrorDetail(doc_), &error_);

@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -97,6 +98,59 @@ TEST(WriteRunOutput, FailureNamesTheFileInTheLogAndOnTheErrorStreamAndEndsTheRun
     EXPECT_NE(
         ReadFileBytes(dir.file("Tarvex.log")).find("x.csv\nReason: No such file or directory\n"),
         std::string::npos);
+}
+
+// A writer that writes the named file itself: the new file replaces the old
+// only when the writer succeeds and the bytes read back are accepted.
+TEST(WriteFileFrom, ReplacesOnlyWhatTheWriterFinishedAndTheCheckAccepts) {
+    TempDir dir;
+    const std::string path = dir.file("doc.pdf");
+    const auto writeText = [](const std::string& text) {
+        return [text](const std::string& temp) {
+            WriteFileBytes(temp, text);
+            return true;
+        };
+    };
+    const auto endsWell = [](const std::vector<unsigned char>& b) {
+        return !b.empty() && b.back() == '.';
+    };
+    struct Case {
+        const char* label;
+        std::function<bool(const std::string&)> fill;
+        bool ok;
+    } cases[] = {
+        {"finished and accepted", writeText("new."), true},
+        {"writer failed", [](const std::string&) { return false; }, false},
+        {"writer failed after writing",
+         [](const std::string& temp) {
+             WriteFileBytes(temp, "half.");
+             return false;
+         },
+         false},
+        {"cut short, reported as success", writeText("new"), false},
+        {"writer removed its file",
+         [](const std::string& temp) {
+             std::filesystem::remove(temp);
+             return true;
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        WriteFileBytes(path, "old.");
+        std::vector<unsigned char> bytes{'x'};
+        const FileWriteResult r = WriteFileFrom(path, c.fill, endsWell, bytes);
+        EXPECT_EQ(r.ok, c.ok) << c.label;
+        EXPECT_EQ(ReadFileBytes(path), c.ok ? "new." : "old.") << c.label;
+        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.ok ? "new." : "") << c.label;
+        EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"doc.pdf"}) << c.label;
+    }
+
+    std::vector<unsigned char> bytes;
+    const FileWriteResult missing =
+        WriteFileFrom(dir.file("no/such/folder/doc.pdf"), writeText("new."), endsWell, bytes);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.opened);
+    EXPECT_EQ(missing.reason, "No such file or directory");
 }
 
 }  // namespace
