@@ -187,6 +187,25 @@ bool GetTextLine(std::istream& in, std::string& line) {
     return true;
 }
 
+bool ReadRest(std::istream& in, std::string& bytes) {
+    bytes.clear();
+    char block[65536];
+    while (in.read(block, sizeof block) || in.gcount() > 0)
+        bytes.append(block, static_cast<std::size_t>(in.gcount()));
+    return !in.bad();
+}
+
+bool TextLines::Next(std::string& line) {
+    if (at_ >= text_.size()) return false;
+    const std::size_t end = text_.find('\n', at_);
+    const std::size_t stop = end == std::string_view::npos ? text_.size() : end;
+    std::size_t length = stop - at_;
+    if (length > 0 && text_[stop - 1] == '\r') --length;
+    line.assign(text_.data() + at_, length);
+    at_ = end == std::string_view::npos ? text_.size() : end + 1;
+    return true;
+}
+
 double ReadDouble(const char* text, char** end) {
     static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                               1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,

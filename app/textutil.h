@@ -3,6 +3,7 @@
 #include <ctime>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 // Number for reports: rounded to `decimals` (half away from zero) when
 // decimals >= 0, then written as a stream writes a double by default.
@@ -31,6 +32,24 @@ void xml_filecheck(const std::ifstream& in, bool& ok);
 // Reads one line like std::getline and drops a CR left before the line end,
 // so files written on Windows read the same.
 bool GetTextLine(std::istream& in, std::string& line);
+
+// Reads what is left of `in` into `bytes`; false when the stream failed
+// (a folder opens but cannot be read).
+bool ReadRest(std::istream& in, std::string& bytes);
+
+// The lines of a text held in memory, cut as GetTextLine cuts a stream's.
+class TextLines {
+  public:
+    explicit TextLines(std::string_view text) : text_(text) {}
+    // The next line, without its line end; false after the last.
+    bool Next(std::string& line);
+    // The text after the lines read so far.
+    std::string_view rest() const { return text_.substr(at_); }
+
+  private:
+    std::string_view text_;
+    std::size_t at_ = 0;
+};
 
 // std::strtod in the C locale, with the same result to the bit and the same
 // end, but a quick path for plain decimals ("12", "-0.25", " 3."): those of at

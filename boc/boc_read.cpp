@@ -1,4 +1,5 @@
 // Reading: the library definition, the input lines, and the objects built from them.
+#include <algorithm>
 #include <fstream>
 
 #include "app/codes.h"
@@ -14,15 +15,37 @@
 
 namespace {
 
+// The whole of an open file; a folder opens but cannot be read.
+std::string ReadAll(std::ifstream& in, const std::string& name) {
+    std::string content;
+    if (!ReadRest(in, content)) StopRunOnErrorStream("\nCould not read file " + name + "\n");
+    return content;
+}
+
 template <typename Sink>
-void ReadLines(std::ifstream& in, const std::string& name, Sink sink) {
+void ForEachLine(std::string_view content, Sink sink) {
+    TextLines lines(content);
     std::string line;
-    while (GetTextLine(in, line)) {
+    while (lines.Next(line)) {
         sink(line);
         line.clear();
     }
-    // A folder opens but cannot be read.
-    if (in.bad()) StopRunOnErrorStream("\nCould not read file " + name + "\n");
+}
+
+// How many lines TextLines cuts the text into.
+std::size_t CountLines(std::string_view content) {
+    std::size_t n = static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n'));
+    return n + (!content.empty() && content.back() != '\n' ? 1 : 0);
+}
+
+// Every line of the library definition, cut into its fields.
+void LoadDefinition(std::string_view definition, std::vector<CSVLINE>& lines) {
+    lines.reserve(CountLines(definition));
+    ForEachLine(definition, [&lines](const std::string& line) {
+        lines.emplace_back();
+        lines.back().line = line;
+        lines.back().Init();
+    });
 }
 }  // namespace
 
@@ -44,13 +67,11 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     std::ifstream lib(libraryFile, std::ios::binary);
     AssureLogged(lib, libraryFile);
     SendLog("\n  Initializing Matrix...");
-    ReadLines(lib, libraryFile, [this](const std::string& line) {
-        libraryLines.emplace_back();
-        libraryLines.back().line = line;
-        libraryLines.back().Init();
-    });
+    // Read once: the lines and the protection check take the same bytes.
+    const std::string definition = ReadAll(lib, libraryFile);
     lib.close();
-    libraryIntact = NCMD5().flibcheck(libraryFile);
+    LoadDefinition(definition, libraryLines);
+    libraryIntact = NCMD5().flibcheckText(PathFileName(libraryFile), definition);
     DefProceso();
     SendLog(" OK\n");
 
@@ -65,13 +86,15 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     // bytes (and its key digest) are left as they are.
     bool hadBom = false;
     InputEncodingScan encoding;
-    ReadLines(in, inputFileName, [this, &hadBom, &encoding](std::string& line) {
+    const std::string input = ReadAll(in, inputFileName);
+    in.close();
+    inputLines.reserve(CountLines(input));
+    ForEachLine(input, [this, &hadBom, &encoding](std::string& line) {
         if (inputLines.empty()) hadBom = StripUtf8Bom(line);
         encoding.Add(line);
         inputLines.emplace_back();
         inputLines.back().Load(std::move(line));
     });
-    in.close();
     inputEncoding = encoding.Result(hadBom);
     SendLog(" OK\n");
 
@@ -87,11 +110,7 @@ void BOC::Init_NOT(const std::string& libraryFile) {
     RefuseUnfitInput(libraryFile);
     std::ifstream lib(libraryFile, std::ios::binary);
     AssureLogged(lib, libraryFile);
-    ReadLines(lib, libraryFile, [this](const std::string& line) {
-        libraryLines.emplace_back();
-        libraryLines.back().line = line;
-        libraryLines.back().Init();
-    });
+    LoadDefinition(ReadAll(lib, libraryFile), libraryLines);
     DefProceso();
 }
 

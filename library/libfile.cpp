@@ -94,25 +94,26 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
     return true;
 }
 
-void LibCheckFile(const char* file, bool& intact, std::string& digest) {
-    const NCMD5 md5;
-    intact = md5.flibcheck(file);
-    digest = md5.hashFile(file);
-}
-
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
                     bool& intact, std::string& digest) {
     RefuseUnfitInput(file);
+    std::string content;
     {
         std::ifstream in(file, std::ios::binary);
         assure(in, file);
-        std::string line;
-        LibEntry entry;
-        while (GetTextLine(in, line)) {
-            entry.items = LibItems(line);
-            if (!LibEntryHead(line, entry.items, entry.type, entry.index, entry.name)) continue;
-            onEntry(entry);
-        }
+        ReadRest(in, content);
     }
-    LibCheckFile(file, intact, digest);
+    // The file is read once: its entries, its protection and its digest all
+    // come from these bytes.
+    TextLines lines(content);
+    std::string line;
+    LibEntry entry;
+    while (lines.Next(line)) {
+        entry.items = LibItems(line);
+        if (!LibEntryHead(line, entry.items, entry.type, entry.index, entry.name)) continue;
+        onEntry(entry);
+    }
+    const NCMD5 md5;
+    intact = md5.flibcheckText(PathFileName(file), content);
+    digest = md5.hash(content);
 }

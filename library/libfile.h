@@ -39,10 +39,6 @@ int LibTruncate(double value);
 bool LibEntryHead(const std::string& line, const std::vector<std::string>& items, int& type,
                   int& index, std::string& name);
 
-// The protection check of a loaded library file and the file's digest, which
-// both stores keep.
-void LibCheckFile(const char* file, bool& intact, std::string& digest);
-
 // One entry line of a library file, with its leading items read.
 struct LibEntry {
     std::vector<std::string> items;

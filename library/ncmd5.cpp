@@ -67,9 +67,9 @@ std::string NCMD5::hashFile(const std::string& path) const {
         ReportCannotOpen(path);
         return std::string();
     }
-    MD5 md5;
-    md5.update(in);
-    return Finish(md5);
+    std::string bytes;
+    ReadRest(in, bytes);
+    return hash(bytes);
 }
 
 std::string NCMD5::keyhash(const std::string& text, const std::string& key) const {
@@ -85,7 +85,9 @@ std::string NCMD5::keyhashFile(const std::string& text, const std::string& keyFi
     RefuseUnfitInput(keyFilePath);
     std::ifstream in(keyFilePath, std::ios::binary);
     if (in) {
-        md5.update(in);
+        std::string bytes;
+        ReadRest(in, bytes);
+        Feed(md5, bytes);
     } else {
         ReportCannotOpen(keyFilePath);
     }
@@ -116,13 +118,20 @@ std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int roun
 
 bool NCMD5::flibcheck(const std::string& path) const {
     RefuseUnfitInput(path);
-    std::ifstream in(path);
+    std::ifstream in(path, std::ios::binary);
     assure(in, path);
+    std::string content;
+    ReadRest(in, content);
+    return flibcheckText(PathFileName(path), content);
+}
+
+bool NCMD5::flibcheckText(const std::string& fileName, std::string_view content) const {
+    TextLines lines(content);
     std::string firstLine;
-    if (!GetTextLine(in, firstLine)) return false;
-    const std::string body = ProtectionBody(in);
+    if (!lines.Next(firstLine)) return false;
+    const std::string body = ProtectionBody(lines.rest());
     if (body.empty()) return false;  // a marker line alone protects nothing
-    return firstLine == protectionLine(PathFileName(path), body);
+    return firstLine == protectionLine(fileName, body);
 }
 
 std::string NCMD5::protectionLine(const std::string& fileName, const std::string& body) const {
@@ -132,6 +141,18 @@ std::string NCMD5::protectionLine(const std::string& fileName, const std::string
 std::string PathFileName(const std::string& path) {
     const std::size_t cut = path.find_last_of("\\/");
     return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+std::string ProtectionBody(std::string_view text) {
+    std::string body;
+    body.reserve(text.size() + 1);
+    TextLines lines(text);
+    std::string line;
+    while (lines.Next(line)) {
+        body += line;
+        body += '\n';
+    }
+    return body;
 }
 
 std::string ProtectionBody(std::istream& in) {
@@ -155,8 +176,7 @@ bool ProtectText(const std::string& content, const std::string& fileName, std::s
     if (firstLine.rfind(kProtectionMarker, 0) == 0)
         data = firstEnd == std::string::npos ? std::string() : content.substr(firstEnd + 1);
 
-    std::istringstream in(data);
-    const std::string body = ProtectionBody(in);
+    const std::string body = ProtectionBody(std::string_view(data));
     if (body.empty()) return false;
     result = NCMD5().protectionLine(fileName, body) + (crlf ? "\r\n" : "\n") + data;
     return true;

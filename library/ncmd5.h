@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <sstream>
 #include <string>
+#include <string_view>
 
 // Plain digests, the keyed digest that seals messages and the chained digest
 // that protects library files. Every result is 32 lowercase hex digits per MD5.
@@ -30,6 +31,8 @@ class NCMD5 {
     // Whether the file is a library file protected for its own file name.
     // A missing file stops the run ("Could not open file ...").
     bool flibcheck(const std::string& path) const;
+    // flibcheck on the bytes of a file already read, under its file name.
+    bool flibcheckText(const std::string& fileName, std::string_view content) const;
 
     // The protection line ("$,ncmprotected " + digest) for a body under a file
     // name. The body is the data lines, each followed by "\n".
@@ -48,6 +51,8 @@ std::string PathFileName(const std::string& path);
 // dropped: the body of a protected library file read past its first line. A
 // copy with CR LF line ends gives the same body as one with LF.
 std::string ProtectionBody(std::istream& in);
+// The same body from the text after the first line, held in memory.
+std::string ProtectionBody(std::string_view text);
 
 // The bytes of a library file with the protection line for fileName in front,
 // replacing the first line when that is already a protection line. The data

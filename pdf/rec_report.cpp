@@ -29,7 +29,6 @@ struct Fonts {
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
     HPDF_Font oblique = nullptr;
-    HPDF_Font boldOblique = nullptr;
 };
 
 // The wording that differs between the jurisdictions.
@@ -672,10 +671,8 @@ std::string WriteRecReport(const RecReportContent& content, RecRegion region,
     fonts.regular = doc.Font("Helvetica");
     fonts.bold = doc.Font("Helvetica-Bold");
     fonts.oblique = doc.Font("Helvetica-Oblique");
-    fonts.boldOblique = doc.Font("Helvetica-BoldOblique");
     doc.SetBackground(content.Cert_Background, fonts.bold);
-    if (fonts.regular != nullptr && fonts.bold != nullptr && fonts.oblique != nullptr &&
-        fonts.boldOblique != nullptr) {
+    if (fonts.regular != nullptr && fonts.bold != nullptr && fonts.oblique != nullptr) {
         RecReportLayout(doc, content, region, fonts).Draw();
     }
     PdfInfo info;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <sstream>
 
 #include "app/clock.h"
 #include "tests/support/process.h"
@@ -163,6 +164,30 @@ TEST(GetTextLine, DropsCarriageReturnsBeforeLineEnds) {
     std::vector<std::string> lines;
     while (GetTextLine(in, line)) lines.push_back(line);
     EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "", "three\rx"}));
+}
+
+// Lines cut in memory are the lines a stream gives, ends and CRs included.
+TEST(TextLines, CutsAsGetTextLineReadsAStream) {
+    std::mt19937 random(7);
+    const char pieces[] = {'a', ' ', '\r', '\n', '\0'};
+    for (int i = 0; i < 3000; ++i) {
+        std::string text;
+        const int length = static_cast<int>(random() % 12);
+        for (int j = 0; j < length; ++j) text += pieces[random() % sizeof pieces];
+        std::istringstream in(text);
+        std::vector<std::string> expected;
+        std::string line;
+        while (GetTextLine(in, line)) expected.push_back(line);
+        TextLines lines(text);
+        std::vector<std::string> got;
+        while (lines.Next(line)) got.push_back(line);
+        EXPECT_EQ(got, expected);
+        EXPECT_TRUE(lines.rest().empty());
+    }
+    std::istringstream in(std::string(100000, 'x') + "\nend");
+    std::string rest;
+    ASSERT_TRUE(ReadRest(in, rest));
+    EXPECT_EQ(rest.size(), 100004u);
 }
 
 // ReadDouble must give strtod's value to the bit and stop where strtod stops.
