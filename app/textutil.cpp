@@ -12,14 +12,15 @@
 #include "app/stop.h"
 
 std::string num2string(double value, int decimals) {
-    std::ostringstream out;
-    if (decimals < 0) {
-        out << value;
-    } else {
+    if (decimals >= 0) {
         const double p = std::pow(10.0, decimals);
-        out << std::round(value * p) / p;
+        value = std::round(value * p) / p;
     }
-    return out.str();
+    // What a stream writes for a double by default ("%.6g" in the C locale),
+    // without building a stream for each number.
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%g", value);
+    return std::string(text, n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 
 std::string StripQuotes(const std::string& text) {

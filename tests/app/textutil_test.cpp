@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <random>
@@ -13,6 +14,26 @@
 #include "tests/support/timezone.h"
 
 namespace {
+
+// Whatever the number, the text is the one a default stream writes.
+TEST(Num2String, WritesWhatADefaultStreamWrites) {
+    std::mt19937_64 random(11);
+    std::vector<double> values{0.0,    -0.0,    1e300,        -1e-300,  123456.5, 1234567.0,
+                               0.0001, 0.00001, std::nan(""), INFINITY, -INFINITY};
+    for (int i = 0; i < 20000; ++i) {
+        std::uint64_t bits = random();
+        double v = 0;
+        std::memcpy(&v, &bits, sizeof v);
+        values.push_back(v);
+        values.push_back(
+            static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) / 1000);
+    }
+    for (double v : values) {
+        std::ostringstream out;
+        out << v;
+        EXPECT_EQ(num2string(v, -1), out.str());
+    }
+}
 
 TEST(Num2String, RoundsHalfAwayFromZeroAndWritesLikeAStream) {
     struct Case {
