@@ -24,14 +24,14 @@ bool IsReference(const Propiedad& def) {
 
 // A left-out keyword gets its default; one without a default a blank.
 void Complete(BObject& object, const Objeto& cls) {
+    static const std::string kBlank = " ";
     for (const Propiedad& def : cls.properties) {
-        if (object.keywords.count(def.name) != 0) continue;
+        // One search finds the keyword or makes its place.
+        const auto [at, added] = object.keywords.try_emplace(def.name);
+        if (!added) continue;
         const bool noDefault =
             def.defaultText == "NC" || def.defaultText == "EXP" || def.defaultText == "REQ";
-        KeywordValue value;
-        value.Reset();
-        value.Init(def.keyType, noDefault ? std::string(" ") : def.defaultText);
-        object.keywords.emplace(def.name, std::move(value));
+        at->second.Init(def.keyType, noDefault ? kBlank : def.defaultText);
     }
 }
 }  // namespace

@@ -167,13 +167,21 @@ std::string MD5::hex_digest() const {
         ReportNotFinalized("hex_digest");
         return std::string();
     }
-    static const char kHex[] = "0123456789abcdef";
     std::string hex(32, '0');
-    for (int i = 0; i < 16; ++i) {
-        hex[2 * i] = kHex[digest_[i] >> 4];
-        hex[2 * i + 1] = kHex[digest_[i] & 0x0f];
-    }
+    hex_digest(hex.data());
     return hex;
+}
+
+void MD5::hex_digest(char out[32]) const {
+    if (!finalized) {
+        ReportNotFinalized("hex_digest");
+        return;
+    }
+    static const char kHex[] = "0123456789abcdef";
+    for (int i = 0; i < 16; ++i) {
+        out[2 * i] = kHex[digest_[i] >> 4];
+        out[2 * i + 1] = kHex[digest_[i] & 0x0f];
+    }
 }
 
 std::ostream& operator<<(std::ostream& out, const MD5& md5) {

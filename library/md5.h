@@ -29,6 +29,9 @@ class MD5 {
     std::string raw_digest() const;
     // 32 lowercase hex digits; empty before finalize (reported on the error stream).
     std::string hex_digest() const;
+    // The same 32 digits into `out`, with no text to allocate; nothing
+    // before finalize (reported on the error stream).
+    void hex_digest(char out[32]) const;
 
     friend std::ostream& operator<<(std::ostream& out, const MD5& md5);
 

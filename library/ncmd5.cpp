@@ -111,7 +111,10 @@ std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int roun
         absorbed = result.size();
         MD5 round = prefix;
         Feed(round, salt);
-        result += Finish(round);
+        round.finalize();
+        char hex[32];
+        round.hex_digest(hex);
+        result.append(hex, sizeof hex);
     }
     return result;
 }
@@ -144,6 +147,9 @@ std::string PathFileName(const std::string& path) {
 }
 
 std::string ProtectionBody(std::string_view text) {
+    // Lines that end in a bare LF are the body as they stand.
+    if (text.empty() || (text.back() == '\n' && text.find('\r') == std::string_view::npos))
+        return std::string(text);
     std::string body;
     body.reserve(text.size() + 1);
     TextLines lines(text);

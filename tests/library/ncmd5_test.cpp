@@ -135,10 +135,13 @@ TEST(NCMD5Test, ProtectionBodyDropsLineEnds) {
         {"a\nb", "a\nb\n"},
         {"a\n\nb\n", "a\n\nb\n"},
         {"a\r\r\n", "a\r\n"},  // only the CR right before the line end goes
+        {"a\rb\n", "a\rb\n"},
+        {"\n\n", "\n\n"},
     };
     for (const auto& c : cases) {
         std::istringstream in(c.text);
         EXPECT_EQ(ProtectionBody(in), c.body) << c.text;
+        EXPECT_EQ(ProtectionBody(std::string_view(c.text)), c.body) << c.text;
     }
 }
 
