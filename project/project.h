@@ -16,14 +16,14 @@
 // which general and EPC objects precede it. Records copy no keyword values;
 // every stage asks the matrix by position.
 struct PROJECTObject {
-    int objectIndex;
-    int ordinal;
-    int parentObjectIndex;
-    int parentOrdinal;
-    int generalObjectIndex;
-    int epcObjectIndex;
+    int objectIndex = 0;
+    int ordinal = 0;
+    int parentObjectIndex = 0;
+    int parentOrdinal = 0;
+    int generalObjectIndex = 0;
+    int epcObjectIndex = 0;
 
-    PROJECTObject() {}  // fields are set when the record is built
+    PROJECTObject() {}  // fields are set when the record is built; 0 until then
 
     // The text with a carriage return before every line feed: the bytes of
     // the text as a file written with Windows line ends holds them.
