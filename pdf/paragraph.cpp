@@ -94,46 +94,68 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
         }
     }
 
+    // The breaks are found on the words' widths alone; each line's pieces are
+    // then made once, their texts sized for the whole line.
     std::vector<ParagraphLine> lines;
-    ParagraphLine line;
+    std::size_t first = 0;  // the line's first word
+    float lineWidth = 0;
     std::size_t blanks = 0;
-    auto finish = [&](bool last) {
-        if (line.pieces.empty()) return;
+    auto finish = [&](std::size_t end, bool last) {
+        if (end == first) return;
+        ParagraphLine line;
+        line.width = lineWidth;
+        std::size_t letters = end - first;
+        for (std::size_t i = first; i < end; ++i)
+            for (const ParagraphRun& piece : words[i].pieces) letters += piece.text.size();
+        auto add = [&](HPDF_Font font, const std::string& uri, const std::string& text) {
+            if (line.pieces.empty() || line.pieces.back().font != font ||
+                line.pieces.back().uri != uri) {
+                line.pieces.push_back({std::string(), font, uri});
+                line.pieces.back().text.reserve(letters);
+            }
+            line.pieces.back().text += text;
+        };
+        static const std::string kBlank = " ";
+        static const std::string kNoLink;
+        for (std::size_t i = first; i < end; ++i) {
+            // The blank belongs to no link.
+            if (i > first) add(line.pieces.back().font, kNoLink, kBlank);
+            for (const ParagraphRun& piece : words[i].pieces) add(piece.font, piece.uri, piece.text);
+        }
         if (justify && !last && blanks > 0 && line.width < width) {
             const float space = (width - line.width) / static_cast<float>(blanks);
             // A line of few words is left ragged rather than torn apart.
             if (space <= size) line.wordSpace = space;
         }
         lines.push_back(std::move(line));
-        line = ParagraphLine();
+        first = end;
+        lineWidth = 0;
         blanks = 0;
     };
     // The width of a blank, measured once per font.
     HPDF_Font blankFont = nullptr;
     float blankWidth = 0;
     bool blankKnown = false;
-    for (const Word& w : words) {
-        if (!line.pieces.empty()) {
-            const ParagraphRun& before = line.pieces.back();
-            if (!blankKnown || before.font != blankFont) {
-                blankFont = before.font;
-                blankWidth = measure(before.font, " ", size);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const Word& w = words[i];
+        if (i > first) {
+            // The blank takes the font of the text before it.
+            HPDF_Font before = words[i - 1].pieces.back().font;
+            if (!blankKnown || before != blankFont) {
+                blankFont = before;
+                blankWidth = measure(before, " ", size);
                 blankKnown = true;
             }
-            const float blank = blankWidth;
-            if (line.width + blank + w.width > width) {
-                finish(false);
+            if (lineWidth + blankWidth + w.width > width) {
+                finish(i, false);
             } else {
-                // The blank belongs to no link.
-                Append(line.pieces, ParagraphRun{"", before.font, ""}, " ");
-                line.width += blank;
+                lineWidth += blankWidth;
                 ++blanks;
             }
         }
-        for (const ParagraphRun& piece : w.pieces) Append(line.pieces, piece, piece.text);
-        line.width += w.width;
+        lineWidth += w.width;
     }
-    finish(true);
+    finish(words.size(), true);
     return lines;
 }
 
