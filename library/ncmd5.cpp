@@ -56,6 +56,16 @@ std::string NCMD5::hash(const std::string& text, const unsigned char* bytes,
     return Finish(md5);
 }
 
+Fingerprint::Fingerprint(std::string key, std::vector<unsigned char> bytes)
+    : bytes_(std::make_shared<const std::vector<unsigned char>>(std::move(bytes))),
+      key_(std::move(key)) {}
+
+const std::string& Fingerprint::text() const {
+    if (text_.empty() && bytes_ != nullptr)
+        text_ = NCMD5().hash(key_, bytes_->data(), bytes_->size());
+    return text_;
+}
+
 std::string NCMD5::hash(const std::ostringstream& stream) const {
     return hash(stream.str());
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Plain digests, the keyed digest that seals messages and the chained digest
 // that protects library files. Every result is 32 lowercase hex digits per MD5.
@@ -37,6 +39,23 @@ class NCMD5 {
     // The protection line ("$,ncmprotected " + digest) for a body under a file
     // name. The body is the data lines, each followed by "\n".
     std::string protectionLine(const std::string& fileName, const std::string& body) const;
+};
+
+// NCMD5().hash(key, bytes) of a saved file's bytes, worked out when first
+// read: most runs lodge no message and never read it. Empty when nothing was
+// saved. Copies share the bytes.
+class Fingerprint {
+  public:
+    Fingerprint() = default;
+    Fingerprint(std::string key, std::vector<unsigned char> bytes);
+    bool empty() const { return bytes_ == nullptr; }
+    // The 32 hex digits; "" when empty.
+    const std::string& text() const;
+
+  private:
+    std::shared_ptr<const std::vector<unsigned char>> bytes_;
+    std::string key_;
+    mutable std::string text_;
 };
 
 // What every protection line starts with.

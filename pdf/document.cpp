@@ -182,7 +182,7 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
     std::vector<unsigned char> bytes;
     if (SaveThroughFile(path, bytes)) {
         result.saved = true;
-        result.fingerprint = NCMD5().hash(key, bytes.data(), bytes.size());
+        result.fingerprint = Fingerprint(key, std::move(bytes));
         return result;
     }
     if (!SaveToMemory(bytes)) {
@@ -197,7 +197,7 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
         StopOnWriteFailure(path, written, PdfSaveFailureMessage(), pauseOnWriteFailure);
     }
     result.saved = true;
-    result.fingerprint = NCMD5().hash(key, bytes.data(), bytes.size());
+    result.fingerprint = Fingerprint(key, std::move(bytes));
     return result;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "library/ncmd5.h"
+
 // One PDF document of a writer: owns the libharu document, collects libharu's
 // errors instead of jumping out of C++ frames, keeps the list of pages and
 // saves the document protected, replacing the target file only when the whole
@@ -25,7 +27,7 @@ struct PdfSaveResult {
     bool saved = false;
     // NCMD5::hash(key, bytes) of exactly the bytes written to the file; empty
     // when nothing was saved.
-    std::string fingerprint;
+    Fingerprint fingerprint;
 };
 
 class PdfDocument {

@@ -144,12 +144,12 @@ void EPCEWNI::PDF_EPC_Report(const std::string& pdfFile) {
     PDF_EPC_Report("", pdfFile);
 }
 
-std::string EPCEWNI::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
+Fingerprint EPCEWNI::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
     // After a libharu error nothing is saved and the fingerprint is empty.
     return WriteDocument(EnglishEpcTexts(northernIreland), key, pdfFile).fingerprint;
 }
 
-std::string EPCW::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
+Fingerprint EPCW::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
     return Save(key, pdfFile).fingerprint;
 }
 

@@ -133,7 +133,7 @@ class EPCEWNI : public EpcCertificate {
     // the fingerprint of the saved bytes under `key`, or an empty text when a
     // libharu error abandoned the document (no file is written then). A file
     // that cannot be written stops the run after a wait for a key.
-    std::string PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
+    Fingerprint PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
     void PDF_EPC_Report(const std::string& pdfFile);
 };
 
@@ -146,7 +146,7 @@ class EPCW : public EpcCertificate {
   public:
     // As EPCEWNI::PDF_EPC_Report. Without the font nothing is written and
     // the fingerprint is empty.
-    std::string PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
+    Fingerprint PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
     // As PDF_EPC_Report, saying whether the document was saved.
     PdfSaveResult Save(const std::string& key, const std::string& pdfFile);
 };

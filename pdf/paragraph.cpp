@@ -120,7 +120,8 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
         for (std::size_t i = first; i < end; ++i) {
             // The blank belongs to no link.
             if (i > first) add(line.pieces.back().font, kNoLink, kBlank);
-            for (const ParagraphRun& piece : words[i].pieces) add(piece.font, piece.uri, piece.text);
+            for (const ParagraphRun& piece : words[i].pieces)
+                add(piece.font, piece.uri, piece.text);
         }
         if (justify && !last && blanks > 0 && line.width < width) {
             const float space = (width - line.width) / static_cast<float>(blanks);

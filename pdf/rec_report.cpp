@@ -663,10 +663,10 @@ void RecReportContent::fAddOtherRec(const std::string& text, const std::string& 
     groups[kRecOther].push_back({text, impact});
 }
 
-std::string WriteRecReport(const RecReportContent& content, RecRegion region,
+Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
                            const std::string& key, const std::string& pdfFile) {
     PdfDocument doc;
-    if (!doc.valid()) return std::string();
+    if (!doc.valid()) return Fingerprint();
     Fonts fonts;
     fonts.regular = doc.Font("Helvetica");
     fonts.bold = doc.Font("Helvetica-Bold");
@@ -683,7 +683,7 @@ std::string WriteRecReport(const RecReportContent& content, RecRegion region,
     return doc.SaveProtected(pdfFile, info, false, key).fingerprint;
 }
 
-std::string RECEWNI::PDF_REC_Report(const std::string& key, const std::string& pdfFile) const {
+Fingerprint RECEWNI::PDF_REC_Report(const std::string& key, const std::string& pdfFile) const {
     return WriteRecReport(*this,
                           northernIreland ? RecRegion::NorthernIreland : RecRegion::EnglandWales,
                           key, pdfFile);
@@ -693,6 +693,6 @@ void RECEWNI::PDF_REC_Report(const std::string& pdfFile) const {
     PDF_REC_Report("", pdfFile);
 }
 
-std::string RECS::PDF_REC_Report(const std::string& pdfFile) const {
+Fingerprint RECS::PDF_REC_Report(const std::string& pdfFile) const {
     return WriteRecReport(*this, RecRegion::Scotland, "", pdfFile);
 }

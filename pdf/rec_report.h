@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "library/ncmd5.h"
 #include "pdf/weblinks.h"
 
 // The recommendations report that accompanies a certificate: a cover with
@@ -74,7 +75,7 @@ struct RecReportContent {
 // of the saved bytes under `key`, or an empty text when a libharu error
 // abandoned the document (nothing is written then). A file that cannot be
 // written stops the run.
-std::string WriteRecReport(const RecReportContent& content, RecRegion region,
+Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
                            const std::string& key, const std::string& pdfFile);
 
 // The report of England, Wales and Northern Ireland.
@@ -85,7 +86,7 @@ class RECEWNI : public RecReportContent {
     void fSetRRN_EPC(const std::string& text) { RRN_EPC = text; }
     void fSetC_ACCRED_SCHEME(const std::string& text) { C_ACCRED_SCHEME = text; }
 
-    std::string PDF_REC_Report(const std::string& key, const std::string& pdfFile) const;
+    Fingerprint PDF_REC_Report(const std::string& key, const std::string& pdfFile) const;
     void PDF_REC_Report(const std::string& pdfFile) const;
 };
 
@@ -98,7 +99,7 @@ class RECS : public RecReportContent {
 
     // Writes the report; nothing keeps its fingerprint, so the answer only
     // tells whether it was written: empty when a libharu error abandoned it.
-    std::string PDF_REC_Report(const std::string& pdfFile) const;
+    Fingerprint PDF_REC_Report(const std::string& pdfFile) const;
 };
 
 // The numbered sections of the report.

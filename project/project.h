@@ -9,6 +9,7 @@
 #include "boc/boc.h"
 #include "library/b64.h"
 #include "library/defaults.h"
+#include "library/ncmd5.h"
 #include "library/ncmkeys.h"
 #include "library/tables.h"
 
@@ -83,9 +84,9 @@ class PROJECT {
     BOC boc;
     PROJECTObject lineEndConverter;
     NCMKEYS keys;
-    std::string epcFingerprint;
-    std::string welshEpcFingerprint;
-    std::string recFingerprint;
+    Fingerprint epcFingerprint;
+    Fingerprint welshEpcFingerprint;
+    Fingerprint recFingerprint;
     // The outputs that a writer abandoned (a libharu error): the run goes on
     // with its other outputs and then ends with status 1, naming them.
     std::vector<std::string> failedOutputs;

@@ -273,7 +273,7 @@ std::string PROJECT::XML_Formatted_Report_EPC() {
         " <!-- The EPC PDF encoded in base64. -->\n", "PATH-FILE-EPCPDF",
         "  \t<!-- The EPC PDF is not available. -->\n",
         "  \t<!-- The EPC PDF is not available. (Wrong path) -->\n", " <!-- secure hash: "};
-    return FormattedReportText(kEpc, boc, generalObject, b64, epcFingerprint);
+    return FormattedReportText(kEpc, boc, generalObject, b64, epcFingerprint.text());
 }
 
 std::string PROJECT::XML_Formatted_Report_REC() {
@@ -282,7 +282,7 @@ std::string PROJECT::XML_Formatted_Report_REC() {
         "  \t<!-- The Recommendation Report PDF is not available. -->\n",
         "  \t<!-- The Recommendation Report PDF is not available. (Wrong path) -->\n",
         "\t<!-- secure hash: "};
-    return FormattedReportText(kRec, boc, generalObject, b64, recFingerprint);
+    return FormattedReportText(kRec, boc, generalObject, b64, recFingerprint.text());
 }
 
 namespace {

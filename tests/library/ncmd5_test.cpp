@@ -228,4 +228,19 @@ TEST_F(FlibcheckTest, MissingFileStopsTheRun) {
                 "Could not open file .*KORULib/ASlib\\.lib");
 }
 
+TEST(FingerprintTest, IsTheKeyedHashOfTheBytesOrEmpty) {
+    const Fingerprint none;
+    EXPECT_TRUE(none.empty());
+    EXPECT_EQ(none.text(), "");
+    const std::vector<unsigned char> bytes{'%', 'P', 'D', 'F', '\n', 0, 255};
+    const Fingerprint saved("a key", bytes);
+    const Fingerprint copy = saved;
+    EXPECT_FALSE(copy.empty());
+    EXPECT_EQ(copy.text(), NCMD5().hash("a key", bytes.data(), bytes.size()));
+    EXPECT_EQ(saved.text(), copy.text());
+    // A document with no bytes was still saved.
+    EXPECT_FALSE(Fingerprint("", {}).empty());
+    EXPECT_EQ(Fingerprint("", {}).text(), NCMD5().hash(""));
+}
+
 }  // namespace

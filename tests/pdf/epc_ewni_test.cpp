@@ -119,12 +119,12 @@ class Certificates : public ::testing::Test {
         dir = new TempDir;
         SetFileLog(dir->file("Tarvex.log"));
         EPCEWNI office = Office();
-        officeFingerprint = office.PDF_EPC_Report(kKey, office_());
+        officeFingerprint = office.PDF_EPC_Report(kKey, office_()).text();
         EPCEWNI belfast = Office(-3, "A+");
         belfast.northernIreland = true;
         belfast.PDF_EPC_Report(belfast_());
         EPCW welsh = WelshOffice();
-        welshFingerprint = welsh.PDF_EPC_Report(kKey, welsh_());
+        welshFingerprint = welsh.PDF_EPC_Report(kKey, welsh_()).text();
     }
     static void TearDownTestSuite() {
         delete dir;

@@ -95,7 +95,7 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
         ASSERT_TRUE(FileExists(pdf)) << c.name;
         EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"), pdf) << c.name;
         const std::string bytes = ReadFileBytes(pdf);
-        EXPECT_EQ(p.epcFingerprint,
+        EXPECT_EQ(p.epcFingerprint.text(),
                   NCMD5().hash(p.keys.keys().at(1),
                                reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
             << c.name;
@@ -148,10 +148,10 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
     EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"),
               run.dir().file("building[epc].pdf"));
     const std::string bytes = ReadFileBytes(pdf);
-    EXPECT_EQ(p.welshEpcFingerprint,
+    EXPECT_EQ(p.welshEpcFingerprint.text(),
               NCMD5().hash(p.keys.keys().at(1),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-    EXPECT_NE(p.welshEpcFingerprint, p.epcFingerprint);
+    EXPECT_NE(p.welshEpcFingerprint.text(), p.epcFingerprint.text());
 
     const std::string page1 = PdfPageText(pdf, 1);
     for (const char* expected :
