@@ -22,10 +22,17 @@ std::string InputKeyDigest(const NCMKEYS& keys, int keyIndex, const std::string&
 
 bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
                      const std::string& keyFile) {
+    return InputKeyMatches(keys, keyIndex, inputFile, keyFile, -1, std::string());
+}
+
+bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
+                     const std::string& keyFile, int knownIndex, const std::string& knownDigest) {
     std::string line;
     RefuseUnfitInput(keyFile);
     std::ifstream in(keyFile);
     if (!in || !GetTextLine(in, line)) return false;
-    const std::string digest = InputKeyDigest(keys, keyIndex, inputFile);
+    const bool known = keyIndex == knownIndex && !knownDigest.empty() &&
+                       std::ifstream(inputFile, std::ios::binary).good();
+    const std::string digest = known ? knownDigest : InputKeyDigest(keys, keyIndex, inputFile);
     return !digest.empty() && line == digest;
 }

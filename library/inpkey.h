@@ -23,3 +23,7 @@ std::string InputKeyDigest(const NCMKEYS& keys, int keyIndex, const std::string&
 // outside the list or an unreadable input never match.
 bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
                      const std::string& keyFile);
+// The same, when the caller holds the input's digest under the key at
+// `knownIndex` already: that digest is not worked out again.
+bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
+                     const std::string& keyFile, int knownIndex, const std::string& knownDigest);

@@ -71,6 +71,10 @@ TEST_F(InputKeyFileTest, MatchesOnlyTheExactFirstLine) {
     for (const auto& c : cases) {
         WriteFileBytes(keyFile, c.content);
         EXPECT_EQ(InputKeyMatches(keys, 2, input, keyFile), c.matches) << c.content;
+        // A digest the caller holds for the same key gives the same answer;
+        // one held for another key is not used.
+        EXPECT_EQ(InputKeyMatches(keys, 2, input, keyFile, 2, digest), c.matches) << c.content;
+        EXPECT_EQ(InputKeyMatches(keys, 2, input, keyFile, 1, "0123"), c.matches) << c.content;
     }
 
     WriteFileBytes(keyFile, digest + "\n");
