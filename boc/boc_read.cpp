@@ -41,9 +41,9 @@ std::size_t CountLines(std::string_view content) {
 // Every line of the library definition, cut into its fields.
 void LoadDefinition(std::string_view definition, std::vector<CSVLINE>& lines) {
     lines.reserve(CountLines(definition));
-    ForEachLine(definition, [&lines](const std::string& line) {
+    ForEachLine(definition, [&lines](std::string& line) {
         lines.emplace_back();
-        lines.back().line = line;
+        lines.back().line = std::move(line);
         lines.back().Init();
     });
 }
@@ -322,13 +322,12 @@ void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
             if (k >= 0) {
                 const Propiedad& def = cls.properties[k];
                 KeywordValue value;
-                value.Reset();
                 value.Init(def.keyType, line.value);
                 value.line = i + 1;
                 ComKey(object, value, i, classIndex, k);
                 value.id = def.number;
                 // A keyword given twice keeps its first value; both are checked.
-                object.keywords.emplace(line.keyword, std::move(value));
+                object.keywords.try_emplace(line.keyword, std::move(value));
             } else {
                 errors.AddError(kLevelLine, kErrKeywordUnknown, kFlagCatalogue, i);
             }

@@ -22,14 +22,26 @@ bool EndsWithQuote(const std::string& item) {
 
 std::vector<std::string> LibItems(const std::string& line) {
     std::vector<std::string> items;
+    LibItems(line, items);
+    return items;
+}
+
+void LibItems(const std::string& line, std::vector<std::string>& items) {
+    // The texts already in `items` are overwritten in place, keeping their room.
+    std::size_t count = 0;
     std::size_t i = 0;
     while (i < line.size()) {
         while (i < line.size() && IsBlank(line[i])) ++i;
         const std::size_t start = i;
         while (i < line.size() && !IsBlank(line[i])) ++i;
-        if (i > start) items.push_back(line.substr(start, i - start));
+        if (i == start) continue;
+        if (count < items.size())
+            items[count].assign(line, start, i - start);
+        else
+            items.emplace_back(line, start, i - start);
+        ++count;
     }
-    return items;
+    items.resize(count);
 }
 
 bool LibReadText(const std::vector<std::string>& items, std::size_t& pos, std::string& text) {
@@ -109,7 +121,7 @@ void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>
     std::string line;
     LibEntry entry;
     while (lines.Next(line)) {
-        entry.items = LibItems(line);
+        LibItems(line, entry.items);
         if (!LibEntryHead(line, entry.items, entry.type, entry.index, entry.name)) continue;
         onEntry(entry);
     }

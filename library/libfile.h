@@ -17,6 +17,8 @@ inline constexpr int kLibraryIndexLimit = 9999;
 
 // The blank-separated items of a library line (blanks are spaces and tabs).
 std::vector<std::string> LibItems(const std::string& line);
+// The same into `items`, whose texts are reused.
+void LibItems(const std::string& line, std::vector<std::string>& items);
 
 // Reads one text at items[pos] and moves pos past it. A text that starts with a
 // double quote runs to the next item ending in one (a lone quote closes it only

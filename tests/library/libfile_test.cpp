@@ -70,4 +70,14 @@ TEST(LibTruncate, TowardZeroAndMarksWhatDoesNotFit) {
     EXPECT_EQ(LibTruncate(-1e12), -5555);
 }
 
+// Reading into the same list line after line gives each line's own items.
+TEST(LibItems, ReusedListHoldsOnlyTheLatestLine) {
+    std::vector<std::string> items;
+    for (const char* line :
+         {"1 2 a-long-name-of-many-letters \"x y\"", "", "  only\tone  ", "3 4 b c d e f g", "5"}) {
+        LibItems(line, items);
+        EXPECT_EQ(items, LibItems(line)) << line;
+    }
+}
+
 }  // namespace
