@@ -37,6 +37,17 @@ void SLINE::pComments() {
         comment = raw.substr(0, kCommentLimit);
         return;
     }
+    // With no "$" after its start the line has no comment: only the quotes'
+    // balance is left to tell.
+    if (raw.find('$', first) == kNpos) {
+        const bool odd = std::count(raw.begin(), raw.end(), '"') % 2 != 0;
+        kind = odd ? kLineBad : kLinePlain;
+        if (odd)
+            err = kScanBadSyntax;
+        else
+            textLength_ = raw.size();
+        return;
+    }
     bool quoted = false;
     for (std::size_t i = 0; i < raw.size(); ++i) {
         const char c = raw[i];
