@@ -42,13 +42,25 @@ bool SameFile(const std::string& a, const std::string& b) {
 }
 
 std::string OutputReplacingInput(const std::string& input, const std::string& logFile) {
-    if (SameFile(input, logFile)) return logFile;
+    namespace fs = std::filesystem;
+    // SameFile against every output, with the input looked up and its path
+    // made absolute once.
+    std::error_code ec;
+    const fs::file_status inputStatus = fs::status(input, ec);
+    const bool inputExists = !ec && fs::exists(inputStatus);
+    const fs::path inputPath = fs::absolute(input, ec).lexically_normal();
+    const auto same = [&](const std::string& output) {
+        std::error_code e;
+        if (inputExists && fs::equivalent(input, output, e) && !e) return true;
+        return fs::absolute(output, e).lexically_normal() == inputPath;
+    };
+    if (same(logFile)) return logFile;
     for (const char* e :
          {ending::kResults, ending::kReportCopy, ending::kErrorReport, ending::kCertificate,
           ending::kWelshCertificate, ending::kRecommendations, ending::kShortRecommendations,
           ending::kIasPackage, ending::kIasCompressed}) {
         const std::string output = OutputName(input, e);
-        if (SameFile(input, output)) return output;
+        if (same(output)) return output;
     }
     return "";
 }

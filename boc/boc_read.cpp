@@ -118,6 +118,14 @@ void BOC::DefProceso() {
     classes.clear();
     classIndex_.clear();
     keyIndex_.clear();
+    // Each class's keywords are counted first, so that its list is made once.
+    std::vector<std::size_t> keywordCounts;
+    for (const CSVLINE& l : libraryLines) {
+        if (l.kind == kCsvClass) keywordCounts.push_back(0);
+        if (l.kind == kCsvKeyword && !keywordCounts.empty()) ++keywordCounts.back();
+    }
+    classes.reserve(keywordCounts.size());
+    keyIndex_.reserve(keywordCounts.size());
     for (std::size_t n = 0; n < libraryLines.size(); ++n) {
         const CSVLINE& l = libraryLines[n];
         if (l.kind == kCsvClass) {
@@ -136,6 +144,7 @@ void BOC::DefProceso() {
             o.minCount = l.minCount;
             o.maxCount = l.maxCount;
             o.classNote = l.classNote;
+            o.properties.reserve(keywordCounts[classes.size()]);
             classes.push_back(std::move(o));
             keyIndex_.emplace_back();
         } else if (l.kind == kCsvKeyword) {

@@ -96,10 +96,12 @@ void BOC::WriteReport(const std::string& fileName, bool errorReport) {
     int dots = 0;
     for (std::size_t n = 1; n <= inputLines.size(); ++n) {
         const std::string& text = inputLines[n - 1].shown();
-        const bool isError = text.find(kErrorMark) != std::string::npos;
+        // Every mark starts with "*": a line without one carries none.
+        const bool starred = text.find('*') != std::string::npos;
+        const bool isError = starred && text.find(kErrorMark) != std::string::npos;
         if (errorReport) {
-            if (isError || text.find(kWarnMark) != std::string::npos ||
-                text.find(kCwarnMark) != std::string::npos) {
+            if (isError || (starred && (text.find(kWarnMark) != std::string::npos ||
+                                        text.find(kCwarnMark) != std::string::npos))) {
                 AppendNumbered(out, n, width, " * [");
                 out += text;
                 out += '\n';
