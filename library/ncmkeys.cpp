@@ -7,6 +7,9 @@
 
 namespace {
 
+// Room for the longest key, so that a key is joined without growing.
+constexpr std::size_t kKeyRoom = 2600;
+
 constexpr const char kTarvexDigest[] = "98ea269a4dc395733f8951cc48d4e127";
 constexpr const char kSibling1Digest[] = "1db0d0adaac99a6f8d4bfa27daefdde6";
 constexpr const char kSibling2Digest[] = "3fa6117d6ba8a5bbe332aaf504020b9f";
@@ -16,6 +19,7 @@ constexpr const char kSibling5Digest[] = "cee0d1fb196ebdb7159cf0df43ec7d99";
 
 std::string TarvexKey1() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "9|b:#lkQfr*2k%NL=f{d5#eQJ4gO&(F{Qvui-wf0>x^ZUM8Hcac+kBM/]W_$}E_SYs'$IJhj ^e%@~v.";
     k += "+#C8)&^Wq wKT7*f<Kg&M2] $Y'lj:F=15[>Iz9Sh$Tuk2S #eGs3Fp([D.pI:'6@|M9en:UDg6nL-CD";
     k += "&b7n&bL@kI}{]68ln<.*5~Q<IjQ0qPAj)pkcFpH.(NdNb1l|+m^6R m9Eb|s5nP{a2X23_Ck1Ul|$,zl";
@@ -54,6 +58,7 @@ std::string TarvexKey1() {
 
 std::string TarvexKey2() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "bKXYbt|8U8}Tjs.WeKP+9`MRo#`]|XPt,/9J=,jI4G|<lhO}CnVss>RT]3?gL7-K:t-QvL9zb2uRNZ:[";
     k += "L,)IoYj**A@19b*`BJuLJky~;R4a jxKbF:{]Y~5$CxD}]r'?==GnHeB:[*%LHx[kK}x#;q7/RUU4l>3";
     k += "f*Nh7b*Qp=|gCe6TmK49PA;|R}T}2TK,q:0Xd>=oQg}8'f1[(A~K)5X%bP7J)rL/u 7FjQ{kVUXwSUWn";
@@ -89,6 +94,7 @@ std::string TarvexKey2() {
 
 std::string TarvexKey3() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "MvCq<wxiIy:lS:tB?dzu'[txpIs1?C`=jv#GsoZ3(:q+JyhM*M<ODC};u=M-Fp{?N@CvJB,JEi~a^z,d";
     k += "*tD[q1Rm0J:`ptL$px6Je!*71beg#pM'YZVhP|^k<$rCw?X-d*_u L*1eI'vA#F;#9)FFVK1EbfvRx 2";
     k += "v,7V0$IRTy:,LRs@VF(Y)+SiT|e`*E0T%l{s}f>^[0$j-3 _TDO[}/u!{.E&N)z(vGl6inDJ+&.f^fh/";
@@ -125,6 +131,7 @@ std::string TarvexKey3() {
 
 std::string TarvexKey4() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "5r#,VK:t3Y{tObA5%fGF9*J]Vk>v^q+i5[SJ(K^a?-yHrEX NT>}O4S2?>a<y^lEJODUZM<:uK3NQAXP";
     k += "#1;3:S]@LVGR>6Q-|'N0SjJEw5v#7)>z^C&;/P)c5_)1qQAbS96AgrK_trML#Qsg.@]X`.k7mb[LXTqo";
     k += "O3?ZC'h9h`t~DB%YeS{rslU^Zhf8!;}DNH./`uF}ZT&?qHp`_)Ph+b;aQI%X2ouVQ%oL(FyBWL~n#F-<";
@@ -158,6 +165,7 @@ std::string TarvexKey4() {
 
 std::string TarvexKey5() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "-Ido~V9GapHC/:20dl4b@*y P&lnqR*a&+g1sL|^n:x-aHm-wBz@Nmc}WgOe7!g$4Cr?r,&<!,bTi=U*";
     k += "&cN<sPiShuLFi!99+^/2J7HH7(RznF2zDK5:G0PZ;$You -kd8-O+jp6,#6f8_f'?&TLf3B&>iqp:mK?";
     k += "2+Z_wQR7Y@PLK}Khi$6K7GF^u={xL%QMg}-4|~p*Wf$5tk[XiG_,WQsH_d}a:w.'CCGQ)F~&L484F{pQ";
@@ -194,6 +202,7 @@ std::string TarvexKey5() {
 
 std::string Sibling1Key1() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "|s/KV6Rme7.}:7^Wq3cy5MFo}eOxFC)[0|mNq?[Ip<D}7/NJw_5z-D&n0b}2_=[2@^pfOsYOrjLU A>^";
     k += "3bJ@S%wlg^Ja9K:id}59z>Y2St)IV)(>bnvT[#}.69XU$D0@T2Eg1;&NA?2S[^<3*>(vikU5m.sqhpBO";
     k += " Nz946F<TO _@LJEZj_-Zp9(FwWm/&8`Ris%Y&yQ:zxbk#dw^ L4t,K9XaYf#h~!Z}io7w)L*YqA5=?i";
@@ -232,6 +241,7 @@ std::string Sibling1Key1() {
 
 std::string Sibling1Key2() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "B1{jS+g*yV4V;<q}y#_Ibua'nNQ4?(aM-gcU:/!^yRuG$AI*5C,rlDBP?OGeL~vc!Fo^vPy/c/H85FL>";
     k += "cDx9cfwmv)O8wGMKwsmSvFzLz$D&pGar=n:@Y%i>=qO@i.~wXSl54wozL*vrO9jrHP(=6Y<HrSVf&&v2";
     k += "hh#C2|:(JYZt#X$y:V,3T+^kXHR&HDu80QiVTawzcbv%{qS4&Md@9hx{=J)&dM1(pBWA5QT;v4WjoRT1";
@@ -267,6 +277,7 @@ std::string Sibling1Key2() {
 
 std::string Sibling1Key3() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "W{sT]-J6KiX4iKysw)1gKS!Tct:#8tdEEw,~w/v%[J,_g5`w?3Wn{Mn)1  ^1wHpwp%M0WS^zJvc:b+U";
     k += "qW3!J4dA,C9f:W*!rN:fD!m&^.0D*BX)[qA;K~r3FB;hkl/&3@3<o>]';+{fBMwo[JTUfO*pJuqT4^n~";
     k += "mI5N1cfdB0_rZR:y,cTY$xX |sDbbPQp-Hl/[R4=m+=XplCMpp_s,kL|)RVeXOafm{3oGI[s.xy<aK5]";
@@ -303,6 +314,7 @@ std::string Sibling1Key3() {
 
 std::string Sibling1Key4() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "lnt_;vyhjbvN.nI-M`{ms1%|TZ+8gr`HKE^I}(@5C|:EDq5vmmg<jC9^6n{56(K#WAuz>yf.1s}HG|Br";
     k += "*Rh5K|OL3N/aQ;s0v/m)Om=/]i4&<r%7A$$j<@ea2jj(O?kKUV1XxQpprISN<hsQUoL6KoAp?-!H^q-I";
     k += "JrJ$C(^-@yE5>A|6)c*l&}Y}x/mO_~J9DG9*k=&e80%cBLkso@K;>pIu,i-9.5W2zisHk#9Dvz].-##_";
@@ -336,6 +348,7 @@ std::string Sibling1Key4() {
 
 std::string Sibling1Key5() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "y{,bc'>+8`9{zOgOiYL#77vy r't,0aMNtMfaIU*Iy/]nAZ1q`i[ Wm@b -ts(gft1[M$U]TQfuJR[B7";
     k += "PBPi@x``%,W2g3'.`Badc}/LAT GC'/BO-97Pzc# :wcXJ %fMcug[MzCG^n2TSH[`'pS3cJ]e%w:CDC";
     k += "d^5*FwW/TK(1]bQh|M$eE%7b[>ks`pJ<Ft/d2B'ca)HV+~s1'O>c@<'r!8V'b 1Hyf-=20Zd{,fb44(0";
@@ -372,6 +385,7 @@ std::string Sibling1Key5() {
 
 std::string Sibling2Key1() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "REj~&+j*aUs_[h'=j<{ElBV/jde?m<ze|f-1?d'9an[AdupBBK/7Q]2~aN47WXwt;j`>R%Q9Ei'P])os";
     k += "l,$fd+)'`QMwIq<SUld9-VbSIBjJs]qe0j-.8BX>L4j6jG.:,iB7_Bb.E~Qcq^+>Dg!qt#!Uj_AYrt:P";
     k += "RurB+4tu^Q`p1n=UbId16WeY 8pp&S|![}5#1Z$F:<4qp, ravvSxEKEm5'N$>@FLX@G n+}**NK:D-W";
@@ -410,6 +424,7 @@ std::string Sibling2Key1() {
 
 std::string Sibling2Key2() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "98u/%`T` w9{qvXtRFS~3E<WQn`wqE&Yb '~0x9Dq6Pc~V6z|<W&NUD*e-eJS#2>n @_liFIqE'{0AD9";
     k += "Jfg6Z4srjyl_vNwLH%yh;D|-wQ2qW!qKUDfHW6d)ms;++]AUuvQZuV*/Ca{c*ZlD:_>gvI)1Js4^V^CB";
     k += "tn[KdO4RQ^HK&M|?sQi(&u1!2tb4L%<d-ydwiI{:2AIWfQKdYT1CWBse2enGg8a`eTG  (=TP^FsMQg4";
@@ -445,6 +460,7 @@ std::string Sibling2Key2() {
 
 std::string Sibling2Key3() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "-yRn((OSDV=:@Ba*U>2#|+O$M#gmL5>!{8k*WCo@d0M1iL:-'ag'R.L)=/KQDw3y/{?c(&Ez,U]9STQ{";
     k += "RQ,m#K@xB35=e]+a2t(T$Ne.dfCeVv,^pN<~JpNjQ}'s>}86sAbcauktNrWslRdIOonO2xSEt%j$]1{D";
     k += "wyMC]]r.gL)CI4h#0,m!XKZv)qz}^d]!y@^%u^8QI[OOCX6g@{@wGr6E}J*WbYCI`y%zk0x27?_'`Qmr";
@@ -481,6 +497,7 @@ std::string Sibling2Key3() {
 
 std::string Sibling2Key4() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "H6sn#W!+x(b$'':do6[A-@a]xR,ql(>z?ODhO@wg/AZvdJ(K2~j&HVnDDD_#$)zo6r$.PqNBMk7c9::b";
     k += "j`sCs4J5<@bW;ZXR&IuQ?.|P?* (PbZ:_HoJ<2h49Cr8bzknBig0Md/cuE1p<HW(shdu+Op6[ETR8b,h";
     k += "h3el)_%DYtLGS1hG)g82qcpT,0icx}_5 eqd&B;AHA'I.?*!-~JE(5%s%I=k_$r)bXG4x+?:B-8R},5W";
@@ -514,6 +531,7 @@ std::string Sibling2Key4() {
 
 std::string Sibling2Key5() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "O?km%&O&<bM><;&333qzy<Am0U0tR10v%*VSzm0pf#AX-VVq+k!<PkKE]&8Is{taY[J*iwJ4Ur$?I83'";
     k += "V34;|+^1usY;K6gE40{rSL4RCihef#DZOsb{7Ebr57tf&<K.?`6z67EDR 4Omjs1iSe54.c79y {oK*A";
     k += "-,t?))G^xJ5(F~Kerdy^4Q7Vz~}c(WNzbw^Ss7(,LG|oP*cR}5705o5y$1|B&l{KC&E=gPL}&)OS.L38";
@@ -550,6 +568,7 @@ std::string Sibling2Key5() {
 
 std::string Sibling3Key1() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "Gy!yr>5Sl#&2q;^=6(*(6{baQ6/oF;/Ni9z!TbGC1.&:b,?(rEtZ];6u)o~;|FqZI}i#F2fpMKA|wuB8";
     k += "yW`BY',Zi)e^kPcLKu<`Q22~Ka6X(!*{P%;^uVP@cb!/,`4zS$#^ML>aqEi?kIo7|x=92}VtO[!^aG't";
     k += "7]<OaqY){s]~}ZWt*`]jJ=@pOFNS@Z D?>+-xtk^>~&fr}n.IL[Rtv>L)/infSo2WM<w(Rv*n#bAj1kY";
@@ -588,6 +607,7 @@ std::string Sibling3Key1() {
 
 std::string Sibling3Key2() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "j6lQw,~Wm<Rptk|r+-C<Lb*p8ek2&]#79sL)PcS9tWs?X+EKE;x*0:d&}+bjb2$I&/%%reKa*eP[j+Bd";
     k += "ek#)3z?i1~l!YqzcJ+nYK:R,{em6iPAuNmONn/?f]EjaSGKJa[j]7Yel$ssdsx5VTY,(OY&2.QvFa|u)";
     k += ":x )J7nM7(]!k}Yefe]<Ht``VamrZBfNTrXRnVrfgUbr''z9c14q&gXbhd2!L$mu(D#mz~J+e4k.RV7Q";
@@ -623,6 +643,7 @@ std::string Sibling3Key2() {
 
 std::string Sibling3Key3() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "g!N98yMzk((OiHU},9f+$gde_qFzEb|V;bxd`UfiY-/EX*F#]Y[gw,o@Z^;X&bWvn~Zuq,0dvUUxj%FA";
     k += "OJz IJy901sWXvUnf&uUVY)xAdG)Lx;so6dm^rKZuMmA$3kNtjRn#PjQ]U(;C=(yE(?@k!s$C>d>~=2h";
     k += "('X>>v/$mbK<}o) UQ;33c>;~3QX{z!T?3aEi#FXw`tg1L.HNrKDRS +0=X=,`xsLGz2M(7hjc>@:$s?";
@@ -659,6 +680,7 @@ std::string Sibling3Key3() {
 
 std::string Sibling3Key4() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "_fbB&Xkh Q3^cfUsKEF09Nb@+%%{u9a8exyaU&!2C8DRRgai6.s,xc7g`AfZf{B:X3Ala&*aTcIEFN_V";
     k += "#s!>%I-[6K%$68a#/0y~z|U(:a<m%#nbJQ2xjca:E2kppo>X'lTa,2=F)eD,4f1]$2>.LK_(#FD`yEYH";
     k += "8Z-Cnp,O^ya_]=TQfC#lV3<6jUlbgtQ`B1$nr:{,lUk_pTF*)^h$`X{r:hf|Knx#0~}(y~c}Tp;W^bs5";
@@ -692,6 +714,7 @@ std::string Sibling3Key4() {
 
 std::string Sibling3Key5() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "p0}P3-[k3cRq~_6-FVKt6~5fhp<)+SJ.0WB+}YU4u>DkBaqI%yu<dG7T(=%`Q(IKo%e]UEE|y +JAc&-";
     k += "jwquDv[}]`ZYOC.Z!+O/h9-4h&|O`&%BW0FN!K<OG#X;Qt K m(Id~dXC@%fMDRK[N94g>lBu701;S9j";
     k += "Q6Ex8|;q`O#*=H'bH=`#T=^pTJy'l: jh1BHcOm++-vbGN8Yc%Mafu@bQpFtU:]gn>dB'^rL~N-O;YB|";
@@ -728,6 +751,7 @@ std::string Sibling3Key5() {
 
 std::string Sibling4Key1() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "?vfw|+sr'N$H76=><,eZZC2yIpBLch$kM:iv_-6r-!M,E;}Ym3%!>IR;Li!&V9bNpz`H`<*BSTEC$vRq";
     k += "(&VJ$OrYpk4*}mvWs1;uFW=HWM{wU-@|9g;)SNZUA35m=_Fz%)N@o87QW0/^%=qvT,-rA~_vv|O2rk{<";
     k += "qz^=@,K{2Zsd5q)vnxVw(A5+B(`2o39aGs{H%<Qp;fOgFXyu&o9BOx2]pE.>+8u,5c`WUj2G?5t}M}A,";
@@ -766,6 +790,7 @@ std::string Sibling4Key1() {
 
 std::string Sibling4Key2() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "6N/@@ZB8tO2Bt>:7jH tv/r]JMJxn$N0!j#FG2:MF{r_L}1v;)PRmY~9Wk2K=K9tZ:X%jdt?|Sm`|Jbq";
     k += "[Uc(]^p]DPl|w'2,=n{V(qWPFzEv'viEl?}`MCRuw9kY}imAxOo|vD]Ya2Y)7a0*slc(7oRaJ2]V1oHe";
     k += "#9KD9WFlTXrr*iaD0_JA1=e|KpC,$u,fF q0F|P`K17I>hnmG3^K,@SP4E^0Oi?O*w.:@!pfhq^HpQdr";
@@ -801,6 +826,7 @@ std::string Sibling4Key2() {
 
 std::string Sibling4Key3() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "+wl5cN/>!zM4?)@hvg$v,Q52Tp-_yfEbX!+LIKYwG-LS.nQCIDC3Lp.6Mhnf1sx't_=d)7f){`tO43w;";
     k += "tA*qH-JR0eT 1X^->|(8Fsi`D+e^*1b{k8L&<z])q4MiRfc2+@3kK^)h_+%)A?(8{Zkg'}B}ictnVQTa";
     k += "hdM5G]K~mcpfVoBF[5%HF.0[{ Wiyxzp:l~lB<1:7,:/=j. !)^I=*2UzrrDmd0iu1y$7qyk)J5M:4VB";
@@ -837,6 +863,7 @@ std::string Sibling4Key3() {
 
 std::string Sibling4Key4() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "~[[BP [(;`];}@!-?=B*>z`WC`[(nALDu,q(MSYnWpj>b2WHX}$@Tm|38LaRYHoA`cvSL}S_Qs^;>uea";
     k += ":GMg*T/YzSIe|wiN%IyVJCzG;vaj#4bYTBd^f6SHP,!qLB?]_CzU8KUqo5~!.L%q@:kUO($hF#.dhxZ&";
     k += "4ehnL^+UTJxG;n$inE*]H]#y1HtLx[4Fz!)qlbRq;O:UMt$9r[Jim`[4#f<dJBVGO4./Pbb!3XQ(.`6)";
@@ -870,6 +897,7 @@ std::string Sibling4Key4() {
 
 std::string Sibling4Key5() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "[``p0{Kgcy5H}<xrq<e;|;N:fC)=3zIps?a}gUi,E.6(b6Xx?dsvEGqz)e}+<a!@Udw@Vef%zGf}QLbR";
     k += "}oa(9zBMYf|h-M~[j#4{;g/tbRr!M9@9ZTjr4yMQp3mDp_^fEG`sKz}GN[#lp7WQwC>uX wGZpZ410kJ";
     k += "8D'a[hGW3:m~3@pW*aT1P?V',8}+VJ3G>T+,58~HL8C/^aL}l$!I}`7#K-0'e_snEjS,|DVMp6%?fi-;";
@@ -906,6 +934,7 @@ std::string Sibling4Key5() {
 
 std::string Sibling5Key1() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "tZVcA+]iqPs7spO)*)C$*r]RyRr|,O.[.w2<x[6^Zh|0G%X~xx7$zqq?LR[RtwG $;n3c[ao`8R5[V7M";
     k += "JAD&U=Ylzk]Pm24vmw@ev?svB'u|)loHZUo~[*2Tz9fi=kbh[7&AwW!;'J:Pj^r~JB%S0eZ]nKsc}%}m";
     k += ";(sDclQOcGe~PMeq;v{m<[1JcW*lW9,;%iyg@w7vtmS5)R,OGE_@hX%-|}9Xk&@'-ug;qkE2F o5|`^k";
@@ -944,6 +973,7 @@ std::string Sibling5Key1() {
 
 std::string Sibling5Key2() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "<5PcZ vPET*!TF%d#:F<K&=<ncyPKl_gN(C}#6Zz++z^[1_x*]#G@O`>M[!6AkEu(yA^s4mCbX5^+3;s";
     k += "8MVBW$Mf5yplER+<I}fP#Kd?}60ahy?W[ |`ZO.)1&xD,I_aM|J])}[!^it$K):jlef46hCs`Kg`H%g=";
     k += "rI'$u`earDkl/JQOO3`H`B|~L5i <{TY]H!a$, y m}|9}[%,.0f2V>r[[V]U|1iCAd:GwM_ CR|,~ic";
@@ -979,6 +1009,7 @@ std::string Sibling5Key2() {
 
 std::string Sibling5Key3() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "v>]7vpPZ@geJ}Ct)G-*`2~u#s1AMA_<#d9$[gn$prcD%a=CMD>}qq?hTYVme-|d3qHCeWlh.#nX//G='";
     k += "Y[g)tY*:?*j%v9rDy2zf(kU<c*0:^htsLj%}e`2[].A[{'?-KWe+vvahb[hL2nd4r<ZSTyrLuma[Ug'|";
     k += "/GzJTpkOMlQd%e:cax&0eQ*vZ`Y nZ8fq96[i|:.=e;;eMhf!</)FefYve{Kf=ZuH;3z`6d}])ci4FWe";
@@ -1015,6 +1046,7 @@ std::string Sibling5Key3() {
 
 std::string Sibling5Key4() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "6)t5(ISAtD:#;@4.wh7:li )e<u]@dErfk<E?YV>9a]{_v|$JV@*(mOj*0>.>'CYlbwnuS]I<VnQq<Fl";
     k += "yQA{<th5G}.Hahj$J9Az!'IMBv7p|2ni]4y*PULSLb>LIGk]HCe+D1M>@`T8kQ1?-yC9c<S2Y, 1zb<v";
     k += ")lO%UZ,.f~NfHSK2M)('I^)L X;f#Yc<Q#O9>Y;{MF(a<PX_Rm,mWuX^[^yO(&x=Ab{mkG`$T+1P|V@p";
@@ -1048,6 +1080,7 @@ std::string Sibling5Key4() {
 
 std::string Sibling5Key5() {
     std::string k;
+    k.reserve(kKeyRoom);
     k += "|6O?S}R~0UH>}`7I)TfvfpT{J'/&|DXX%w-8Etbt1=geP$6<46ZB!a6*A=DwsFd#3C#2,5g~[6=Iv%D_";
     k += "27.HIxtr)lghhx#<b%!y?VX`+14h|pPzou,417C`=PQ6e[ Z*YmAI?CL~e`&yV?&*`Uh3;*;8V3D8!Kk";
     k += "E3,=_8y>i31;z>BA3P,ARPQy.dlO[{-?c@&Q/j]`-zQ'K=cpYjG<}=-ZqUcR$1[UKgS@,({,reqpmfJ&";
