@@ -4,23 +4,33 @@
 
 namespace {
 
-struct Word {
+// The words of a paragraph, kept flat: every word is a stretch of pieces in
+// one list, each piece a part of the word in one font and link.
+struct Words {
+    struct Span {
+        std::size_t first = 0;  // the word's pieces are [first, last)
+        std::size_t last = 0;
+        float width = 0;
+    };
     std::vector<ParagraphRun> pieces;
-    float width = 0;
-};
+    std::vector<Span> spans;
 
-bool SameStyle(const ParagraphRun& a, const ParagraphRun& b) {
-    return a.font == b.font && a.uri == b.uri;
-}
-
-// Appends text to the last piece when it has the same font and link.
-void Append(std::vector<ParagraphRun>& pieces, const ParagraphRun& style, const std::string& text) {
-    if (!pieces.empty() && SameStyle(pieces.back(), style)) {
-        pieces.back().text += text;
-    } else {
-        pieces.push_back({text, style.font, style.uri});
+    // Adds text to the last word: to its last piece when that has the same
+    // font and link, else as a new piece.
+    void Add(const ParagraphRun& style, const char* text, std::size_t length) {
+        Span& word = spans.back();
+        if (word.last > word.first) {
+            ParagraphRun& back = pieces.back();
+            if (back.font == style.font && back.uri == style.uri) {
+                back.text.append(text, length);
+                return;
+            }
+        }
+        pieces.push_back({std::string(text, length), style.font, style.uri});
+        word.last = pieces.size();
     }
-}
+    void Start() { spans.push_back({pieces.size(), pieces.size(), 0}); }
+};
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
@@ -28,8 +38,8 @@ bool IsBlank(char c) {
 
 // The words of the runs: the stretches between blanks, each cut where its
 // font or link changes. A stretch is taken whole, not letter by letter.
-std::vector<Word> Words(const std::vector<ParagraphRun>& runs) {
-    std::vector<Word> words;
+Words CutIntoWords(const std::vector<ParagraphRun>& runs) {
+    Words words;
     bool inWord = false;
     for (const ParagraphRun& run : runs) {
         const std::string& text = run.text;
@@ -42,36 +52,41 @@ std::vector<Word> Words(const std::vector<ParagraphRun>& runs) {
             }
             std::size_t end = i + 1;
             while (end < text.size() && !IsBlank(text[end])) ++end;
-            if (!inWord) words.emplace_back();
+            if (!inWord) words.Start();
             inWord = true;
-            Append(words.back().pieces, run, text.substr(i, end - i));
+            words.Add(run, text.data() + i, end - i);
             i = end;
         }
     }
     return words;
 }
 
-float Measure(const std::vector<ParagraphRun>& pieces, float size, const FontMeasure& measure) {
-    float w = 0;
-    for (const ParagraphRun& p : pieces) w += measure(p.font, p.text, size);
-    return w;
-}
-
-// A word wider than the line, cut into parts that fit (at least one letter
-// each, so that a line narrower than one letter still ends).
-std::vector<Word> Cut(const Word& word, float width, float size, const FontMeasure& measure) {
-    std::vector<Word> parts(1);
-    for (const ParagraphRun& piece : word.pieces) {
-        for (char c : piece.text) {
-            const std::string letter(1, c);
-            const float w = measure(piece.font, letter, size);
-            if (!parts.back().pieces.empty() && parts.back().width + w > width)
-                parts.emplace_back();
-            Append(parts.back().pieces, piece, letter);
-            parts.back().width += w;
+// The words again, each one wider than the line cut into parts that fit (at
+// least one letter each, so that a line narrower than one letter still
+// ends). A part's width is the sum of its letters'.
+Words CutWide(const Words& words, float width, float size, const FontMeasure& measure) {
+    Words out;
+    for (const Words::Span& word : words.spans) {
+        if (word.width <= width) {
+            out.Start();
+            for (std::size_t p = word.first; p < word.last; ++p)
+                out.Add(words.pieces[p], words.pieces[p].text.data(), words.pieces[p].text.size());
+            out.spans.back().width = word.width;
+            continue;
+        }
+        out.Start();
+        for (std::size_t p = word.first; p < word.last; ++p) {
+            const ParagraphRun& piece = words.pieces[p];
+            for (const char& c : piece.text) {
+                const float w = measure(piece.font, std::string(1, c), size);
+                const Words::Span& part = out.spans.back();
+                if (part.last > part.first && part.width + w > width) out.Start();
+                out.Add(piece, &c, 1);
+                out.spans.back().width += w;
+            }
         }
     }
-    return parts;
+    return out;
 }
 
 }  // namespace
@@ -84,15 +99,18 @@ FontMeasure DocumentMeasure() {
 
 std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& runs, float width,
                                             float size, bool justify, const FontMeasure& measure) {
-    std::vector<Word> words;
-    for (Word& w : Words(runs)) {
-        w.width = Measure(w.pieces, size, measure);
-        if (w.width <= width) {
-            words.push_back(std::move(w));
-        } else {
-            for (Word& part : Cut(w, width, size, measure)) words.push_back(std::move(part));
-        }
+    Words cut = CutIntoWords(runs);
+    bool anyWide = false;
+    for (Words::Span& word : cut.spans) {
+        float w = 0;
+        for (std::size_t p = word.first; p < word.last; ++p)
+            w += measure(cut.pieces[p].font, cut.pieces[p].text, size);
+        word.width = w;
+        anyWide = anyWide || w > width;
     }
+    if (anyWide) cut = CutWide(cut, width, size, measure);
+    const std::vector<ParagraphRun>& pieces = cut.pieces;
+    const std::vector<Words::Span>& words = cut.spans;
 
     // The breaks are found on the words' widths alone; each line's pieces are
     // then made once, their texts sized for the whole line.
@@ -106,7 +124,8 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
         line.width = lineWidth;
         std::size_t letters = end - first;
         for (std::size_t i = first; i < end; ++i)
-            for (const ParagraphRun& piece : words[i].pieces) letters += piece.text.size();
+            for (std::size_t p = words[i].first; p < words[i].last; ++p)
+                letters += pieces[p].text.size();
         auto add = [&](HPDF_Font font, const std::string& uri, const std::string& text) {
             if (line.pieces.empty() || line.pieces.back().font != font ||
                 line.pieces.back().uri != uri) {
@@ -120,8 +139,8 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
         for (std::size_t i = first; i < end; ++i) {
             // The blank belongs to no link.
             if (i > first) add(line.pieces.back().font, kNoLink, kBlank);
-            for (const ParagraphRun& piece : words[i].pieces)
-                add(piece.font, piece.uri, piece.text);
+            for (std::size_t p = words[i].first; p < words[i].last; ++p)
+                add(pieces[p].font, pieces[p].uri, pieces[p].text);
         }
         if (justify && !last && blanks > 0 && line.width < width) {
             const float space = (width - line.width) / static_cast<float>(blanks);
@@ -138,10 +157,10 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
     float blankWidth = 0;
     bool blankKnown = false;
     for (std::size_t i = 0; i < words.size(); ++i) {
-        const Word& w = words[i];
+        const Words::Span& w = words[i];
         if (i > first) {
             // The blank takes the font of the text before it.
-            HPDF_Font before = words[i - 1].pieces.back().font;
+            HPDF_Font before = pieces[words[i - 1].last - 1].font;
             if (!blankKnown || before != blankFont) {
                 blankFont = before;
                 blankWidth = measure(before, " ", size);
