@@ -29,7 +29,7 @@ void PROJECTDefaults::Clear() {
     numbers.clear();
     texts.clear();
     intact = false;
-    fileDigest.clear();
+    fileDigest = Fingerprint();
 }
 
 void PROJECTDefaults::InsertDefault(double number, int index) {

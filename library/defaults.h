@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "library/ncmd5.h"
+
 // Named numbers and texts of the defaults library file.
 //
 // Entry lines:  1 <position> <name> <number>
@@ -16,7 +18,7 @@ class PROJECTDefaults {
     std::vector<double> numbers;
     std::vector<std::string> texts;
     bool intact = false;     // the file passed its protection check
-    std::string fileDigest;  // MD5 of the file as loaded
+    Fingerprint fileDigest;  // MD5 of the file as loaded
 
     // Loads the file (a file that cannot be opened ends the run) and checks its
     // protection line. The platform code does not change the loading.

@@ -107,7 +107,7 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
 }
 
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
-                    bool& intact, std::string& digest) {
+                    bool& intact, Fingerprint& digest) {
     RefuseUnfitInput(file);
     std::string content;
     {
@@ -127,5 +127,6 @@ void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>
     }
     const NCMD5 md5;
     intact = md5.flibcheckText(PathFileName(file), content);
-    digest = md5.hash(content);
+    // Worked out when first read: no run reads it yet.
+    digest = Fingerprint("", std::vector<unsigned char>(content.begin(), content.end()));
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/codes.h"
+#include "library/ncmd5.h"
 
 // Store queries answer kNotSet / kNotSetText for an entry they do not hold.
 
@@ -52,7 +53,7 @@ struct LibEntry {
 // `onEntry` (comments and malformed heads are skipped), then runs the
 // protection check. Stops the run when the file cannot be opened.
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
-                    bool& intact, std::string& digest);
+                    bool& intact, Fingerprint& digest);
 
 // Gap filling shared by the stores: a negative position or one above the
 // limit is ignored, a held position is replaced, and a position past the end

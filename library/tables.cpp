@@ -46,7 +46,7 @@ void PROJECTTables::Clear() {
     numberTables.clear();
     textTables.clear();
     intact = false;
-    fileDigest.clear();
+    fileDigest = Fingerprint();
 }
 
 void PROJECTTables::InsertNTable(const Tabla& table, int index) {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "library/ncmd5.h"
 #include "library/tabla.h"
 
 // Named tables of a tables library file.
@@ -19,7 +20,7 @@ class PROJECTTables {
     std::vector<Tabla> numberTables;
     std::vector<Tabla> textTables;
     bool intact = false;     // the file passed its protection check
-    std::string fileDigest;  // MD5 of the file as loaded
+    Fingerprint fileDigest;  // MD5 of the file as loaded
 
     // Loads the file (a file that cannot be opened ends the run) and checks its
     // protection line. The platform code does not change the loading.
