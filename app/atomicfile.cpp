@@ -80,9 +80,10 @@ int CreateTemporary(const std::string& path, std::string& temp, int& error) {
 
 // Flushes the temporary file to disk, closes it and renames it over `path`.
 // Some file systems report a full disk only when the data reaches it.
-bool SyncAndRename(int fd, const std::string& temp, const std::string& path, int& error) {
+bool SyncAndRename(int fd, const std::string& temp, const std::string& path, int& error,
+                   FileSync sync = FileSync::kToDisk) {
     bool ok = true;
-    if (fsync(fd) != 0) {
+    if (sync == FileSync::kToDisk && fsync(fd) != 0) {
         ok = false;
         error = errno;
     }
@@ -107,7 +108,8 @@ FileWriteResult Failed(const std::string& temp, int error) {
 
 }  // namespace
 
-FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size) {
+FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size,
+                               FileSync sync) {
     std::string temp;
     int error = 0;
     const int fd = CreateTemporary(path, temp, error);
@@ -122,7 +124,7 @@ FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::s
         close(fd);
         return Failed(temp, error);
     }
-    if (!SyncAndRename(fd, temp, path, error)) return Failed(temp, error);
+    if (!SyncAndRename(fd, temp, path, error, sync)) return Failed(temp, error);
     return FileWriteResult();
 }
 

@@ -20,11 +20,18 @@ struct FileWriteResult {
     std::string reason;
 };
 
+// Whether a file is flushed to disk before it is renamed into place. Either
+// way other processes see the old file or the new one whole; only a system
+// crash can find an unflushed file empty.
+enum class FileSync { kToDisk, kLeftToSystem };
+
 // Writes `size` bytes to `path` through a temporary file beside it. On any
 // failure the temporary file is removed and `path` is left as it was.
-FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size);
-inline FileWriteResult WriteFileWhole(const std::string& path, std::string_view bytes) {
-    return WriteFileWhole(path, bytes.data(), bytes.size());
+FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size,
+                               FileSync sync = FileSync::kToDisk);
+inline FileWriteResult WriteFileWhole(const std::string& path, std::string_view bytes,
+                                      FileSync sync = FileSync::kToDisk) {
+    return WriteFileWhole(path, bytes.data(), bytes.size(), sync);
 }
 inline FileWriteResult WriteFileWhole(const std::string& path,
                                       const std::vector<unsigned char>& bytes) {

@@ -39,7 +39,7 @@ void RunBuilding(const RunSettings& settings) {
         EndProcess(1);
     }
     SetFileLog(files.log);
-    WriteLog();
+    WriteLogProgress();
 
     SendLog("\n");
     SendLog(std::string("Running EPC generator Tarvex ") + kTarvexVersion + " on: " + Ahora() +

@@ -63,15 +63,25 @@ void SetFileLog(const std::string& name) {
     FileLogName() = name;
 }
 
-void WriteLog() {
+namespace {
+void SaveLog(FileSync sync) {
     std::cout.flush();
     // Written whole each time, so two runs sharing a log folder leave one
     // run's complete log, never one interleaved with the other.
-    const FileWriteResult result = WriteFileWhole(FileLogName(), LogStream().str());
+    const FileWriteResult result = WriteFileWhole(FileLogName(), LogStream().str(), sync);
     if (result.ok) return;
     // The log itself is the one place this cannot be recorded.
     std::cerr << FileWriteFailureText(FileLogName(), result) << std::flush;
     EndProcess(1);
+}
+}  // namespace
+
+void WriteLog() {
+    SaveLog(FileSync::kToDisk);
+}
+
+void WriteLogProgress() {
+    SaveLog(FileSync::kLeftToSystem);
 }
 
 std::string Ahora() {

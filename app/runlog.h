@@ -23,6 +23,9 @@ void SetFileLog(const std::string& name);
 // says which file and why on the error stream and ends the process with
 // exit code 1.
 void WriteLog();
+// The same for the log as it stands part way through a run, which the end of
+// the run writes again: it is not flushed to disk, where WriteLog's is.
+void WriteLogProgress();
 // Current local date and time in asctime form: 24 characters and a line end.
 std::string Ahora();
 

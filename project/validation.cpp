@@ -29,7 +29,7 @@ void PROJECT::INP_Validate(const char* inputFile, const char* inputKeyFile) {
         SendLog("\nInput file validated? " + shown, kColourRed);
         SendLog("\n\n");
     }
-    WriteLog();
+    WriteLogProgress();
 }
 
 namespace {

@@ -153,4 +153,17 @@ TEST(WriteFileFrom, ReplacesOnlyWhatTheWriterFinishedAndTheCheckAccepts) {
     EXPECT_EQ(missing.reason, "No such file or directory");
 }
 
+TEST(WriteFileWhole, UnsyncedWritesAreWholeToo) {
+    TempDir dir;
+    const std::string path = dir.file("run.log");
+    WriteFileBytes(path, "old");
+    EXPECT_TRUE(WriteFileWhole(path, "new text", FileSync::kLeftToSystem).ok);
+    EXPECT_EQ(ReadFileBytes(path), "new text");
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"run.log"});
+    const FileWriteResult missing =
+        WriteFileWhole(dir.file("no/folder/run.log"), "x", FileSync::kLeftToSystem);
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.opened);
+}
+
 }  // namespace
