@@ -208,9 +208,18 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     // The run's own log, kept beside the input under the input's name.
     const fs::path runLog = runFolder / kRunLogName;
     const fs::path keptLog = input.parent_path() / (input.stem().string() + ".log");
+    const bool haveLog = fs::exists(runLog, ec);
     std::string logText = ReadAll(runLog);
     if (logText.empty()) logText = ReadAll(console);
-    if (!fs::exists(runLog, ec) || !WriteReplacing(keptLog, ReadAll(runLog))) {
+    // The run wrote its log whole and flushed it to disk: on the same file
+    // system it is renamed into place, else written there again.
+    bool kept = false;
+    if (haveLog) {
+        std::error_code moved;
+        fs::rename(runLog, keptLog, moved);
+        kept = !moved || WriteReplacing(keptLog, ReadAll(runLog));
+    }
+    if (!kept) {
         if (row.exitCode == 0) row.exitCode = 1;
         row.firstError = "the run log could not be kept as " + keptLog.string();
     }
