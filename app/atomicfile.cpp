@@ -106,6 +106,15 @@ FileWriteResult Failed(const std::string& temp, int error) {
     return result;
 }
 
+// The temporary file could not even be created.
+FileWriteResult NotOpened(int error) {
+    FileWriteResult result;
+    result.ok = false;
+    result.opened = false;
+    result.reason = Reason(error);
+    return result;
+}
+
 }  // namespace
 
 FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size,
@@ -113,13 +122,7 @@ FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::s
     std::string temp;
     int error = 0;
     const int fd = CreateTemporary(path, temp, error);
-    if (fd < 0) {
-        FileWriteResult result;
-        result.ok = false;
-        result.opened = false;
-        result.reason = Reason(error);
-        return result;
-    }
+    if (fd < 0) return NotOpened(error);
     if (!WriteAll(fd, static_cast<const unsigned char*>(data), size, error)) {
         close(fd);
         return Failed(temp, error);
@@ -136,13 +139,7 @@ FileWriteResult WriteFileFrom(const std::string& path,
     std::string temp;
     int error = 0;
     int fd = CreateTemporary(path, temp, error);
-    if (fd < 0) {
-        FileWriteResult result;
-        result.ok = false;
-        result.opened = false;
-        result.reason = Reason(error);
-        return result;
-    }
+    if (fd < 0) return NotOpened(error);
     close(fd);
     // The writer opens the file again by its name; the name stays ours.
     if (!fill(temp)) return Failed(temp, EIO);
