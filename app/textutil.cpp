@@ -216,25 +216,24 @@ double ReadDouble(const char* text, char** end) {
     const bool negative = *p == '-';
     if (*p == '-' || *p == '+') ++p;
     std::uint64_t mantissa = 0;
-    int digits = 0;
-    int decimals = 0;
+    int digits = 0;  // significant ones; past 16 the quick path is left
     bool any = false;
-    for (; *p >= '0' && *p <= '9'; ++p, any = true)
-        if (digits < 16) {
+    // Takes the digits at p; returns how many.
+    const auto take = [&]() {
+        int taken = 0;
+        for (; *p >= '0' && *p <= '9'; ++p, ++taken) {
+            if (digits >= 16) continue;
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
             if (mantissa != 0) ++digits;
-        } else {
-            digits = 99;
         }
+        any = any || taken > 0;
+        return taken;
+    };
+    take();
+    int decimals = 0;
     if (*p == '.') {
         ++p;
-        for (; *p >= '0' && *p <= '9'; ++p, any = true, ++decimals)
-            if (digits < 16) {
-                mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
-                if (mantissa != 0) ++digits;
-            } else {
-                digits = 99;
-            }
+        decimals = take();
     }
     // Exponents, hexadecimal numbers, infinities, "not a number", long
     // mantissas and texts with no number at all take the library's way.

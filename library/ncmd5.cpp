@@ -172,13 +172,9 @@ std::string ProtectionBody(std::string_view text) {
 }
 
 std::string ProtectionBody(std::istream& in) {
-    std::string body;
-    std::string line;
-    while (GetTextLine(in, line)) {
-        body += line;
-        body += '\n';
-    }
-    return body;
+    std::string rest;
+    ReadRest(in, rest);
+    return ProtectionBody(std::string_view(rest));
 }
 
 bool ProtectText(const std::string& content, const std::string& fileName, std::string& result) {

@@ -4,10 +4,10 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <memory>
 #include <vector>
 
+#include "app/textutil.h"
 #include "pdf/document.h"
 #include "reports/seal.h"
 
@@ -32,8 +32,7 @@ bool HasGzipMagic(const std::string& path) {
 bool ReadWhole(const std::string& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return ReadRest(in, bytes);
 }
 
 bool WriteBytes(const std::string& path, const std::string& bytes) {

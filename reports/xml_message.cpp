@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "app/codes.h"
@@ -59,8 +58,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes) {
     if (std::filesystem::is_directory(path, ec)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    return ReadRest(in, bytes);
 }
 
 // A path keyword of the general object, quotes dropped; "-5555" when unset.

@@ -25,7 +25,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <map>
 #include <mutex>
 #include <string>
@@ -34,6 +33,7 @@
 
 #include "app/atomicfile.h"
 #include "app/outputs.h"
+#include "app/textutil.h"
 #include "library/ncmd5.h"
 #include "tools/batch.h"
 #include "tools/pdf_text.h"
@@ -60,7 +60,9 @@ constexpr const char kUsage[] =
 
 std::string ReadAll(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    ReadRest(in, bytes);
+    return bytes;
 }
 
 // Whole or absent (WriteFileWhole).

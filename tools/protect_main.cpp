@@ -6,10 +6,10 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
+#include "app/textutil.h"
 #include "library/ncmd5.h"
 
 namespace {
@@ -44,10 +44,7 @@ bool ReadWhole(const std::string& path, std::string& bytes) {
     if (!IsRegularFile(path)) return false;
     std::ifstream in(path, std::ios::binary);
     if (!in) return false;
-    std::ostringstream s;
-    s << in.rdbuf();
-    bytes = s.str();
-    return !in.bad();
+    return ReadRest(in, bytes);
 }
 
 // Writes beside the file and renames over it, so a failed write never leaves
