@@ -4,10 +4,11 @@
 #include <string>
 
 // Bounds on the files a run reads (the input, the library definition, the
-// library files, the run configuration and key files): each must be a regular
-// file of at most kInputFileLimit bytes. Checked before the file is opened, so
-// that a device (/dev/zero), a FIFO or a folder is never read, and a huge file
-// never fills memory.
+// library files, the run configuration and key files, messages and packages,
+// and the files an input names): each must be a regular file of at most
+// kInputFileLimit bytes. Checked before the file is opened, so that a device
+// (/dev/zero), a FIFO or a folder is never read, and a huge file never fills
+// memory.
 inline constexpr std::uintmax_t kInputFileLimit = 64u * 1024u * 1024u;
 
 // Empty when the file may be read, or does not exist (its reader reports a
@@ -18,3 +19,31 @@ std::string InputFileProblem(const std::string& path);
 // Stops the run (StopRun: log and console, status 1) when InputFileProblem
 // finds one.
 void RefuseUnfitInput(const std::string& path);
+
+// What reading a whole file found.
+enum class FileRead {
+    kDone,
+    kCannotOpen,  // missing, or no permission: `error` says which
+    kNotRegular,  // a folder, device, FIFO or socket: never opened for reading
+    kTooLarge,    // more than the limit: not read
+    kOutside,     // (ReadFileInFolder) it lies outside the folder it must be in
+    kFailed,      // opened, but reading failed: `error` says why
+};
+
+// Reads the whole of a regular file of at most `limit` bytes into `bytes`.
+// The file is looked at before it is opened, opened without blocking (a FIFO
+// swapped in meanwhile cannot hang the run) and checked again once open, so
+// what is read is the regular file that was looked at. `bytes` is empty
+// unless kDone. `error` (errno) is set for kCannotOpen and kFailed.
+FileRead ReadRegularFile(const std::string& path, std::uintmax_t limit, std::string& bytes,
+                         int* error = nullptr);
+
+// As ReadRegularFile, for a file an input names: it is read only when the
+// file it resolves to, symbolic links followed, lies in `folder` or below it.
+// A relative `path` is taken from the current folder, then from `folder`.
+FileRead ReadFileInFolder(const std::string& folder, const std::string& path, std::uintmax_t limit,
+                          std::string& bytes);
+
+// The folder part of a path, without its final separator ("/" or "\"): "."
+// when the path names no folder.
+std::string FolderOf(const std::string& path);

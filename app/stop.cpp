@@ -68,13 +68,17 @@ void WriteRunOutput(const std::string& path, std::string_view bytes) {
     if (!result.ok) StopOnWriteFailure(path, result);
 }
 
-void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
-                        const std::string& before, bool pause) {
-    if (!before.empty()) SendLog(before);
+void ReportWriteFailure(const std::string& path, const FileWriteResult& result) {
     const std::string text = FileWriteFailureText(path, result);
     LogStream() << text;
     std::cout.flush();
     std::cerr << text << std::flush;
+}
+
+void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
+                        const std::string& before, bool pause) {
+    if (!before.empty()) SendLog(before);
+    ReportWriteFailure(path, result);
     WriteLog();
     if (pause) PauseForKey();
     EndProcess(1);

@@ -30,6 +30,9 @@ void PauseForKey();
 // which file and why in the log and on the error stream, and ends the run
 // with status 1.
 void WriteRunOutput(const std::string& path, std::string_view bytes);
+// An output that could not be written, while the run goes on: the file and
+// the system's reason to the log and the error stream.
+void ReportWriteFailure(const std::string& path, const FileWriteResult& result);
 // The end of a run whose output `path` could not be written: `before` (a
 // message of the writer's own, may be empty) to the log and console, the
 // file and the reason to the log and the error stream, a wait for a key when

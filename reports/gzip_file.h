@@ -3,24 +3,34 @@
 #include <cstddef>
 #include <string>
 
-// Files compressed with zlib's gzip interface: the ".zas" copy of an IAS
-// package and the compressed copies the lodgement message may embed.
+// The gzip form used by the ".zas" copy of an IAS package and by the
+// compressed copies the lodgement message may embed. Everything is done in
+// memory: no temporary file of a fixed name, nothing for another process to
+// plant a link at.
 
-// Compresses `source` into `target` (written through a temporary file and a
-// rename). 0 when done; -1 when the source cannot be read or the target
-// cannot be written (nothing is left at the target then).
-int compress_one_file(const std::string& source, const std::string& target);
+// The gzip form of `bytes`: the same stream zlib's gzip file interface writes
+// (default level, no name, time 0). False only when zlib fails.
+bool GzipBytes(const std::string& bytes, std::string& compressed);
 
-// Decompresses the gzip file `source` into `target` (through a temporary
-// file and a rename). 0 when done; -1 when the source cannot be opened, is
-// not gzip, is damaged or truncated, inflates past kMessageSizeLimit, or the
-// target cannot be written (nothing is written then).
-int decompress_one_file(const std::string& source, const std::string& target);
-
-// What reading a gzip file into memory found.
+// What inflating a gzip stream found.
 enum class InflateResult { Done, CannotOpen, NotGzip, Damaged, TooLarge };
 
-// Inflates the gzip file at `path` into `bytes`, refusing more than `limit`
-// bytes of output. Only a file that starts with the gzip magic bytes and
-// inflates to its end without error is Done.
+// Inflates a gzip stream (members one after another, as gzread reads them),
+// refusing more than `limit` bytes of output. Only bytes that start with the
+// gzip magic bytes and inflate to their end without error are Done.
+InflateResult InflateBytes(const std::string& compressed, std::size_t limit, std::string& bytes);
+
+// InflateBytes on the regular file at `path` (CannotOpen when it cannot be
+// read as one, or is larger than `limit`).
 InflateResult InflateFile(const std::string& path, std::size_t limit, std::string& bytes);
+
+// Compresses `source` into `target` (written whole through a temporary file
+// of ours and a rename). 0 when done; -1 when the source cannot be read or the
+// target cannot be written (nothing is left at the target then).
+int compress_one_file(const std::string& source, const std::string& target);
+
+// Decompresses the gzip file `source` into `target` (written whole). 0 when
+// done; -1 when the source cannot be opened, is not gzip, is damaged or
+// truncated, inflates past kMessageSizeLimit, or the target cannot be written
+// (nothing is written then).
+int decompress_one_file(const std::string& source, const std::string& target);

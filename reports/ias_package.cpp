@@ -6,6 +6,7 @@
 
 #include "app/outputs.h"
 #include "app/runlog.h"
+#include "app/stop.h"
 #include "app/version.h"
 #include "project/project.h"
 #include "reports/gzip_file.h"
@@ -27,18 +28,26 @@ void PROJECT::IAS_Report_EW(const char* inputFile) {
     const std::string package = OutputName(inputFile, ending::kIasPackage);
     const std::string compressed = OutputName(inputFile, ending::kIasCompressed);
     SendLog("  Producing ias message ...");
-    const std::string text = IAS_Package();
+    const std::string bytes =
+        SealedBytes(keys.keys().at(kMessageKeyIndex), IAS_Package(), SealKind::IasMessage);
     // A file that cannot be written is named at the run's end, which then
-    // ends with status 1.
-    if (!WriteSealed(package, keys.keys().at(kMessageKeyIndex), text, SealKind::IasMessage)) {
-        std::fprintf(stderr, "Could not open file %s\n", package.c_str());
-        SendLog(" failed\n");
+    // ends with status 1. The compressed copy is made from the same bytes in
+    // memory, not read back from the package.
+    if (!WriteMessageFile(package, bytes)) {
         failedOutputs.push_back(package);
         return;
     }
-    if (compress_one_file(package, compressed) != 0) {
-        std::fprintf(stderr, "Could not open file %s\n", compressed.c_str());
+    std::string gzipped;
+    if (!GzipBytes(bytes, gzipped)) {
+        FileWriteResult notMade;
+        notMade.ok = false;
+        notMade.reason = "zlib could not compress it";
         SendLog(" failed\n");
+        ReportWriteFailure(compressed, notMade);
+        failedOutputs.push_back(compressed);
+        return;
+    }
+    if (!WriteMessageFile(compressed, gzipped)) {
         failedOutputs.push_back(compressed);
         return;
     }

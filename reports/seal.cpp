@@ -2,8 +2,10 @@
 
 #include <vector>
 
+#include "app/atomicfile.h"
+#include "app/runlog.h"
+#include "app/stop.h"
 #include "library/ncmd5.h"
-#include "pdf/document.h"
 
 namespace {
 
@@ -38,10 +40,15 @@ std::string SealedBytes(const std::string& key, const std::string& text, SealKin
     return CrLf(text) + SealLineStart(kind) + SealDigest(key, text) + " -->";
 }
 
-bool WriteSealed(const std::string& path, const std::string& key, const std::string& text,
-                 SealKind kind) {
-    const std::string bytes = SealedBytes(key, text, kind);
-    return WriteFileReplacing(path, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+bool WriteMessageFile(const std::string& path, const std::string& bytes) {
+    FileWriteResult written = WriteFileWhole(path, bytes);
+    if (written.ok) return true;
+    // Messages have always been reported as files that could not be opened;
+    // the reason follows on the next line.
+    written.opened = false;
+    SendLog(" failed\n");
+    ReportWriteFailure(path, written);
+    return false;
 }
 
 SealState CheckSeal(const std::string& text, SealKind kind, const std::string& key) {

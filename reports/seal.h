@@ -29,10 +29,11 @@ std::string SealDigest(const std::string& key, const std::string& body);
 // with CR LF line ends, then the seal line without a line end.
 std::string SealedBytes(const std::string& key, const std::string& text, SealKind kind);
 
-// Writes the sealed message through a temporary file renamed into place;
-// false (and nothing left behind) when it cannot be written.
-bool WriteSealed(const std::string& path, const std::string& key, const std::string& text,
-                 SealKind kind);
+// Writes a message file whole, through a temporary file renamed into place.
+// When it cannot be written, nothing is left behind, " failed" ends the
+// progress line of the log, the file and the system's reason go to the log
+// and the error stream, and the answer is false.
+bool WriteMessageFile(const std::string& path, const std::string& bytes);
 
 // What reading a message's seal found.
 enum class SealState { Missing, Broken, Holds };

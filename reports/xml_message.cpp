@@ -3,11 +3,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "app/codes.h"
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -53,12 +52,9 @@ std::string EndedLines(std::string text) {
     return text;
 }
 
+// A file the run wrote itself (a document, the input): any regular file.
 bool ReadFileBytes(const std::string& path, std::string& bytes) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    return ReadRest(in, bytes);
+    return ReadRegularFile(path, kInputFileLimit, bytes) == FileRead::kDone;
 }
 
 // A path keyword of the general object, quotes dropped; "-5555" when unset.
@@ -302,21 +298,46 @@ std::string DataBlob(const std::string& location, const std::string& base64,
     return s;
 }
 
-// An interface or engine file, compressed first when asked; the compressed
-// copy is removed once encoded.
-std::string FileBlob(const Blob& blob, const std::string& path, bool compress, B64& b64) {
-    std::string file = path;
-    if (compress) {
-        file = path + ".zip";
-        compress_one_file(path, file);
+// Why a file an input names is left out of the message, for the log.
+std::string RefusalReason(FileRead result) {
+    switch (result) {
+        case FileRead::kNotRegular:
+            return "is not a regular file (a folder, device or pipe)";
+        case FileRead::kTooLarge:
+            return "is larger than 64 MB";
+        case FileRead::kOutside:
+            return "lies outside the input's folder";
+        default:
+            return "could not be read";
     }
+}
+
+// An interface or engine file, compressed first when asked (in memory: the
+// location names the ".zip" copy the register expects, but no such file is
+// made). Only a regular file in the input's folder or below it is carried:
+// an input cannot make the message carry any other file of the machine.
+std::string FileBlob(const Blob& blob, const char* keyword, const std::string& path,
+                     const std::string& folder, bool compress, B64& b64) {
     std::string bytes;
-    const bool read = ReadFileBytes(file, bytes);
-    if (compress) std::remove(file.c_str());
-    if (!read) return blob.wrongPath;
+    const FileRead read = folder.empty() ? ReadRegularFile(path, kInputFileLimit, bytes)
+                                         : ReadFileInFolder(folder, path, kInputFileLimit, bytes);
+    if (read != FileRead::kDone) {
+        // A missing file is the ordinary wrong path; a refusal is worth a word.
+        if (read != FileRead::kCannotOpen)
+            SendLog(std::string("\nWARNING: ") + keyword + " names " + path + ", which " +
+                    RefusalReason(read) + "; the message says it is not available\n");
+        return blob.wrongPath;
+    }
+    std::string location = path;
+    if (compress) {
+        std::string compressed;
+        if (!GzipBytes(bytes, compressed)) return blob.wrongPath;
+        bytes.swap(compressed);
+        location += ".zip";
+    }
     return std::string(blob.encoded) +
            DataBlob(
-               file,
+               location,
                b64.b64encode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()),
                "") +
            "  \t</Data-Blob>\n";
@@ -338,7 +359,12 @@ std::string PROJECT::XML_Unstructured_Data() {
             return;
         }
         SendLog("+");
-        s += FileBlob(blob, ownPath != nullptr ? *ownPath : path, compress, b64);
+        // Our own interface's project lies in the program's folder; any other
+        // file named by the input must lie beside the input.
+        if (ownPath != nullptr)
+            s += FileBlob(blob, keyword, *ownPath, std::string(), compress, b64);
+        else
+            s += FileBlob(blob, keyword, path, FolderOf(boc.inputFile), compress, b64);
     };
     static const Blob kInterface{
         "  \t<!-- The Interface Input Data encoded in base64. -->\n",
@@ -594,10 +620,10 @@ void PROJECT::XML_Report_EW(const char* inputFile) {
                 ". Rename the input, for example to end in .inp\n");
     SendLog("  Producing xml message ...");
     const std::string text = XML_Message();
-    if (!WriteSealed(path, keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage)) {
-        std::fprintf(stderr, "Could not open file %s\n", path.c_str());
-        // The run's end names it and ends with status 1.
-        SendLog(" failed\n");
+    // The run's end names a message that could not be written and ends with
+    // status 1.
+    if (!WriteMessageFile(
+            path, SealedBytes(keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage))) {
         failedOutputs.push_back(path);
         return;
     }

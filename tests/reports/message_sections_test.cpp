@@ -172,22 +172,23 @@ std::string DecodedBlock(const std::string& text, const std::string& comment) {
 }
 
 TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
-    TempDir files;
     const std::string engine(3000, 'e');
-    WriteFileBytes(files.file("engine.dat"), engine);
     for (const bool compress : {false, true}) {
         BuildingInput input;
-        input.Set("General", "PATH-FILE-ENGINE", "\"" + files.file("engine.dat") + "\"");
-        input.Set("General", "PATH-FILE-INTERFACE", "\"" + files.file("missing.prj") + "\"");
+        // Named relative to the input's folder, where the engine's file lies.
+        input.Set("General", "PATH-FILE-ENGINE", "\"engine.dat\"");
+        input.Set("General", "PATH-FILE-INTERFACE", "\"missing.prj\"");
         input.Set("General", "COMPRESS-XML-MESSAGES", compress ? "YES" : "NO");
         ProjectRun run(input);
+        const TempDir& files = run.dir();
+        WriteFileBytes(files.file("engine.dat"), engine);
         run.boc().ModKey(run.general(), "PATH-FILE-TARVEX", run.inputPath());
         const std::string s = run.project().XML_Unstructured_Data();
 
         EXPECT_NE(s.find("  \t<!-- The Interface Input Data is not available. (Wrong path) -->\n"),
                   std::string::npos)
             << s;
-        const std::string location = files.file(compress ? "engine.dat.zip" : "engine.dat");
+        const std::string location = compress ? "engine.dat.zip" : "engine.dat";
         EXPECT_NE(s.find("  \t<!-- The Calculation Engine Input Data encoded in base64. -->\n"
                          "  \t<Data-Blob>\n         <File-Location>" +
                          location + "</File-Location>\n         <Data>\n"),
@@ -197,12 +198,10 @@ TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
             DecodedBlock(s, "<!-- The Calculation Engine Input Data encoded in base64. -->");
         if (compress) {
             ASSERT_EQ(carried.substr(0, 2), "\x1f\x8b");
-            WriteFileBytes(files.file("carried.gz"), carried);
             std::string inflated;
-            EXPECT_EQ(InflateFile(files.file("carried.gz"), 1 << 20, inflated),
-                      InflateResult::Done);
+            EXPECT_EQ(InflateBytes(carried, 1 << 20, inflated), InflateResult::Done);
             EXPECT_EQ(inflated, engine);
-            // The compressed copy goes once encoded.
+            // The compressed copy is made in memory: no file is written.
             EXPECT_FALSE(FileExists(files.file("engine.dat.zip")));
         } else {
             EXPECT_EQ(carried, engine);

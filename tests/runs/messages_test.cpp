@@ -360,7 +360,10 @@ TEST(LodgementMessageRuns, AMessageThatCannotBeWrittenStopsTheRun) {
         std::filesystem::create_directory(dir.file(name));
         const ProcessResult r = RunInput(dir, "england-office");
         EXPECT_EQ(r.exitCode, 1) << name;
-        EXPECT_EQ(r.err, "Could not open file " + name + "\n");
+        EXPECT_EQ(r.err, "Could not open file " + name + "\nReason: Is a directory\n");
+        EXPECT_NE(ReadFileBytes(dir.file("Tarvex.log"))
+                      .find(" failed\nCould not open file " + name + "\nReason: Is a directory\n"),
+                  std::string::npos);
         EXPECT_NE(r.out.find(" failed\n\nERROR: " + name +
                              " could not be written; the run is incomplete\n"),
                   std::string::npos)
