@@ -1,6 +1,8 @@
 #include "app/atomicfile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 namespace {
 
@@ -38,38 +41,40 @@ bool WriteAll(int fd, const unsigned char* data, std::size_t size, int& error) {
     return true;
 }
 
-bool ReadAll(int fd, std::vector<unsigned char>& bytes, int& error) {
-    struct stat info {};
-    if (fstat(fd, &info) != 0) {
-        error = errno;
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(info.st_size));
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            return false;
+constexpr char kTempPrefix[] = ".tarvex-";
+constexpr char kTempSuffix[] = ".tmp";
+
+}  // namespace
+
+const std::string& TemporaryNameHost() {
+    static const std::string host = [] {
+        char name[256] = {};
+        if (gethostname(name, sizeof name - 1) != 0) return std::string("host");
+        std::string part;
+        for (const char* c = name; *c != '\0' && part.size() < 64; ++c) {
+            const bool plain = (*c >= 'a' && *c <= 'z') || (*c >= 'A' && *c <= 'Z') ||
+                               (*c >= '0' && *c <= '9') || *c == '.' || *c == '_';
+            part += plain ? *c : '_';
         }
-        if (n == 0) break;
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    return true;
+        return part.empty() ? std::string("host") : part;
+    }();
+    return host;
 }
 
+namespace {
+
 // Creates a new temporary file beside `path`, for writing; -1 (and `error`)
-// when none can be made.
+// when none can be made. Its name, ".tarvex-HOST-PID-N.tmp", tells a later
+// run which machine and process made it (RemoveStaleTemporaries).
 int CreateTemporary(const std::string& path, std::string& temp, int& error) {
     const std::string::size_type slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = folder + ".tarvex-" + std::to_string(getpid()) + "-" +
-               std::to_string(g_serial.fetch_add(1)) + ".tmp";
-        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        temp = folder + kTempPrefix + TemporaryNameHost() + "-" + std::to_string(getpid()) + "-" +
+               std::to_string(g_serial.fetch_add(1)) + kTempSuffix;
+        // O_EXCL: a name that exists, a planted link included, is never opened.
+        fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0) {
             error = errno;
             if (error != EEXIST) break;
@@ -86,6 +91,17 @@ bool SyncAndRename(int fd, const std::string& temp, const std::string& path, int
     if (sync == FileSync::kToDisk && fsync(fd) != 0) {
         ok = false;
         error = errno;
+    }
+    // The name must still be the file we wrote: another process that can
+    // write in the folder may have put something else, a link, in its place.
+    struct stat written {};
+    struct stat named {};
+    if (ok && (fstat(fd, &written) != 0 || lstat(temp.c_str(), &named) != 0 ||
+               written.st_dev != named.st_dev || written.st_ino != named.st_ino)) {
+        ok = false;
+        error = EEXIST;
+        close(fd);
+        return ok;
     }
     if (close(fd) != 0 && ok) {
         ok = false;
@@ -131,33 +147,58 @@ FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::s
     return FileWriteResult();
 }
 
-FileWriteResult WriteFileFrom(const std::string& path,
-                              const std::function<bool(const std::string& temp)>& fill,
-                              const std::function<bool(const std::vector<unsigned char>&)>& whole,
-                              std::vector<unsigned char>& bytes) {
-    bytes.clear();
-    std::string temp;
-    int error = 0;
-    int fd = CreateTemporary(path, temp, error);
-    if (fd < 0) return NotOpened(error);
-    close(fd);
-    // The writer opens the file again by its name; the name stays ours.
-    if (!fill(temp)) return Failed(temp, EIO);
-    fd = open(temp.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return Failed(temp, errno);
-    if (!ReadAll(fd, bytes, error) || !whole(bytes)) {
-        close(fd);
-        bytes.clear();
-        return Failed(temp, error != 0 ? error : EIO);
-    }
-    if (!SyncAndRename(fd, temp, path, error)) {
-        bytes.clear();
-        return Failed(temp, error);
-    }
-    return FileWriteResult();
-}
-
 std::string FileWriteFailureText(const std::string& path, const FileWriteResult& result) {
     return std::string(result.opened ? "Could not write file " : "Could not open file ") + path +
            "\nReason: " + result.reason + "\n";
+}
+
+bool ParseTemporaryName(const std::string& name, std::string& host, long& pid) {
+    const std::size_t prefix = sizeof kTempPrefix - 1;
+    const std::size_t suffix = sizeof kTempSuffix - 1;
+    if (name.size() <= prefix + suffix || name.compare(0, prefix, kTempPrefix) != 0 ||
+        name.compare(name.size() - suffix, suffix, kTempSuffix) != 0)
+        return false;
+    const std::string middle = name.substr(prefix, name.size() - prefix - suffix);
+    const auto digits = [](const std::string& s) {
+        return !s.empty() && s.size() <= 18 &&
+               s.find_first_not_of("0123456789") == std::string::npos;
+    };
+    const std::size_t last = middle.rfind('-');
+    if (last == std::string::npos || !digits(middle.substr(last + 1))) return false;
+    const std::string rest = middle.substr(0, last);
+    const std::size_t dash = rest.rfind('-');
+    // Earlier versions wrote ".tarvex-PID-N.tmp", always on this machine.
+    const std::string pidText = dash == std::string::npos ? rest : rest.substr(dash + 1);
+    host = dash == std::string::npos ? TemporaryNameHost() : rest.substr(0, dash);
+    if (!digits(pidText)) return false;
+    pid = std::stol(pidText);
+    return pid > 0;
+}
+
+int RemoveStaleTemporaries(const std::string& folder, std::time_t start) {
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (dir == nullptr) return 0;
+    const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, &closedir);
+    const std::string base = folder.empty() || folder.back() == '/' ? folder : folder + "/";
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        std::string host;
+        long pid = 0;
+        if (!ParseTemporaryName(name, host, pid)) continue;
+        const std::string path = base + name;
+        struct stat info {};
+        // Only a regular file of ours: a link or anything else is left alone.
+        if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
+        if (info.st_mtime >= start) continue;
+        if (host == TemporaryNameHost()) {
+            // A run of this machine that still runs may be about to rename it.
+            if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        } else if (info.st_mtime >= start - kOtherMachineGrace) {
+            // Another machine's run cannot be asked; a run lasts seconds.
+            continue;
+        }
+        if (unlink(path.c_str()) == 0) ++removed;
+    }
+    return removed;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
+#include <ctime>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,18 +38,20 @@ inline FileWriteResult WriteFileWhole(const std::string& path,
     return WriteFileWhole(path, bytes.data(), bytes.size());
 }
 
-// As WriteFileWhole, for a file that a library writes itself, by name: `fill`
-// writes the temporary file named and says whether it succeeded. The file is
-// then read back into `bytes`, and `whole` must accept them, since a writer
-// may not report a failure of its last flush. Only then is the file flushed
-// to disk and renamed over `path`. On any failure the temporary file is
-// removed, `path` is left as it was and `bytes` is emptied.
-FileWriteResult WriteFileFrom(const std::string& path,
-                              const std::function<bool(const std::string& temp)>& fill,
-                              const std::function<bool(const std::vector<unsigned char>&)>& whole,
-                              std::vector<unsigned char>& bytes);
-
 // The lines that say which file failed and why: "Could not open file NAME" (the
 // temporary file could not be created) or "Could not write file NAME", then
 // "Reason: REASON", each with a line end.
 std::string FileWriteFailureText(const std::string& path, const FileWriteResult& result);
+
+// A run killed while writing leaves its temporary file behind. Removes from
+// `folder` the temporary files of ours ('.tarvex-HOST-PID-N.tmp', regular
+// files only) that were last written before `start` and whose run has ended:
+// on this machine, its process is gone; from another machine, the file is
+// older than kOtherMachineGrace. Returns how many were removed.
+inline constexpr std::time_t kOtherMachineGrace = 3600;
+int RemoveStaleTemporaries(const std::string& folder, std::time_t start);
+// This machine's name as temporary file names carry it.
+const std::string& TemporaryNameHost();
+// Whether `name` (no folder) is such a temporary file's name; its machine and
+// process when it is.
+bool ParseTemporaryName(const std::string& name, std::string& host, long& pid);

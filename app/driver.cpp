@@ -121,11 +121,12 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
         SendLog(problem);
         EndProcess(1);
     }
-    std::ifstream in(path, std::ios::binary);
-    assure(in, path);
+    std::string bytes;
+    if (ReadRegularFile(path, kInputFileLimit, bytes) != FileRead::kDone) CouldNotOpenFile(path);
+    TextLines text(bytes);
     std::string lines[3];
     int count = 0;
-    while (count < 3 && GetTextLine(in, lines[count])) ++count;
+    while (count < 3 && text.Next(lines[count])) ++count;
     // A NUL would cut the path short where the file is opened, and the run
     // would write its log over whatever file the shorter path names; no path
     // of ours holds any control byte.

@@ -33,6 +33,25 @@ void RefuseUnfitInput(const std::string& path) {
     if (!problem.empty()) StopRunOnErrorStream("\n" + problem);
 }
 
+bool ReadRunFile(const std::string& path, std::string& bytes) {
+    switch (ReadRegularFile(path, kInputFileLimit, bytes)) {
+        case FileRead::kDone:
+            return true;
+        case FileRead::kNotRegular:
+        case FileRead::kTooLarge:
+            RefuseUnfitInput(path);
+            // A file that changed since it was looked at: refused all the same.
+            StopRunOnErrorStream("\nERROR: " + path + " changed while it was read\n");
+        default:
+            return false;
+    }
+}
+
+bool IsReadableRegularFile(const std::string& path) {
+    struct stat st {};
+    return stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && access(path.c_str(), R_OK) == 0;
+}
+
 namespace {
 
 class Descriptor {
@@ -83,7 +102,8 @@ FileRead ReadChecked(const std::string& path, const std::string* folder, std::ui
     struct stat before {};
     if (stat(path.c_str(), &before) != 0) return failed(FileRead::kCannotOpen, errno);
     if (!S_ISREG(before.st_mode)) return FileRead::kNotRegular;
-    if (static_cast<std::uintmax_t>(before.st_size) > limit) return FileRead::kTooLarge;
+    if (folder == nullptr && static_cast<std::uintmax_t>(before.st_size) > limit)
+        return FileRead::kTooLarge;
     // O_NONBLOCK: should the name have become a FIFO since stat, the open
     // returns at once and the check below refuses it.
     const Descriptor fd(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));

@@ -20,6 +20,15 @@ std::string InputFileProblem(const std::string& path);
 // finds one.
 void RefuseUnfitInput(const std::string& path);
 
+// For a file the run needs (the input, its data, a key or configuration
+// file): an unfit one stops the run as RefuseUnfitInput does; otherwise its
+// bytes, or false (and nothing) when it cannot be opened or read.
+bool ReadRunFile(const std::string& path, std::string& bytes);
+
+// Whether `path` is a regular file this process may read; looks without
+// opening it.
+bool IsReadableRegularFile(const std::string& path);
+
 // What reading a whole file found.
 enum class FileRead {
     kDone,

@@ -1,10 +1,12 @@
 #include "app/run.h"
 
-#include <fstream>
+#include <ctime>
 #include <iostream>
 #include <memory>
 
+#include "app/atomicfile.h"
 #include "app/codes.h"
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -38,6 +40,10 @@ void RunBuilding(const RunSettings& settings) {
                 clash + ", an output of this run. Rename the input, for example to end in .inp\n");
         EndProcess(1);
     }
+    // Temporary files that a killed run left where this run writes.
+    const std::time_t started = std::time(nullptr);
+    RemoveStaleTemporaries(FolderOf(settings.inputFile), started);
+    RemoveStaleTemporaries(FolderOf(files.log), started);
     SetFileLog(files.log);
     WriteLogProgress();
 
@@ -48,11 +54,12 @@ void RunBuilding(const RunSettings& settings) {
     SendLog("\n");
 
     // Every data file must be there before any is read: a run never goes on
-    // with part of its data, and names the first one missing.
+    // with part of its data, and names the first one missing. Looked at, not
+    // opened: opening a pipe to read would wait for a writer.
     for (const std::string* data :
          {&files.libraryDefinition, &files.defaults, &files.tables, &files.asTables}) {
-        std::ifstream probe(*data, std::ios::binary);
-        AssureLogged(probe, *data);
+        RefuseUnfitInput(*data);
+        if (!IsReadableRegularFile(*data)) CouldNotOpenLogged(*data);
     }
 
     // The project is large (the whole object matrix): keep it off the stack.

@@ -163,23 +163,9 @@ std::string fCreateDate(int year, int month, int day, bool iso) {
     return buf;
 }
 
-namespace {
-[[noreturn]] void CouldNotOpen(const std::string& name) {
+void CouldNotOpenFile(const std::string& name) {
     std::fprintf(stderr, "Could not open file %s\n", name.c_str());
     EndProcess(1);
-}
-}  // namespace
-
-void assure(const std::ifstream& in, const std::string& name) {
-    if (!in) CouldNotOpen(name);
-}
-
-void assure(const std::ofstream& out, const std::string& name) {
-    if (!out) CouldNotOpen(name);
-}
-
-void xml_filecheck(const std::ifstream& in, bool& ok) {
-    ok = static_cast<bool>(in);
 }
 
 bool GetTextLine(std::istream& in, std::string& line) {

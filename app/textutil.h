@@ -23,11 +23,8 @@ std::string fCreateDate(int year, int month, int day, bool iso);
 // with its weekday and day of the year, ready for strftime.
 std::tm CalendarDay(int year, int month, int day);
 
-// Stop the process with "Could not open file <name>" when the stream failed to open.
-void assure(const std::ifstream& in, const std::string& name);
-void assure(const std::ofstream& out, const std::string& name);
-// ok = whether the stream opened; reports nothing.
-void xml_filecheck(const std::ifstream& in, bool& ok);
+// Ends the process with "Could not open file <name>" on the error stream.
+[[noreturn]] void CouldNotOpenFile(const std::string& name);
 
 // Reads one line like std::getline and drops a CR left before the line end,
 // so files written on Windows read the same.

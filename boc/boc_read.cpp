@@ -1,6 +1,5 @@
 // Reading: the library definition, the input lines, and the objects built from them.
 #include <algorithm>
-#include <fstream>
 
 #include "app/codes.h"
 #include "app/encoding.h"
@@ -14,13 +13,6 @@
 #include "library/ncmd5.h"
 
 namespace {
-
-// The whole of an open file; a folder opens but cannot be read.
-std::string ReadAll(std::ifstream& in, const std::string& name) {
-    std::string content;
-    if (!ReadRest(in, content)) StopRunOnErrorStream("\nCould not read file " + name + "\n");
-    return content;
-}
 
 template <typename Sink>
 void ForEachLine(std::string_view content, Sink sink) {
@@ -63,22 +55,16 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     indexedObjects_ = 0;
     libraryFile_ = libraryFile;
 
-    RefuseUnfitInput(libraryFile);
-    std::ifstream lib(libraryFile, std::ios::binary);
-    AssureLogged(lib, libraryFile);
+    const std::string definition = ReadLogged(libraryFile);
     SendLog("\n  Initializing Matrix...");
     // Read once: the lines and the protection check take the same bytes.
-    const std::string definition = ReadAll(lib, libraryFile);
-    lib.close();
     LoadDefinition(definition, libraryLines);
     libraryIntact = NCMD5().flibcheckText(PathFileName(libraryFile), definition);
     DefProceso();
     SendLog(" OK\n");
 
     SendLog("  Reading Input file...");
-    RefuseUnfitInput(inputFileName);
-    std::ifstream in(inputFileName, std::ios::binary);
-    AssureLogged(in, inputFileName);
+    const std::string input = ReadLogged(inputFileName);
     inputFile = inputFileName;
     bdlFile = OutputName(inputFile, ending::kReportCopy);
     errFile = OutputName(inputFile, ending::kErrorReport);
@@ -86,8 +72,6 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     // bytes (and its key digest) are left as they are.
     bool hadBom = false;
     InputEncodingScan encoding;
-    const std::string input = ReadAll(in, inputFileName);
-    in.close();
     inputLines.reserve(CountLines(input));
     ForEachLine(input, [this, &hadBom, &encoding](std::string& line) {
         if (inputLines.empty()) hadBom = StripUtf8Bom(line);
@@ -107,10 +91,7 @@ void BOC::Init_NOT(const std::string& libraryFile) {
     errors.Init();
     libraryLines.clear();
     libraryFile_ = libraryFile;
-    RefuseUnfitInput(libraryFile);
-    std::ifstream lib(libraryFile, std::ios::binary);
-    AssureLogged(lib, libraryFile);
-    LoadDefinition(ReadAll(lib, libraryFile), libraryLines);
+    LoadDefinition(ReadLogged(libraryFile), libraryLines);
     DefProceso();
 }
 

@@ -1,22 +1,18 @@
 #include "boc/fileguard.h"
 
+#include "app/inputfile.h"
 #include "app/runlog.h"
 #include "app/textutil.h"
 
-namespace {
-void LogFailure(const std::string& name) {
-    // The console gets the message from assure on the error stream.
+void CouldNotOpenLogged(const std::string& name) {
+    // The console gets the message on the error stream.
     LogStream() << "\nCould not open file " << name << "\n";
     WriteLog();
-}
-}  // namespace
-
-void AssureLogged(const std::ifstream& in, const std::string& name) {
-    if (!in) LogFailure(name);
-    assure(in, name);
+    CouldNotOpenFile(name);
 }
 
-void AssureLogged(const std::ofstream& out, const std::string& name) {
-    if (!out) LogFailure(name);
-    assure(out, name);
+std::string ReadLogged(const std::string& name) {
+    std::string bytes;
+    if (!ReadRunFile(name, bytes)) CouldNotOpenLogged(name);
+    return bytes;
 }

@@ -1,9 +1,13 @@
 #pragma once
 
-#include <fstream>
 #include <string>
 
-// As assure, and the run log file also records which file could not be opened
-// before the process ends.
-void AssureLogged(const std::ifstream& in, const std::string& name);
-void AssureLogged(const std::ofstream& out, const std::string& name);
+// Files the run cannot do without: when one cannot be opened, the run log
+// file also records which before the process ends.
+
+// The whole of a file the run reads (ReadRunFile); when it cannot be opened,
+// ends the run with "Could not open file <name>" in the log and on the error
+// stream.
+std::string ReadLogged(const std::string& name);
+// Ends the run so for a file that could not be opened.
+[[noreturn]] void CouldNotOpenLogged(const std::string& name);

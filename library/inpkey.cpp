@@ -16,7 +16,7 @@ std::string InputKeyDigest(const NCMKEYS& keys, int keyIndex, const std::string&
     const auto& list = keys.keys();
     if (keyIndex < 0 || static_cast<std::size_t>(keyIndex) >= list.size()) return std::string();
     // Checked here so that a missing input never yields the digest of the key alone.
-    if (!std::ifstream(inputFile, std::ios::binary)) return std::string();
+    if (!IsReadableRegularFile(inputFile)) return std::string();
     return NCMD5().keyhashFile(list[static_cast<std::size_t>(keyIndex)], inputFile);
 }
 
@@ -27,12 +27,10 @@ bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& input
 
 bool InputKeyMatches(const NCMKEYS& keys, int keyIndex, const std::string& inputFile,
                      const std::string& keyFile, int knownIndex, const std::string& knownDigest) {
-    std::string line;
-    RefuseUnfitInput(keyFile);
-    std::ifstream in(keyFile);
-    if (!in || !GetTextLine(in, line)) return false;
-    const bool known = keyIndex == knownIndex && !knownDigest.empty() &&
-                       std::ifstream(inputFile, std::ios::binary).good();
+    std::string line, bytes;
+    if (!ReadRunFile(keyFile, bytes) || !TextLines(bytes).Next(line)) return false;
+    const bool known =
+        keyIndex == knownIndex && !knownDigest.empty() && IsReadableRegularFile(inputFile);
     const std::string digest = known ? knownDigest : InputKeyDigest(keys, keyIndex, inputFile);
     return !digest.empty() && line == digest;
 }

@@ -108,13 +108,8 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
 
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
                     bool& intact, Fingerprint& digest) {
-    RefuseUnfitInput(file);
     std::string content;
-    {
-        std::ifstream in(file, std::ios::binary);
-        assure(in, file);
-        ReadRest(in, content);
-    }
+    if (!ReadRunFile(file, content)) CouldNotOpenFile(file);
     // The file is read once: its entries, its protection and its digest all
     // come from these bytes.
     TextLines lines(content);

@@ -71,14 +71,11 @@ std::string NCMD5::hash(const std::ostringstream& stream) const {
 }
 
 std::string NCMD5::hashFile(const std::string& path) const {
-    RefuseUnfitInput(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::string bytes;
+    if (!ReadRunFile(path, bytes)) {
         ReportCannotOpen(path);
         return std::string();
     }
-    std::string bytes;
-    ReadRest(in, bytes);
     return hash(bytes);
 }
 
@@ -92,11 +89,8 @@ std::string NCMD5::keyhash(const std::string& text, const std::string& key) cons
 std::string NCMD5::keyhashFile(const std::string& text, const std::string& keyFilePath) const {
     MD5 md5;
     Feed(md5, text);
-    RefuseUnfitInput(keyFilePath);
-    std::ifstream in(keyFilePath, std::ios::binary);
-    if (in) {
-        std::string bytes;
-        ReadRest(in, bytes);
+    std::string bytes;
+    if (ReadRunFile(keyFilePath, bytes)) {
         Feed(md5, bytes);
     } else {
         ReportCannotOpen(keyFilePath);
@@ -130,11 +124,8 @@ std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int roun
 }
 
 bool NCMD5::flibcheck(const std::string& path) const {
-    RefuseUnfitInput(path);
-    std::ifstream in(path, std::ios::binary);
-    assure(in, path);
     std::string content;
-    ReadRest(in, content);
+    if (!ReadRunFile(path, content)) CouldNotOpenFile(path);
     return flibcheckText(PathFileName(path), content);
 }
 

@@ -1,5 +1,8 @@
 #include "pdf/document.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -54,7 +57,6 @@ void HPDF_STDCALL PdfDocument::error_handler(HPDF_STATUS errorNo, HPDF_STATUS de
     // libharu keeps failing after its first error; the first one is the cause.
     if (state->raised) return;
     state->raised = true;
-    if (state->quiet) return;
     state->errorNo = errorNo;
     state->detailNo = detailNo;
     char line[64];
@@ -86,12 +88,11 @@ HPDF_Font PdfDocument::Font(const char* name, const char* encoding) {
 HPDF_Font PdfDocument::EmbeddedFont(const std::string& path, const char* encoding) {
     if (failed()) return nullptr;
     // A missing file would be a libharu error that spoils the whole document;
-    // the caller can fall back to a standard font instead.
-    if (std::FILE* f = std::fopen(path.c_str(), "rb")) {
-        std::fclose(f);
-    } else {
+    // the caller can fall back to a standard font instead. Only a regular
+    // file is handed over: libharu would wait forever on a pipe.
+    struct stat info {};
+    if (stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) || access(path.c_str(), R_OK) != 0)
         return nullptr;
-    }
     const char* name = HPDF_LoadTTFontFromFile(doc_, path.c_str(), HPDF_TRUE);
     if (name == nullptr || failed()) return nullptr;
     return HPDF_GetFont(doc_, name, encoding);
@@ -147,44 +148,15 @@ bool PdfDocument::SaveToMemory(std::vector<unsigned char>& bytes) {
     return !failed();
 }
 
-bool PdfDocument::SaveThroughFile(const std::string& path, std::vector<unsigned char>& bytes) {
-    // libharu ends a document with "%%EOF" and a line end; a file cut short
-    // by a failed last flush, which libharu does not report, lacks them.
-    static const auto whole = [](const std::vector<unsigned char>& b) {
-        static const char kEnd[] = "%%EOF\n";
-        const std::size_t n = sizeof kEnd - 1;
-        return b.size() > n && std::equal(kEnd, kEnd + n, b.end() - static_cast<long>(n));
-    };
-    error_.quiet = true;
-    const FileWriteResult written = WriteFileFrom(
-        path,
-        [this](const std::string& temp) {
-            return HPDF_SaveToFile(doc_, temp.c_str()) == HPDF_OK && !error_.raised;
-        },
-        whole, bytes);
-    error_.quiet = false;
-    if (error_.raised) {
-        error_ = ErrorState();
-        HPDF_ResetError(doc_);
-    }
-    return written.ok;
-}
-
 PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo& info,
                                          bool pauseOnWriteFailure, const std::string& key) {
     PdfSaveResult result;
     if (failed() || !SetInfo(info) || !Protect()) return result;
     // The document is encrypted with a fresh identifier on every save, so the
-    // file and the fingerprint take the bytes of one save. The quick way has
-    // libharu write the file; when anything fails on it, the document is
-    // saved again into memory and written as every other output, which
-    // reports the failure.
+    // file and the fingerprint take the bytes of one save. libharu saves into
+    // memory and we write the file ourselves, through a temporary file we
+    // create: libharu would open any name it is given, links included.
     std::vector<unsigned char> bytes;
-    if (SaveThroughFile(path, bytes)) {
-        result.saved = true;
-        result.fingerprint = Fingerprint(key, std::move(bytes));
-        return result;
-    }
     if (!SaveToMemory(bytes)) {
         // A stream failure that libharu did not report still has to be told.
         if (!failed()) error_handler(HPDF_GetError(doc_), HPDF_GetErrorDetail(doc_), &error_);

@@ -86,9 +86,6 @@ class PdfDocument {
 
   private:
     struct ErrorState {
-        // While set, an error is recorded but not reported: the quick save
-        // falls back to the ordinary one, which reports what still fails.
-        bool quiet = false;
         bool raised = false;
         HPDF_STATUS errorNo = 0;
         HPDF_STATUS detailNo = 0;
@@ -97,9 +94,6 @@ class PdfDocument {
     bool SetInfo(const PdfInfo& info);
     bool Protect();
     bool SaveToMemory(std::vector<unsigned char>& bytes);
-    // libharu writes the file itself, through a temporary file beside it;
-    // false, with nothing written and no error left, when that fails.
-    bool SaveThroughFile(const std::string& path, std::vector<unsigned char>& bytes);
 
     ErrorState error_;
     HPDF_Doc doc_ = nullptr;

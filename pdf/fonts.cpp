@@ -1,15 +1,14 @@
 #include "pdf/fonts.h"
 
-#include <cstdio>
 #include <cstdlib>
+
+#include "app/inputfile.h"
 
 namespace {
 
+// Looked at, not opened: a pipe named like a font must not hang the run.
 bool Readable(const std::string& path) {
-    std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (f == nullptr) return false;
-    std::fclose(f);
-    return true;
+    return IsReadableRegularFile(path);
 }
 
 }  // namespace

@@ -5,7 +5,11 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
 #include <csignal>
+#include <ctime>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -100,59 +104,6 @@ TEST(WriteRunOutput, FailureNamesTheFileInTheLogAndOnTheErrorStreamAndEndsTheRun
         std::string::npos);
 }
 
-// A writer that writes the named file itself: the new file replaces the old
-// only when the writer succeeds and the bytes read back are accepted.
-TEST(WriteFileFrom, ReplacesOnlyWhatTheWriterFinishedAndTheCheckAccepts) {
-    TempDir dir;
-    const std::string path = dir.file("doc.pdf");
-    const auto writeText = [](const std::string& text) {
-        return [text](const std::string& temp) {
-            WriteFileBytes(temp, text);
-            return true;
-        };
-    };
-    const auto endsWell = [](const std::vector<unsigned char>& b) {
-        return !b.empty() && b.back() == '.';
-    };
-    struct Case {
-        const char* label;
-        std::function<bool(const std::string&)> fill;
-        bool ok;
-    } cases[] = {
-        {"finished and accepted", writeText("new."), true},
-        {"writer failed", [](const std::string&) { return false; }, false},
-        {"writer failed after writing",
-         [](const std::string& temp) {
-             WriteFileBytes(temp, "half.");
-             return false;
-         },
-         false},
-        {"cut short, reported as success", writeText("new"), false},
-        {"writer removed its file",
-         [](const std::string& temp) {
-             std::filesystem::remove(temp);
-             return true;
-         },
-         false},
-    };
-    for (const Case& c : cases) {
-        WriteFileBytes(path, "old.");
-        std::vector<unsigned char> bytes{'x'};
-        const FileWriteResult r = WriteFileFrom(path, c.fill, endsWell, bytes);
-        EXPECT_EQ(r.ok, c.ok) << c.label;
-        EXPECT_EQ(ReadFileBytes(path), c.ok ? "new." : "old.") << c.label;
-        EXPECT_EQ(std::string(bytes.begin(), bytes.end()), c.ok ? "new." : "") << c.label;
-        EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"doc.pdf"}) << c.label;
-    }
-
-    std::vector<unsigned char> bytes;
-    const FileWriteResult missing =
-        WriteFileFrom(dir.file("no/such/folder/doc.pdf"), writeText("new."), endsWell, bytes);
-    EXPECT_FALSE(missing.ok);
-    EXPECT_FALSE(missing.opened);
-    EXPECT_EQ(missing.reason, "No such file or directory");
-}
-
 TEST(WriteFileWhole, UnsyncedWritesAreWholeToo) {
     TempDir dir;
     const std::string path = dir.file("run.log");
@@ -164,6 +115,75 @@ TEST(WriteFileWhole, UnsyncedWritesAreWholeToo) {
         WriteFileWhole(dir.file("no/folder/run.log"), "x", FileSync::kLeftToSystem);
     EXPECT_FALSE(missing.ok);
     EXPECT_FALSE(missing.opened);
+}
+
+// The process id of a process that has ended.
+long EndedProcess() {
+    const pid_t child = fork();
+    if (child == 0) _exit(0);
+    waitpid(child, nullptr, 0);
+    return child;
+}
+
+std::string OurHost() {
+    return TemporaryNameHost();
+}
+
+TEST(RemoveStaleTemporaries, RemovesOnlyWhatAnEndedRunLeftBeforeTheStart) {
+    TempDir dir;
+    const std::string host = OurHost();
+    const std::string dead = std::to_string(EndedProcess());
+    const std::string alive = std::to_string(getpid());
+    const std::time_t start = std::time(nullptr);
+    const struct {
+        std::string name;
+        std::time_t written;
+        bool removed;
+    } cases[] = {
+        {".tarvex-" + host + "-" + dead + "-0.tmp", start - 10, true},
+        {".tarvex-" + dead + "-7.tmp", start - 10, true},  // as earlier versions named them
+        {".tarvex-" + host + "-" + alive + "-1.tmp", start - 10, false},  // its run goes on
+        {".tarvex-" + host + "-" + dead + "-2.tmp", start, false},  // not older than the start
+        {".tarvex-elsewhere-" + alive + "-3.tmp", start - kOtherMachineGrace - 10, true},
+        {".tarvex-elsewhere-" + alive + "-4.tmp", start - 60, false},
+        {".tarvex-" + host + "-x-5.tmp", start - 10, false},
+        {".tarvex-" + host + "-" + dead + "-6.tmp.keep", start - 10, false},
+        {"office.csv", start - 10, false},
+    };
+    for (const auto& c : cases) {
+        WriteFileBytes(dir.file(c.name), "x");
+        const timespec times[2] = {{c.written, 0}, {c.written, 0}};
+        ASSERT_EQ(utimensat(AT_FDCWD, dir.file(c.name).c_str(), times, 0), 0);
+    }
+    // A link named like ours is not ours: it stays, and what it names too.
+    const std::string link = ".tarvex-" + host + "-" + dead + "-9.tmp";
+    std::filesystem::create_symlink(dir.file("office.csv"), dir.file(link));
+    EXPECT_EQ(RemoveStaleTemporaries(dir.path(), start), 3);
+    for (const auto& c : cases) EXPECT_EQ(FileExists(dir.file(c.name)), !c.removed) << c.name;
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file(link)));
+    EXPECT_EQ(RemoveStaleTemporaries(dir.file("no such folder"), start), 0);
+}
+
+TEST(WriteFileWhole, NeverWritesThroughALinkPlantedAtATemporaryName) {
+    TempDir dir;
+    const std::string victim = dir.file("victim");
+    WriteFileBytes(victim, "keep");
+    // Links at the names this process would try next.
+    const std::string host = OurHost();
+    for (int n = 0; n < 2000; ++n) {
+        std::error_code ec;
+        std::filesystem::create_symlink(
+            victim,
+            dir.file(".tarvex-" + host + "-" + std::to_string(getpid()) + "-" + std::to_string(n) +
+                     ".tmp"),
+            ec);
+    }
+    // Every name it tries is taken: it gives up rather than follow one.
+    const FileWriteResult r = WriteFileWhole(dir.file("out.pdf"), "new");
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.reason, "File exists");
+    EXPECT_EQ(ReadFileBytes(victim), "keep");
+    EXPECT_FALSE(FileExists(dir.file("out.pdf")));
 }
 
 }  // namespace

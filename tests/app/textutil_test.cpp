@@ -166,17 +166,6 @@ TEST(CalendarDay, NormalisesAcrossMonthsAndYears) {
     EXPECT_EQ(t.tm_yday, 343);
 }
 
-TEST(Assure, StopsOnAFileThatDidNotOpen) {
-    std::ifstream in("/nonexistent/dir/file.txt");
-    EXPECT_EXIT(assure(in, "/nonexistent/dir/file.txt"), ::testing::ExitedWithCode(1),
-                "^Could not open file /nonexistent/dir/file.txt\n$");
-    std::ofstream out("/nonexistent/dir/out.txt");
-    EXPECT_EXIT(assure(out, "x"), ::testing::ExitedWithCode(1), "Could not open file x");
-    bool ok = true;
-    xml_filecheck(in, ok);
-    EXPECT_FALSE(ok);
-}
-
 TEST(GetTextLine, DropsCarriageReturnsBeforeLineEnds) {
     TempDir dir;
     WriteFileBytes(dir.file("a.txt"), "one\r\ntwo\n\r\nthree\rx");
