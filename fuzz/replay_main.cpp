@@ -2,8 +2,12 @@
 // would: the seed corpus and the crash reproducers of a target, replayed by
 // every ordinary build so that a fixed crash stays fixed.
 //
+// An input that takes longer than the fuzzers' own timeout (1 s) fails the
+// replay too: the fuzzers would report it as a hang.
+//
 //   tarvex-fuzz-replay ENTRY FOLDER...
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -30,13 +34,25 @@ int main(int argc, char** argv) {
             if (e.is_regular_file()) files.push_back(e.path());
     }
     std::sort(files.begin(), files.end());
+    constexpr double kTimeoutSeconds = 1.0;
+    double slowest = 0;
+    std::vector<std::string> tooSlow;
     for (const auto& file : files) {
         std::ifstream in(file, std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(in),
                                 std::istreambuf_iterator<char>()};
         std::fprintf(stderr, "%s\n", file.string().c_str());
+        const auto start = std::chrono::steady_clock::now();
         entry->run(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        slowest = std::max(slowest, seconds);
+        if (seconds > kTimeoutSeconds) tooSlow.push_back(file.string());
     }
-    std::fprintf(stderr, "%s: %zu files replayed\n", argv[1], files.size());
-    return files.empty() ? 1 : 0;
+    std::fprintf(stderr, "%s: %zu files replayed, the slowest in %.3f s\n", argv[1], files.size(),
+                 slowest);
+    for (const std::string& file : tooSlow)
+        std::fprintf(stderr, "%s took more than %.0f s, the fuzzers' timeout\n", file.c_str(),
+                     kTimeoutSeconds);
+    return files.empty() || !tooSlow.empty() ? 1 : 0;
 }

@@ -32,7 +32,7 @@ for t in "${targets[@]}"; do
   # where there is one: the readers' reports are written, and synced, often.
   work=$(mktemp -d -p "$( [ -d /dev/shm ] && echo /dev/shm || echo "${TMPDIR:-/tmp}")")
   if ! TMPDIR="$work" "$build/fuzz/fuzz-$t" -max_total_time=$((minutes * 60)) \
-      -rss_limit_mb=4096 -max_len=65536 -timeout=30 -print_final_stats=1 \
+      -rss_limit_mb=4096 -max_len=65536 -timeout=1 -print_final_stats=1 \
       -artifact_prefix="$root/fuzz/crashes/$t/" \
       "$build/corpus/$t" "$root/fuzz/corpus/$t" 2>"$build/fuzz-$t.log"; then
     echo "   fuzz-$t found a fault: see $build/fuzz-$t.log and fuzz/crashes/$t/" >&2
