@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <set>
 #include <thread>
+#include <vector>
 
 #include "app/atomicfile.h"
 #include "tests/support/example_runs.h"
@@ -88,6 +89,22 @@ TEST(HostileInputs, CompressingACarriedFileCreatesAndRemovesNothing) {
     EXPECT_EQ(ReadFileBytes(dir.file("survey.zip")), input);
     EXPECT_NE(MessageText(dir).find("<File-Location>survey.zip</File-Location>"),
               std::string::npos);
+}
+
+TEST(HostileFolders, RunsOfOneInputAtOnceEachWriteTheirPackageWhole) {
+    TempDir dir;
+    CopyExample(dir, "england-office");
+    WriteFileBytes(dir.file("england-office.inp"),
+                   Edited(ExampleInput("england-office"),
+                          {{"PRODUCE-MESSAGES               = NO",
+                            "PRODUCE-MESSAGES               = YES\n   MESSAGE-FORMAT = IAS"}}));
+    std::vector<std::thread> runs;
+    std::vector<int> status(8, -1);
+    for (std::size_t i = 0; i < status.size(); ++i)
+        runs.emplace_back([&, i] { status[i] = RunInput(dir, "england-office").exitCode; });
+    for (std::thread& t : runs) t.join();
+    for (int s : status) EXPECT_EQ(s, 0);
+    EXPECT_EQ(RunTarvex({"/R", "england-office.zas"}, dir.path()).exitCode, 0);
 }
 
 // A process that replaces every temporary file it sees with a link to
