@@ -1,15 +1,14 @@
 #include "library/inpkey.h"
 
-#include <fstream>
-
 #include "app/inputfile.h"
+#include "app/outputs.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
 
 std::string InputKeyFileName(const std::string& inputFile) {
-    const std::string stem =
-        inputFile.size() >= 4 ? inputFile.substr(0, inputFile.size() - 4) : inputFile;
-    return stem + "_inpkey.txt";
+    // Named as every file beside the input is, so the tool writes the file
+    // the run reads.
+    return OutputName(inputFile, ending::kInputKey);
 }
 
 std::string InputKeyDigest(const NCMKEYS& keys, int keyIndex, const std::string& inputFile) {

@@ -9,8 +9,8 @@
 // wrote. The key is the entry of our key list at the index of the engine's
 // code (CENGINE-VAL).
 
-// "<input less its last four characters>_inpkey.txt"; an input name shorter
-// than four characters keeps its whole name.
+// The input's name with "_inpkey.txt" in place of its extension (OutputName):
+// "office.inp" gives "office_inpkey.txt", "shop" gives "shop_inpkey.txt".
 std::string InputKeyFileName(const std::string& inputFile);
 
 // The keyed digest of the input: MD5 of the key text at keyIndex followed by

@@ -19,8 +19,8 @@ constexpr int kUsage = 2;
 
 const char kUsageText[] =
     "Usage: tarvex-inpkey INPUT INDEX\n"
-    "  Writes INPUT's key file (INPUT less its last four characters, plus\n"
-    "  \"_inpkey.txt\") holding the keyed digest of INPUT under entry INDEX of the\n"
+    "  Writes INPUT's key file (INPUT with \"_inpkey.txt\" in place of its\n"
+    "  extension) holding the keyed digest of INPUT under entry INDEX of the\n"
     "  key list: the code number of the input's CENGINE-VAL.\n"
     "Exit status: 0 written, 1 the input could not be read or the key file\n"
     "written, 2 wrong command line.\n";

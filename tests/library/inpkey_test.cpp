@@ -18,7 +18,8 @@ TEST(InputKeyTest, KeyFileName) {
         {"/jobs/office.inp", "/jobs/office_inpkey.txt"},
         {"C:\\jobs\\office.INP", "C:\\jobs\\office_inpkey.txt"},
         {"a.inp", "a_inpkey.txt"},
-        {"abcd", "_inpkey.txt"},
+        {"abcd", "abcd_inpkey.txt"},
+        {"shop", "shop_inpkey.txt"},
         {"abc", "abc_inpkey.txt"},
     };
     for (const auto& c : cases) EXPECT_EQ(InputKeyFileName(c.input), c.keyFile) << c.input;

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "library/inpkey.h"
 #include "library/ncmd5.h"
 #include "library/ncmkeys.h"
+#include "tests/support/example_runs.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
 
@@ -127,6 +129,27 @@ TEST(InpKeyToolTest, WritesWhatValidationAccepts) {
         EXPECT_TRUE(InputKeyMatches(keys, index, input, dir.file("office_inpkey.txt")));
         EXPECT_FALSE(InputKeyMatches(keys, index % 5 + 1, input, dir.file("office_inpkey.txt")));
     }
+}
+
+// An input named without an extension: the tool writes the key file the run
+// reads, and the run finds the input validated.
+TEST(InpKeyToolTest, AnInputWithoutExtensionGetsTheKeyFileTheRunReads) {
+    TempDir dir;
+    CopyExample(dir, "england-office");
+    std::rename(dir.file("england-office.inp").c_str(), dir.file("shop").c_str());
+    NCMKEYS keys;
+    keys.Init();
+    int index = 0;
+    for (int i = 1; i <= 5; ++i)
+        if (InputKeyMatches(keys, i, dir.file("shop"), dir.file("england-office_inpkey.txt")))
+            index = i;
+    ASSERT_NE(index, 0);
+    const ProcessResult key = InpKey({dir.file("shop"), std::to_string(index)});
+    ASSERT_EQ(key.exitCode, 0) << key.err;
+    EXPECT_EQ(key.out, dir.file("shop_inpkey.txt") + "\n");
+    const ProcessResult run = RunTarvex({"/F", "shop"}, dir.path());
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_NE(run.out.find("Input file validated? YES"), std::string::npos) << run.out;
 }
 
 TEST(InpKeyToolTest, Errors) {
