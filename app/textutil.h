@@ -47,9 +47,3 @@ class TextLines {
     std::string_view text_;
     std::size_t at_ = 0;
 };
-
-// std::strtod in the C locale, with the same result to the bit and the same
-// end, but a quick path for plain decimals ("12", "-0.25", " 3."): those of at
-// most 15 digits, no exponent, are an exact integer divided once by an exact
-// power of ten, which rounds as strtod does. Anything else goes to strtod.
-double ReadDouble(const char* text, char** end);

@@ -13,17 +13,6 @@ constexpr std::size_t kClassNameLimit = 100;
 }  // namespace
 
 int TextToInt(const std::string& text) {
-    // Short plain numbers, most of the definition's fields, are read here;
-    // anything else as strtol reads it.
-    const char* p = text.c_str();
-    const bool negative = *p == '-';
-    if (negative || *p == '+') ++p;
-    if (*p >= '0' && *p <= '9') {
-        long v = 0;
-        int digits = 0;
-        for (; *p >= '0' && *p <= '9' && digits < 9; ++p, ++digits) v = v * 10 + (*p - '0');
-        if (*p < '0' || *p > '9') return static_cast<int>(negative ? -v : v);
-    }
     const long v = std::strtol(text.c_str(), nullptr, 10);
     if (v > INT_MAX) return INT_MAX;
     if (v < INT_MIN) return INT_MIN;
@@ -31,7 +20,7 @@ int TextToInt(const std::string& text) {
 }
 
 double TextToDouble(const std::string& text) {
-    return ReadDouble(text.c_str(), nullptr);
+    return std::strtod(text.c_str(), nullptr);
 }
 
 void SLINE::Load(std::string line) {

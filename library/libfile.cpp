@@ -81,7 +81,7 @@ bool LibReadInt(const std::string& item, int& value) {
 bool LibReadNumber(const std::string& item, double& value) {
     if (item.empty()) return false;
     char* end = nullptr;
-    const double v = ReadDouble(item.c_str(), &end);
+    const double v = std::strtod(item.c_str(), &end);
     if (*end != '\0' || !std::isfinite(v)) return false;
     value = v;
     return true;
