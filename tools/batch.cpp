@@ -8,6 +8,7 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <unordered_set>
 
 namespace fs = std::filesystem;
 
@@ -340,15 +341,21 @@ bool ResultsRating(const std::string& resultsText, std::string& rating, std::str
 
 std::vector<std::string> ReferenceNumbers(const std::string& text) {
     std::vector<std::string> found;
+    std::unordered_set<std::string> seen;
     auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-    for (std::size_t i = 0; i + 24 <= text.size(); ++i) {
+    // A number's first dash is its fifth character: only the places four
+    // before a dash are tried, leftmost first.
+    for (std::size_t dash = text.find('-', 4); dash != std::string::npos;
+         dash = text.find('-', dash + 1)) {
+        const std::size_t i = dash - 4;
+        if (i + 24 > text.size()) break;
         bool match = (i == 0 || !digit(i - 1)) && (i + 24 == text.size() || !digit(i + 24));
         for (std::size_t j = 0; match && j < 24; ++j)
             match = j % 5 == 4 ? text[i + j] == '-' : digit(i + j);
         if (!match) continue;
-        const std::string number = text.substr(i, 24);
-        if (std::find(found.begin(), found.end(), number) == found.end()) found.push_back(number);
-        i += 23;
+        std::string number = text.substr(i, 24);
+        if (seen.insert(number).second) found.push_back(std::move(number));
+        dash = i + 27;  // the next number starts after this one
     }
     return found;
 }

@@ -3,8 +3,7 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
+#include <climits>
 #include <map>
 #include <string_view>
 #include <vector>
@@ -42,7 +41,7 @@ void Rc4(const Bytes& key, Bytes& data) {
     }
 }
 
-Bytes FromHex(const std::string& text, std::size_t at) {
+Bytes FromHex(std::string_view text, std::size_t at) {
     Bytes out;
     int high = -1;
     for (; at < text.size() && text[at] != '>'; ++at) {
@@ -62,68 +61,129 @@ Bytes FromHex(const std::string& text, std::size_t at) {
     return out;
 }
 
-// The value after `key` in a dictionary's text, as a long; `fallback` when
-// the key is missing.
-long NumberAfter(const std::string& dict, const char* key, long fallback) {
-    const std::size_t at = dict.find(key);
-    if (at == std::string::npos) return fallback;
-    return std::strtol(dict.c_str() + at + std::strlen(key), nullptr, 10);
+bool IsBlank(char c) {
+    return c == ' ' || (c >= '\t' && c <= '\r');
 }
 
-// "N G obj" at the start of a line: the body that follows and its number.
+// The whole number at `at`, after any blanks, read as strtol reads one but
+// never past the end of `text` (a view into the document has no NUL after
+// it, and a long run of blanks is passed over once). Too many digits give
+// LONG_MAX. `at` ends after the digits; false, and `at` left alone, when
+// there is no number.
+bool ReadLong(std::string_view text, std::size_t& at, long& value) {
+    std::size_t i = at;
+    while (i < text.size() && IsBlank(text[i])) ++i;
+    const bool negative = i < text.size() && text[i] == '-';
+    if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
+    const std::size_t digits = i;
+    long v = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        const int d = text[i] - '0';
+        v = v > (LONG_MAX - d) / 10 ? LONG_MAX : v * 10 + d;
+    }
+    if (i == digits) return false;
+    value = negative ? -v : v;
+    at = i;
+    return true;
+}
+
+// The value after `key` in a dictionary's text; `fallback` when the key is
+// missing, 0 when no number follows it.
+long NumberAfter(std::string_view dict, std::string_view key, long fallback) {
+    std::size_t at = dict.find(key);
+    if (at == std::string_view::npos) return fallback;
+    at += key.size();
+    long value = 0;
+    return ReadLong(dict, at, value) ? value : 0;
+}
+
+// "N G obj" at the start of a line. Its text runs to its "endobj", or to
+// the next object where that is missing: no object reaches into the next,
+// so however damaged the file, every byte is looked at for one object only.
 struct Object {
     long number = 0, generation = 0;
-    std::size_t body = 0;  // just after "obj"
+    std::size_t body = 0;   // just after "obj"
+    std::size_t end = 0;    // its "endobj", else `limit`
+    std::size_t limit = 0;  // where the next object's header starts, or the file ends
 };
 
-std::vector<Object> Objects(const std::string& pdf) {
+std::vector<Object> Objects(std::string_view pdf) {
     std::vector<Object> objects;
-    for (std::size_t at = pdf.find(" obj"); at != std::string::npos;
+    std::vector<std::size_t> headers;
+    for (std::size_t at = pdf.find(" obj"); at != std::string_view::npos;
          at = pdf.find(" obj", at + 4)) {
         std::size_t start = at;
         while (start > 0 && pdf[start - 1] != '\n' && pdf[start - 1] != '\r' && at - start < 24)
             --start;
+        // The header is the number and generation alone ("7 obj" is read as
+        // generation 0), so it holds no byte of the object before.
+        const std::string_view header = pdf.substr(start, at - start);
         Object o;
-        char* end = nullptr;
-        o.number = std::strtol(pdf.c_str() + start, &end, 10);
-        if (end == pdf.c_str() + start) continue;
-        o.generation = std::strtol(end, &end, 10);
-        if (end != pdf.c_str() + at) continue;
+        std::size_t i = 0;
+        if (!ReadLong(header, i, o.number)) continue;
+        ReadLong(header, i, o.generation);
+        if (i != header.size()) continue;
         o.body = at + 4;
         objects.push_back(o);
+        headers.push_back(start);
+    }
+    for (std::size_t k = 0; k < objects.size(); ++k) {
+        Object& o = objects[k];
+        o.limit = std::max(o.body, k + 1 < objects.size() ? headers[k + 1] : pdf.size());
+        const std::size_t end = pdf.substr(o.body, o.limit - o.body).find("endobj");
+        o.end = end == std::string_view::npos ? o.limit : o.body + end;
     }
     return objects;
 }
 
-// The body of object `number` (the first of that number), found through an
-// index so that a file of many objects is still read in one pass.
+// The text of object `number` (the first of that number), and the whole
+// number it starts with, as an indirect stream length is given. Both are
+// found once, so a file whose streams all name one length object is still
+// read in one pass.
 class Bodies {
   public:
-    Bodies(const std::string& pdf, const std::vector<Object>& objects) : pdf_(pdf) {
-        for (const Object& o : objects) start_.emplace(o.number, o.body);
+    Bodies(std::string_view pdf, const std::vector<Object>& objects) {
+        for (const Object& o : objects) {
+            if (bodies_.count(o.number) != 0) continue;
+            Body b;
+            b.text = pdf.substr(o.body, o.end - o.body);
+            std::size_t at = 0;
+            b.holdsNumber = ReadLong(b.text, at, b.number);
+            bodies_.emplace(o.number, b);
+        }
     }
-    std::string operator()(long number) const {
-        const auto it = start_.find(number);
-        if (it == start_.end()) return std::string();
-        const std::size_t end = pdf_.find("endobj", it->second);
-        return pdf_.substr(it->second,
-                           end == std::string::npos ? std::string::npos : end - it->second);
+    std::string_view Text(long number) const {
+        const auto it = bodies_.find(number);
+        return it == bodies_.end() ? std::string_view() : it->second.text;
+    }
+    bool Number(long number, long& value) const {
+        const auto it = bodies_.find(number);
+        if (it == bodies_.end() || !it->second.holdsNumber) return false;
+        value = it->second.number;
+        return true;
     }
 
   private:
-    const std::string& pdf_;
-    std::map<long, std::size_t> start_;
+    struct Body {
+        std::string_view text;
+        long number = 0;
+        bool holdsNumber = false;
+    };
+    std::map<long, Body> bodies_;
 };
 
 // The file key of a standard security handler with an empty user password.
-Bytes FileKey(const std::string& pdf, const Bodies& body) {
+Bytes FileKey(std::string_view pdf, const Bodies& body) {
     const std::size_t trailer = pdf.rfind("/Encrypt ");
-    if (trailer == std::string::npos) return Bytes();
-    const std::string dict = body(std::strtol(pdf.c_str() + trailer + 9, nullptr, 10));
+    if (trailer == std::string_view::npos) return Bytes();
+    std::size_t at = trailer + 9;
+    long number = 0;
+    if (!ReadLong(pdf, at, number)) return Bytes();
+    const std::string_view dict = body.Text(number);
     const std::size_t o = dict.find("/O <");
     const std::size_t id = pdf.find("/ID [", trailer);
-    const std::size_t idStart = id == std::string::npos ? id : pdf.find('<', id);
-    if (o == std::string::npos || idStart == std::string::npos) return Bytes();
+    const std::size_t idStart = id == std::string_view::npos ? id : pdf.find('<', id);
+    if (o == std::string_view::npos || idStart == std::string_view::npos) return Bytes();
     const long revision = NumberAfter(dict, "/R ", 2);
     const long bits = NumberAfter(dict, "/Length ", 40);
     const std::size_t n = revision >= 3 ? static_cast<std::size_t>(bits / 8) : 5;
@@ -140,41 +200,47 @@ Bytes FileKey(const std::string& pdf, const Bodies& body) {
     return key;
 }
 
+// Inflates `in` into `out` (emptied first, its room kept) while `out` holds
+// at most `limit` bytes; true when the stream ended, or was cut short (what
+// came is kept).
 bool Inflate(const Bytes& in, Bytes& out, std::size_t limit) {
+    out.clear();
     z_stream z{};
     if (inflateInit(&z) != Z_OK) return false;
     z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(in.data()));
     z.avail_in = static_cast<uInt>(in.size());
-    char buffer[16384];
+    std::size_t size = 0;
     int status = Z_OK;
     while (status == Z_OK) {
-        z.next_out = reinterpret_cast<Bytef*>(buffer);
-        z.avail_out = sizeof buffer;
+        // Straight into `out`, grown as it fills.
+        if (out.size() - size < 16384) out.resize(std::max<std::size_t>(2 * out.size(), 65536));
+        const std::size_t room = std::min<std::size_t>(out.size() - size, 1u << 30);
+        z.next_out = reinterpret_cast<Bytef*>(&out[size]);
+        z.avail_out = static_cast<uInt>(room);
         status = inflate(&z, Z_NO_FLUSH);
-        out.append(buffer, sizeof buffer - z.avail_out);
-        if (out.size() > limit) status = Z_MEM_ERROR;
+        size += room - z.avail_out;
+        if (size > limit) status = Z_MEM_ERROR;
         if (status == Z_BUF_ERROR && z.avail_in == 0) break;  // cut short: keep what came
     }
     inflateEnd(&z);
+    out.resize(size);
     return status == Z_STREAM_END || status == Z_BUF_ERROR;
 }
 
-// The literal strings of a content stream, one per line: in the documents
-// written by the program they are the texts shown.
-void ShownStrings(const Bytes& content, std::string& text) {
-    for (std::size_t i = content.find('('); i != std::string::npos; i = content.find('(', i)) {
-        text += PdfLiteralString(content, i);
-        text += '\n';
-    }
-}
-
-}  // namespace
-
-std::string PdfLiteralString(const std::string& content, std::size_t& at) {
-    std::string s;
+// The literal string that starts with "(" at `at`, its escapes read, added
+// to `out`; `at` ends just after its closing ")", or at the end of a string
+// cut short. Bytes that need no reading are added a run at a time.
+void AppendLiteral(std::string_view content, std::size_t& at, std::string& out) {
     int depth = 1;
     std::size_t j = at + 1;
-    for (; j < content.size(); ++j) {
+    while (j < content.size()) {
+        std::size_t plain = j;
+        while (plain < content.size() && content[plain] != '\\' && content[plain] != '(' &&
+               content[plain] != ')')
+            ++plain;
+        if (plain > j) out.append(content.data() + j, plain - j);
+        j = plain;
+        if (j >= content.size()) break;
         char c = content[j];
         if (c == '\\' && j + 1 < content.size()) {
             c = content[++j];
@@ -197,47 +263,73 @@ std::string PdfLiteralString(const std::string& content, std::size_t& at) {
         } else if (c == ')' && --depth == 0) {
             break;
         }
-        s += c;
+        out += c;
+        ++j;
     }
     at = j < content.size() ? j + 1 : content.size();
+}
+
+// The literal strings of a content stream, one per line: in the documents
+// written by the program they are the texts shown.
+void ShownStrings(const Bytes& content, std::string& text) {
+    for (std::size_t i = content.find('('); i != std::string::npos; i = content.find('(', i)) {
+        AppendLiteral(content, i, text);
+        text += '\n';
+    }
+}
+
+}  // namespace
+
+std::string PdfLiteralString(const std::string& content, std::size_t& at) {
+    std::string s;
+    AppendLiteral(content, at, s);
     return s;
 }
 
+std::size_t PdfInflationBudget(std::size_t documentSize) {
+    const std::size_t most = (kPdfTextLimit - kPdfInflationFloor) / kPdfInflationRatio;
+    return documentSize >= most ? kPdfTextLimit
+                                : kPdfInflationFloor + kPdfInflationRatio * documentSize;
+}
+
 std::string PdfShownText(const std::string& pdf) {
-    const std::vector<Object> objects = Objects(pdf);
-    const Bodies body(pdf, objects);
-    const Bytes key = FileKey(pdf, body);
+    const std::string_view all(pdf);
+    const std::vector<Object> objects = Objects(all);
+    const Bodies body(all, objects);
+    const Bytes key = FileKey(all, body);
     std::string text;
-    std::size_t inflated = 0;
+    // Every byte inflated counts, kept or not: streams that each inflate to
+    // just under the budget and then fail would otherwise cost it each.
+    std::size_t budget = PdfInflationBudget(pdf.size());
+    Bytes content;
     for (const Object& o : objects) {
-        // The stream is looked for inside the object only: a file of many
-        // objects without streams is still read in one pass.
-        std::size_t end = pdf.find("endobj", o.body);
-        if (end == std::string::npos) end = pdf.size();
-        const std::size_t found = std::string_view(pdf).substr(o.body, end - o.body).find("stream");
+        if (budget == 0) break;
+        const std::string_view inside = all.substr(o.body, o.end - o.body);
+        const std::size_t found = inside.find("stream");
         if (found == std::string_view::npos) continue;
-        const std::size_t stream = o.body + found;
-        const std::string dict = pdf.substr(o.body, stream - o.body);
-        if (dict.find("/FlateDecode") == std::string::npos ||
-            dict.find("/Length1") != std::string::npos ||
-            dict.find("/Subtype") != std::string::npos)
+        const std::string_view dict = inside.substr(0, found);
+        if (dict.find("/FlateDecode") == std::string_view::npos ||
+            dict.find("/Length1") != std::string_view::npos ||
+            dict.find("/Subtype") != std::string_view::npos)
             continue;  // images, font files and other streams show no text
         const std::size_t lengthAt = dict.find("/Length ");
-        if (lengthAt == std::string::npos) continue;
-        // A length given directly, or as a reference to the object holding it.
-        char* after = nullptr;
-        long length = std::strtol(dict.c_str() + lengthAt + 8, &after, 10);
-        char* afterGeneration = nullptr;
-        std::strtol(after, &afterGeneration, 10);
-        if (afterGeneration != after && std::strncmp(afterGeneration, " R", 2) == 0)
-            length = std::strtol(body(length).c_str(), nullptr, 10);
-        std::size_t data = stream + 6;
-        if (data < pdf.size() && pdf[data] == '\r') ++data;
-        if (data < pdf.size() && pdf[data] == '\n') ++data;
-        if (length <= 0 || data > pdf.size() ||
-            static_cast<std::size_t>(length) > pdf.size() - data)
+        if (lengthAt == std::string_view::npos) continue;
+        // A length given directly, or as a reference ("N G R") to the object
+        // holding it.
+        std::size_t at = lengthAt + 8;
+        long length = 0;
+        if (!ReadLong(dict, at, length)) continue;
+        long generation = 0;
+        if (ReadLong(dict, at, generation) && dict.substr(at, 2) == " R" &&
+            !body.Number(length, length))
             continue;
-        Bytes bytes = pdf.substr(data, static_cast<std::size_t>(length));
+        // The data lies within its object: streams that claim the objects
+        // after them would have those read again for each.
+        std::size_t data = o.body + found + 6;
+        if (data < o.limit && pdf[data] == '\r') ++data;
+        if (data < o.limit && pdf[data] == '\n') ++data;
+        if (length <= 0 || static_cast<std::size_t>(length) > o.limit - data) continue;
+        Bytes bytes(all.substr(data, static_cast<std::size_t>(length)));
         if (!key.empty()) {
             Bytes objectKey = key;
             for (int i = 0; i < 3; ++i)
@@ -246,10 +338,9 @@ std::string PdfShownText(const std::string& pdf) {
                 objectKey += static_cast<char>((o.generation >> (8 * i)) & 0xFF);
             Rc4(Md5(objectKey).substr(0, std::min<std::size_t>(key.size() + 5, 16)), bytes);
         }
-        Bytes content;
-        if (!Inflate(bytes, content, kPdfTextLimit - inflated)) continue;
-        inflated += content.size();
-        ShownStrings(content, text);
+        const bool whole = Inflate(bytes, content, budget);
+        budget -= std::min(budget, content.size());
+        if (whole) ShownStrings(content, text);
     }
     return text;
 }

@@ -121,14 +121,29 @@ TEST(BatchSummary, ReadsTheRunsResults) {
     EXPECT_EQ(rating, "57");
     EXPECT_EQ(band, "C");
     EXPECT_FALSE(ResultsRating("no rating here\n", rating, band));
-    EXPECT_EQ(ReferenceNumbers("a 1234-5678-9012-3456-7890 b 11234-5678-9012-3456-7890 "
-                               "1234-5678-9012-3456-7890 9999-0000-1111-2222-3333\n"),
-              (std::vector<std::string>{"1234-5678-9012-3456-7890", "9999-0000-1111-2222-3333"}));
     EXPECT_EQ(
         FirstErrorLine("ok\n  *** ERRORS *** Number of errors: 0\n * [2] *** ERROR 1 *** x\n"),
         "* [2] *** ERROR 1 *** x");
     EXPECT_EQ(FirstErrorLine("fine\nthe input has got errors.\n"), "the input has got errors.");
     EXPECT_EQ(FirstErrorLine("  *** ERRORS *** Number of errors: 0\n"), "");
+}
+
+TEST(BatchSummary, FindsReferenceNumbers) {
+    const std::string a = "1234-5678-9012-3456-7890", b = "9999-0000-1111-2222-3333";
+    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
+        {a, {a}},
+        {"(" + a + ")", {a}},
+        {"a " + a + " b 1" + a + " " + a + " " + b + "\n", {a, b}},  // once each, in order
+        {a + "1", {}},
+        {"1" + a, {}},
+        {a + "-" + b, {a, b}},
+        {a + b, {}},  // digits run on
+        {"--" + a.substr(0, 23) + "-" + a, {a}},
+        {"1234-5678-9012-3456-789", {}},
+        {"12345678-9012-3456-7890", {}},
+        {"", {}},
+    };
+    for (const auto& [text, want] : cases) EXPECT_EQ(ReferenceNumbers(text), want) << text;
 }
 
 // Two inputs in one folder, one in another and a broken one: each gets its own

@@ -7,6 +7,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "pdf/document.h"
 #include "pdf/toolkit.h"
@@ -83,19 +84,80 @@ TEST(PdfShownText, DamagedFilesGiveWhatCanBeRead) {
         EXPECT_TRUE(PdfShownText(foreign).empty()) << foreign;
 }
 
-// A small stream that inflates past the limit is left unread.
-TEST(PdfShownText, StopsAtTheInflationLimit) {
-    const std::string zeros(kPdfTextLimit + 1024, '(');
-    uLongf size = compressBound(zeros.size());
+std::string Deflated(const std::string& bytes) {
+    uLongf size = compressBound(bytes.size());
     std::string packed(size, '\0');
-    ASSERT_EQ(compress(reinterpret_cast<Bytef*>(packed.data()), &size,
-                       reinterpret_cast<const Bytef*>(zeros.data()), zeros.size()),
+    EXPECT_EQ(compress(reinterpret_cast<Bytef*>(packed.data()), &size,
+                       reinterpret_cast<const Bytef*>(bytes.data()), bytes.size()),
               Z_OK);
     packed.resize(size);
-    const std::string pdf = "1 0 obj\n<<\n/Length " + std::to_string(size) +
-                            "\n/Filter [ /FlateDecode ]\n>>\nstream\r\n" + packed +
-                            "\r\nendstream\nendobj\n";
-    EXPECT_TRUE(PdfShownText(pdf).empty());
+    return packed;
+}
+
+// An unprotected object holding a content stream of `data` as it stands.
+std::string StreamObject(int number, const std::string& data) {
+    return std::to_string(number) + " 0 obj\n<<\n/Length " + std::to_string(data.size()) +
+           "\n/Filter [ /FlateDecode ]\n>>\nstream\r\n" + data + "\r\nendstream\nendobj\n";
+}
+
+// Content inflated counts against the document's budget whether or not its
+// stream is read whole; what lies past the budget is left unread, even in a
+// stream that would fit on its own. A stream spoiled at its end (its check
+// sum) inflates in full and then fails.
+TEST(PdfShownText, InflatesNoMoreThanTheBudget) {
+    const std::string shown = "(Shown 1234-5678-9012-3456-7890) Tj\n";
+    const std::string big(600u << 10, '(');
+    std::string spoiled = Deflated(big);
+    spoiled.back() = static_cast<char>(~spoiled.back());
+    struct Case {
+        const char* what;
+        std::vector<std::string> streams;
+        bool shownRead;
+    };
+    const Case cases[] = {
+        {"alone", {Deflated(shown)}, true},
+        {"after a stream within the budget", {Deflated(big), Deflated(shown)}, true},
+        {"after streams past the budget", {Deflated(big), Deflated(big), Deflated(shown)}, false},
+        {"after spoiled streams past the budget", {spoiled, spoiled, Deflated(shown)}, false},
+        {"a stream alone past the budget", {Deflated(std::string(3u << 20, '(') + shown)}, false},
+    };
+    for (const Case& c : cases) {
+        std::string pdf = "%PDF-1.4\n";
+        for (std::size_t i = 0; i < c.streams.size(); ++i)
+            pdf += StreamObject(static_cast<int>(i + 1), c.streams[i]);
+        ASSERT_LT(pdf.size(), 64u << 10) << c.what;
+        ASSERT_LT(big.size(), PdfInflationBudget(pdf.size())) << c.what;
+        ASSERT_GT(2 * big.size(), PdfInflationBudget(pdf.size())) << c.what;
+        const std::string text = PdfShownText(pdf);
+        EXPECT_EQ(text.find("Shown 1234") != std::string::npos, c.shownRead) << c.what;
+    }
+}
+
+// Object texts end where the next object starts: a header, a dictionary or a
+// stream that runs on into the next object takes nothing from it.
+TEST(PdfShownText, ObjectsDoNotReachIntoTheNext) {
+    const std::string shown = Deflated("(Shown) Tj\n");
+    const std::string next = StreamObject(2, shown);
+    // Object 1's length reaches to the end of the file, over object 2.
+    const std::string overlong = "1 0 obj\n<< /Length " +
+                                 std::to_string(shown.size() + 1 + next.size()) +
+                                 " /Filter /FlateDecode >>\nstream\r\n" + shown + "\n";
+    struct Case {
+        const char* what;
+        std::string pdf;
+        std::string text;
+    };
+    const Case cases[] = {
+        {"an object without its end", "1 0 obj\n<< /Filter /FlateDecode\n" + next, "Shown\n"},
+        {"a stream that claims the next object", overlong + next, "Shown\n"},
+        {"objects without end before a stream",
+         std::string("1 0 obj\n") + "1 0 obj\n" + "1 0 obj\n" + next, "Shown\n"},
+        {"a length given by another object",
+         "1 0 obj\n<< /Length 9 0 R /Filter /FlateDecode >>\nstream\r\n" + shown +
+             "\r\nendstream\nendobj\n9 0 obj\n  " + std::to_string(shown.size()) + "\nendobj\n",
+         "Shown\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PdfShownText(c.pdf), c.text) << c.what;
 }
 
 }  // namespace
