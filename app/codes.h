@@ -24,6 +24,9 @@ inline bool IsEnglandWalesOrNorthernIreland(int typeCode) {
 // EPC-LANGUAGE: code 1 asks for the English certificate only; any other
 // code adds the Welsh-language certificate.
 inline constexpr int kEnglishOnly = 1;
+// AIR-CON-INSTALLED code of an installed system; AIR-CON-KW code of an exact output.
+inline constexpr int kAirConInstalledYes = 1;
+inline constexpr int kAirConExactOutput = 4;
 
 // A number the calculation engine did not provide.
 inline constexpr double kNotProvided = -7777;

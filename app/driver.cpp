@@ -117,12 +117,9 @@ std::string AsFolderPrefix(const std::string& folder) {
 void ReadRunConfiguration(const std::string& path, RunSettings& s) {
     // Nothing of the run is written yet, and nothing is on refusal.
     const std::string problem = InputFileProblem(path);
-    if (!problem.empty()) {
-        SendLog(problem);
-        EndProcess(1);
-    }
+    if (!problem.empty()) StopWithoutLog(problem);
     std::string bytes;
-    if (ReadRegularFile(path, kInputFileLimit, bytes) != FileRead::kDone) CouldNotOpenFile(path);
+    if (ReadRegularFile(path, kInputFileLimit, bytes) != FileRead::kDone) StopCouldNotOpen(path);
     TextLines text(bytes);
     std::string lines[3];
     int count = 0;
@@ -138,10 +135,7 @@ void ReadRunConfiguration(const std::string& path, RunSettings& s) {
         return false;
     };
     const bool badPath = std::any_of(lines, lines + count, holdsControlByte);
-    if (count < 2 || badPath) {
-        SendLog("ERROR: Wrong ini file\n");
-        EndProcess(1);
-    }
+    if (count < 2 || badPath) StopWithoutLog("ERROR: Wrong ini file\n");
     s.programFolder = AsFolderPrefix(lines[0]);
     s.inputFile = lines[1];
     s.logFolder = AsFolderPrefix(count == 3 ? lines[2] : lines[0]);
@@ -155,9 +149,8 @@ void SettleIasInput(const std::string& iasFile, bool extract, RunSettings& s) {
     s.programFolder = FindDataFolder();
     s.inputFile = OutputName(iasFile, ending::kInput);
     if (SameFile(s.inputFile, iasFile)) {
-        SendLog("ERROR: The IAS package " + iasFile +
-                " is named like the input it carries; rename it to end in .ias\n");
-        EndProcess(1);
+        StopWithoutLog("ERROR: The IAS package " + iasFile +
+                       " is named like the input it carries; rename it to end in .ias\n");
     }
     s.iasText = IasProcess(iasFile, s.inputFile, extract);
 }
@@ -170,12 +163,12 @@ int TarvexDriver(int argc, const char* const* argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     SetFileLog(kRunLogName);
     SendLog(show_help());
-    if (argc < 3) EndProcess(1);
+    if (argc < 3) return 1;
 
     const std::string option = argv[1];
-    if (option.size() != 2 || option[0] != '/') EndProcess(1);
+    if (option.size() != 2 || option[0] != '/') return 1;
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(option[1])));
-    if (std::string("?FIAVR").find(letter) == std::string::npos || letter == '?') EndProcess(1);
+    if (std::string("?FIAVR").find(letter) == std::string::npos || letter == '?') return 1;
 
     const std::string source = argv[2];
     RunSettings s;
@@ -193,8 +186,9 @@ int TarvexDriver(int argc, const char* const* argv) {
             SettleIasInput(source, letter == 'A', s);
             break;
         case 'V':
+            // The check's answer is in its text; the status is always 1.
             XMLcheck(source);
-            EndProcess(1);
+            return 1;
     }
 
     // The fourth argument wins when both carry a password; one without
@@ -204,6 +198,15 @@ int TarvexDriver(int argc, const char* const* argv) {
         if (pps != kNoPassword) s.proxyPassword = pps;
     }
 
-    RunBuilding(s);
-    return 0;
+    return RunBuilding(s);
+}
+
+int TarvexMain(int argc, const char* const* argv) {
+    try {
+        const int status = TarvexDriver(argc, argv);
+        std::cout.flush();
+        return status;
+    } catch (const RunStop& stop) {
+        return ReportStop(stop);
+    }
 }

@@ -34,12 +34,17 @@ RunFiles MakeRunFiles(const RunSettings& settings, int platform);
 
 // Mode I: reads the run configuration file at `path` into the program folder,
 // input file and log folder of `s`. A file that is not a regular file, too
-// large, shorter than two lines or with a control byte in a path ends the
-// process with status 1 and writes nothing.
+// large, shorter than two lines or with a control byte in a path stops with
+// status 1 and writes nothing.
 void ReadRunConfiguration(const std::string& path, RunSettings& s);
 
 // The input file with its last four characters replaced by `ending`; false
 
-// The program: help, command line, then a run. Returns 0 after a completed run;
-// every other end is an exit with code 1.
+// The program: help, command line, then a run. Returns 0 after a completed
+// run, 1 for a command line that asks for no run and after /V; a stage that
+// stops throws RunStop.
 int TarvexDriver(int argc, const char* const* argv);
+
+// The program's edge: TarvexDriver, with every RunStop reported (ReportStop)
+// and turned into the exit status. main returns what it returns.
+int TarvexMain(int argc, const char* const* argv);

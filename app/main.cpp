@@ -1,6 +1,6 @@
 #include "app/driver.h"
 
+// The one place the process ends: with the status the run settled.
 int main(int argc, char** argv) {
-    TarvexDriver(argc, argv);
-    return 0;
+    return TarvexMain(argc, argv);
 }

@@ -31,14 +31,14 @@ void FinishRun(const std::vector<std::string>& failedOutputs) {
     std::cout << "OK\n" << std::flush;
 }
 
-void RunBuilding(const RunSettings& settings) {
+int RunBuilding(const RunSettings& settings) {
     const RunFiles files = MakeRunFiles(settings, kPlatformCode);
     // Checked before the log is first written: the log, too, must not be the input.
     const std::string clash = OutputReplacingInput(settings.inputFile, files.log);
     if (!clash.empty()) {
-        SendLog("ERROR: The input file " + settings.inputFile + " would be overwritten by " +
-                clash + ", an output of this run. Rename the input, for example to end in .inp\n");
-        EndProcess(1);
+        StopWithoutLog("ERROR: The input file " + settings.inputFile + " would be overwritten by " +
+                       clash +
+                       ", an output of this run. Rename the input, for example to end in .inp\n");
     }
     // Temporary files that a killed run left where this run writes.
     const std::time_t started = std::time(nullptr);
@@ -104,12 +104,10 @@ void RunBuilding(const RunSettings& settings) {
         p.fREC_Report();
         p.PDF_REC_Report_EW(input);
         p.PDF_SREC_Report(input);
-        if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
-            if (epc.messageFormat == "xml")
-                p.XML_Report_EW(input);
-            else
-                p.IAS_Report_EW(input);
-        }
+        if (p.WritesLodgementMessage())
+            p.XML_Report_EW(input);
+        else if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES")
+            p.IAS_Report_EW(input);
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
         p.Results_S(input);
@@ -119,8 +117,5 @@ void RunBuilding(const RunSettings& settings) {
     }
 
     FinishRun(p.failedOutputs);
-    // The process ends here, as at every other end of a run: the system takes
-    // back the project's memory at once, where freeing its thousands of
-    // pieces one by one costs more than some documents do.
-    EndProcess(0);
+    return 0;
 }

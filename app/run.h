@@ -6,9 +6,9 @@
 #include "app/driver.h"
 
 // One run over a building (modes F, I, A, R): opens the run log in the log
-// folder, then takes the input through every stage in its order, and ends
-// the process (status 0, or 1 from the stage that stops it).
-[[noreturn]] void RunBuilding(const RunSettings& settings);
+// folder, then takes the input through every stage in its order. Returns 0;
+// a stage that stops throws RunStop.
+int RunBuilding(const RunSettings& settings);
 
 // What a run says at its end when outputs were abandoned: one line for each,
 // in place of "OK".

@@ -71,8 +71,7 @@ void SaveLog(FileSync sync) {
     const FileWriteResult result = WriteFileWhole(FileLogName(), LogStream().str(), sync);
     if (result.ok) return;
     // The log itself is the one place this cannot be recorded.
-    std::cerr << FileWriteFailureText(FileLogName(), result) << std::flush;
-    EndProcess(1);
+    throw RunStop({"", "", FileWriteFailureText(FileLogName(), result)}, 1, false);
 }
 }  // namespace
 

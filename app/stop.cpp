@@ -3,26 +3,9 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <iostream>
 
 #include "app/runlog.h"
-
-namespace {
-EndProcessHook g_endHook = nullptr;
-}  // namespace
-
-void SetEndProcessHook(EndProcessHook hook) {
-    g_endHook = hook;
-}
-
-void EndProcess(int status) {
-    std::cout.flush();
-    std::cerr.flush();
-    if (g_endHook != nullptr) g_endHook(status);
-    std::exit(status);
-}
 
 void PauseForKey() {
     if (isatty(STDIN_FILENO) == 0) return;
@@ -44,23 +27,54 @@ void PauseForKey() {
 }
 
 void StopRun(const std::string& message, int status) {
-    SendLog(message);
-    WriteLog();
-    EndProcess(status);
+    throw RunStop({message, "", ""}, status, true);
 }
 
 void StopRunOnErrorStream(const std::string& message, int status) {
-    LogStream() << message;
-    WriteLog();
-    std::cerr << message;
-    EndProcess(status);
+    throw RunStop({"", message, message}, status, true);
 }
 
 void StopRunAfterPause(const std::string& message, bool pause, int status) {
-    SendLog(message);
-    WriteLog();
-    if (pause) PauseForKey();
-    EndProcess(status);
+    throw RunStop({message, "", ""}, status, true, pause);
+}
+
+void StopWithoutLog(const std::string& message, int status) {
+    throw RunStop({message, "", ""}, status, false);
+}
+
+void EndProcess(int status) {
+    throw RunStop({"", "", ""}, status, false);
+}
+
+void StopCouldNotOpen(const std::string& name) {
+    throw RunStop({"", "", "Could not open file " + name + "\n"}, 1, false);
+}
+
+void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
+                        const std::string& before, bool pause) {
+    const std::string text = FileWriteFailureText(path, result);
+    throw RunStop({before, text, text}, 1, true, pause);
+}
+
+int ReportStop(const RunStop& stop) {
+    const RunStop::Texts& t = stop.texts();
+    if (!t.console.empty()) SendLog(t.console);
+    if (!t.log.empty()) LogStream() << t.log;
+    // What went to the console so far comes before the error, as it was said.
+    std::cout.flush();
+    if (!t.error.empty()) std::cerr << t.error << std::flush;
+    if (stop.writeLog()) {
+        try {
+            WriteLog();
+        } catch (const RunStop& logFailed) {
+            // The log itself is the one place this cannot be recorded.
+            std::cerr << logFailed.texts().error << std::flush;
+            return logFailed.status();
+        }
+    }
+    if (stop.pause()) PauseForKey();
+    std::cout.flush();
+    return stop.status();
 }
 
 void WriteRunOutput(const std::string& path, std::string_view bytes) {
@@ -73,13 +87,4 @@ void ReportWriteFailure(const std::string& path, const FileWriteResult& result) 
     LogStream() << text;
     std::cout.flush();
     std::cerr << text << std::flush;
-}
-
-void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
-                        const std::string& before, bool pause) {
-    if (!before.empty()) SendLog(before);
-    ReportWriteFailure(path, result);
-    WriteLog();
-    if (pause) PauseForKey();
-    EndProcess(1);
 }

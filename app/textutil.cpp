@@ -163,11 +163,6 @@ std::string fCreateDate(int year, int month, int day, bool iso) {
     return buf;
 }
 
-void CouldNotOpenFile(const std::string& name) {
-    std::fprintf(stderr, "Could not open file %s\n", name.c_str());
-    EndProcess(1);
-}
-
 bool GetTextLine(std::istream& in, std::string& line) {
     if (!std::getline(in, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();

@@ -23,9 +23,6 @@ std::string fCreateDate(int year, int month, int day, bool iso);
 // with its weekday and day of the year, ready for strftime.
 std::tm CalendarDay(int year, int month, int day);
 
-// Ends the process with "Could not open file <name>" on the error stream.
-[[noreturn]] void CouldNotOpenFile(const std::string& name);
-
 // Reads one line like std::getline and drops a CR left before the line end,
 // so files written on Windows read the same.
 bool GetTextLine(std::istream& in, std::string& line);

@@ -2,13 +2,14 @@
 
 #include "app/inputfile.h"
 #include "app/runlog.h"
+#include "app/stop.h"
 #include "app/textutil.h"
 
 void CouldNotOpenLogged(const std::string& name) {
     // The console gets the message on the error stream.
-    LogStream() << "\nCould not open file " << name << "\n";
-    WriteLog();
-    CouldNotOpenFile(name);
+    throw RunStop(
+        {"", "\nCould not open file " + name + "\n", "Could not open file " + name + "\n"}, 1,
+        true);
 }
 
 std::string ReadLogged(const std::string& name) {

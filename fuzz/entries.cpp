@@ -22,15 +22,6 @@
 
 namespace {
 
-// Thrown by EndProcess instead of ending the process.
-struct RunEnded {
-    int status;
-};
-
-[[noreturn]] void ThrowRunEnded(int status) {
-    throw RunEnded{status};
-}
-
 // Swallows the console text of the readers.
 class NullBuffer : public std::streambuf {
   protected:
@@ -65,7 +56,6 @@ class Workspace {
             std::abort();
         }
         folder_ = pattern + "/";
-        SetEndProcessHook(ThrowRunEnded);
     }
     ~Workspace() {
         std::error_code ignored;
@@ -104,8 +94,8 @@ void Guarded(F reader) {
     SetFileLog(WorkFolder() + "Tarvex.log");
     try {
         reader();
-    } catch (const RunEnded&) {
-        // An end of the run is an ordinary outcome of a bad file.
+    } catch (const RunStop&) {
+        // A stopped run is an ordinary outcome of a bad file.
     }
     LogStream().str("");
     LogStream().clear();

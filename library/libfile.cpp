@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "app/inputfile.h"
+#include "app/stop.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
 
@@ -109,7 +110,7 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
                     bool& intact, Fingerprint& digest) {
     std::string content;
-    if (!ReadRunFile(file, content)) CouldNotOpenFile(file);
+    if (!ReadRunFile(file, content)) StopCouldNotOpen(file);
     // The file is read once: its entries, its protection and its digest all
     // come from these bytes.
     TextLines lines(content);

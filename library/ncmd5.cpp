@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "app/inputfile.h"
+#include "app/stop.h"
 #include "app/textutil.h"
 #include "library/md5.h"
 
@@ -125,7 +126,7 @@ std::string NCMD5::fncmhash(const std::string& a, const std::string& b, int roun
 
 bool NCMD5::flibcheck(const std::string& path) const {
     std::string content;
-    if (!ReadRunFile(path, content)) CouldNotOpenFile(path);
+    if (!ReadRunFile(path, content)) StopCouldNotOpen(path);
     return flibcheckText(PathFileName(path), content);
 }
 

@@ -22,6 +22,21 @@ void PROJECT::Calc() {
     generals.front().fRRN(defaults, tables, boc);
     epcs.front().Calc(defaults, tables, asTables, boc);
     epcs.front().Validation(defaults, tables, boc);
+    // The message states an exact air-conditioning output only above half a
+    // kilowatt: an input that gives less stops here, before any document is
+    // written, rather than after the documents.
+    if (WritesLodgementMessage() && hasAcInspection) {
+        const int a = acInspection.objectIndex;
+        if (boc.Vcodid(a, "AIR-CON-INSTALLED") == kAirConInstalledYes &&
+            boc.Vcodid(a, "AIR-CON-KW") == kAirConExactOutput &&
+            !(boc.Vnum(a, "AIR-CON-KW-EXACT") > 0.5))
+            StopRun("\nERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n");
+    }
+}
+
+bool PROJECT::WritesLodgementMessage() const {
+    return boc.Vcod(generalObject, "PRODUCE-MESSAGES") == "YES" &&
+           epcs.front().messageFormat == "xml";
 }
 
 void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJECTTables&,

@@ -137,6 +137,9 @@ class PROJECT {
     void fDates();
     void Calc();
     void Calc_Scotland();
+    // Whether the run ends with the lodgement message (rather than an IAS
+    // package, or nothing); known once Calc has run.
+    bool WritesLodgementMessage() const;
     void fREC_Report();
     void fSORT(const std::deque<int>& input, std::deque<int>& output);
 

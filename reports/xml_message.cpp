@@ -21,8 +21,6 @@
 
 namespace {
 
-constexpr int kAirConInstalledYes = 1;
-constexpr int kAirConExact = 4;
 constexpr int kAirConLargestBand = 3;
 constexpr int kRecommendationByAssessor = 1;
 // HEAT-SOURCE codes of the heat pumps, named by their source alone.
@@ -453,11 +451,9 @@ std::string PROJECT::XML_Report_AC_Questionnaire() {
         if (boc.Vcodid(a, "AIR-CON-INSTALLED") == kAirConInstalledYes) {
             const int kw = boc.Vcodid(a, "AIR-CON-KW");
             s += "\t\t\t<AC-Rated-Output>\n";
-            if (kw == kAirConExact) {
-                const double exact = boc.Vnum(a, "AIR-CON-KW-EXACT");
-                if (!(exact > 0.5))
-                    StopRun("\nERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n");
-                s += Element("\t\t\t   ", "AC-kW-Rating", Rounded(exact));
+            if (kw == kAirConExactOutput) {
+                // Calc has refused an output of half a kilowatt or less.
+                s += Element("\t\t\t   ", "AC-kW-Rating", Rounded(boc.Vnum(a, "AIR-CON-KW-EXACT")));
             } else {
                 s += "\t\t\t   <AC-Rating-Unknown-Flag>1</AC-Rating-Unknown-Flag>\n";
             }

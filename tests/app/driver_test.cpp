@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -198,15 +199,14 @@ TEST(CommandLine, IasPackageNamedLikeItsInputStops) {
 
 // A run whose documents were all written ends "OK"; one that abandoned an
 // output names each abandoned output instead and ends with status 1.
-TEST(RunEndDeathTest, AbandonedOutputsEndTheRunWithStatusOne) {
+TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
     TempDir dir;
     const std::string log = dir.file("Tarvex.log");
-    EXPECT_EXIT(
-        {
-            SetFileLog(log);
-            FinishRun({"jobs/office[rec].pdf", "jobs/office[srec].pdf"});
-        },
-        ::testing::ExitedWithCode(1), "");
+    SetFileLog(log);
+    EXPECT_EQ(RunToStop([] {
+                  FinishRun({"jobs/office[rec].pdf", "jobs/office[srec].pdf"});
+              }).status,
+              1);
     const std::string written = ReadFileBytes(log);
     EXPECT_NE(written.find("\nERROR: jobs/office[rec].pdf could not be written; the run is "
                            "incomplete\nERROR: jobs/office[srec].pdf could not be written; the run "
@@ -215,14 +215,11 @@ TEST(RunEndDeathTest, AbandonedOutputsEndTheRunWithStatusOne) {
         << written;
     EXPECT_EQ(written.find("\nOK\n"), std::string::npos) << written;
 
-    EXPECT_EXIT(
-        {
-            SetFileLog(log);
-            FinishRun({});
-            std::exit(7);
-        },
-        ::testing::ExitedWithCode(7), "");
-    EXPECT_NE(ReadFileBytes(log).find("OK\n"), std::string::npos);
+    LogStream().str("");
+    const StopOutcome ok = RunToStop([] { FinishRun({}); });
+    EXPECT_FALSE(ok.stopped);
+    EXPECT_EQ(ok.out, "OK\n");
+    EXPECT_EQ(ReadFileBytes(log), "OK\n");
 }
 
 }  // namespace

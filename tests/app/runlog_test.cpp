@@ -6,6 +6,7 @@
 
 #include "app/clock.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -52,9 +53,11 @@ TEST(RunLog, ColourOnlyReachesTheConsole) {
 
 TEST(RunLog, UnwritableLogFileStops) {
     SetFileLog("/nonexistent-folder/Tarvex.log");
-    EXPECT_EXIT(WriteLog(), ::testing::ExitedWithCode(1),
-                "^Could not open file /nonexistent-folder/Tarvex.log\nReason: No such file or "
-                "directory\n$");
+    const StopOutcome s = RunToStop([] { WriteLog(); });
+    EXPECT_EQ(s.status, 1);
+    EXPECT_EQ(s.err,
+              "Could not open file /nonexistent-folder/Tarvex.log\nReason: No such file or "
+              "directory\n");
 }
 
 TEST(Ahora, HasTheAsctimeLayout) {

@@ -10,6 +10,7 @@
 #include "boc/boc.h"
 #include "tests/boc/boc_testing.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -27,17 +28,12 @@ class AccessTest : public ::testing::Test {
         ReadInput(boc, dir, WriteInput(dir, "clean.inp", ReadFixture("clean.inp")), library);
     }
 
-    // Runs `access` in a child process and expects it to stop the run with
-    // `message` at the end of the run log.
+    // Runs `access` and expects it to stop the run with `message` at the end
+    // of the run log.
     void ExpectStop(const std::function<void()>& access, const std::string& message) {
         const std::string log = dir.file("stop.log");
-        EXPECT_EXIT(
-            {
-                SetFileLog(log);
-                access();
-                std::exit(0);
-            },
-            ::testing::ExitedWithCode(1), "");
+        SetFileLog(log);
+        EXPECT_EQ(RunToStop(access).status, 1) << message;
         const std::string text = ReadFileBytes(log);
         ASSERT_GE(text.size(), message.size()) << message;
         EXPECT_EQ(text.substr(text.size() - message.size()), message);

@@ -6,6 +6,7 @@
 #include "app/stop.h"
 #include "library/ncmd5.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 
 std::string FixturePath(const std::string& name) {
     return std::string(TARVEX_SOURCE_DIR) + "/tests/boc/fixtures/" + name;
@@ -42,11 +43,13 @@ void ReadInput(BOC& boc, const TempDir& dir, const std::string& input, const std
     boc.Init(input, library);
 }
 
-void ReadAndExit(const std::string& input, const std::string& library, const std::string& logFile) {
+int ReadToStop(const std::string& input, const std::string& library, const std::string& logFile) {
     SetFileLog(logFile);
-    BOC boc;
-    boc.Init(input, library);
-    EndProcess(0);
+    return RunToStop([&] {
+               BOC boc;
+               boc.Init(input, library);
+           })
+        .status;
 }
 
 namespace {

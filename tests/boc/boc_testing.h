@@ -20,10 +20,9 @@ std::string WithCrlf(const std::string& text);
 // Points the run log into `dir` and reads an input that is expected to read
 // clean (Init returns).
 void ReadInput(BOC& boc, const TempDir& dir, const std::string& input, const std::string& library);
-// Reads an input in a death-test child: ends the child with status 0 when Init
-// returns; errors end it with their own status.
-[[noreturn]] void ReadAndExit(const std::string& input, const std::string& library,
-                              const std::string& logFile);
+// Reads an input with the run log at `logFile`: 0 when Init returns, else the
+// status of the stop, reported as the program reports it (log written).
+int ReadToStop(const std::string& input, const std::string& library, const std::string& logFile);
 
 // Everything the matrix holds, one keyword per line, for comparisons.
 std::string DumpMatrix(const BOC& boc);

@@ -8,6 +8,7 @@
 #include "boc/boc.h"
 #include "tests/boc/boc_testing.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -28,8 +29,7 @@ TEST(ErrorReportTest, InputsWithErrorsStopAfterTheirReports) {
         if (c.crlf) text = WithCrlf(text);
         const std::string input = WriteInput(dir, name + ".inp", text);
         const std::string lib = WriteLibrary(dir);
-        EXPECT_EXIT(ReadAndExit(input, lib, dir.file("Tarvex.log")), ::testing::ExitedWithCode(1),
-                    "");
+        EXPECT_EQ(ReadToStop(input, lib, dir.file("Tarvex.log")), 1);
         EXPECT_EQ(ReadFileBytes(dir.file(name + ".bdl")), ReadFixture(name + ".bdl"));
         EXPECT_EQ(ReadFileBytes(dir.file(name + ".err")), ReadFixture(name + ".err"));
         const std::string log = ReadFileBytes(dir.file("Tarvex.log"));
@@ -48,7 +48,7 @@ TEST(ErrorReportTest, ErrorLineNumbersArePaddedToTheLineCount) {
     text += "   ..\n";  // 120 lines
     const std::string input = WriteInput(dir, "long.inp", text);
     const std::string lib = WriteLibrary(dir);
-    EXPECT_EXIT(ReadAndExit(input, lib, dir.file("Tarvex.log")), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadToStop(input, lib, dir.file("Tarvex.log")), 1);
     const std::string bdl = ReadFileBytes(dir.file("long.bdl"));
     const std::string head =
         "   [  1]  \"H\" = HEAD\n"
@@ -84,7 +84,7 @@ TEST(ErrorReportTest, EmptyInputReportsMissingObjects) {
     TempDir dir;
     const std::string input = WriteInput(dir, "empty.inp", "");
     const std::string lib = WriteLibrary(dir);
-    EXPECT_EXIT(ReadAndExit(input, lib, dir.file("Tarvex.log")), ::testing::ExitedWithCode(1), "");
+    EXPECT_EQ(ReadToStop(input, lib, dir.file("Tarvex.log")), 1);
     EXPECT_EQ(ReadFileBytes(dir.file("empty.err")),
               "\n\n\n       *** ERROR *** At least 1 HEAD needed\n\n\n\n"
               "  *** ERRORS     *** Number of errors:    1\n"
@@ -222,14 +222,12 @@ TEST(LibraryRejectTest, DefinitionsOutOfOrderStopWithTheLine) {
         TempDir dir;
         const std::string lib = dir.file("bad.csv");
         WriteFileBytes(lib, "$,a library definition,\n" + std::string(body));
-        EXPECT_EXIT(
-            {
-                SetFileLog(dir.file("Tarvex.log"));
-                BOC boc;
-                boc.Init_NOT(lib);
-                std::exit(0);
-            },
-            ::testing::ExitedWithCode(1), "");
+        SetFileLog(dir.file("Tarvex.log"));
+        EXPECT_EQ(RunToStop([&] {
+                      BOC boc;
+                      boc.Init_NOT(lib);
+                  }).status,
+                  1);
         const std::string log = ReadFileBytes(dir.file("Tarvex.log"));
         EXPECT_NE(log.find("ERROR: Library definition " + lib + ", " + message), std::string::npos)
             << log;
@@ -257,14 +255,22 @@ TEST(MissingFileTest, UnreadableFilesStopTheRun) {
     TempDir dir;
     const std::string lib = WriteLibrary(dir);
     const std::string input = WriteInput(dir, "a.inp", ReadFixture("clean.inp"));
-    EXPECT_EXIT(ReadAndExit(dir.file("none.inp"), lib, dir.file("Tarvex.log")),
-                ::testing::ExitedWithCode(1), "Could not open file .*none.inp");
+    SetFileLog(dir.file("Tarvex.log"));
+    const auto read = [](const std::string& in, const std::string& library) {
+        return RunToStop([&] {
+            BOC boc;
+            boc.Init(in, library);
+        });
+    };
+    const StopOutcome noInput = read(dir.file("none.inp"), lib);
+    EXPECT_EQ(noInput.status, 1);
+    EXPECT_EQ(noInput.err, "Could not open file " + dir.file("none.inp") + "\n");
     EXPECT_NE(ReadFileBytes(dir.file("Tarvex.log")).find("Could not open file"), std::string::npos);
-    EXPECT_EXIT(ReadAndExit(input, dir.file("none.csv"), dir.file("Tarvex.log")),
-                ::testing::ExitedWithCode(1), "Could not open file .*none.csv");
+    const StopOutcome noLibrary = read(input, dir.file("none.csv"));
+    EXPECT_EQ(noLibrary.status, 1);
+    EXPECT_EQ(noLibrary.err, "Could not open file " + dir.file("none.csv") + "\n");
     // A folder is refused before it is opened.
-    EXPECT_EXIT(ReadAndExit(dir.path(), lib, dir.file("Tarvex.log")), ::testing::ExitedWithCode(1),
-                "");
+    EXPECT_EQ(ReadToStop(dir.path(), lib, dir.file("Tarvex.log")), 1);
     EXPECT_NE(ReadFileBytes(dir.file("Tarvex.log"))
                   .find("ERROR: " + dir.path() + " is not a regular file"),
               std::string::npos);

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "tests/library/libfixture.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -137,11 +138,12 @@ TEST(Defaults, IntegrityFollowsTheProtectionLine) {
     }
 }
 
-TEST(DefaultsDeathTest, MissingFileEndsTheRun) {
+TEST(DefaultsStops, MissingFileEndsTheRun) {
     TempDir dir;
     const std::string missing = dir.file("none.lib");
-    EXPECT_EXIT(LoadDefaults(missing), testing::ExitedWithCode(1),
-                "Could not open file .*none\\.lib");
+    const StopOutcome s = RunToStop([&] { LoadDefaults(missing); });
+    EXPECT_EQ(s.status, 1);
+    EXPECT_TRUE(HasMatch(s.err, "Could not open file .*none\\.lib")) << s.err;
 }
 
 }  // namespace

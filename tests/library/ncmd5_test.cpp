@@ -7,6 +7,7 @@
 
 #include "library/md5.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -224,8 +225,9 @@ TEST_F(FlibcheckTest, FilesWithoutDataAreRejected) {
 
 TEST_F(FlibcheckTest, MissingFileStopsTheRun) {
     const std::string missing = dir.file("KORULib/ASlib.lib");
-    EXPECT_EXIT(n.flibcheck(missing), testing::ExitedWithCode(1),
-                "Could not open file .*KORULib/ASlib\\.lib");
+    const StopOutcome s = RunToStop([&] { n.flibcheck(missing); });
+    EXPECT_EQ(s.status, 1);
+    EXPECT_TRUE(HasMatch(s.err, "Could not open file .*KORULib/ASlib\\.lib")) << s.err;
 }
 
 TEST(FingerprintTest, IsTheKeyedHashOfTheBytesOrEmpty) {

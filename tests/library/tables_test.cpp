@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <filesystem>
 #include <iostream>
 
@@ -9,6 +11,7 @@
 #include "app/runlog.h"
 #include "library/tabla.h"
 #include "tests/library/libfixture.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -188,55 +191,41 @@ TEST(Tabla, WritingFarCellsGrowsOnlyByWhatIsWritten) {
     EXPECT_EQ(texts.TValue(2, 1), kNotSetText);
 }
 
-TEST(TablaDeathTest, RowOrColumnZeroEndsTheRun) {
+TEST(TablaStops, RowOrColumnZeroEndsTheRun) {
     TempDir dir;
     SetFileLog(dir.file("Tarvex.log"));
     Tabla numbers;
     numbers.Add("N", 2, 2, "1 2 3 4");
     Tabla texts;
     texts.AddText("S", 2, 2, "\"a\" \"b\" \"c\" \"d\"");
-    // The message goes to standard output and the log; send it where the check looks.
-    const auto viaStderr = [] { std::cout.rdbuf(std::cerr.rdbuf()); };
-    EXPECT_EXIT(
-        {
-            viaStderr();
-            numbers.Value(0, 1);
-        },
-        testing::ExitedWithCode(1), "\n\nWrong index in Table: N R: 0 C: 1\n\n");
-    EXPECT_EXIT(
-        {
-            viaStderr();
-            numbers.ValueMod(2, 0, 5);
-        },
-        testing::ExitedWithCode(1), "Wrong index in Table: N R: 2 C: 0");
-    EXPECT_EXIT(
-        {
-            viaStderr();
-            texts.TValue(0, 0);
-        },
-        testing::ExitedWithCode(1), "Wrong index in Table: S R: 0 C: 0");
-    EXPECT_EXIT(
-        {
-            viaStderr();
-            texts.TValueMod(0, 2, "x");
-        },
-        testing::ExitedWithCode(1), "Wrong index in Table: S R: 0 C: 2");
-    // The same through the store.
     PROJECTTables store;
     store.InsertNTable(numbers, 0);
-    EXPECT_EXIT(
-        {
-            viaStderr();
-            store.Value(0, 0, 1);
-        },
-        testing::ExitedWithCode(1), "Wrong index in Table: N R: 0 C: 1");
+    const struct {
+        std::function<void()> access;
+        const char* message;
+    } cases[] = {
+        {[&] { numbers.Value(0, 1); }, "\n\nWrong index in Table: N R: 0 C: 1\n\n"},
+        {[&] { numbers.ValueMod(2, 0, 5); }, "Wrong index in Table: N R: 2 C: 0"},
+        {[&] { texts.TValue(0, 0); }, "Wrong index in Table: S R: 0 C: 0"},
+        {[&] { texts.TValueMod(0, 2, "x"); }, "Wrong index in Table: S R: 0 C: 2"},
+        // The same through the store.
+        {[&] { store.Value(0, 0, 1); }, "Wrong index in Table: N R: 0 C: 1"},
+    };
+    for (const auto& c : cases) {
+        // The message goes to standard output and the log.
+        const StopOutcome s = RunToStop(c.access);
+        EXPECT_EQ(s.status, 1) << c.message;
+        EXPECT_NE(s.out.find(c.message), std::string::npos) << s.out;
+        EXPECT_NE(ReadFileBytes(dir.file("Tarvex.log")).find(c.message), std::string::npos);
+    }
 }
 
-TEST(TablesDeathTest, MissingFileEndsTheRun) {
+TEST(TablesStops, MissingFileEndsTheRun) {
     TempDir dir;
     const std::string missing = dir.file("none.lib");
-    EXPECT_EXIT(LoadTables(missing), testing::ExitedWithCode(1),
-                "Could not open file .*none\\.lib");
+    const StopOutcome s = RunToStop([&] { LoadTables(missing); });
+    EXPECT_EQ(s.status, 1);
+    EXPECT_TRUE(HasMatch(s.err, "Could not open file .*none\\.lib")) << s.err;
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 #include "pdf/weblinks.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
@@ -283,7 +284,7 @@ TEST(ProtectedDocument, EmbeddedFontFallsBackWithoutSpoilingTheDocument) {
 
 // A file that cannot be written stops the run with status 1 and leaves
 // neither the file nor a temporary copy.
-TEST(ProtectedDocumentDeathTest, UnwritableTargetStopsTheRun) {
+TEST(ProtectedDocument, UnwritableTargetStopsTheRun) {
     TempDir dir;
     WriteFileBytes(dir.file("afile"), "a regular file, not a folder");
     std::filesystem::create_directory(dir.file("afolder"));
@@ -291,19 +292,19 @@ TEST(ProtectedDocumentDeathTest, UnwritableTargetStopsTheRun) {
                                    dir.file("missing/out.pdf")};
     for (const std::string& target : targets) {
         for (bool pause : {false, true}) {
-            EXPECT_EXIT(
-                {
-                    SetFileLog(dir.file("Tarvex.log"));
-                    dup2(2, 1);  // the message goes to the console's standard output
-                    PdfDocument doc;
-                    DrawCertificatePage(doc);
-                    doc.SaveProtected(target, SampleInfo(), pause);
-                },
-                ::testing::ExitedWithCode(1),
-                "^\nUnable to create PDF file because it is already open\\. Please, close all "
-                "relevant PDF files related to this project and run the calculation again\n\n"
-                "Could not (open|write) file .*\nReason: .*\n$")
+            SetFileLog(dir.file("Tarvex.log"));
+            const StopOutcome s = RunToStop([&] {
+                PdfDocument doc;
+                DrawCertificatePage(doc);
+                doc.SaveProtected(target, SampleInfo(), pause);
+            });
+            EXPECT_EQ(s.status, 1) << target;
+            EXPECT_EQ(
+                s.out,
+                "\nUnable to create PDF file because it is already open. Please, close all "
+                "relevant PDF files related to this project and run the calculation again\n\n")
                 << target;
+            EXPECT_TRUE(HasMatch(s.err, "^Could not (open|write) file .*\nReason: .*\n$")) << s.err;
             EXPECT_EQ(FolderEntries(dir.path()).size(), 3u) << target;  // afile, afolder, log
             EXPECT_TRUE(std::filesystem::is_empty(dir.file("afolder")));
             EXPECT_NE(ReadFileBytes(dir.file("Tarvex.log")).find("Unable to create PDF file"),

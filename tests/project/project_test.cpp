@@ -6,6 +6,7 @@
 #include "project/refnumbers.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 #include "tests/support/timezone.h"
 
 namespace {
@@ -57,10 +58,9 @@ TEST(ProjectInit, NormalisesUnspecifiedFuelAndEnvironment) {
 
 TEST(ProjectInit, UndefinedDeclarationsStopOutsideScotland) {
     const BuildingInput disclosure = BuildingInput().Set("General", "C-REL-PART-DISC", "Undefined");
-    EXPECT_EXIT(ProjectRun{disclosure}, ExitedWithCode(1),
-                "");  // the message goes to standard output; checked through the log below
+    EXPECT_EQ(RunToStop([&] { ProjectRun{disclosure}; }).status, 1);
     const BuildingInput transaction = BuildingInput().Set("EPC", "TRANSACTION-TYPE", "Undefined");
-    EXPECT_EXIT(ProjectRun{transaction}, ExitedWithCode(1), "");
+    EXPECT_EQ(RunToStop([&] { ProjectRun{transaction}; }).status, 1);
 
     // Scotland skips both checks.
     ProjectRun scottish{BuildingInput()
@@ -231,14 +231,12 @@ TEST(Checks, RegistrationAndPropertyReferenceShapes) {
             run.project().Calc();
             EXPECT_EQ(run.boc().Vtext(run.general(), "UPRN"), "123456789012");
         } else {
-            EXPECT_EXIT(
-                {
-                    ProjectRun run{input};
-                    run.project().fDates();
-                    run.project().Calc();
-                },
-                ExitedWithCode(1), "")
-                << c.uprn << " " << c.reg;
+            const StopOutcome s = RunToStop([&] {
+                ProjectRun run{input};
+                run.project().fDates();
+                run.project().Calc();
+            });
+            EXPECT_EQ(s.status, 1) << c.uprn << " " << c.reg;
         }
     }
 }

@@ -6,6 +6,7 @@
 #include "reports/gzip_file.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
+#include "tests/support/stops.h"
 
 namespace {
 
@@ -108,16 +109,37 @@ TEST(MessageSections, AirConditioningQuestionnaire) {
     }
 }
 
-TEST(MessageSectionsDeathTest, AnExactAirConditioningOutputOfHalfAKilowattStopsTheRun) {
-    BuildingInput input;
-    input.Append(
-        "\"AC\" = AIR-CONDITIONING\n   AIR-CON-INSTALLED = Yes\n   AIR-CON-KW = Exact\n"
-        "   AIR-CON-KW-EXACT = 0.5\n   ..\n");
-    ProjectRun run(input);
-    EXPECT_EXIT(run.project().XML_Report_AC_Questionnaire(), ::testing::ExitedWithCode(1), "");
-    EXPECT_NE(ReadFileBytes(run.dir().file("Tarvex.log"))
-                  .find("ERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n"),
-              std::string::npos);
+// Only a run that writes the lodgement message needs an exact output above
+// half a kilowatt, and it finds out before it writes anything.
+TEST(MessageSections, AnExactAirConditioningOutputOfHalfAKilowattStopsARunWithAMessage) {
+    const struct {
+        const char* exact;
+        const char* messages;
+        const char* format;
+        bool stops;
+    } cases[] = {
+        {"0.5", "YES", "XML", true}, {"0", "YES", "XML", true},    {"0.51", "YES", "XML", false},
+        {"0.5", "NO", "XML", false}, {"0.5", "YES", "IAS", false},
+    };
+    for (const auto& c : cases) {
+        BuildingInput input;
+        input.Set("General", "PRODUCE-MESSAGES", c.messages);
+        input.Set("General", "MESSAGE-FORMAT", c.format);
+        input.Append(std::string("\"AC\" = AIR-CONDITIONING\n   AIR-CON-INSTALLED = Yes\n"
+                                 "   AIR-CON-KW = Exact\n   AIR-CON-KW-EXACT = ") +
+                     c.exact + "\n   ..\n");
+        ProjectRun run(input);
+        const StopOutcome s = RunToStop([&] {
+            run.project().fDates();
+            run.project().Calc();
+        });
+        EXPECT_EQ(s.stopped, c.stops) << c.exact << c.messages << c.format;
+        if (c.stops) {
+            EXPECT_EQ(s.status, 1);
+            EXPECT_NE(s.out.find("\nERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n"),
+                      std::string::npos);
+        }
+    }
 }
 
 TEST(MessageSections, HeatPumpsAreNamedByTheirSourceOnly) {

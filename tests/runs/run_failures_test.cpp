@@ -122,6 +122,11 @@ std::vector<FatalCase> FatalCases() {
          Replace({{Line("C-REL-PART-DISC", "Not related to the owner"),
                    Line("C-REL-PART-DISC", "Undefined")}}),
          "ERROR: \"Related Party Disclosure\" is undefined in Kestrel House - general"},
+        // Found with the other checks, before any document is written.
+        {"AirConditioningOfHalfAKilowattInAMessage", kOffice,
+         Replace({{Line("PRODUCE-MESSAGES", "NO"), Line("PRODUCE-MESSAGES", "YES")},
+                  {Line("AIR-CON-KW-EXACT", "86.5"), Line("AIR-CON-KW-EXACT", "0.5")}}),
+         "\nERROR: AIR-CON-KW-EXACT must be bigger than 0.5 kW\n"},
         {"TransactionTypeLeftOut", kShop,
          Replace({{Line("TRANSACTION-TYPE", "Mandatory issue (Marketed sale)"), ""}}),
          "ERROR: \"Transaction Type\" is undefined in Harbour Hardware EPC"},
@@ -147,6 +152,7 @@ TEST_P(FatalRun, EndsWithStatusOneAndLogsTheMessage) {
     EXPECT_TRUE(Contains(log, c.message)) << log;
     EXPECT_FALSE(EndsWith(log, "\nOK\n")) << log;
     EXPECT_FALSE(FileExists(dir.file(c.example + ".csv")));
+    EXPECT_FALSE(FileExists(dir.file(c.example + "[epc].pdf")));
 }
 
 std::string FatalName(const ::testing::TestParamInfo<FatalCase>& info) {
