@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -183,6 +185,21 @@ void BatchDocument(const std::uint8_t* data, std::size_t size) {
     ReferenceNumbers(PdfShownText(bytes));
 }
 
+// A line of a batch summary, read back by --resume. What it reads must write
+// a line that reads back the same.
+void BatchSummaryLine(const std::uint8_t* data, std::size_t size) {
+    const std::string line(reinterpret_cast<const char*>(data), size);
+    BatchRow row;
+    if (!ParseJsonLine(line, row)) return;
+    const std::string written = JsonLine(row);
+    BatchRow again;
+    if (!ParseJsonLine(written.substr(0, written.size() - 1), again) ||
+        JsonLine(again) != written) {
+        std::fprintf(stderr, "a summary row does not read back as written: %s", written.c_str());
+        std::abort();
+    }
+}
+
 }  // namespace
 
 const std::vector<FuzzEntry>& FuzzEntries() {
@@ -196,6 +213,7 @@ const std::vector<FuzzEntry>& FuzzEntries() {
         {"xml_check", XmlCheck},
         {"ias_package", IasPackage},
         {"batch_document", BatchDocument},
+        {"batch_summary_line", BatchSummaryLine},
     };
     return entries;
 }

@@ -2,7 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -90,8 +95,10 @@ std::string JsonArray(const std::vector<std::string>& items) {
     return out + "]";
 }
 
+// Room for any finite double in full: a value cut short would read back as
+// another number.
 std::string Seconds(double s) {
-    char buf[32];
+    char buf[DBL_MAX_10_EXP + 8];
     std::snprintf(buf, sizeof buf, "%.3f", s);
     return buf;
 }
@@ -112,48 +119,80 @@ class JsonReader {
         return Take('}') && AtEnd();
     }
 
+    // A string with JSON's escapes; \\u escapes (UTF-16, pairs joined) are
+    // written as UTF-8.
     bool String(std::string& out) {
         Blanks();
         if (at_ >= s_.size() || s_[at_] != '"') return false;
         ++at_;
         out.clear();
         while (at_ < s_.size() && s_[at_] != '"') {
-            char c = s_[at_++];
-            if (c == '\\') {
-                if (at_ >= s_.size()) return false;
-                const char e = s_[at_++];
-                if (e == 'n') {
-                    c = '\n';
-                } else if (e == 'r') {
-                    c = '\r';
-                } else if (e == 't') {
-                    c = '\t';
-                } else if (e == 'u') {
-                    if (at_ + 4 > s_.size()) return false;
-                    c = static_cast<char>(std::stoi(s_.substr(at_, 4), nullptr, 16));
-                    at_ += 4;
-                } else {
-                    c = e;
-                }
+            const char c = s_[at_++];
+            if (c != '\\') {
+                out += c;
+                continue;
             }
-            out += c;
+            if (at_ >= s_.size()) return false;
+            switch (s_[at_++]) {
+                case '"':
+                    out += '"';
+                    break;
+                case '\\':
+                    out += '\\';
+                    break;
+                case '/':
+                    out += '/';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'u': {
+                    unsigned long code = 0;
+                    if (!Hex4(code)) return false;
+                    if (code >= 0xDC00 && code <= 0xDFFF) return false;  // a low half alone
+                    if (code >= 0xD800 && code <= 0xDBFF) {
+                        unsigned long low = 0;
+                        if (!Take2('\\', 'u') || !Hex4(low) || low < 0xDC00 || low > 0xDFFF)
+                            return false;
+                        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                    }
+                    AppendUtf8(code, out);
+                    break;
+                }
+                default:
+                    return false;
+            }
         }
         if (at_ >= s_.size()) return false;
         ++at_;
         return true;
     }
 
+    // A finite number.
     bool Number(double& out) {
         Blanks();
         const std::size_t start = at_;
-        while (at_ < s_.size() && std::string("+-.0123456789eE").find(s_[at_]) != std::string::npos)
+        while (at_ < s_.size() && std::strchr("+-.0123456789eE", s_[at_]) != nullptr &&
+               s_[at_] != '\0')
             ++at_;
         if (at_ == start) return false;
-        try {
-            out = std::stod(s_.substr(start, at_ - start));
-        } catch (...) {
-            return false;
-        }
+        const std::string text = s_.substr(start, at_ - start);
+        char* end = nullptr;
+        const double value = std::strtod(text.c_str(), &end);
+        if (end != text.c_str() + text.size() || !std::isfinite(value)) return false;
+        out = value;
         return true;
     }
 
@@ -170,6 +209,42 @@ class JsonReader {
     }
 
   private:
+    bool Hex4(unsigned long& code) {
+        if (s_.size() - at_ < 4) return false;
+        code = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char c = s_[at_++];
+            int digit = -1;
+            if (c >= '0' && c <= '9') digit = c - '0';
+            if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+            if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            if (digit < 0) return false;
+            code = code * 16 + static_cast<unsigned long>(digit);
+        }
+        return true;
+    }
+    bool Take2(char a, char b) {
+        if (s_.size() - at_ < 2 || s_[at_] != a || s_[at_ + 1] != b) return false;
+        at_ += 2;
+        return true;
+    }
+    static void AppendUtf8(unsigned long code, std::string& out) {
+        if (code < 0x80) {
+            out += static_cast<char>(code);
+        } else if (code < 0x800) {
+            out += static_cast<char>(0xC0 | (code >> 6));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else if (code < 0x10000) {
+            out += static_cast<char>(0xE0 | (code >> 12));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (code >> 18));
+            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (code & 0x3F));
+        }
+    }
     void Blanks() {
         while (at_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[at_]))) ++at_;
     }
@@ -286,7 +361,10 @@ bool ParseJsonLine(const std::string& line, BatchRow& row) {
         if (key == "input") return r.String(row.input);
         if (key == "status") return r.String(row.status);
         if (key == "exit_code") {
-            if (!r.Number(number)) return false;
+            // A whole number an int holds: converting any other is undefined.
+            if (!r.Number(number) || number < INT_MIN || number > INT_MAX ||
+                number != std::floor(number))
+                return false;
             row.exitCode = static_cast<int>(number);
             return true;
         }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -109,6 +110,51 @@ TEST(BatchSummary, JsonLinesReadBackAsWritten) {
     EXPECT_FALSE(ParseJsonLine("not json", back));
     // CSV quotes fields with commas or quotes, doubling the quotes.
     EXPECT_NE(CsvLine(row).find("\"/data/a \"\"quoted\"\"\\folder/x.inp\""), std::string::npos);
+}
+
+// Any line at all gives a row or is refused: escapes that are not JSON's and
+// numbers the row cannot hold are refused, never a crash or a wrapped value.
+TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
+    struct Case {
+        std::string line;
+        bool read;
+        std::string input;
+        int exitCode;
+    };
+    const Case cases[] = {
+        {R"({"input":"\u00e9\ud83d\ude00\/\b\f\u0000","exit_code":3})", true,
+         std::string("\xc3\xa9\xf0\x9f\x98\x80/\b\f") + '\0', 3},
+        {R"({"input":"x","exit_code":-2147483648})", true, "x", INT_MIN},
+        {R"({"input":"x","exit_code":2.0,"seconds":1e300})", true, "x", 2},
+        {R"({"input":"\uZZZZ"})", false, "", 0},
+        {R"({"input":"\u12"})", false, "", 0},
+        {R"({"input":"\ud83d"})", false, "", 0},
+        {R"({"input":"\ud83d\u0041"})", false, "", 0},
+        {R"({"input":"\ude00"})", false, "", 0},
+        {R"({"input":"\q"})", false, "", 0},
+        {R"({"input":"x\)", false, "", 0},
+        {R"({"exit_code":1e300})", false, "", 0},
+        {R"({"exit_code":-1e300})", false, "", 0},
+        {R"({"exit_code":2147483648})", false, "", 0},
+        {R"({"exit_code":1.5})", false, "", 0},
+        {R"({"seconds":1e999})", false, "", 0},
+        {R"({"seconds":1.2.3})", false, "", 0},
+        {R"({"seconds":-})", false, "", 0},
+        {R"({"input":"x"} and more)", false, "", 0},
+        {"", false, "", 0},
+    };
+    for (const Case& c : cases) {
+        BatchRow row;
+        ASSERT_EQ(ParseJsonLine(c.line, row), c.read) << c.line;
+        if (!c.read) continue;
+        EXPECT_EQ(row.input, c.input) << c.line;
+        EXPECT_EQ(row.exitCode, c.exitCode) << c.line;
+        // What was read writes a line that reads back the same.
+        BatchRow again;
+        const std::string written = JsonLine(row);
+        ASSERT_TRUE(ParseJsonLine(written, again)) << written;
+        EXPECT_EQ(JsonLine(again), written);
+    }
 }
 
 TEST(BatchSummary, ReadsTheRunsResults) {
