@@ -13,7 +13,10 @@
 #include <functional>
 #include <set>
 #include <sstream>
+#include <unordered_map>
 #include <unordered_set>
+
+#include "app/outputs.h"
 
 namespace fs = std::filesystem;
 
@@ -378,6 +381,93 @@ bool ParseJsonLine(const std::string& line, BatchRow& row) {
         if (key == "input_md5") return r.String(row.inputDigest);
         return false;
     });
+}
+
+std::vector<std::string> RunOutputNames(const std::string& input) {
+    // The endings a run in mode /I writes (those OutputReplacingInput checks).
+    static const char* const kWritten[] = {ending::kResults,
+                                           ending::kReportCopy,
+                                           ending::kErrorReport,
+                                           ending::kCertificate,
+                                           ending::kWelshCertificate,
+                                           ending::kRecommendations,
+                                           ending::kShortRecommendations,
+                                           ending::kIasPackage,
+                                           ending::kIasCompressed};
+    std::vector<std::string> names;
+    for (const char* e : kWritten) names.push_back(OutputName(input, e));
+    return names;
+}
+
+std::string KeptLogName(const std::string& input) {
+    return OutputName(input, ".log");
+}
+
+bool FitsRunConfiguration(const std::string& path) {
+    return std::none_of(path.begin(), path.end(), [](char c) {
+        const auto b = static_cast<unsigned char>(c);
+        return b < 0x20 || b == 0x7F;
+    });
+}
+
+std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs) {
+    std::vector<std::string> why(inputs.size());
+    auto folded = [](std::string name) {
+        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return name;
+    };
+    // Every name an input is or writes, folded, and the first input to claim it.
+    std::unordered_map<std::string, std::size_t> claimed;
+    for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const std::string& input = inputs[i];
+        if (!FitsRunConfiguration(input)) {
+            why[i] =
+                "the name holds a line break or other control character, which the run "
+                "configuration file (one path a line) cannot carry";
+            continue;
+        }
+        std::vector<std::string> names = RunOutputNames(input);
+        names.push_back(KeptLogName(input));
+        names.push_back(input);
+        for (const std::string& name : names) {
+            const auto [at, first] = claimed.emplace(folded(name), i);
+            const std::size_t other = at->second;
+            if (first || other == i) continue;
+            const std::string shared = fs::path(name).filename().string();
+            const auto clash = [&](std::size_t a, std::size_t b) {
+                if (!why[a].empty()) return;
+                why[a] = folded(inputs[a]) == folded(inputs[b])
+                             ? "the name differs from " + inputs[b] +
+                                   " only in letter case, and a folder may take the two for one"
+                             : "this input and " + inputs[b] +
+                                   " would write or be the same file (" + shared + ")";
+            };
+            clash(i, other);
+            clash(other, i);
+        }
+    }
+    return why;
+}
+
+OutputTimes RunOutputTimes(const std::string& input) {
+    OutputTimes times;
+    for (const std::string& name : RunOutputNames(input)) {
+        std::error_code ec;
+        const fs::path path(name);
+        if (!fs::is_regular_file(path, ec)) continue;
+        const fs::file_time_type time = fs::last_write_time(path, ec);
+        if (!ec) times[path.filename().string()] = time;
+    }
+    return times;
+}
+
+std::vector<std::string> OutputsWritten(const std::string& input, const OutputTimes& before) {
+    std::vector<std::string> outputs;
+    for (const auto& [name, time] : RunOutputTimes(input)) {
+        const auto was = before.find(name);
+        if (was == before.end() || was->second != time) outputs.push_back(name);
+    }
+    return outputs;
 }
 
 std::string InputJurisdiction(const std::string& inputText) {

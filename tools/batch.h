@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -22,7 +24,7 @@ std::vector<std::string> ShardOf(const std::vector<std::string>& inputs, int k, 
 // One row of the summary.
 struct BatchRow {
     std::string input;
-    std::string status;  // "ok", "failed" or "not run"
+    std::string status;  // "ok", "failed", "not run" or "refused"
     int exitCode = -1;
     std::string jurisdiction;
     std::string assetRating;
@@ -39,6 +41,35 @@ std::string CsvLine(const BatchRow& row);
 std::string JsonLine(const BatchRow& row);
 // A row written by JsonLine; false when the line is not one.
 bool ParseJsonLine(const std::string& line, BatchRow& row);
+
+// Whether a path can be a line of the run configuration file: the program
+// takes no control byte in it.
+bool FitsRunConfiguration(const std::string& path);
+
+// Why each input must not be run, "" for those that may, in the order given
+// (full paths, as GatherInputs gives them). An input is refused when its
+// name holds a control byte, which the run configuration file (one path a
+// line) cannot carry, or when it and another input would write, or be, the
+// same file: the names a run writes (RunOutputNames, KeptLogName) and the
+// input's own are compared with letters of either case alike, since a folder
+// may ignore case, so "a.inp" clashes with "a.INP", "a.txt" and "a".
+std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs);
+
+// The files a run on `input` may write beside it, as full paths: the
+// program's outputs (OutputName with each ending it writes).
+std::vector<std::string> RunOutputNames(const std::string& input);
+// Where the batch keeps the run's log: "<stem>.log" beside the input.
+std::string KeptLogName(const std::string& input);
+
+// The modification times of those of RunOutputNames(input) that exist, by
+// file name.
+using OutputTimes = std::map<std::string, std::filesystem::file_time_type>;
+OutputTimes RunOutputTimes(const std::string& input);
+// The file names of the outputs a run on `input` wrote: those of
+// RunOutputNames that are new or rewritten since `before` was taken. Only
+// the input's own names count: what a run of "a.v2.inp" writes beside
+// "a.inp" meanwhile is never taken for an output of "a.inp".
+std::vector<std::string> OutputsWritten(const std::string& input, const OutputTimes& before);
 
 // What the input says its jurisdiction is: the TYPE of its EPC object, as
 // written ("England and Wales", "Scotland", "Northern Ireland"), or "".

@@ -8,8 +8,12 @@
 // is kept beside it as "<name>.log". Each run logs into a folder of its own
 // (a fresh temporary folder named in its own run configuration file), so two
 // inputs in one folder never share a log. The summary of every input is
-// written as BASE.csv and BASE.jsonl. Exit status 0 when every input
-// succeeded, 1 when any failed, 2 for a wrong command line.
+// written as BASE.csv and BASE.jsonl. Inputs that cannot be run safely are
+// not run, and their rows say why (status "refused"): a name the run
+// configuration file cannot carry, outputs that would clash with another
+// input's, or an input larger than the program reads. Exit status 0 when
+// every input succeeded, 1 when any failed or was refused, 2 for a wrong
+// command line.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -27,11 +31,13 @@
 #include <iostream>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "app/atomicfile.h"
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
@@ -58,11 +64,35 @@ constexpr const char kUsage[] =
     "  --program PATH  the tarvex program (default: beside this one)\n"
     "  --data FOLDER   the folder holding csv/ and KORULib/ (default: the program's)\n";
 
+// A file the run wrote (log, report, document), read when it is a regular
+// file of at most the program's input limit; else "".
 std::string ReadAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
     std::string bytes;
-    ReadRest(in, bytes);
+    ReadRegularFile(path.string(), kInputFileLimit, bytes);
     return bytes;
+}
+
+// Reads an input for its row; when it cannot be, false and the row says
+// why. It is looked at before it is read, so a huge or endless one is never
+// taken in.
+bool ReadInput(const std::string& path, std::string& text, BatchRow& row) {
+    int error = 0;
+    const FileRead read = ReadRegularFile(path, kInputFileLimit, text, &error);
+    if (read == FileRead::kDone) return true;
+    row.status = "refused";
+    if (read == FileRead::kTooLarge) {
+        std::error_code ec;
+        const std::uintmax_t size = fs::file_size(path, ec);
+        row.firstError = "the input holds " +
+                         (ec ? std::string("more than 64 MB") : std::to_string(size) + " bytes") +
+                         "; Tarvex reads inputs of at most 64 MB";
+    } else if (read == FileRead::kNotRegular) {
+        row.firstError = "the input is not a regular file (a folder, device or pipe)";
+    } else {
+        row.status = "not run";
+        row.firstError = std::string("the input cannot be read: ") + std::strerror(error);
+    }
+    return false;
 }
 
 // Whole or absent (WriteFileWhole).
@@ -148,44 +178,12 @@ struct Settings {
     fs::path work;  // this batch's temporary folder
 };
 
-// The files beside `input` that are named after it (the stem followed by
-// ".", "[" or "_"), with their times: what a run may write.
-std::map<std::string, fs::file_time_type> NamedAfter(const fs::path& input) {
-    std::map<std::string, fs::file_time_type> files;
-    const std::string stem = input.stem().string();
-    const std::string own[] = {
-        input.filename().string(), stem + ".log",
-        fs::path(OutputName(input.string(), ending::kInputKey)).filename().string(),
-        fs::path(OutputName(input.string(), ending::kCookie)).filename().string()};
-    std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(input.parent_path(), ec)) {
-        const std::string name = entry.path().filename().string();
-        if (std::find(std::begin(own), std::end(own), name) != std::end(own)) continue;
-        if (name.size() <= stem.size() || name.compare(0, stem.size(), stem) != 0) continue;
-        if (std::string(".[_").find(name[stem.size()]) == std::string::npos) continue;
-        std::error_code e2;
-        if (entry.is_regular_file(e2)) files[name] = entry.last_write_time(e2);
-    }
-    return files;
-}
-
-// The outputs of a run: files named after the input that are new or
-// rewritten since `before` was taken.
-std::vector<std::string> OutputsWritten(const fs::path& input,
-                                        const std::map<std::string, fs::file_time_type>& before) {
-    std::vector<std::string> outputs;
-    for (const auto& [name, time] : NamedAfter(input)) {
-        const auto was = before.find(name);
-        if (was == before.end() || was->second != time) outputs.push_back(name);
-    }
-    return outputs;
-}
-
 BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t index) {
     BatchRow row;
     row.input = inputPath;
     const fs::path input(inputPath);
-    const std::string inputText = ReadAll(input);
+    std::string inputText;
+    if (!ReadInput(inputPath, inputText, row)) return row;
     row.inputDigest = NCMD5().hash(inputText);
     row.jurisdiction = InputJurisdiction(inputText);
 
@@ -201,7 +199,7 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
         return row;
     }
 
-    const std::map<std::string, fs::file_time_type> before = NamedAfter(input);
+    const OutputTimes before = RunOutputTimes(inputPath);
     const auto start = std::chrono::steady_clock::now();
     row.exitCode =
         RunChild({s.program, "/I", ini.string()}, input.parent_path().string(), console.string());
@@ -209,7 +207,7 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
 
     // The run's own log, kept beside the input under the input's name.
     const fs::path runLog = runFolder / kRunLogName;
-    const fs::path keptLog = input.parent_path() / (input.stem().string() + ".log");
+    const fs::path keptLog = KeptLogName(inputPath);
     const bool haveLog = fs::exists(runLog, ec);
     std::string logText = ReadAll(runLog);
     if (logText.empty()) logText = ReadAll(console);
@@ -229,7 +227,7 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     row.status = row.exitCode == 0 ? "ok" : (row.exitCode == 127 ? "not run" : "failed");
     // The error report names the faults of the input, line by line; the log
     // names the others.
-    row.outputs = OutputsWritten(input, before);
+    row.outputs = OutputsWritten(inputPath, before);
     auto written = [&row](const std::string& ending) {
         const std::string name = fs::path(OutputName(row.input, ending)).filename().string();
         return std::find(row.outputs.begin(), row.outputs.end(), name) != row.outputs.end();
@@ -245,12 +243,12 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     }
     if (written(ending::kResults))
         ResultsRating(ReadAll(OutputName(inputPath, ending::kResults)), row.assetRating, row.band);
+    std::set<std::string> seen;
     for (const std::string& name : row.outputs) {
         if (name.size() < 4 || name.compare(name.size() - 4, 4, ".pdf") != 0) continue;
         for (const std::string& r :
              ReferenceNumbers(PdfShownText(ReadAll(input.parent_path() / name)))) {
-            if (std::find(row.references.begin(), row.references.end(), r) == row.references.end())
-                row.references.push_back(r);
+            if (seen.insert(r).second) row.references.push_back(r);
         }
     }
     fs::remove_all(runFolder, ec);
@@ -330,6 +328,11 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-batch: no data folder (csv/Tarvex.csv) found; name it with --data\n";
         return 2;
     }
+    if (!FitsRunConfiguration(s.data)) {
+        std::cerr << "tarvex-batch: the data folder's name holds a control character, which the "
+                     "run configuration file cannot carry\n";
+        return 2;
+    }
     if (summary.empty()) {
         summary = shardN == 1
                       ? "tarvex-batch"
@@ -338,19 +341,36 @@ int main(int argc, char** argv) {
     const fs::path csvPath = summary + ".csv", jsonPath = summary + ".jsonl";
 
     std::vector<std::string> problems;
-    const std::vector<std::string> inputs =
-        ShardOf(GatherInputs(sources, problems), shardK, shardN);
+    const std::vector<std::string> all = GatherInputs(sources, problems);
     for (const std::string& p : problems) std::cerr << "tarvex-batch: " << p << "\n";
+    // Clashes are looked for among all the inputs, not just this shard's:
+    // the other shards run at the same time.
+    std::map<std::string, std::string> refused;
+    const std::vector<std::string> why = InputRefusals(all);
+    for (std::size_t i = 0; i < all.size(); ++i)
+        if (!why[i].empty()) refused[all[i]] = why[i];
+    const std::vector<std::string> inputs = ShardOf(all, shardK, shardN);
 
     std::vector<BatchRow> rows(inputs.size());
     std::vector<std::size_t> todo;
+    std::size_t kept = 0;
     const std::map<std::string, BatchRow> previous =
         resume ? ReadSummary(jsonPath) : std::map<std::string, BatchRow>();
     for (std::size_t i = 0; i < inputs.size(); ++i) {
+        const auto no = refused.find(inputs[i]);
+        if (no != refused.end()) {
+            rows[i].input = inputs[i];
+            rows[i].status = "refused";
+            rows[i].firstError = no->second;
+            continue;
+        }
         const auto it = previous.find(inputs[i]);
+        std::string text;
+        BatchRow unread;
         if (it != previous.end() && it->second.status == "ok" &&
-            it->second.inputDigest == NCMD5().hash(ReadAll(inputs[i]))) {
+            ReadInput(inputs[i], text, unread) && it->second.inputDigest == NCMD5().hash(text)) {
             rows[i] = it->second;
+            ++kept;
         } else {
             todo.push_back(i);
         }
@@ -362,7 +382,7 @@ int main(int argc, char** argv) {
         (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/tarvex-batch-XXXXXX";
     std::vector<char> buf(templ.begin(), templ.end());
     buf.push_back('\0');
-    const char* made = mkdtemp(buf.data());
+    const char* made = !FitsRunConfiguration(templ) ? nullptr : mkdtemp(buf.data());
     if (made == nullptr) made = mkdtemp(pattern);
     if (made == nullptr) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
@@ -401,17 +421,20 @@ int main(int argc, char** argv) {
     fs::remove_all(s.work, ec);
 
     std::string csv = CsvHeader(), jsonl;
-    std::size_t ok = 0;
+    std::size_t ok = 0, refusedNow = 0;
     for (const BatchRow& r : rows) {
         csv += CsvLine(r);
         jsonl += JsonLine(r);
         if (r.status == "ok") ++ok;
+        if (r.status == "refused") ++refusedNow;
     }
     const bool written = WriteReplacing(csvPath, csv) && WriteReplacing(jsonPath, jsonl);
     const double elapsed =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    std::printf("%zu inputs: %zu ok, %zu failed, %zu run now, %zu kept from the summary; %.1f s\n",
-                rows.size(), ok, rows.size() - ok, todo.size(), rows.size() - todo.size(), elapsed);
+    std::printf(
+        "%zu inputs: %zu ok, %zu failed, %zu run now, %zu kept from the summary, %zu refused; "
+        "%.1f s\n",
+        rows.size(), ok, rows.size() - ok - refusedNow, todo.size(), kept, refusedNow, elapsed);
     if (!written) {
         std::cerr << "tarvex-batch: the summary could not be written to " << csvPath.string()
                   << " and " << jsonPath.string() << "\n";

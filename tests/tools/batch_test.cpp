@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <climits>
 #include <filesystem>
 #include <map>
@@ -192,6 +193,78 @@ TEST(BatchSummary, FindsReferenceNumbers) {
     for (const auto& [text, want] : cases) EXPECT_EQ(ReferenceNumbers(text), want) << text;
 }
 
+// Inputs that would run into each other's files, or whose names the run
+// configuration file cannot carry, are refused; the others are not, however
+// alike their names.
+TEST(BatchInputs, RefusesNamesThatCannotRunApart) {
+    struct Case {
+        const char* what;
+        std::vector<std::string> names;
+        std::set<std::string> refused;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"names that differ in case", {"a.inp", "a.INP"}, {"a.inp", "a.INP"}, "letter case"},
+        {"stems that differ in case", {"A.inp", "a.inp"}, {"A.inp", "a.inp"}, "letter case"},
+        {"folders that differ in case",
+         {"x/a.inp", "X/a.inp"},
+         {"x/a.inp", "X/a.inp"},
+         "letter case"},
+        {"three of one name",
+         {"a.INP", "a.inp", "A.Inp"},
+         {"a.INP", "a.inp", "A.Inp"},
+         "letter case"},
+        {"one stem, two extensions", {"a.inp", "a.txt"}, {"a.inp", "a.txt"}, "(a.csv)"},
+        {"one stem, no extension", {"a", "a.inp"}, {"a", "a.inp"}, "(a.csv)"},
+        {"an input that is another's output", {"a.csv", "a.inp"}, {"a.csv", "a.inp"}, "same file"},
+        {"an input that is another's log", {"a.inp", "a.log"}, {"a.inp", "a.log"}, "same file"},
+        {"a longer stem", {"a.inp", "a.v2.inp", "a_b.inp", "ab.inp"}, {}, ""},
+        {"one name in two folders", {"x/a.inp", "y/a.inp"}, {}, ""},
+        {"unusual names", {"caf\xc3\xa9.inp", "a b.inp", "a,b\";'.inp", " .inp"}, {}, ""},
+        {"a line feed", {"a\nb.inp", "ok.inp"}, {"a\nb.inp"}, "control character"},
+        {"a carriage return", {"a\r.inp"}, {"a\r.inp"}, "control character"},
+        {"a tab", {"a\tb.inp"}, {"a\tb.inp"}, "control character"},
+        {"a delete", {"a\x7f.inp"}, {"a\x7f.inp"}, "control character"},
+        {"a line feed in a folder", {"x\ny/a.inp"}, {"x\ny/a.inp"}, "control character"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> inputs;
+        for (const std::string& name : c.names) inputs.push_back("/d/" + name);
+        const std::vector<std::string> why = InputRefusals(inputs);
+        ASSERT_EQ(why.size(), inputs.size()) << c.what;
+        for (std::size_t i = 0; i < inputs.size(); ++i) {
+            const bool refused = c.refused.count(c.names[i]) != 0;
+            EXPECT_EQ(!why[i].empty(), refused) << c.what << ": " << c.names[i] << ": " << why[i];
+            if (!refused) continue;
+            EXPECT_NE(why[i].find(c.reason), std::string::npos) << c.what << ": " << why[i];
+            // A clash names the input it is with.
+            if (c.refused.size() == 2 && std::string(c.reason) != "control character") {
+                EXPECT_NE(why[i].find(inputs[1 - i]), std::string::npos)
+                    << c.what << ": " << why[i];
+            }
+        }
+    }
+}
+
+// A run's outputs are the files named after its own input that are new or
+// rewritten: never those of an input whose name starts alike, nor the files
+// the batch or the user keep beside it.
+TEST(BatchInputs, OutputsAreTheInputsOwn) {
+    TempDir dir;
+    const std::string input = dir.file("a.inp");
+    for (const char* name : {"a.inp", "a.v2.inp", "a.err", "a.bdl"})
+        WriteFileBytes(dir.file(name), "x");
+    const OutputTimes before = RunOutputTimes(input);
+    EXPECT_EQ(before.size(), 2u);
+    for (const char* name : {"a.csv", "a[epc].pdf", "a.v2.csv", "a.v2[epc].pdf", "a.log",
+                             "a_inpkey.txt", "a.pdf", "ab.csv"})
+        WriteFileBytes(dir.file(name), "x");
+    // a.err rewritten, a.bdl left alone.
+    fs::last_write_time(dir.file("a.err"), before.at("a.err") + std::chrono::seconds(2));
+    EXPECT_EQ(OutputsWritten(input, before),
+              (std::vector<std::string>{"a.csv", "a.err", "a[epc].pdf"}));
+}
+
 // Two inputs in one folder, one in another and a broken one: each gets its own
 // log beside it, the summary holds every input, and the batch fails because one
 // run did. Resuming runs only what did not succeed or changed.
@@ -249,6 +322,54 @@ TEST(BatchRun, RunsEveryInputWithItsOwnLog) {
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_NE(r.out.find("3 ok, 0 failed, 2 run now, 1 kept"), std::string::npos) << r.out;
     EXPECT_EQ(Lines(ReadFileBytes(dir.file("sum.jsonl"))).size(), 3u);
+}
+
+// Inputs that cannot run safely are not run and their rows say why; the
+// others run, at the same time, each with its own outputs.
+TEST(BatchRun, RefusesInputsThatCannotRunSafely) {
+    TempDir dir;
+    fs::create_directories(dir.file("one"));
+    fs::create_directories(dir.file("two"));
+    const std::string input = ExampleInput("england-office");
+    for (const char* name : {"one/a.inp", "one/a.v2.inp", "two/b.inp", "two/b.INP",
+                             "two/line\nbreak.inp", "two/huge.inp"})
+        WriteFileBytes(dir.file(name), input);
+    // Larger than the program reads, but holding no data: it must not be read.
+    fs::resize_file(dir.file("two/huge.inp"), std::uintmax_t{3} << 30);
+
+    const ProcessResult r =
+        RunBatch({"--jobs", "2", "--summary", dir.file("sum"), dir.file("one"), dir.file("two")},
+                 dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    std::map<std::string, BatchRow> rows;
+    for (const std::string& line : Lines(ReadFileBytes(dir.file("sum.jsonl")))) {
+        BatchRow row;
+        ASSERT_TRUE(ParseJsonLine(line, row)) << line;
+        rows[fs::path(row.input).filename().string()] = row;
+    }
+    ASSERT_EQ(rows.size(), 6u);
+    for (const auto& [name, stem] :
+         std::map<std::string, std::string>{{"a.inp", "a"}, {"a.v2.inp", "a.v2"}}) {
+        const BatchRow& row = rows[name];
+        EXPECT_EQ(row.status, "ok") << name << ": " << row.firstError;
+        EXPECT_EQ(row.references.size(), 2u) << name;
+        EXPECT_EQ(row.outputs, (std::vector<std::string>{stem + ".bdl", stem + ".csv",
+                                                         stem + ".err", stem + "[epc].pdf",
+                                                         stem + "[rec].pdf", stem + "[srec].pdf"}))
+            << name;
+    }
+    const std::map<std::string, std::string> refused{{"b.inp", "letter case"},
+                                                     {"b.INP", "letter case"},
+                                                     {"line\nbreak.inp", "control character"},
+                                                     {"huge.inp", "3221225472 bytes"}};
+    for (const auto& [name, reason] : refused) {
+        const BatchRow& row = rows[name];
+        EXPECT_EQ(row.status, "refused") << name;
+        EXPECT_NE(row.firstError.find(reason), std::string::npos) << name << ": " << row.firstError;
+        EXPECT_TRUE(row.outputs.empty()) << name;
+    }
+    for (const char* name : {"b.csv", "b.log", "b[epc].pdf", "huge.log", "line\nbreak.log"})
+        EXPECT_FALSE(FileExists(dir.file(std::string("two/") + name))) << name;
 }
 
 TEST(BatchRun, ShardsRunDisjointParts) {
