@@ -9,13 +9,13 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 #include <sstream>
 #include <unordered_map>
 #include <unordered_set>
 
+#include "app/inputfile.h"
 #include "app/outputs.h"
 
 namespace fs = std::filesystem;
@@ -290,12 +290,19 @@ std::vector<std::string> GatherInputs(const std::vector<std::string>& sources,
             else
                 problems.push_back(source + ": no such input file");
         } else {
-            std::ifstream list(source);
-            if (!list) {
-                problems.push_back(source + ": cannot be read");
+            // Looked at before it is read, as an input is: a list that is a
+            // device or larger than an input is not taken in.
+            std::string text;
+            const FileRead read = ReadRegularFile(source, kInputFileLimit, text);
+            if (read != FileRead::kDone) {
+                problems.push_back(
+                    source + (read == FileRead::kTooLarge ? ": a list larger than 64 MB is not read"
+                              : read == FileRead::kNotRegular ? ": not a regular file"
+                                                              : ": cannot be read"));
                 continue;
             }
             const fs::path base = path.parent_path();
+            std::istringstream list(text);
             std::string line;
             while (std::getline(list, line)) {
                 line = Trim(line);

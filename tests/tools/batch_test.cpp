@@ -81,12 +81,15 @@ TEST(BatchShards, ReadsKOfN) {
 TEST(BatchSources, ReportsWhatCannotBeRead) {
     TempDir dir;
     WriteFileBytes(dir.file("list.txt"), "gone.inp\n");
+    // A list larger than an input, holding no line end: it must not be read.
+    WriteFileBytes(dir.file("huge-list"), "");
+    fs::resize_file(dir.file("huge-list"), std::uintmax_t{3} << 30);
     std::vector<std::string> problems;
-    EXPECT_TRUE(
-        GatherInputs({dir.file("list.txt"), dir.file("missing.inp"), dir.file("missing-list")},
-                     problems)
-            .empty());
-    EXPECT_EQ(problems.size(), 3u);
+    EXPECT_TRUE(GatherInputs({dir.file("list.txt"), dir.file("missing.inp"),
+                              dir.file("missing-list"), dir.file("huge-list")},
+                             problems)
+                    .empty());
+    EXPECT_EQ(problems.size(), 4u);
 }
 
 TEST(BatchSummary, JsonLinesReadBackAsWritten) {
