@@ -74,10 +74,6 @@ int RunBuilding(const RunSettings& settings) {
 
     EPC& epc = p.epcs.front();
     epc.fromIasPackage = settings.fromIasPackage;
-    epc.cookieFile = files.cookie;
-    epc.certFolder = files.certFolder;
-    epc.caBundle = files.caBundle;
-    epc.messagesFile = files.messages;
 
     p.INP_Validate(settings.inputFile.c_str(), files.inputKey.c_str());
     p.fDates();

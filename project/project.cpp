@@ -3,16 +3,6 @@
 #include "app/runlog.h"
 #include "app/stop.h"
 
-std::string PROJECTObject::md5ready(const std::string& text) const {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
-    }
-    return out;
-}
-
 PROJECT::PROJECT() = default;
 
 void PROJECT::Reset() {
@@ -67,7 +57,6 @@ void PROJECT::Init(const char* defaultsFile, const char* tablesFile, const char*
         StopRun("\nERROR: Tarvex Matrix is corrupted. Please reinstall Tarvex \n");
 
     BuildRecords();
-    DtoV();
 }
 
 namespace {

@@ -25,10 +25,6 @@ struct PROJECTObject {
     int epcObjectIndex = 0;
 
     PROJECTObject() {}  // fields are set when the record is built; 0 until then
-
-    // The text with a carriage return before every line feed: the bytes of
-    // the text as a file written with Windows line ends holds them.
-    std::string md5ready(const std::string& text) const;
 };
 
 struct GENERAL : PROJECTObject {
@@ -48,11 +44,6 @@ struct EPC : PROJECTObject {
     std::string certBackground;  // watermark text of the certificate pages
     bool addressChecked = false;
     bool lodged = false;
-    // Paths kept for the online register services.
-    std::string cookieFile;
-    std::string certFolder;
-    std::string caBundle;
-    std::string messagesFile;
 
     // Normalises two codes and checks the two declarations of the EPC object.
     void Init(const PROJECTDefaults& defaults, const PROJECTTables& tables,
@@ -82,7 +73,6 @@ class PROJECT {
     PROJECTTables tables;
     PROJECTTables asTables;
     BOC boc;
-    PROJECTObject lineEndConverter;
     NCMKEYS keys;
     Fingerprint epcFingerprint;
     Fingerprint welshEpcFingerprint;
@@ -115,7 +105,6 @@ class PROJECT {
     // or the matrix fails its check, or when the input cannot be indexed.
     void Init(const char* defaultsFile, const char* tablesFile, const char* asTablesFile,
               const char* definitionFile, const char* inputFile, int platformCode);
-    void DtoV() {}
 
     // The one way input text reaches an output. `text` is the value of
     // `keyword` of the object as the writer prepared it (quotes stripped and

@@ -22,21 +22,17 @@ void ExpectKeyListShape(const std::vector<std::string>& list, const std::string&
     }
 }
 
-TEST(NCMKEYSTest, EveryListHasTheSameShape) {
+TEST(NCMKEYSTest, TheListHasItsShape) {
     NCMKEYS keys;
     keys.Init();
     ExpectKeyListShape(keys.keys(), "own list");
-    ASSERT_EQ(keys.siblings.size(), 5u);
-    for (std::size_t s = 0; s < keys.siblings.size(); ++s)
-        ExpectKeyListShape(keys.siblings[s], "sibling " + std::to_string(s));
 }
 
 TEST(NCMKEYSTest, NoTwoEntriesAreAlike) {
     NCMKEYS keys;
     keys.Init();
-    std::set<std::string> seen(keys.keys().begin(), keys.keys().end());
-    for (const auto& list : keys.siblings) seen.insert(list.begin(), list.end());
-    EXPECT_EQ(seen.size(), 36u);
+    const std::set<std::string> seen(keys.keys().begin(), keys.keys().end());
+    EXPECT_EQ(seen.size(), keys.keys().size());
 }
 
 TEST(NCMKEYSTest, InitIsRepeatable) {
@@ -46,7 +42,6 @@ TEST(NCMKEYSTest, InitIsRepeatable) {
     again.Init();
     again.Init();
     EXPECT_EQ(again.keys(), first.keys());
-    EXPECT_EQ(again.siblings, first.siblings);
 }
 
 }  // namespace

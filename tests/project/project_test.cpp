@@ -42,12 +42,6 @@ TEST(ProjectRecords, IndexTheObjectsInInputOrder) {
     EXPECT_FALSE(p.hasAcInspection);
 }
 
-TEST(ProjectRecords, MdReadyPutsACarriageReturnBeforeEveryLineFeed) {
-    PROJECTObject o;
-    EXPECT_EQ(o.md5ready("a\nb\r\nc"), "a\r\nb\r\r\nc");
-    EXPECT_EQ(o.md5ready(""), "");
-}
-
 TEST(ProjectInit, NormalisesUnspecifiedFuelAndEnvironment) {
     ProjectRun run{BuildingInput()
                        .Set("EPC", "MAIN-FUEL-TYPE", "Not specified")
