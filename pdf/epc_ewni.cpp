@@ -9,7 +9,9 @@
 #include "pdf/artwork.h"
 #include "pdf/document.h"
 #include "pdf/fonts.h"
+#include "pdf/furniture.h"
 #include "pdf/security.h"
+#include "pdf/text.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "pdf/document.h"
+#include "pdf/epc_common.h"
 #include "pdf/epc_layout.h"
 #include "pdf/epc_texts.h"
-#include "pdf/toolkit.h"
 #include "pdf/weblinks.h"
 
 // The two-page Energy Performance Certificate of a non-domestic building:

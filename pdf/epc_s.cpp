@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "pdf/document.h"
+#include "pdf/furniture.h"
+#include "pdf/text.h"
 
 namespace {
 

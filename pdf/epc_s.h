@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "pdf/epc_common.h"
 #include "pdf/epc_layout_s.h"
-#include "pdf/toolkit.h"
 
 // The one-page Energy Performance Certificate of a non-domestic building in
 // Scotland: the carbon dioxide rating on the scale from "Carbon Neutral" to

@@ -1,6 +1,7 @@
 #include "pdf/paragraph.h"
 
-#include "pdf/toolkit.h"
+#include "pdf/furniture.h"
+#include "pdf/text.h"
 
 namespace {
 

@@ -7,8 +7,10 @@
 #include "pdf/artwork.h"
 #include "pdf/document.h"
 #include "pdf/epc_layout.h"
+#include "pdf/furniture.h"
 #include "pdf/paragraph.h"
-#include "pdf/toolkit.h"
+#include "pdf/table.h"
+#include "pdf/text.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 
 #include "app/version.h"
 #include "pdf/epc_layout.h"
-#include "pdf/toolkit.h"
+#include "pdf/furniture.h"
+#include "pdf/text.h"
 
 namespace {
 

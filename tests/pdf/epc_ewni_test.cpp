@@ -17,6 +17,7 @@
 #include "pdf/document.h"
 #include "pdf/fonts.h"
 #include "pdf/iso8859_14.h"
+#include "pdf/text.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/support/process.h"
 #include "tests/support/stops.h"

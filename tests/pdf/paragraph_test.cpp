@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "pdf/toolkit.h"
+#include "pdf/furniture.h"
 #include "pdf/weblinks.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/support/tempdir.h"

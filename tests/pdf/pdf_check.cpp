@@ -110,6 +110,14 @@ std::string ProtectionProblems(const std::string& pdf) {
     return problems;
 }
 
+std::string SavedBytes(HPDF_Doc doc) {
+    EXPECT_EQ(HPDF_SaveToStream(doc), HPDF_OK);
+    std::string bytes(HPDF_GetStreamSize(doc), '\0');
+    HPDF_UINT32 size = static_cast<HPDF_UINT32>(bytes.size());
+    HPDF_ReadFromStream(doc, reinterpret_cast<HPDF_BYTE*>(bytes.data()), &size);
+    return bytes;
+}
+
 std::size_t Occurrences(const std::string& text, const std::string& part) {
     std::size_t n = 0;
     if (part.empty()) return n;

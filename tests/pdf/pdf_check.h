@@ -1,5 +1,7 @@
 #pragma once
 
+#include <hpdf.h>
+
 #include <set>
 #include <string>
 #include <vector>
@@ -33,6 +35,10 @@ std::string ProtectionProblems(const std::string& pdf);
 
 // The target of every web link of the document, in the order of its objects.
 std::vector<std::string> PdfLinks(const std::string& pdf);
+
+// The bytes of a libharu document as it saves them (uncompressed unless
+// compression was asked for).
+std::string SavedBytes(HPDF_Doc doc);
 
 // The number of times `part` occurs in `text`.
 std::size_t Occurrences(const std::string& text, const std::string& part);

@@ -48,10 +48,10 @@ TEST(ShortReport, LinesMoveThePenAndBreakPages) {
     EXPECT_TRUE(d.label.empty());
     EXPECT_EQ(doc.pages().size(), 1u);
     // 10 points fit while more than 10 are left above the bottom margin.
-    d.y = Yv(50 + 10.5f);
+    d.y = kDesignHeight - 2 * (50 + 10.5f);
     pHPDF_WriteNext_line(doc, regular, 10, d);
     EXPECT_EQ(doc.pages().size(), 1u);
-    d.y = Yv(50 + 10);
+    d.y = kDesignHeight - 2 * (50 + 10);
     pHPDF_WriteNext_line(doc, regular, 10, d);
     EXPECT_EQ(doc.pages().size(), 2u);
     EXPECT_FLOAT_EQ(d.y, 100 + 24);

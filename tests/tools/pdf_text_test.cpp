@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "pdf/document.h"
-#include "pdf/toolkit.h"
+#include "pdf/text.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
 #include "tools/batch.h"

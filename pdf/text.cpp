@@ -1,0 +1,142 @@
+#include "pdf/text.h"
+
+#include <algorithm>
+
+namespace {
+
+// Text rectangles stop writing lines this close to the bottom of the page.
+constexpr float kTextBottom = 40.0f;
+
+std::string TrimRight(const std::string& text) {
+    const std::string::size_type end = text.find_last_not_of(' ');
+    return end == std::string::npos ? std::string() : text.substr(0, end + 1);
+}
+
+}  // namespace
+
+void UseFont(HPDF_Page page, HPDF_Font font, float size) {
+    if (HPDF_Page_GetCurrentFont(page) == font && HPDF_Page_GetCurrentFontSize(page) == size) {
+        return;
+    }
+    HPDF_Page_SetFontAndSize(page, font, size);
+}
+
+void UseWordSpace(HPDF_Page page, float space) {
+    if (HPDF_Page_GetWordSpace(page) != space) HPDF_Page_SetWordSpace(page, space);
+}
+
+float TextWidth(HPDF_Font font, float size, const std::string& text) {
+    if (font == nullptr || text.empty()) return 0;
+    const HPDF_TextWidth w = HPDF_Font_TextWidth(
+        font, reinterpret_cast<const HPDF_BYTE*>(text.data()), static_cast<HPDF_UINT>(text.size()));
+    return static_cast<float>(w.width) * size / 1000.0f;
+}
+
+TextMeasure MeasureIn(HPDF_Font font) {
+    return [font](const std::string& text, float size) { return TextWidth(font, size, text); };
+}
+
+float fFirstBaseline(HPDF_Font font, float size, float top) {
+    if (font == nullptr) return top - size;
+    return top - static_cast<float>(HPDF_Font_GetBBox(font).top) * size / 1000.0f;
+}
+
+std::string fWrap(float width, HPDF_Font font, float size, const std::string& text,
+                  std::vector<std::string>& lines) {
+    HPDF_UINT fit = static_cast<HPDF_UINT>(text.size());
+    if (font != nullptr && !text.empty()) {
+        const auto* bytes = reinterpret_cast<const HPDF_BYTE*>(text.data());
+        const auto length = static_cast<HPDF_UINT>(text.size());
+        HPDF_REAL used = 0;
+        fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_TRUE, &used);
+        if (fit == 0)
+            fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_FALSE, &used);
+        // A line narrower than one character still takes one, so that the
+        // text always gets shorter.
+        if (fit == 0) fit = 1;
+    }
+    if (fit < text.size()) {
+        lines.push_back(text.substr(0, fit));
+        return text.substr(fit);
+    }
+    lines.push_back(text);
+    return std::string();
+}
+
+void fStrWrap(float width, HPDF_Font font, float size, const std::string& text,
+              std::vector<std::string>& lines) {
+    std::string rest = text;
+    while (!rest.empty()) rest = fWrap(width, font, size, rest, lines);
+}
+
+void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                      const std::string& text) {
+    UseFont(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
+    HPDF_Page_EndText(page);
+}
+
+void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
+           const RGBColour& colour) {
+    SetFill(page, colour);
+    pHPDF_write_text(page, font, size, x, y, text);
+}
+
+void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
+                 const std::string& text, const RGBColour& colour) {
+    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
+    Write(page, font, fitted, x, y, text, colour);
+}
+
+void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                   const std::string& text, const RGBColour& fill, float lineWidth) {
+    HPDF_Page_GSave(page);
+    SetFill(page, fill);
+    SetStroke(page, kBlack);
+    HPDF_Page_SetLineWidth(page, lineWidth);
+    UseFont(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL_THEN_STROKE);
+    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
+    HPDF_Page_SetTextRenderingMode(page, HPDF_FILL);
+    HPDF_Page_EndText(page);
+    HPDF_Page_GRestore(page);
+}
+
+// A justified line whose blanks would have to stretch wider than the font
+// size is set flush left: libharu refuses word spacing past its limit.
+void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float left, float top,
+               float right, const std::vector<std::string>& lines, HPDF_TextAlignment alignment) {
+    if (font == nullptr || lines.empty()) return;
+    UseFont(page, font, size);
+    float baseline = fFirstBaseline(font, size, top);
+    HPDF_Page_BeginText(page);
+    for (std::size_t i = 0; i < lines.size() && baseline >= kTextBottom; ++i) {
+        const std::string line = TrimRight(lines[i]);
+        UseWordSpace(page, 0);
+        const float width = HPDF_Page_TextWidth(page, line.c_str());
+        float x = left;
+        if (alignment == HPDF_TALIGN_RIGHT) x = right - width;
+        if (alignment == HPDF_TALIGN_CENTER) x = left + (right - left - width) / 2.0f;
+        const auto blanks = std::count(line.begin(), line.end(), ' ');
+        const bool last = i + 1 == lines.size();
+        if (alignment == HPDF_TALIGN_JUSTIFY && !last && blanks > 0 && width < right - left) {
+            const float space = (right - left - width) / static_cast<float>(blanks);
+            if (space <= size) UseWordSpace(page, space);
+        }
+        HPDF_Page_TextOut(page, x, baseline, line.c_str());
+        baseline -= leading;
+    }
+    UseWordSpace(page, 0);
+    HPDF_Page_EndText(page);
+}
+
+void pHPDF_show_link(HPDF_Page page, const std::string& text, const std::string& uri) {
+    const HPDF_Point start = HPDF_Page_GetCurrentTextPos(page);
+    HPDF_Page_ShowText(page, text.c_str());
+    const HPDF_Point end = HPDF_Page_GetCurrentTextPos(page);
+    const HPDF_Rect area{start.x - 4, start.y - 4, end.x + 4, start.y + 10};
+    HPDF_Annotation link = HPDF_Page_CreateURILinkAnnot(page, area, uri.c_str());
+    HPDF_LinkAnnot_SetBorderStyle(link, 0, 0, 0);
+}
