@@ -652,19 +652,6 @@ void RecReportContent::fSetEPC(int rating) {
     EPC_number = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
 }
 
-void RecReportContent::fAddShortRec(const std::string& text, const std::string& impact) {
-    groups[kRecShort].push_back({text, impact});
-}
-void RecReportContent::fAddMediumRec(const std::string& text, const std::string& impact) {
-    groups[kRecMedium].push_back({text, impact});
-}
-void RecReportContent::fAddLongRec(const std::string& text, const std::string& impact) {
-    groups[kRecLong].push_back({text, impact});
-}
-void RecReportContent::fAddOtherRec(const std::string& text, const std::string& impact) {
-    groups[kRecOther].push_back({text, impact});
-}
-
 Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
                            const std::string& key, const std::string& pdfFile) {
     PdfDocument doc;

@@ -5,6 +5,7 @@
 
 #include "library/ncmd5.h"
 #include "pdf/weblinks.h"
+#include "project/recommendations.h"
 
 // The recommendations report that accompanies a certificate: a cover with
 // the building and assessor data, a table of contents and five sections
@@ -20,19 +21,10 @@ struct RecEntry {
     std::string impact;  // its carbon impact: "HIGH", "MEDIUM" or "LOW"
 };
 
-// The four payback groups, in the order the report prints them.
-enum RecGroup { kRecShort = 0, kRecMedium = 1, kRecLong = 2, kRecOther = 3 };
-inline constexpr int kRecGroups = 4;
-
 // What the report prints, filled through the setters.
 struct RecReportContent {
     // The asset rating: its signed text, and its magnitude.
     void fSetEPC(int rating);
-
-    void fAddShortRec(const std::string& text, const std::string& impact);
-    void fAddMediumRec(const std::string& text, const std::string& impact);
-    void fAddLongRec(const std::string& text, const std::string& impact);
-    void fAddOtherRec(const std::string& text, const std::string& impact);
 
     void fSetRRN_REC(const std::string& text) { RRN_REC = text; }
     void fSetB_ADDRESS_0(const std::string& text) { B_ADDRESS[0] = text; }

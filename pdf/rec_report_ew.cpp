@@ -7,40 +7,13 @@
 #include "pdf/rec_gather.h"
 #include "pdf/rec_report.h"
 #include "project/project.h"
-
-namespace {
-
-// CODE number of a recommendation that the assessor wrote in REC-TEXT.
-constexpr int kOwnRecommendationCode = 1;
-
-}  // namespace
+#include "project/recommendations.h"
 
 void GatherRecGroups(PROJECT& p, RecReportContent& w) {
-    struct Source {
-        const std::deque<int>* sorted;
-        const char* cap;
-        void (RecReportContent::*add)(const std::string&, const std::string&);
-        bool other;
-    };
-    const Source sources[] = {
-        {&p.recShortSorted, "RecShortN", &RecReportContent::fAddShortRec, false},
-        {&p.recMediumSorted, "RecMediumN", &RecReportContent::fAddMediumRec, false},
-        {&p.recLongSorted, "RecLongN", &RecReportContent::fAddLongRec, false},
-        {&p.recOtherSorted, "RecOtherN", &RecReportContent::fAddOtherRec, true},
-    };
-    for (const Source& s : sources) {
-        const int cap = p.defaults.Vint(s.cap);
-        int taken = 0;
-        for (int o : *s.sorted) {
-            if (taken++ >= cap) break;
-            const int code = p.boc.Vcodid(o, "CODE");
-            const std::string text =
-                s.other && code == kOwnRecommendationCode
-                    ? p.OutputText(o, "REC-TEXT", ResetQuotes(p.boc.Vtext(o, "REC-TEXT")),
-                                   OutputEncoding::kWinAnsi)
-                    : p.tables.TValue("sRec", code, 2);
-            (w.*s.add)(text, p.boc.Vcod(o, "CO2-IMPACT"));
-        }
+    for (int g = 0; g < kRecGroups; ++g) {
+        const auto group = static_cast<RecGroup>(g);
+        for (const ShownRec& rec : ShownRecs(p, group))
+            w.groups[group].push_back({RecPdfText(p, rec), p.boc.Vcod(rec.object, "CO2-IMPACT")});
     }
 }
 

@@ -2,10 +2,9 @@
 #include "app/textutil.h"
 #include "pdf/srec.h"
 #include "project/project.h"
+#include "project/recommendations.h"
 
 namespace {
-
-constexpr int kOwnRecommendationCode = 1;
 
 const char* const kCategories[] = {"HEATING",    "COOLING",     "HOT-WATER", "LIGHTING",
                                    "RENEWABLES", "OVERHEATING", "ENVELOPE",  "FUEL-SWITCHING",
@@ -101,8 +100,9 @@ void PROJECT::PDF_SREC_Report(const char* inputFile) {
             DATA d;
             d.texts.resize(kSrecTexts);
             const int code = boc.Vcodid(o, "CODE");
-            d.texts[kSrecText] = code == kOwnRecommendationCode ? named(o, "REC-TEXT")
-                                                                : tables.TValue("sRec", code, 2);
+            // Listed whatever its group: an assessor's recommendation shows
+            // its own text in any.
+            d.texts[kSrecText] = RecPdfText(*this, {o, code, AssessorWritten(code)});
             d.texts[kSrecCode] = boc.Vcod(o, "CODE");
             d.texts[kSrecEnergyImpact] = boc.Vcod(o, "ENERGY-IMPACT");
             d.texts[kSrecCo2Impact] = boc.Vcod(o, "CO2-IMPACT");

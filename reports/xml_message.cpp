@@ -15,6 +15,7 @@
 #include "library/ncmd5.h"
 #include "pdf/weblinks.h"
 #include "project/project.h"
+#include "project/recommendations.h"
 #include "reports/gzip_file.h"
 #include "reports/seal.h"
 #include "reports/xml_text.h"
@@ -22,7 +23,6 @@
 namespace {
 
 constexpr int kAirConLargestBand = 3;
-constexpr int kRecommendationByAssessor = 1;
 // HEAT-SOURCE codes of the heat pumps, named by their source alone.
 constexpr int kHeatPumpElectricAir = 12;
 constexpr int kHeatPumpElectricGround = 13;
@@ -516,30 +516,26 @@ std::string PROJECT::XML_Recommendations_Report() {
     struct Group {
         const char* comment;
         const char* element;
-        const char* limit;
-        const std::deque<int>* sorted;
-        bool other;
+        RecGroup group;
     };
     const Group groups[] = {
-        {"\t\t<!-- Short paybacks -->\n", "Short-Payback", "RecShortN", &recShortSorted, false},
-        {"\t\t<!-- Medium paybacks -->\n", "Medium-Payback", "RecMediumN", &recMediumSorted, false},
-        {"\t\t<!-- Long paybacks -->\n", "Long-Payback", "RecLongN", &recLongSorted, false},
-        {"\t\t<!-- Other paybacks -->\n", "Other-Payback", "RecOtherN", &recOtherSorted, true},
+        {"\t\t<!-- Short paybacks -->\n", "Short-Payback", kRecShort},
+        {"\t\t<!-- Medium paybacks -->\n", "Medium-Payback", kRecMedium},
+        {"\t\t<!-- Long paybacks -->\n", "Long-Payback", kRecLong},
+        {"\t\t<!-- Other paybacks -->\n", "Other-Payback", kRecOther},
     };
     std::string s = "\t<CEPC:Recommendations-Report>\n";
     s += "\t\t<RR-Recommendations>\n";
     for (const Group& group : groups) {
         s += group.comment;
-        const int limit = defaults.Vint(group.limit);
-        const std::deque<int>& recs = *group.sorted;
-        for (std::size_t i = 0; limit > 0 && i < recs.size() && i < std::size_t(limit); ++i) {
-            const int r = recs[i];
-            const int code = boc.Vcodid(r, "CODE");
+        for (const ShownRec& rec : ShownRecs(*this, group.group)) {
+            const int r = rec.object;
+            // A code the table does not hold leaves the text empty.
             std::string text;
-            if (group.other && code == kRecommendationByAssessor) {
+            if (rec.assessorText) {
                 text = Escaped(boc, r, "REC-TEXT");
-            } else if (code >= 1 && code <= tables.nRows("sRec")) {
-                text = XmlEscaped(tables.TValue("sRec", code, 2));
+            } else if (rec.code >= 1 && rec.code <= tables.nRows("sRec")) {
+                text = XmlEscaped(RecTableText(*this, rec.code));
             }
             s += std::string("\t\t\t<") + group.element + ">\n";
             s += Element("\t\t\t\t", "Recommendation-Code", Code(boc, r, "CODE"));

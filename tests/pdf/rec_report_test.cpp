@@ -41,9 +41,9 @@ void Fill(RecReportContent& w) {
     w.fSetVALID_DATE("09 Dec 2036");
     w.fSetENG_HERITAGE("NO");
     w.fSetCert_Background("");
-    w.fAddShortRec("Fit variable speed drives to fans and pumps.", "LOW");
-    w.fAddMediumRec("Insulate the hot water cylinders.", "MEDIUM");
-    w.fAddOtherRec("Run a switch-off campaign at the end of the day.", "HIGH");
+    w.groups[kRecShort].push_back({"Fit variable speed drives to fans and pumps.", "LOW"});
+    w.groups[kRecMedium].push_back({"Insulate the hot water cylinders.", "MEDIUM"});
+    w.groups[kRecOther].push_back({"Run a switch-off campaign at the end of the day.", "HIGH"});
 }
 
 RECEWNI Office() {
