@@ -108,8 +108,14 @@ struct Object {
 };
 
 std::vector<Object> Objects(std::string_view pdf) {
+    // Sized once: a file of nothing but headers makes a long list, and
+    // growing it would touch its memory twice over.
+    std::size_t headers = 0;
+    for (std::size_t at = pdf.find(" obj"); at != std::string_view::npos;
+         at = pdf.find(" obj", at + 4))
+        ++headers;
     std::vector<Object> objects;
-    std::vector<std::size_t> headers;
+    objects.reserve(headers);
     for (std::size_t at = pdf.find(" obj"); at != std::string_view::npos;
          at = pdf.find(" obj", at + 4)) {
         std::size_t start = at;
@@ -124,12 +130,12 @@ std::vector<Object> Objects(std::string_view pdf) {
         ReadLong(header, i, o.generation);
         if (i != header.size()) continue;
         o.body = at + 4;
+        o.limit = start;  // for now: the object before ends here
         objects.push_back(o);
-        headers.push_back(start);
     }
     for (std::size_t k = 0; k < objects.size(); ++k) {
         Object& o = objects[k];
-        o.limit = std::max(o.body, k + 1 < objects.size() ? headers[k + 1] : pdf.size());
+        o.limit = std::max(o.body, k + 1 < objects.size() ? objects[k + 1].limit : pdf.size());
         const std::size_t end = pdf.substr(o.body, o.limit - o.body).find("endobj");
         o.end = end == std::string_view::npos ? o.limit : o.body + end;
     }
@@ -212,8 +218,9 @@ bool Inflate(const Bytes& in, Bytes& out, std::size_t limit) {
     std::size_t size = 0;
     int status = Z_OK;
     while (status == Z_OK) {
-        // Straight into `out`, grown as it fills.
-        if (out.size() - size < 16384) out.resize(std::max<std::size_t>(2 * out.size(), 65536));
+        // Straight into `out`, grown as it fills, to one byte past the limit.
+        if (out.size() - size < 16384)
+            out.resize(std::min(std::max<std::size_t>(2 * out.size(), 65536), limit + 1));
         const std::size_t room = std::min<std::size_t>(out.size() - size, 1u << 30);
         z.next_out = reinterpret_cast<Bytef*>(&out[size]);
         z.avail_out = static_cast<uInt>(room);
@@ -297,11 +304,16 @@ std::string PdfShownText(const std::string& pdf) {
     const std::vector<Object> objects = Objects(all);
     const Bodies body(all, objects);
     const Bytes key = FileKey(all, body);
-    std::string text;
     // Every byte inflated counts, kept or not: streams that each inflate to
     // just under the budget and then fail would otherwise cost it each.
     std::size_t budget = PdfInflationBudget(pdf.size());
+    // The text is never longer than the content it came from. Room is set
+    // aside once, so neither is copied as it grows; only what is written is
+    // ever touched.
+    std::string text;
+    text.reserve(budget);
     Bytes content;
+    content.reserve(budget + 1);
     for (const Object& o : objects) {
         if (budget == 0) break;
         const std::string_view inside = all.substr(o.body, o.end - o.body);
