@@ -51,11 +51,15 @@ bool WriteMessageFile(const std::string& path, const std::string& bytes) {
     return false;
 }
 
-SealState CheckSeal(const std::string& text, SealKind kind, const std::string& key) {
+std::size_t SealLineAt(const std::string& text, SealKind kind) {
     // The fixed start without its final blank, so a seal line that lost the
     // blank reads as broken rather than missing.
     const std::string start = SealLineStart(kind);
-    const std::size_t s = text.find(start.substr(0, start.size() - 1));
+    return text.find(start.substr(0, start.size() - 1));
+}
+
+SealState CheckSeal(const std::string& text, SealKind kind, const std::string& key) {
+    const std::size_t s = SealLineAt(text, kind);
     if (s == std::string::npos) return SealState::Missing;
     if (text.size() < s + kSealDigitsOffset + 32) return SealState::Broken;
     const std::string stored = text.substr(s + kSealDigitsOffset, 32);

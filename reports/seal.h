@@ -35,6 +35,11 @@ std::string SealedBytes(const std::string& key, const std::string& text, SealKin
 // and the error stream, and the answer is false.
 bool WriteMessageFile(const std::string& path, const std::string& bytes);
 
+// Where the seal line starts in a message text read back, or npos when it has
+// none. Everything before it is the sealed text: the only part of a message
+// to read anything from.
+std::size_t SealLineAt(const std::string& text, SealKind kind);
+
 // What reading a message's seal found.
 enum class SealState { Missing, Broken, Holds };
 // Checks the seal of a message text read back (LF line ends): the body is

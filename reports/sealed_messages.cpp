@@ -1,11 +1,10 @@
 #include "reports/sealed_messages.h"
 
+#include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
@@ -15,6 +14,7 @@
 #include "pdf/document.h"
 #include "reports/gzip_file.h"
 #include "reports/seal.h"
+#include "reports/unstructured_data.h"
 
 namespace {
 
@@ -22,6 +22,8 @@ constexpr const char kInputDataComment[] = "<!-- The Tarvex Input Data encoded i
 constexpr const char kIncludeOpen[] = "<ToIncludeInLandmarkXmlMessage>";
 constexpr const char kIncludeClose[] = "</ToIncludeInLandmarkXmlMessage>";
 
+const char kNotValidated[] =
+    "  IAS file has not been validated, please request an uncorrupted IAS file from EA...\n";
 const char kNoInputFile[] =
     "  IAS file does not contain an input file for Tarvex. Please request a valid IAS file from "
     "EA\n";
@@ -42,22 +44,40 @@ std::string MessageKey() {
     return keys.keys().at(kMessageKeyIndex);
 }
 
-// The whole file, refusing one larger than any message: "Could not open"
-// when it cannot be read.
-std::string ReadMessageFile(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) CouldNotOpen(path);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) CouldNotOpen(path);
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size < 0) CouldNotOpen(path);
-    if (static_cast<std::size_t>(size) > kMessageSizeLimit)
-        Stop("  " + path + " is larger than any message Tarvex writes; it is not read.\n");
-    in.seekg(0);
-    std::string bytes(static_cast<std::size_t>(size), '\0');
-    if (!in.read(&bytes[0], size)) CouldNotOpen(path);
-    return bytes;
+[[noreturn]] void TooLarge(const std::string& path) {
+    Stop("  " + path + " is larger than any message Tarvex writes; it is not read.\n");
+}
+
+// The whole of a regular file of at most `limit` bytes: "Could not open" for
+// anything else, a folder, device or FIFO included (never opened, so a FIFO
+// cannot hang the run).
+std::string ReadMessageFile(const std::string& path, std::size_t limit) {
+    std::string bytes;
+    switch (ReadRegularFile(path, limit, bytes)) {
+        case FileRead::kDone:
+            return bytes;
+        case FileRead::kTooLarge:
+            TooLarge(path);
+        default:
+            CouldNotOpen(path);
+    }
+}
+
+// The sealed text of a message read back: everything before its seal line
+// (the whole text when it has none).
+std::string SealedText(const std::string& text, SealKind kind) {
+    return text.substr(0, SealLineAt(text, kind));
+}
+
+// Whether a package's seal line, at `seal`, is its last line, as written: it
+// begins a line, and nothing follows its " -->" but, at most, one line end
+// (which a copy made on Windows may add). Whatever else follows a seal is not
+// sealed, and a package is refused rather than read around it.
+bool SealLineEndsPackage(const std::string& text, std::size_t seal) {
+    const std::string end = " -->\n";
+    const std::size_t after = seal + kSealDigitsOffset + 32;
+    if (seal != 0 && text[seal - 1] != '\n') return false;
+    return text.size() == after + end.size() && text.compare(after, end.size(), end) == 0;
 }
 
 bool IsBase64Character(char c) {
@@ -98,18 +118,36 @@ std::string CarriedInput(const std::string& text) {
 }
 
 // The package's unstructured data with its final line end, as the lodgement
-// message carries it.
-std::string LodgementText(const std::string& text) {
+// message carries it, taken from the sealed text. Only the XML the writer
+// makes is taken (UnstructuredDataProblem), and nothing but white space may
+// follow it up to the seal line; a package holding anything else is refused
+// as not validated, with the line and the reason in the log first.
+std::string LodgementText(const std::string& sealed) {
     const char kMissing[] =
         "  IAS file does not hold the data to include in the lodgement message. Please request a "
         "valid IAS file from EA\n";
-    const std::size_t open = text.find(kIncludeOpen);
+    const std::size_t open = sealed.find(kIncludeOpen);
     if (open == std::string::npos) Stop(kMissing);
     std::size_t from = open + sizeof kIncludeOpen - 1;
-    if (from < text.size() && text[from] == '\n') ++from;
-    const std::size_t close = text.find(kIncludeClose, from);
+    if (from < sealed.size() && sealed[from] == '\n') ++from;
+    const std::size_t close = sealed.find(kIncludeClose, from);
     if (close == std::string::npos) Stop(kMissing);
-    return text.substr(from, close - from);
+    const std::string text = sealed.substr(from, close - from);
+
+    DataProblem problem = UnstructuredDataProblem(text);
+    std::size_t at = from + problem.at;
+    const std::size_t rest = close + sizeof kIncludeClose - 1;
+    if (problem.what.empty() && sealed.find_first_not_of(" \t\r\n", rest) != std::string::npos) {
+        problem.what = "something follows " + std::string(kIncludeClose);
+        at = rest;
+    }
+    if (!problem.what.empty()) {
+        const auto line = 1 + std::count(sealed.begin(), sealed.begin() + at, '\n');
+        SendLog("  The data to include in the lodgement message is not well-formed (line " +
+                std::to_string(line) + ": " + problem.what + ").\n");
+        Stop(kNotValidated);
+    }
+    return text;
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes) {
@@ -119,11 +157,11 @@ bool WriteWhole(const std::string& path, const std::string& bytes) {
 }  // namespace
 
 void XMLcheck(const std::string& xmlFile) {
-    const std::string text = TextOfLines(ReadMessageFile(xmlFile));
+    const std::string text = TextOfLines(ReadMessageFile(xmlFile, kMessageSizeLimit));
     SendLog("\n");
     SendLog("  Processing XML file...\n");
 
-    const std::string version = MessageVersion(text);
+    const std::string version = MessageVersion(SealedText(text, SealKind::EpcMessage));
     if (version == kTarvexVersion) {
         SendLog("  Tarvex version OK...   \n");
     } else {
@@ -140,17 +178,19 @@ void XMLcheck(const std::string& xmlFile) {
 }
 
 std::string IasProcess(const std::string& iasFile, const std::string& inputFile, bool extract) {
-    const std::string bytes = ReadMessageFile(iasFile);
+    // Stored blocks and the gzip wrapper add a little to incompressible bytes.
+    const std::string bytes =
+        ReadMessageFile(iasFile, kMessageSizeLimit + kMessageSizeLimit / 1000 + 1024);
     SendLog("\n");
     SendLog("  Processing IAS file...\n");
 
     const std::string firstLine = bytes.substr(0, bytes.find('\n'));
     const bool compressed = firstLine.find("xml version") == std::string::npos;
-    std::string text;
+    if (!compressed && bytes.size() > kMessageSizeLimit) TooLarge(iasFile);
     std::string inflated;
     if (compressed) {
         SendLog("  Uncompressing file...\n");
-        switch (InflateFile(iasFile, kMessageSizeLimit, inflated)) {
+        switch (InflateBytes(bytes, kMessageSizeLimit, inflated)) {
             case InflateResult::Done:
                 break;
             case InflateResult::CannotOpen:
@@ -163,13 +203,16 @@ std::string IasProcess(const std::string& iasFile, const std::string& inputFile,
                 Stop("  " + iasFile + " uncompresses to more than any IAS file holds; it is " +
                      "not read.\n");
         }
-        for (char c : inflated)
-            if (c != '\r') text += c;
-    } else {
-        text = TextOfLines(bytes);
     }
+    // Read as line reading reads the ".ias" copy left beside it, so that a
+    // package is taken or refused alike in either form.
+    const std::string text = TextOfLines(compressed ? inflated : bytes);
 
-    const std::string version = MessageVersion(text);
+    const std::size_t seal = SealLineAt(text, SealKind::IasMessage);
+    if (seal != std::string::npos && !SealLineEndsPackage(text, seal)) Stop(kNotValidated);
+    const std::string sealed = text.substr(0, seal);
+
+    const std::string version = MessageVersion(sealed);
     if (version != kTarvexVersion) {
         Stop("  IAS file was created using a different version of Tarvex: " + version + "\n" +
              "  Please ensure you run the IAS file with the right version of Tarvex...\n");
@@ -177,14 +220,14 @@ std::string IasProcess(const std::string& iasFile, const std::string& inputFile,
     SendLog("  Tarvex version OK...   \n");
 
     if (CheckSeal(text, SealKind::IasMessage, MessageKey()) != SealState::Holds)
-        Stop(
-            "  IAS file has not been validated, please request an uncorrupted IAS file from "
-            "EA...\n");
+        Stop(kNotValidated);
+    // Data that is not the XML we write is not validated, however well sealed.
+    const std::string lodgement = LodgementText(sealed);
     SendLog("  Validation OK...\n");
 
-    // Everything is read and checked before anything is written.
-    const std::string input = extract ? CarriedInput(text) : std::string();
-    const std::string lodgement = LodgementText(text);
+    // Everything is read and checked before anything is written; the input
+    // is taken from the checked data only.
+    const std::string input = extract ? CarriedInput(lodgement) : std::string();
 
     if (compressed) {
         const std::string plain = OutputName(iasFile, ending::kIasPackage);

@@ -1,11 +1,17 @@
 // Whole runs that write the lodgement message or the IAS package, and the
 // modes that read them back: /V, /A and /R.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <zlib.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <set>
+#include <thread>
 
 #include "library/b64.h"
 #include "library/ncmd5.h"
@@ -272,23 +278,65 @@ TEST_F(LodgementMessage, OfAnotherVersionIsReportedAndStillVerified) {
 
     const std::string none = Resealed(bytes_, SealKind::EpcMessage,
                                       "<!-- Tarvex version: v4.1.a.0 End Version -->\n", "");
-    r = Verify(none);
-    EXPECT_NE(r.out.find("different version of Tarvex: previous_to_3.3.a\n"), std::string::npos)
-        << r.out;
-    EXPECT_NE(r.out.find(kValidationOk), std::string::npos) << r.out;
+    // A version comment after the seal line is not the message's.
+    for (const std::string& bytes :
+         {none, none + "\r\n<!-- Tarvex version: v4.1.a.0 End Version -->"}) {
+        r = Verify(bytes);
+        EXPECT_NE(r.out.find("different version of Tarvex: previous_to_3.3.a\n"), std::string::npos)
+            << r.out;
+        EXPECT_NE(r.out.find(kValidationOk), std::string::npos) << r.out;
+    }
 }
 
-TEST(LodgementMessageRuns, AMissingMessageOrPackageCannotBeOpened) {
+// Watches a FIFO for as long as it lives: whenever a reader has it open, it
+// is opened for writing and closed at once, so that the reader sees its end
+// instead of waiting for ever, and that is noted.
+class FifoWatch {
+  public:
+    explicit FifoWatch(const std::string& path)
+        : watcher_([this, path] {
+              while (!done_) {
+                  const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0) {
+                      opened_ = true;
+                      ::close(fd);
+                  }
+                  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+              }
+          }) {}
+    ~FifoWatch() {
+        done_ = true;
+        watcher_.join();
+    }
+    FifoWatch(const FifoWatch&) = delete;
+    FifoWatch& operator=(const FifoWatch&) = delete;
+
+    bool OpenedForReading() const { return opened_; }
+
+  private:
+    std::atomic<bool> done_{false};
+    std::atomic<bool> opened_{false};
+    std::thread watcher_;
+};
+
+// Only a regular file is opened: anything else is refused before it is
+// opened, so a FIFO named as the message cannot hang the run.
+TEST(LodgementMessageRuns, AMissingMessageOrPackageOrOneNotARegularFileCannotBeOpened) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("folder.ias"));
+    ASSERT_EQ(::mkfifo(dir.file("fifo.ias").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/null", dir.file("device.ias"));
+    const std::set<std::string> files{"folder.ias", "fifo.ias", "device.ias"};
+    FifoWatch fifo(dir.file("fifo.ias"));
     for (const char* mode : {"/V", "/A", "/R"}) {
-        for (const std::string name : {"none.xml", "folder.ias"}) {
+        for (const std::string name : {"none.xml", "folder.ias", "fifo.ias", "device.ias"}) {
             const ProcessResult r = RunTarvex({mode, name}, dir.path());
             EXPECT_EQ(r.exitCode, 1) << mode << " " << name;
             EXPECT_EQ(r.err, "Could not open file " + name + "\n") << mode;
-            EXPECT_EQ(Listing(dir), std::set<std::string>{"folder.ias"}) << mode << " " << name;
+            EXPECT_EQ(Listing(dir), files) << mode << " " << name;
         }
     }
+    EXPECT_FALSE(fifo.OpenedForReading());
 }
 
 TEST(LodgementMessageRuns, NorthernIrelandSaysSoAndUnsafeValuesStayWellFormed) {
@@ -420,9 +468,21 @@ TEST_F(IasPackage, ModeARunsTheCarriedInputAndCarriesThePackageData) {
         Between(TextOfLines(ias_), "", "<ToIncludeInLandmarkXmlMessage>\n",
                 "</ToIncludeInLandmarkXmlMessage>");
     ASSERT_FALSE(unstructured.empty());
-    for (const std::string package : {"job.ias", "job.zas"}) {
+    TempDir scratch;
+    const struct {
+        std::string package, bytes;
+        std::string plain;  // the package uncompressed
+    } cases[] = {
+        {"job.ias", ias_, ias_},
+        {"job.zas", zas_, ias_},
+        // One line end after the seal line, as a copy made on Windows may add.
+        {"job.ias", ias_ + "\r\n", ias_ + "\r\n"},
+        {"job.zas", Gzipped(scratch, ias_ + "\n"), ias_ + "\n"},
+    };
+    for (const auto& c : cases) {
+        const std::string& package = c.package;
         TempDir dir;
-        WriteFileBytes(dir.file(package), package == "job.ias" ? ias_ : zas_);
+        WriteFileBytes(dir.file(package), c.bytes);
         const ProcessResult r = RunTarvex({"/A", package}, dir.path());
         ASSERT_EQ(r.exitCode, 0) << package << r.out << r.err;
         EXPECT_NE(r.out.find("\n  Processing IAS file...\n"), std::string::npos);
@@ -430,7 +490,7 @@ TEST_F(IasPackage, ModeARunsTheCarriedInputAndCarriesThePackageData) {
                   package == "job.zas");
         EXPECT_TRUE(ReadFileBytes(dir.file("job.inp")) == input_) << package;
         // A compressed package is left uncompressed beside it.
-        EXPECT_TRUE(ReadFileBytes(dir.file("job.ias")) == ias_) << package;
+        EXPECT_TRUE(ReadFileBytes(dir.file("job.ias")) == c.plain) << package;
         const std::string name = MessageIn(dir);
         ASSERT_FALSE(name.empty()) << package;
         const std::string message = TextOfLines(ReadFileBytes(dir.file(name)));
@@ -442,6 +502,8 @@ TEST_F(IasPackage, ModeARunsTheCarriedInputAndCarriesThePackageData) {
             << package;
         const ProcessResult v = RunTarvex({"/V", name}, dir.path());
         EXPECT_NE(v.out.find(kValidationOk), std::string::npos) << v.out;
+        const ProcessResult lint = RunProcess({"/usr/bin/xmllint", "--noout", dir.file(name)});
+        EXPECT_EQ(lint.exitCode, 0) << package << lint.err;
     }
 }
 
@@ -464,6 +526,147 @@ TEST_F(IasPackage, ModeRTakesTheInputBesideThePackageAndLeavesItAlone) {
     EXPECT_FALSE(FileExists(bare.file("job.inp")));
 }
 
+// Data that is not the XML the writer makes is refused however well it is
+// sealed: copied into the lodgement message, it would make the message fail
+// to parse while /V says it holds. The log says where and why.
+TEST_F(IasPackage, DataThatIsNotTheXmlWeWriteIsNotValidated) {
+    const std::string notWellFormed =
+        "  The data to include in the lodgement message is not well-formed (line ";
+    const std::string location = "<File-Location>england-office.inp<";
+    const struct {
+        const char* what;
+        std::string from, to;
+        std::string reason;
+    } cases[] = {
+        {"a raw &", location, "<File-Location>Smith & Sons.inp<", "a raw & (not a reference)"},
+        {"an unknown entity", location, "<File-Location>&nbsp;.inp<",
+         "a raw & or an unknown entity"},
+        {"a reference to a control character", location, "<File-Location>&#27;.inp<",
+         "a reference to a character XML cannot carry (&#27;)"},
+        {"a NUL", location, std::string("<File-Location>") + '\0' + ".inp<",
+         "a control character (U+0000)"},
+        {"an escape in a comment", "Interface Input Data", "Interface \x1B Input Data",
+         "a control character (U+001B)"},
+        {"bytes that are not UTF-8", location, "<File-Location>Caf\xE9.inp<",
+         "bytes that are not UTF-8"},
+        {"]]> in text", location, "<File-Location>a]]>b.inp<", "]]> in text"},
+        {"a stray end tag", "  \t</Data-Blob>\n", "  \t</Data-Blob></Data-Blob>\n",
+         "an end tag out of place in <CEPC:Unstructured-Data>: </Data-Blob>"},
+        {"an end tag left out", "  \t</Data-Blob>\n", "",
+         "an end tag out of place in <Data-Blob>: </CEPC:Unstructured-Data>"},
+        {"another element", "<Data>", "<Dato>", "an element out of place in <Data-Blob>: <Dato>"},
+        {"another end tag", "</Data>", "</Dato>", "an end tag out of place in <Data>: </Dato>"},
+        {"an attribute", "<Data-Blob>", "<Data-Blob id=\"1\">",
+         "an element out of place in <CEPC:Unstructured-Data>: <Data-Blob id=\"1\">"},
+        {"loose text", "  \t<Data-Blob>", "loose text <Data-Blob>",
+         "text out of place in <CEPC:Unstructured-Data>"},
+        {"-- in a comment", "Interface Input Data", "Interface -- Input Data",
+         "-- inside a comment"},
+        {"a CDATA section", location, "<File-Location><![CDATA[a.inp]]><", "a CDATA section"},
+        {"text other than base64", "<Data>\n", "<Data>\n!!** not base64 **!!\n",
+         "text other than base64 in <Data>"},
+        {"a second element after the data", "\t</CEPC:Unstructured-Data>\n",
+         "\t</CEPC:Unstructured-Data>\n\t<CEPC:Unstructured-Data>\n\t</CEPC:Unstructured-Data>\n",
+         "something follows </CEPC:Unstructured-Data>"},
+        {"something after the lodgement data", "</ToIncludeInLandmarkXmlMessage>\n",
+         "</ToIncludeInLandmarkXmlMessage>\n<Other/>\n",
+         "something follows </ToIncludeInLandmarkXmlMessage>"},
+    };
+    for (const auto& c : cases) {
+        const std::string bytes = Resealed(ias_, SealKind::IasMessage, c.from, c.to);
+        for (const char* mode : {"/A", "/R"}) {
+            TempDir dir;
+            WriteFileBytes(dir.file("job.ias"), bytes);
+            if (std::string(mode) == "/R") WriteFileBytes(dir.file("job.inp"), input_);
+            const auto before = Listing(dir);
+            const ProcessResult r = RunTarvex({mode, "job.ias"}, dir.path());
+            EXPECT_EQ(r.exitCode, 1) << c.what << " " << mode;
+            const std::size_t at = r.out.find(notWellFormed);
+            ASSERT_NE(at, std::string::npos) << c.what << " " << mode << "\n" << r.out;
+            const std::string refusal = r.out.substr(r.out.find(": ", at) + 2);
+            EXPECT_EQ(refusal.rfind(c.reason + ").\n" + kIasNotValidated, 0), 0u)
+                << c.what << " " << mode << "\n"
+                << refusal;
+            EXPECT_EQ(r.out.find(kValidationOk), std::string::npos) << c.what << " " << mode;
+            EXPECT_EQ(Listing(dir), before) << c.what << " " << mode;
+        }
+    }
+    // The line is the package's own.
+    const std::string bytes = Resealed(ias_, SealKind::IasMessage, location, "<File-Location>&<");
+    TempDir dir;
+    WriteFileBytes(dir.file("job.ias"), bytes);
+    const ProcessResult r = RunTarvex({"/R", "job.ias"}, dir.path());
+    EXPECT_NE(r.out.find(notWellFormed + "10: a raw &"), std::string::npos) << r.out;
+}
+
+// Every form the XML we write may take is read: references, characters past
+// ASCII, comments holding markup, a Data-Blob without a File-Type. The message
+// that carries it parses.
+TEST_F(IasPackage, AnyFormOfTheXmlWeWriteIsCarriedIntoAMessageThatParses) {
+    const std::string bytes = Resealed(
+        Resealed(Resealed(ias_, SealKind::IasMessage, "<File-Location>england-office.inp<",
+                          "<File-Location>Caf&#233; \xC3\xA9 &amp;&lt;&gt;&quot;&apos; &#x20AC; > "
+                          "&#x10FFFF; &#0000065; a.inp<"),
+                 SealKind::IasMessage, "Interface Input Data is not available.",
+                 "Interface Input Data & <Data> is not available. <!-"),
+        SealKind::IasMessage, "  \t<!-- The Calculation Engine Input Data is not available. -->\n",
+        "<!---->\n\t\t<Data-Blob><File-Location>engine.zip</File-Location><Data></Data>"
+        "</Data-Blob>\n");
+    TempDir dir;
+    WriteFileBytes(dir.file("job.ias"), bytes);
+    const ProcessResult r = RunTarvex({"/A", "job.ias"}, dir.path());
+    ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_TRUE(ReadFileBytes(dir.file("job.inp")) == input_);
+    const std::string name = MessageIn(dir);
+    ASSERT_FALSE(name.empty());
+    EXPECT_NE(ReadFileBytes(dir.file(name)).find("Caf&#233; \xC3\xA9 &amp;"), std::string::npos);
+    const ProcessResult lint = RunProcess({"/usr/bin/xmllint", "--noout", dir.file(name)});
+    EXPECT_EQ(lint.exitCode, 0) << lint.err;
+}
+
+// A package is read alike plain and compressed: a CR is dropped only before
+// a LF, as line reading does, so the ".ias" that a ".zas" leaves is read as
+// the ".zas" was.
+TEST_F(IasPackage, PlainAndCompressedReadLineEndsAlike) {
+    TempDir scratch;
+    // Sealed with a lone CR in it: it is part of the sealed text.
+    const std::string sealedCr = Resealed(ias_, SealKind::IasMessage, "\t</CEPC:Unstructured-Data>",
+                                          "\r\t</CEPC:Unstructured-Data>");
+    // A CR added before a line end once sealed: the sealed text changed.
+    const std::string addedCr = Replaced(ias_, "</Data>\r\n", "</Data>\r\r\n");
+    const struct {
+        const char* what;
+        std::string package, bytes;
+        bool holds;
+    } cases[] = {
+        {"sealed with a lone CR", "job.ias", sealedCr, true},
+        {"sealed with a lone CR", "job.zas", Gzipped(scratch, sealedCr), true},
+        {"a CR added", "job.ias", addedCr, false},
+        {"a CR added", "job.zas", Gzipped(scratch, addedCr), false},
+    };
+    for (const auto& c : cases) {
+        TempDir dir;
+        WriteFileBytes(dir.file(c.package), c.bytes);
+        const auto before = Listing(dir);
+        const ProcessResult a = RunTarvex({"/A", c.package}, dir.path());
+        if (!c.holds) {
+            EXPECT_EQ(a.exitCode, 1) << c.what << " " << c.package;
+            EXPECT_NE(a.out.find(kIasNotValidated), std::string::npos)
+                << c.what << " " << c.package;
+            EXPECT_EQ(Listing(dir), before) << c.what << " " << c.package;
+            continue;
+        }
+        ASSERT_EQ(a.exitCode, 0) << c.what << " " << c.package << a.out << a.err;
+        const std::string name = MessageIn(dir);
+        ASSERT_FALSE(name.empty()) << c.package;
+        const ProcessResult lint = RunProcess({"/usr/bin/xmllint", "--noout", dir.file(name)});
+        EXPECT_EQ(lint.exitCode, 0) << c.package << lint.err;
+        // The ".ias" that is there now, left by a ".zas", runs again.
+        const ProcessResult r = RunTarvex({"/R", "job.ias"}, dir.path());
+        EXPECT_EQ(r.exitCode, 0) << c.what << " " << c.package << r.out << r.err;
+    }
+}
+
 // Every damaged package and message ends with its message and status 1, and
 // nothing is written beside it.
 TEST_F(IasPackage, DamagedPackagesAndMessagesStopWithoutWritingAnything) {
@@ -473,6 +676,14 @@ TEST_F(IasPackage, DamagedPackagesAndMessagesStopWithoutWritingAnything) {
     const std::string sealedAt = "<!-- Removing this line, IAS message secure hash: ";
     const std::string plain = TextOfLines(ias_);
     TempDir scratch;
+    // What a package holds after its seal line is not sealed, and is never
+    // read: an input, a version or lodgement data there does not count.
+    B64 b64;
+    const std::string inputAfterSeal =
+        Resealed(ias_, SealKind::IasMessage, "The Tarvex Input Data encoded", "x") +
+        "\r\n  \t<!-- The Tarvex Input Data encoded in base64. -->\r\n  \t<Data-Blob>\r\n" +
+        "<Data>\r\n" + b64.b64encodeS(input_) + "\r\n</Data>\r\n  \t</Data-Blob>\r\n";
+    const std::string seal = ias_.substr(ias_.find(sealedAt));
     struct Case {
         const char* what;
         std::string bytes;
@@ -499,16 +710,35 @@ TEST_F(IasPackage, DamagedPackagesAndMessagesStopWithoutWritingAnything) {
         {"no input data",
          Resealed(ias_, SealKind::IasMessage, "The Tarvex Input Data encoded", "x"), kNoInputFile,
          ""},
-        {"no <Data>", Resealed(ias_, SealKind::IasMessage, "<Data>", "<Dato>"), kNoInputFile, ""},
-        {"no </Data>", Resealed(ias_, SealKind::IasMessage, "</Data>", "</Dato>"), kNoInputFile,
-         ""},
-        {"a base64 block of junk",
-         Resealed(ias_, SealKind::IasMessage, "<Data>\n", "<Data>\n!!** not base64 **!!\n"),
+        {"a base64 block of a byte and a bit",
+         Resealed(ias_, SealKind::IasMessage,
+                  Between(plain, "Tarvex Input Data encoded", "<Data>\n", "</Data>"), "QUJDR\n"),
          kNoInputFile, ""},
         {"an empty base64 block",
          Resealed(ias_, SealKind::IasMessage,
                   Between(plain, "Tarvex Input Data encoded", "<Data>\n", "</Data>"), ""),
          kNoInputFile, ""},
+        {"an input after the seal", inputAfterSeal, kIasNotValidated, kIasNotValidated},
+        {"gzip of a package with an input after the seal", Gzipped(scratch, inputAfterSeal),
+         kIasNotValidated, kIasNotValidated},
+        {"a version after the seal",
+         Resealed(ias_, SealKind::IasMessage, "<!-- Tarvex version: v4.1.a.0 End Version -->\n",
+                  "") +
+             "\r\n<!-- Tarvex version: v4.1.a.0 End Version -->",
+         kIasNotValidated, kIasNotValidated},
+        {"lodgement data after the seal",
+         Resealed(ias_, SealKind::IasMessage, "<ToIncludeInLandmarkXmlMessage>", "<Other>") +
+             "\r\n<ToIncludeInLandmarkXmlMessage>\r\n\t<CEPC:Unstructured-Data>\r\n"
+             "\t</CEPC:Unstructured-Data>\r\n</ToIncludeInLandmarkXmlMessage>\r\n",
+         kIasNotValidated, kIasNotValidated},
+        {"the seal line twice", ias_ + "\r\n" + seal, kIasNotValidated, kIasNotValidated},
+        {"a blank after the seal", ias_ + " ", kIasNotValidated, kIasNotValidated},
+        {"two line ends after the seal", ias_ + "\r\n\r\n", kIasNotValidated, kIasNotValidated},
+        {"a lone CR after the seal", ias_ + "\r", kIasNotValidated, kIasNotValidated},
+        {"the seal line ending the last line",
+         Resealed(ias_, SealKind::IasMessage, "</ToIncludeInLandmarkXmlMessage>\n",
+                  "</ToIncludeInLandmarkXmlMessage>"),
+         kIasNotValidated, kIasNotValidated},
         {"a compressed file that is not gzip", "PK\x03\x04 not a package at all",
          "is neither an IAS file nor a compressed one", "is neither an IAS file"},
         {"an empty file", "", "is neither an IAS file", "is neither an IAS file"},
