@@ -7,14 +7,6 @@
 
 namespace {
 
-std::size_t Count(const std::string& bytes, const std::string& op) {
-    std::size_t n = 0;
-    for (std::size_t at = bytes.find(op); at != std::string::npos; at = bytes.find(op, at + 1)) {
-        ++n;
-    }
-    return n;
-}
-
 // The background is set line by line as libharu's justified text rectangle
 // sets it, from lines measured once: the page content must not differ from
 // the rectangle's in any byte.
