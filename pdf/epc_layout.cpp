@@ -1,6 +1,7 @@
 #include "pdf/epc_layout.h"
 
 #include "project/bands.h"
+#include "project/scale_numbers.h"
 
 #include <algorithm>
 #include <cctype>
@@ -56,14 +57,10 @@ int fRoundToInt(double value) {
 BandLimitTexts fBandLimitTexts(const std::vector<double>& limits) {
     BandLimitTexts texts;
     if (limits.size() < texts.size()) return texts;
-    // The band bottoms are the odd limits (1, 3 ... 11); the top of the next
-    // band is one above, except G, which is open above its top.
-    for (int band = 0; band < 6; ++band) {
-        const long long bottom = fRoundToInt(limits[2 * band + 1]);
-        const int at = 2 * band;  // A_bot, B_bot, C_bot ... F_bot
-        texts[at] = std::to_string(bottom);
-        texts[at + 1] = std::to_string(band == 5 ? bottom : bottom + 1);
-    }
+    const std::array<double, kScaleNumbers> numbers =
+        ScaleNumbers([&limits](std::size_t i) { return fRoundToInt(limits[i]); });
+    for (std::size_t n = 0; n < texts.size(); ++n)
+        texts[n] = std::to_string(static_cast<long long>(numbers[n]));
     return texts;
 }
 

@@ -30,9 +30,8 @@ int fScaleRow(const std::string& band);
 // The band limits printed beside the scale, in the order A_bot, B_top, B_bot,
 // C_top, C_bot, D_top, D_bot, E_top, E_bot, F_top, F_bot, G_top.
 using BandLimitTexts = std::array<std::string, 12>;
-// From the fourteen band limits of the rating: the odd entries rounded, the
-// tops one above the bottom of the band before. With fewer than twelve limits
-// every text is empty.
+// The scale numbers (project/scale_numbers.h), each limit rounded to a whole
+// number held within int. With fewer than twelve limits every text is empty.
 BandLimitTexts fBandLimitTexts(const std::vector<double>& limits);
 // The range printed in a row: none for A+, "0-" and the bottom of A, top "-"
 // bottom for B to F, `over` ("Over ") and the top of G. Empty when a limit it

@@ -16,6 +16,7 @@
 #include "pdf/weblinks.h"
 #include "project/project.h"
 #include "project/recommendations.h"
+#include "project/scale_numbers.h"
 #include "reports/gzip_file.h"
 #include "reports/seal.h"
 #include "reports/xml_text.h"
@@ -491,20 +492,16 @@ std::string PROJECT::XML_Energy_Performance_Certificate() {
     // The rating writes fourteen limits; a shorter list reads as zeros.
     const std::vector<double> limits = boc.Vlnum(e, "EPC-BAND-LIMITS");
     const auto L = [&limits](std::size_t i) { return i < limits.size() ? limits[i] : 0.0; };
-    const auto Limit = [&L](std::size_t i, int plus) { return Num(std::round(L(i)) + plus + 0.0); };
+    const std::array<double, kScaleNumbers> numbers =
+        ScaleNumbers([&L](std::size_t i) { return std::round(L(i)); });
+    static const char* const kScaleElements[kScaleNumbers] = {
+        "Upper-Number-A-Scale", "Lower-Number-B-Scale", "Upper-Number-B-Scale",
+        "Lower-Number-C-Scale", "Upper-Number-C-Scale", "Lower-Number-D-Scale",
+        "Upper-Number-D-Scale", "Lower-Number-E-Scale", "Upper-Number-E-Scale",
+        "Lower-Number-F-Scale", "Upper-Number-F-Scale", "Lowest-Number-G-Scale"};
     s += "\t\t<EPC-Rating-Scale>\n";
-    s += Element("\t\t\t", "Upper-Number-A-Scale", Limit(1, 0));
-    s += Element("\t\t\t", "Lower-Number-B-Scale", Limit(1, 1));
-    s += Element("\t\t\t", "Upper-Number-B-Scale", Limit(3, 0));
-    s += Element("\t\t\t", "Lower-Number-C-Scale", Limit(3, 1));
-    s += Element("\t\t\t", "Upper-Number-C-Scale", Limit(5, 0));
-    s += Element("\t\t\t", "Lower-Number-D-Scale", Limit(5, 1));
-    s += Element("\t\t\t", "Upper-Number-D-Scale", Limit(7, 0));
-    s += Element("\t\t\t", "Lower-Number-E-Scale", Limit(7, 1));
-    s += Element("\t\t\t", "Upper-Number-E-Scale", Limit(9, 0));
-    s += Element("\t\t\t", "Lower-Number-F-Scale", Limit(9, 1));
-    s += Element("\t\t\t", "Upper-Number-F-Scale", Limit(11, 0));
-    s += Element("\t\t\t", "Lowest-Number-G-Scale", Limit(11, 0));
+    for (std::size_t n = 0; n < kScaleNumbers; ++n)
+        s += Element("\t\t\t", kScaleElements[n], Num(numbers[n] + 0.0));
     s += "\t\t</EPC-Rating-Scale>\n";
     s += XML_Report_Technical_Info(true);
     s += XML_Report_AC_Questionnaire();
