@@ -150,7 +150,9 @@ TEST(HostileFolders, ALinkRacedInAtATemporaryFileIsNeverFollowedNorRenamedIntoPl
         for (int run = 0; run < 10; ++run) {
             const ProcessResult r = RunInput(dir, "england-office");
             // A run that lost a file to the planter says so.
-            if (r.exitCode != 0) EXPECT_NE(r.err.find("Reason: "), std::string::npos) << r.err;
+            if (r.exitCode != 0) {
+                EXPECT_NE(r.err.find("Reason: "), std::string::npos) << r.err;
+            }
         }
         // Otherwise the race was never run.
         EXPECT_GT(planter.planted(), 0);
