@@ -22,10 +22,11 @@ void ExpectReported(const std::string& text, int expected, const std::string& wh
     const std::string input = WriteInput(dir, "in.inp", text);
     const std::string lib = WriteLibrary(dir);
     const int status = ReadToStop(input, lib, dir.file("Tarvex.log"));
-    if (expected < 0)
+    if (expected < 0) {
         EXPECT_TRUE(status == 0 || status == 1) << status;
-    else
+    } else {
         EXPECT_EQ(status, expected);
+    }
     const std::string end = "  END\n";
     const std::string bdl = ReadFileBytes(dir.file("in.bdl"));
     const std::string err = ReadFileBytes(dir.file("in.err"));
