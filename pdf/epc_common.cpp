@@ -42,7 +42,7 @@ void pHPDF_draw_arrow(HPDF_Page page, float x, float y, float sx, float sy, HPDF
     // Smaller for a long value, but never too small to read: the longest
     // (ten digits and a sign) then reaches just into the arrow's tip.
     const float size = std::max(
-        kMinTextSize, fFitSize(TextWidth(bold, full, value), (w + h / 4 - 14 * sx) / 2, full));
+        kMinTextSize, fFitSize(TextWidth(bold, full, value), Points(w + h / 4 - 14 * sx), full));
     // A smaller text is raised by half the height of capitals it lost.
     const float raise = 0.72f * (full - size);
     WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy - raise, value, kWhite, 0.3f * sx);

@@ -242,7 +242,7 @@ void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
 
     const std::vector<std::string> address(std::begin(B_ADDRESS), std::end(B_ADDRESS));
     const AddressBlock rows =
-        fAddressBlock(address, (kAddressRight - kAddressLeft) / 2, kAddressSize, kAddressStep,
+        fAddressBlock(address, Points(kAddressRight - kAddressLeft), kAddressSize, kAddressStep,
                       kAddressLastBaseline - kAddressTop, MeasureIn(bold));
     for (std::size_t i = 0; i < rows.rows.size(); ++i)
         Write(page, bold, rows.size, kAddressLeft,
@@ -252,9 +252,9 @@ void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
                                    BER};
     std::vector<BlockValue> technical;
     for (int i = 0; i < 5; ++i)
-        technical.push_back({values[i], (kTechnicalValueRight - t.technicalValueX[i]) / 2});
+        technical.push_back({values[i], Points(kTechnicalValueRight - t.technicalValueX[i])});
     const ValueBlock block =
-        fValueBlock(technical, t.technicalSize, kTechnicalStep / 2, MeasureIn(regular));
+        fValueBlock(technical, t.technicalSize, Points(kTechnicalStep), MeasureIn(regular));
     for (std::size_t i = 0; i < 5; ++i) {
         const float y = kTechnicalTop + kTechnicalStep * static_cast<float>(i);
         WriteMarked(page, bold, t.technicalSize, 84, y, t.technicalLabels[i], bold, 5);
@@ -289,8 +289,8 @@ void EpcCertificate::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
     // Three lines: the short department addresses leave the sentences their
     // lines, and the paragraph may break before the address.
     WriteLinkedParagraph(page, regular, kComplaintSize, vX(kComplaintX), vY(kComplaintY),
-                         (kBarTextRight - kComplaintX) / 2, kComplaintStep / 2, t.complaint, false,
-                         false);
+                         Points(kBarTextRight - kComplaintX), Points(kComplaintStep), t.complaint,
+                         false, false);
 
     const std::string values[10] = {TOOL,
                                     UPRN,
@@ -304,8 +304,8 @@ void EpcCertificate::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
                                     C_REL_PART_DISC};
     std::vector<BlockValue> admin;
     for (const std::string& value : values)
-        admin.push_back({value, (kBarRight - kTextInset - kAdminValueX) / 2});
-    const ValueBlock block = fValueBlock(admin, kAdminSize, kAdminStep / 2, MeasureIn(regular));
+        admin.push_back({value, Points(kBarRight - kTextInset - kAdminValueX)});
+    const ValueBlock block = fValueBlock(admin, kAdminSize, Points(kAdminStep), MeasureIn(regular));
     for (std::size_t i = 0; i < 10; ++i) {
         const float y = kAdminTop + kAdminStep * static_cast<float>(i);
         Write(page, bold, kAdminSize, kAdminLabelX, y, t.rowLabels[i]);
@@ -358,7 +358,8 @@ void EpcCertificate::pHPDF_draw_scale(HPDF_Page page, float x0, float y0, float 
     const float dotsY = y0 - 7 * (h + 10 * sy) - 5 * sy;
     SetFill(page, kNetZeroBlue);
     for (int i = 0; i < 58; ++i)
-        HPDF_Page_Circle(page, vX(x0 + 10 * static_cast<float>(i) * sx), vY(dotsY), 1.5f * sx / 2);
+        HPDF_Page_Circle(page, vX(x0 + 10 * static_cast<float>(i) * sx), vY(dotsY),
+                         Points(1.5f * sx));
     HPDF_Page_Fill(page);
     WriteMarked(page, bold, 10 * sx, x0 + 585 * sx, y0 - 579 * sy, Texts().netZero, regular, 5 * sx,
                 kNetZeroBlue);

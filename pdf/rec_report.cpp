@@ -1,14 +1,13 @@
 #include "pdf/rec_report.h"
 
 #include <algorithm>
-#include <climits>
-#include <cstdlib>
 
 #include "pdf/artwork.h"
 #include "pdf/document.h"
 #include "pdf/epc_layout.h"
 #include "pdf/furniture.h"
 #include "pdf/paragraph.h"
+#include "pdf/rec_texts.h"
 #include "pdf/table.h"
 #include "pdf/text.h"
 
@@ -22,6 +21,10 @@ constexpr float kLeading = 15;
 constexpr float kParagraphGap = 7;
 // Where a sub-heading's text starts after its letter.
 constexpr float kTabStop = 24;
+// The baselines of the sections' headings (and of the contents' title) at the
+// top of a page, and of the introduction's when it follows the background.
+constexpr float kHeadingBaseline = 751;
+constexpr float kIntroductionBaseline = 535;
 // The tables of the recommendation groups: text and impact columns.
 constexpr float kGroupTableWidth = 416;
 constexpr double kGroupTableSplit = 0.75;
@@ -33,29 +36,16 @@ struct Fonts {
     HPDF_Font oblique = nullptr;
 };
 
-// The wording that differs between the jurisdictions.
-struct Wording {
-    const char* person;           // who selects the recommendations
-    const char* governmentWhose;  // "Government's" or "Department's"
-};
-
-Wording WordingOf(RecRegion region) {
-    switch (region) {
-        case RecRegion::NorthernIreland:
-            return {"energy assessor", "Department's"};
-        case RecRegion::Scotland:
-            return {"Qualified / Accredited Person", "Government's"};
-        default:
-            return {"energy assessor", "Government's"};
-    }
-}
-
 // Lays out the pages of one report.
 class RecReportLayout {
   public:
     RecReportLayout(PdfDocument& doc, const RecReportContent& c, RecRegion region,
                     const Fonts& fonts)
-        : doc_(doc), c_(c), region_(region), wording_(WordingOf(region)), f_(fonts) {}
+        : doc_(doc),
+          c_(c),
+          region_(region),
+          texts_(RecReportTexts(region, fTrimBlanks(c.TOOL), c.ENG_HERITAGE == "YES")),
+          f_(fonts) {}
 
     void Draw();
 
@@ -69,8 +59,6 @@ class RecReportLayout {
     void Introduction();
     void Recommendations();
     void Group(RecGroup group);
-    void NextSteps();
-    void Glossary();
     void Finish();
 
     // Starts a section on a new page with its heading; the flow goes on below.
@@ -78,18 +66,16 @@ class RecReportLayout {
     void Heading(int section, const std::string& heading, float baseline);
     // "a)\tText": the letter, and the text at the tab stop.
     void SubHeading(const std::string& text);
-    void Paragraph(const std::vector<ParagraphRun>& runs, bool justify = true);
-    void Paragraph(const std::string& text, bool justify = true) {
-        Paragraph(std::vector<ParagraphRun>{Plain(text)}, justify);
-    }
-    void Bullet(const std::string& text);
+    // The parts of a section, lettered in order, and their paragraphs.
+    void Parts(const std::vector<RecPart>& parts);
+    void Paragraphs(const RecParagraphs& paragraphs);
+    void Paragraph(const std::vector<ParagraphRun>& runs, bool justify);
+    void Bullet(const std::vector<ParagraphRun>& runs);
     // Moves down by `gap` and makes sure `needed` points are left below;
     // else starts a page (and answers true).
     bool Room(float gap, float needed);
 
-    ParagraphRun Plain(const std::string& text) const { return {text, f_.regular, ""}; }
-    ParagraphRun Oblique(const std::string& text) const { return {text, f_.oblique, ""}; }
-    ParagraphRun Link(const WebAddress& a) const { return {a.text, f_.regular, a.uri}; }
+    std::vector<ParagraphRun> Runs(const std::vector<RecRun>& runs) const;
 
     // A two-column table row at the given top; returns its bottom.
     float Row(float left, float top, float width, double split, HPDF_Font font, float size,
@@ -102,7 +88,7 @@ class RecReportLayout {
     PdfDocument& doc_;
     const RecReportContent& c_;
     RecRegion region_;
-    Wording wording_;
+    RecTexts texts_;
     Fonts f_;
     float y_ = kPageTop;  // top of the next line's box, points
     HPDF_Page contentsPage_ = nullptr;
@@ -115,8 +101,10 @@ void RecReportLayout::Draw() {
     Background();
     Introduction();
     Recommendations();
-    NextSteps();
-    Glossary();
+    SectionPage(4, kRecSectionHeadings[3]);
+    Parts(texts_.nextSteps);
+    SectionPage(5, kRecSectionHeadings[4]);
+    Parts(texts_.glossary);
     Finish();
 }
 
@@ -154,6 +142,8 @@ void RecReportLayout::Cover() {
     if (page == nullptr) return;
     pHPDF_background(doc_.handle(), page, f_.bold, c_.Cert_Background);
 
+    // The head of the cover is placed in design units, as the certificates'
+    // heads are; the tables under it flow in points, as the sections do.
     SetFill(page, kBlack);
     FillRect(page, 165, 105, 1067, 187);
     // The banner is the certificate's of England, Wales and Northern Ireland;
@@ -247,11 +237,10 @@ void RecReportLayout::Cover() {
     }
 }
 
-// The contents' entries and the dots that lead to their page numbers.
-const char* const kContents[kRecSections] = {"1. Background", "2. Introduction",
-                                             "3. Recommendations", "4. Next Steps", "5. Glossary"};
-constexpr float kContentsY[kRecSections] = {248, 320, 392, 464, 536};
-// The page numbers end here (points); the dots stop short of them.
+// The contents page, in points: the title on the sections' heading line,
+// the entries' baselines, and the right edges of the page numbers and of the
+// dots that lead to them.
+constexpr float kContentsY[kRecSections] = {717, 681, 645, 609, 573};
 constexpr float kContentsNumberRight = 506;
 constexpr float kContentsDotsRight = 470;
 
@@ -260,14 +249,14 @@ void RecReportLayout::Contents() {
     if (page == nullptr) return;
     contentsPage_ = page;
     pHPDF_background(doc_.handle(), page, f_.bold, c_.Cert_Background);
-    Write(page, f_.bold, 18, 180, 180, "Table of Contents");
+    WriteAt(page, f_.bold, 18, kLeft, kHeadingBaseline, "Table of Contents");
     for (int i = 0; i < kRecSections; ++i) {
-        std::string entry = std::string(kContents[i]) + " ";
+        std::string entry = std::string(kRecContentsEntries[i]) + " ";
         const float dot = TextWidth(f_.regular, 16, ".");
-        const float start = vX(180) + TextWidth(f_.regular, 16, entry);
+        const float start = kLeft + TextWidth(f_.regular, 16, entry);
         const int dots = dot > 0 ? static_cast<int>((kContentsDotsRight - start) / dot) : 0;
         if (dots > 0) entry += std::string(static_cast<std::size_t>(dots), '.');
-        Write(page, f_.regular, 16, 180, kContentsY[i], entry);
+        WriteAt(page, f_.regular, 16, kLeft, kContentsY[i], entry);
     }
 }
 
@@ -275,7 +264,7 @@ void RecReportLayout::SectionPage(int section, const std::string& heading) {
     HPDF_Page page = doc_.AddPage();
     if (page == nullptr) return;
     pHPDF_background(doc_.handle(), page, f_.bold, c_.Cert_Background);
-    Heading(section, heading, vY(180));
+    Heading(section, heading, kHeadingBaseline);
 }
 
 void RecReportLayout::Heading(int section, const std::string& heading, float baseline) {
@@ -316,6 +305,30 @@ void RecReportLayout::SubHeading(const std::string& text) {
     y_ -= kLeading + 4;
 }
 
+std::vector<ParagraphRun> RecReportLayout::Runs(const std::vector<RecRun>& runs) const {
+    std::vector<ParagraphRun> set;
+    for (const RecRun& r : runs)
+        set.push_back({r.text, r.style == RecRun::kOblique ? f_.oblique : f_.regular, r.uri});
+    return set;
+}
+
+void RecReportLayout::Parts(const std::vector<RecPart>& parts) {
+    char letter = 'a';
+    for (const RecPart& part : parts) {
+        SubHeading(std::string(1, letter++) + ")\t" + part.heading);
+        Paragraphs(part.paragraphs);
+    }
+}
+
+void RecReportLayout::Paragraphs(const RecParagraphs& paragraphs) {
+    for (const RecParagraph& p : paragraphs) {
+        if (p.kind == RecParagraph::kBullet)
+            Bullet(Runs(p.runs));
+        else
+            Paragraph(Runs(p.runs), p.kind == RecParagraph::kJustified);
+    }
+}
+
 void RecReportLayout::Paragraph(const std::vector<ParagraphRun>& runs, bool justify) {
     if (doc_.page() == nullptr) return;
     SetFill(doc_.page(), kBlack);
@@ -323,7 +336,7 @@ void RecReportLayout::Paragraph(const std::vector<ParagraphRun>& runs, bool just
     y_ -= kParagraphGap;
 }
 
-void RecReportLayout::Bullet(const std::string& text) {
+void RecReportLayout::Bullet(const std::vector<ParagraphRun>& runs) {
     // The first line stays on this page, so the bullet goes beside it.
     Room(0, kLeading);
     HPDF_Page page = doc_.page();
@@ -333,124 +346,40 @@ void RecReportLayout::Bullet(const std::string& text) {
     HPDF_Page_BeginText(page);
     HPDF_Page_TextOut(page, kLeft + 8, fFirstBaseline(f_.regular, kBodySize, y_), "\x95");
     HPDF_Page_EndText(page);
-    y_ = pHPDF_write_paragraph(doc_, {Plain(text)}, kBodySize, kLeft + kTabStop, kWidth - kTabStop,
-                               y_, kLeading, true);
+    y_ = pHPDF_write_paragraph(doc_, runs, kBodySize, kLeft + kTabStop, kWidth - kTabStop, y_,
+                               kLeading, true);
     y_ -= 3;
 }
 
 void RecReportLayout::Background() {
-    SectionPage(1, "1. Background");
-    if (scotland()) {
-        Paragraph({Plain("Building (Scotland) Act 2003 and Statutory Instrument 2007 No. 534, "),
-                   Plain("The "), Oblique("Building (Scotland) Amendment Regulations 2006"),
-                   Plain(", transposes the "),
-                   Plain("requirements of Articles 7.2 and 7.3 of the Energy Performance of "
-                         "Buildings Directive 2002/91/EC.")});
-        Paragraph(
-            "This Recommendation Report is the Additional advice in clause 6.9.3 of the Scottish "
-            "Building Standards Non-domestic Technical Handbook which may be provided. Cost "
-            "effective improvements should be inserted into the Recommendations section of the "
-            "Energy Performance Certificate.");
-    } else if (northernIreland()) {
-        Paragraph({Plain("Statutory Rule 2008 No.170, "),
-                   Oblique("The Energy Performance of Buildings "),
-                   Oblique("(Certificates and Inspections) Regulations (Northern Ireland) 2008"),
-                   Plain(", as "),
-                   Plain("amended, transposes the requirements of Articles 7, 9 and 10 of the "
-                         "Energy Performance of Buildings Directive 2002/91/EC.")});
-        Paragraph(
-            "This report is a Recommendation Report as required under regulation 7 of Statutory "
-            "Rule 2008 No. 170.");
-    } else {
-        Paragraph({Plain("Statutory Instrument 2007 No. 991, "),
-                   Oblique("The Energy Performance of Buildings "),
-                   Oblique("(Certificates and Inspections) (England and Wales) Regulations 2007"),
-                   Plain(", as "),
-                   Plain("amended, transposes the requirements of Articles 7.2 and 7.3 of the "
-                         "Energy Performance of Buildings Directive 2002/91/EC.")});
-        Paragraph(
-            "This report is a Recommendation Report as required under regulations 16(2)(a) and 19 "
-            "of the Statutory Instrument SI 2007:991.");
-    }
-    Paragraph("This section provides general information regarding the building:");
+    SectionPage(1, kRecSectionHeadings[0]);
+    Paragraphs(texts_.background);
 
     const float left = 90;
     const float width = 415;
     float top = std::min(600.0f, y_ - 3);
     top = AreaRow(left, top, width, 0.5, kBodySize, 6);
-    top = Row(left, top, width, 0.5, f_.regular, kBodySize,
-              scotland() ? "Building services:" : "Building Environment:", c_.BUILDING_ENVIRONMENT);
+    top = Row(left, top, width, 0.5, f_.regular, kBodySize, texts_.environmentLabel,
+              c_.BUILDING_ENVIRONMENT);
     y_ = top;
 }
 
 void RecReportLayout::Introduction() {
     // On the page of the background, where its table ends.
     const bool newPage = Room(0, 90);
-    const float baseline = newPage ? vY(180) : std::min(vY(612), y_ - 30);
-    Heading(2, "2. Introduction", baseline);
-    const std::string whose = wording_.governmentWhose;
-    Paragraph("This Recommendation Report was produced in line with the " + whose +
-              " approved methodology and is based on calculation tool " + fTrimBlanks(c_.TOOL) +
-              ".");
-    Paragraph("In accordance with " + whose + " current guidance, the " +
-              (scotland() ? std::string("Qualified / Accredited Person") : "Energy Assessor") +
-              " did undertake a walk around survey of the building prior to producing this "
-              "Recommendation Report.");
-}
-
-struct GroupWords {
-    const char* subHeading;
-    const char* description;
-    const char* none;
-};
-
-GroupWords GroupWordsOf(RecGroup group, bool scotland) {
-    switch (group) {
-        case kRecShort:
-            return {"a)\tRecommendations with a short payback",
-                    "This section lists recommendations with a payback of less than 3 years:",
-                    "No recommendations of short term payback have been identified"};
-        case kRecMedium:
-            return {"b)\tRecommendations with a medium payback",
-                    "This section lists recommendations with a payback of between 3 and 7 years:",
-                    "No recommendations of medium term payback have been identified"};
-        case kRecLong:
-            return {"c)\tRecommendations with a long payback",
-                    "This section lists recommendations with a payback of more than 7 years:",
-                    "No recommendations of long term payback have been identified"};
-        default:
-            if (scotland)
-                return {"d)\tOther recommendations",
-                        "This section lists other recommendations selected by the Qualified / "
-                        "Accredited Person, based on an understanding of the building, and / or "
-                        "based on a valid existing energy report.",
-                        "No recommendations defined by the qualified/accredited person have been "
-                        "identified"};
-            return {"d)\tOther recommendations",
-                    "This section lists other recommendations selected by the energy assessor, "
-                    "based on an understanding of the building, and / or based on a valid "
-                    "existing energy report.",
-                    "No recommendations defined by the energy assessor have been identified"};
-    }
+    const float baseline = newPage ? kHeadingBaseline : std::min(kIntroductionBaseline, y_ - 30);
+    Heading(2, kRecSectionHeadings[1], baseline);
+    Paragraphs(texts_.introduction);
 }
 
 void RecReportLayout::Recommendations() {
-    SectionPage(3, "3. Recommendations");
-    const std::string person = wording_.person;
-    Paragraph("The following sections list recommendations selected by the " + person +
-              " for the cost-effective improvement of the energy performance of the building. "
-              "They are grouped by their expected payback: the number of years it would take "
-              "for the savings on energy bills to repay the cost of the work. Recommendations "
-              "that the " +
-              person +
-              " added from an understanding of the building are listed last. For each "
-              "recommendation the table gives its potential impact on the carbon dioxide "
-              "emissions of the building.");
+    SectionPage(3, kRecSectionHeadings[2]);
+    Paragraphs(texts_.recommendations);
     for (int g = 0; g < kRecGroups; ++g) Group(static_cast<RecGroup>(g));
 }
 
 void RecReportLayout::Group(RecGroup group) {
-    const GroupWords words = GroupWordsOf(group, scotland());
+    const RecGroupTexts& words = texts_.groups[group];
     const std::vector<RecEntry>& entries = c_.groups[group];
     // A sub-heading is never left alone at the foot of a page, nor the
     // table's header row without the first recommendation (up to a few lines
@@ -463,169 +392,19 @@ void RecReportLayout::Group(RecGroup group) {
         firstRow = std::min(fTableRowHeight(1, f_.regular, kBodySize, row), 4 * kLeading);
     }
     Room(15, 84 + firstRow);
-    SubHeading(words.subHeading);
+    SubHeading(std::string(1, static_cast<char>('a' + group)) + ")\t" + words.heading);
     Room(0, 2 * kLeading);
     if (entries.empty()) {
-        Paragraph(words.none, false);
+        Paragraph({{words.none, f_.regular, ""}}, false);
         return;
     }
-    Paragraph({Plain(words.description)}, true);
+    Paragraph({{words.description, f_.regular, ""}}, true);
     float top = Row(kLeft, y_, kGroupTableWidth, kGroupTableSplit, f_.bold, kBodySize,
                     "Recommendation", "Potential impact", HPDF_TALIGN_CENTER);
     for (const RecEntry& e : entries)
         top = Row(kLeft, top, kGroupTableWidth, kGroupTableSplit, f_.regular, kBodySize, e.text,
                   e.impact);
     y_ = top - 5;
-}
-
-void RecReportLayout::NextSteps() {
-    SectionPage(4, "4. Next steps");
-    const std::string person = wording_.person;
-    char letter = 'a';
-    auto sub = [&](const std::string& text) {
-        SubHeading(std::string(1, letter++) + ")\t" + text);
-    };
-    if (!scotland()) {
-        sub("Your Recommendation Report");
-        if (northernIreland()) {
-            Paragraph({Plain("As the relevant person (regulation 2), regulation 7 of SR 2008 "
-                             "No.170 requires that an Energy Performance Certificate "),
-                       Oblique("\"shall be accompanied by a recommendation"), Oblique(" "),
-                       Oblique("report\".")});
-            Paragraph(
-                "You must be able to produce a copy of this Recommendation Report within seven "
-                "days if requested by an authorised officer of the enforcement authority, who "
-                "may ask to see it together with the Energy Performance Certificate.");
-            Paragraph({Plain("This Recommendation Report has also been lodged on the "
-                             "Department's approved central register, together with the Energy "
-                             "Performance Certificate. A copy of either can be obtained through "
-                             "the Non-Dwellings Register at "),
-                       Link(kWebRegister),
-                       Plain(" by searching for the report reference number.")});
-        } else {
-            Paragraph({Plain("As the building occupier, regulation 10(1) of SI 2007:991 requires "
-                             "that an Energy Performance Certificate "),
-                       Oblique("\"must be accompanied by a recommendation"), Oblique(" "),
-                       Oblique("report\".")});
-            Paragraph(
-                "You must be able to produce a copy of this Recommendation Report within seven "
-                "days if requested by an Enforcement Authority under regulation 39 of SI "
-                "2007:991.");
-            Paragraph({Plain("This Recommendation Report has also been lodged on the "
-                             "Government's central register, together with the Energy "
-                             "Performance Certificate. A copy of either can be obtained through "
-                             "the Non-Dwellings Register at "),
-                       Link(kWebRegister),
-                       Plain(" by searching for the report reference number.")});
-        }
-    }
-
-    sub("Implementing recommendations");
-    Paragraph(
-        "The recommendations are provided as an indication of opportunities that appear to exist "
-        "to improve the building's energy efficiency.");
-    Paragraph(
-        "The calculation tool has automatically produced a set of recommendations, which "
-        "the " +
-        person +
-        " has reviewed in the light of the survey of the building, keeping those that suit "
-        "it. The measures can be carried out one at a time, for instance when equipment is "
-        "due for replacement or when the building is refurbished, which often lowers their "
-        "cost.");
-    if (scotland()) {
-        Paragraph(
-            "The Qualified / Accredited Person may have inserted additional measures in section 3d "
-            "(Other Recommendations). He / she may have removed some automatically generated "
-            "recommendations or added additional recommendations.");
-    }
-    Paragraph(
-        "These recommendations do not include matters relating to operation and maintenance which "
-        "cannot be identified from the calculation procedure.");
-    if (!scotland() && c_.ENG_HERITAGE == "YES") {
-        std::vector<ParagraphRun> runs{Plain(
-            "The building has been identified as being: one of special architectural or "
-            "historical interest, within a conservation area or a protected monument. "
-            "Some of the recommendations may then need consent, or may not be suitable "
-            "where they would change the character or the fabric of the building. Before "
-            "carrying out any work, seek the advice of the local planning authority and of ")};
-        if (northernIreland()) {
-            runs.push_back(Plain("the Historic Environment Division at "));
-            runs.push_back(Link(kWebHeritageBodyNorthernIreland));
-        } else {
-            runs.push_back(Plain("Historic England at "));
-            runs.push_back(Link(kWebHeritageBody));
-            runs.push_back(Plain(" or, in Wales, Cadw at "));
-            runs.push_back(Link(kWebHeritageBodyWales));
-        }
-        runs.push_back(Plain("."));
-        Paragraph(runs);
-    }
-
-    sub("Legal disclaimer");
-    Paragraph(
-        "The advice provided in this Recommendation Report is intended to be for information "
-        "only.  Recipients of this Recommendation Report are advised to seek further detailed "
-        "professional advice before reaching any decision on how to improve the energy "
-        "performance of the building.");
-
-    sub("Complaints");
-    if (scotland()) {
-        Paragraph({Plain("Details of the Qualified / Accredited Person and the relevant protocol "
-                         "organisation are on this report and the energy performance "
-                         "certificate. You can get contact details of the protocol organisation "
-                         "from our website at "),
-                   Link(kWebBuildingStandardsScotland), Plain(".")});
-    } else {
-        const WebAddress& site =
-            northernIreland() ? kWebDepartmentNorthernIreland : kWebDepartmentEnglandWales;
-        Paragraph({Plain("Details of the assessor and the relevant accreditation scheme are on "
-                         "this report and the energy performance certificate. You can get "
-                         "contact details of the accreditation scheme from the " +
-                         std::string(wording_.governmentWhose) + " website at "),
-                   Link(site),
-                   Plain(", together with details of the procedures for confirming the "
-                         "authenticity of a report and for making a complaint.")});
-    }
-}
-
-void RecReportLayout::Glossary() {
-    SectionPage(5, "5. Glossary");
-    SubHeading("a)\tPayback");
-    Paragraph(
-        "The payback periods are based on data provided by Good Practice Guides and Carbon Trust "
-        "energy survey reports. A payback period is the number of years it takes for the "
-        "savings on energy costs to repay the cost of installing a measure.");
-    Paragraph(
-        "The figures have been calculated as an average across a range of buildings and may "
-        "differ from the actual payback in this building, which depends on its condition, its "
-        "use and the prices paid for energy and for the work. Use them to put the "
-        "recommendations in order, and obtain quotations before deciding.");
-    SubHeading("b)\tCarbon impact");
-    Paragraph(
-        "The High / Medium / Low carbon impact indicators against each recommendation are "
-        "provided to distinguish between measures that would make a large, a moderate or a small "
-        "reduction in the carbon dioxide emissions of the building, as estimated by the "
-        "calculation. A measure with a high impact improves the energy performance rating the "
-        "most.");
-    SubHeading("c)\tValid report");
-    Paragraph("A valid report is a report that has been:", false);
-    Bullet("Produced within the past 10 years");
-    if (scotland()) {
-        Bullet(
-            "For an existing building, produced by a Qualified / Accredited Person  who is "
-            "accredited to produce Recommendation Reports through a Government Approved protocol "
-            "agreement");
-    } else if (northernIreland()) {
-        Bullet(
-            "Produced by an Energy Assessor who is accredited to produce Recommendation Reports "
-            "through an Accreditation Scheme approved by the Department");
-        Bullet("Lodged on the Register operated by or on behalf of the Department.");
-    } else {
-        Bullet(
-            "Produced by an Energy Assessor who is accredited to produce Recommendation Reports "
-            "through a Government Approved Accreditation Scheme");
-        Bullet("Lodged on the Register operated by or on behalf of the Secretary of State.");
-    }
 }
 
 void RecReportLayout::Finish() {
@@ -637,7 +416,7 @@ void RecReportLayout::Finish() {
             const std::string number = std::to_string(sectionPage_[i]);
             HPDF_Page_TextOut(contentsPage_,
                               kContentsNumberRight - TextWidth(f_.regular, 16, number),
-                              vY(kContentsY[i]), number.c_str());
+                              kContentsY[i], number.c_str());
         }
         HPDF_Page_EndText(contentsPage_);
     }
@@ -645,12 +424,6 @@ void RecReportLayout::Finish() {
 }
 
 }  // namespace
-
-void RecReportContent::fSetEPC(int rating) {
-    EPC = std::to_string(rating);
-    const long long magnitude = std::llabs(static_cast<long long>(rating));
-    EPC_number = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
-}
 
 Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
                            const std::string& key, const std::string& pdfFile) {

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "library/ncmd5.h"
+#include "pdf/rec_texts.h"
 #include "pdf/weblinks.h"
 #include "project/recommendations.h"
 
@@ -13,8 +14,6 @@
 // next steps, glossary). England and Wales, Northern Ireland and Scotland
 // share the layout; the law, the bodies and the person who assesses differ.
 
-enum class RecRegion { EnglandWales, NorthernIreland, Scotland };
-
 // One recommendation as the report prints it.
 struct RecEntry {
     std::string text;
@@ -23,9 +22,6 @@ struct RecEntry {
 
 // What the report prints, filled through the setters.
 struct RecReportContent {
-    // The asset rating: its signed text, and its magnitude.
-    void fSetEPC(int rating);
-
     void fSetRRN_REC(const std::string& text) { RRN_REC = text; }
     void fSetB_ADDRESS_0(const std::string& text) { B_ADDRESS[0] = text; }
     void fSetB_ADDRESS_1(const std::string& text) { B_ADDRESS[1] = text; }
@@ -48,8 +44,6 @@ struct RecReportContent {
     void fSetENG_HERITAGE(const std::string& text) { ENG_HERITAGE = text; }
     void fSetCert_Background(const std::string& text) { Cert_Background = text; }
 
-    std::string EPC;
-    int EPC_number = 0;
     // The recommendations of each group (RecGroup), in print order.
     std::vector<RecEntry> groups[kRecGroups];
     std::string RRN_REC;
@@ -93,6 +87,3 @@ class RECS : public RecReportContent {
     // tells whether it was written: empty when a libharu error abandoned it.
     Fingerprint PDF_REC_Report(const std::string& pdfFile) const;
 };
-
-// The numbered sections of the report.
-inline constexpr int kRecSections = 5;

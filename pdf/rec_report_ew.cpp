@@ -30,7 +30,6 @@ void GatherRecCommon(PROJECT& p, RecReportContent& w) {
                             OutputEncoding::kWinAnsi);
     };
     w.fSetCert_Background(p.epcs.front().certBackground);
-    w.fSetEPC(fRoundToInt(boc.Vnum(p.epcs.front().objectIndex, "EPC-RATING")));
     w.fSetRRN_REC(plain("RRN-REC"));
     w.fSetUPRN(plain("UPRN"));
     w.fSetC_REG_NUMBER(plain("C-REG-NUMBER"));

@@ -66,10 +66,10 @@ void Cover(PdfDocument& doc, const SrecContent& c, HPDF_Font regular, HPDF_Font 
     for (float y : {244.0f, 322.0f, 362.0f}) pHPDF_draw_line(page, kBarLeft, y, kBarRight, y);
     Write(page, bold, 12, 84, 292, "Building name");
     const float nameSize =
-        fFitSize(TextWidth(bold, 12, c.buildingName), (kBarRight - 28 - 330) / 2, 12);
+        fFitSize(TextWidth(bold, 12, c.buildingName), Points(kBarRight - 28 - 330), 12);
     Write(page, bold, nameSize, 330, 292, c.buildingName);
     Write(page, bold, 11, 84, 349, "Building type:");
-    const float typeSize = fFitSize(TextWidth(regular, 11, c.buildingType), (840 - 260) / 2, 11);
+    const float typeSize = fFitSize(TextWidth(regular, 11, c.buildingType), Points(840 - 260), 11);
     Write(page, regular, typeSize, 260, 349, c.buildingType);
     Write(page, bold, 11, 860, 349, "Date:");
     Write(page, regular, 11, 930, 349, c.date);

@@ -7,6 +7,13 @@ namespace {
 // Text rectangles stop writing lines this close to the bottom of the page.
 constexpr float kTextBottom = 40.0f;
 
+void TextAt(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text) {
+    UseFont(page, font, size);
+    HPDF_Page_BeginText(page);
+    HPDF_Page_TextOut(page, x, y, text.c_str());
+    HPDF_Page_EndText(page);
+}
+
 std::string TrimRight(const std::string& text) {
     const std::string::size_type end = text.find_last_not_of(' ');
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
@@ -71,21 +78,23 @@ void fStrWrap(float width, HPDF_Font font, float size, const std::string& text,
 
 void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                       const std::string& text) {
-    UseFont(page, font, size);
-    HPDF_Page_BeginText(page);
-    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
-    HPDF_Page_EndText(page);
+    TextAt(page, font, size, vX(x), vY(y), text);
+}
+
+void WriteAt(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
+             const RGBColour& colour) {
+    SetFill(page, colour);
+    TextAt(page, font, size, x, y, text);
 }
 
 void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
            const RGBColour& colour) {
-    SetFill(page, colour);
-    pHPDF_write_text(page, font, size, x, y, text);
+    WriteAt(page, font, size, vX(x), vY(y), text, colour);
 }
 
 void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
                  const std::string& text, const RGBColour& colour) {
-    const float fitted = fFitSize(TextWidth(font, size, text), (right - x) / 2, size);
+    const float fitted = fFitSize(TextWidth(font, size, text), Points(right - x), size);
     Write(page, font, fitted, x, y, text, colour);
 }
 

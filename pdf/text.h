@@ -36,6 +36,9 @@ void fStrWrap(float width, HPDF_Font font, float size, const std::string& text,
 // in the page's current fill colour.
 void pHPDF_write_text(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                       const std::string& text);
+// Text whose baseline starts at (x, y) points, in a colour.
+void WriteAt(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
+             const RGBColour& colour = kBlack);
 // Text at a design-unit point in a colour.
 void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text,
            const RGBColour& colour = kBlack);

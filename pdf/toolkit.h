@@ -23,6 +23,10 @@ inline constexpr float vX(float x) {
 inline constexpr float vY(float y) {
     return (kDesignHeight - y) / 2.0f;
 }
+// A length in design units (a width, a step, a radius), in points.
+inline constexpr float Points(float length) {
+    return length / 2.0f;
+}
 
 struct RGBColour {
     float r = 0.0f;

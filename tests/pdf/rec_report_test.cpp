@@ -21,7 +21,6 @@ const char kKey[] = "a report key";
 // The building, assessor and recommendations of either report: one in
 // each group but the long one.
 void Fill(RecReportContent& w) {
-    w.fSetEPC(62);
     w.fSetRRN_REC("0912-9644-8432-2779-5106");
     w.fSetB_ADDRESS_0("Kestrel House");
     w.fSetB_ADDRESS_1(" ");
