@@ -42,10 +42,6 @@ void StopWithoutLog(const std::string& message, int status) {
     throw RunStop({message, "", ""}, status, false);
 }
 
-void EndProcess(int status) {
-    throw RunStop({"", "", ""}, status, false);
-}
-
 void StopCouldNotOpen(const std::string& name) {
     throw RunStop({"", "", "Could not open file " + name + "\n"}, 1, false);
 }

@@ -61,9 +61,6 @@ class RunStop : public std::runtime_error {
 [[noreturn]] void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
                                      const std::string& before = "", bool pause = false);
 
-// Stops with the status alone: nothing said, no log written.
-[[noreturn]] void EndProcess(int status);
-
 // Says what a stop carries, writes the log when it asks, waits for a key when
 // it asks, and returns its exit status. The program's edge calls it.
 int ReportStop(const RunStop& stop);

@@ -172,7 +172,3 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
     result.fingerprint = Fingerprint(key, std::move(bytes));
     return result;
 }
-
-bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char>& bytes) {
-    return WriteFileWhole(path, bytes).ok;
-}

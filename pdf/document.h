@@ -102,10 +102,5 @@ class PdfDocument {
     HPDF_Font backgroundFont_ = nullptr;
 };
 
-// WriteFileWhole (app/atomicfile.h) for a writer that needs only to know
-// whether the file was written: the target is either the complete new file or
-// untouched; false, with nothing left behind, when that fails.
-bool WriteFileReplacing(const std::string& path, const std::vector<unsigned char>& bytes);
-
 // The console and log line of a PDF file that cannot be written.
 std::string PdfSaveFailureMessage();

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "app/atomicfile.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
@@ -11,7 +12,6 @@
 #include "app/version.h"
 #include "library/b64.h"
 #include "library/ncmkeys.h"
-#include "pdf/document.h"
 #include "reports/gzip_file.h"
 #include "reports/seal.h"
 #include "reports/unstructured_data.h"
@@ -28,14 +28,14 @@ const char kNoInputFile[] =
     "  IAS file does not contain an input file for Tarvex. Please request a valid IAS file from "
     "EA\n";
 
+// The checks of /V, /A and /R say what they found on the console; no run
+// log file is written for them.
 [[noreturn]] void CouldNotOpen(const std::string& name) {
-    std::fprintf(stderr, "Could not open file %s\n", name.c_str());
-    EndProcess(1);
+    StopCouldNotOpen(name);
 }
 
 [[noreturn]] void Stop(const std::string& message) {
-    SendLog(message);
-    EndProcess(1);
+    StopWithoutLog(message);
 }
 
 std::string MessageKey() {
@@ -151,7 +151,7 @@ std::string LodgementText(const std::string& sealed) {
 }
 
 bool WriteWhole(const std::string& path, const std::string& bytes) {
-    return WriteFileReplacing(path, std::vector<unsigned char>(bytes.begin(), bytes.end()));
+    return WriteFileWhole(path, bytes).ok;
 }
 
 }  // namespace

@@ -103,6 +103,16 @@ TEST(WriteRunOutput, FailureNamesTheFileInTheLogAndOnTheErrorStreamAndEndsTheRun
         std::string::npos);
 }
 
+TEST(WriteFileWhole, ABareFileNameLandsInTheCurrentFolder) {
+    TempDir dir;
+    const std::string here = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir.path());
+    EXPECT_TRUE(WriteFileWhole("bare.pdf", "x").ok);
+    std::filesystem::current_path(here);
+    EXPECT_EQ(ReadFileBytes(dir.file("bare.pdf")), "x");
+    EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"bare.pdf"});
+}
+
 TEST(WriteFileWhole, UnsyncedWritesAreWholeToo) {
     TempDir dir;
     const std::string path = dir.file("run.log");

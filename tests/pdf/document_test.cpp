@@ -316,19 +316,4 @@ TEST(ProtectedDocument, UnwritableTargetStopsTheRun) {
     }
 }
 
-TEST(WriteFileReplacing, ReplacesTheWholeFile) {
-    TempDir dir;
-    const std::string path = dir.file("report.pdf");
-    WriteFileBytes(path, std::string(1000, 'o'));
-    ASSERT_TRUE(WriteFileReplacing(path, {'n', 'e', 'w'}));
-    EXPECT_EQ(ReadFileBytes(path), "new");
-    EXPECT_EQ(FolderEntries(dir.path()), std::vector<std::string>{"report.pdf"});
-    // A bare file name lands in the current folder.
-    const std::string here = std::filesystem::current_path().string();
-    std::filesystem::current_path(dir.path());
-    EXPECT_TRUE(WriteFileReplacing("bare.pdf", {'x'}));
-    std::filesystem::current_path(here);
-    EXPECT_EQ(ReadFileBytes(dir.file("bare.pdf")), "x");
-}
-
 }  // namespace
