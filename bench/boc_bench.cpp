@@ -109,11 +109,14 @@ int main(int argc, char** argv) {
         std::printf(
             "read and check %zu objects (%zu lines, %.1f MB): median %.1f ms over %d reads"
             "; %.0f objects/s, %.0f lines/s, %.1f MB/s\n",
-            f.objects, f.lines, f.bytes / 1e6, f.medianMs, reads, f.objects / (f.medianMs / 1e3),
-            f.lines / (f.medianMs / 1e3), f.bytes / 1e6 / (f.medianMs / 1e3));
+            f.objects, f.lines, static_cast<double>(f.bytes) / 1e6, f.medianMs, reads,
+            static_cast<double>(f.objects) / (f.medianMs / 1e3),
+            static_cast<double>(f.lines) / (f.medianMs / 1e3),
+            static_cast<double>(f.bytes) / 1e6 / (f.medianMs / 1e3));
         if (previous.objects != 0)
             std::printf("time per object, 20,000 against 10,000: %.2f (1.00 is linear)\n",
-                        (f.medianMs / f.objects) / (previous.medianMs / previous.objects));
+                        (f.medianMs / static_cast<double>(f.objects)) /
+                            (previous.medianMs / static_cast<double>(previous.objects)));
         previous = f;
     }
     // The reads leave their report files in the folder.

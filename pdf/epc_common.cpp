@@ -11,7 +11,9 @@ void BandColours::fSetRGBColors(const BandScale& scale) {
     table_.clear();
     for (const BandRow& row : scale) {
         table_.push_back(
-            {row.label, {row.colour.r / 255.0f, row.colour.g / 255.0f, row.colour.b / 255.0f}});
+            {row.label,
+             {static_cast<float>(row.colour.r) / 255.0f, static_cast<float>(row.colour.g) / 255.0f,
+              static_cast<float>(row.colour.b) / 255.0f}});
     }
 }
 

@@ -221,7 +221,7 @@ void RecReportLayout::Cover() {
                   "Employer/Trading Address:", c_.C_EMP_TRAD_ADDRESS);
         top = Row(left, top, width, 0.45, f_.regular, 14,
                   "Protocol Organisation:", c_.C_PROTOCOL_ORG);
-        top = Row(left, top, width, 0.45, f_.regular, 14, "Membership Number:", c_.C_REG_NUMBER);
+        Row(left, top, width, 0.45, f_.regular, 14, "Membership Number:", c_.C_REG_NUMBER);
     } else {
         top = Row(left, top, width, 1, f_.bold, 14, "ENERGY ASSESSOR DETAILS", "");
         top = Row(left, top, width, 0.45, f_.regular, 14, "Assessor Name:", c_.C_NAME);
@@ -232,8 +232,8 @@ void RecReportLayout::Cover() {
         top = Row(left, top, width, 0.45, f_.regular, 14, "Assessor Number:", c_.C_REG_NUMBER);
         top = Row(left, top, width, 0.45, f_.regular, 14,
                   "Accreditation scheme:", c_.C_ACCRED_SCHEME);
-        top = Row(left, top, width, 0.45, f_.regular, 14,
-                  "Related Party Disclosure:", c_.C_REL_PART_DISC);
+        Row(left, top, width, 0.45, f_.regular, 14,
+            "Related Party Disclosure:", c_.C_REL_PART_DISC);
     }
 }
 

@@ -7,7 +7,8 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TARVEX_BUILD_DIR:-$root/build}
 # shellcheck disable=SC2086
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo ${TARVEX_CMAKE_OPTIONS:-} >/dev/null
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_EXPORT_COMPILE_COMMANDS=ON \
+  ${TARVEX_CMAKE_OPTIONS:-} >/dev/null
 if [ $# -gt 0 ]; then
   cmake --build "$build" -j "$(nproc)" --target "$@"
 else

@@ -9,6 +9,7 @@ packages=(
   qpdf poppler-utils             # the tests read back the PDFs we write
   libxml2-utils                  # xmllint: the tests check the messages are well-formed
   clang-format-14                # the formatting check, pinned to one version
+  clang-tidy-14                  # the checks of .clang-tidy (scripts/tidy.sh)
   fonts-liberation2              # Liberation Sans, embedded in the Welsh certificate for ŵ and ŷ
 )
 missing=()

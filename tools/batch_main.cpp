@@ -407,7 +407,8 @@ int main(int argc, char** argv) {
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - started)
                         .count();
                 std::fprintf(stderr, "\r%zu/%zu runs, %zu failed, %.1f s, %.1f runs/s   ", done,
-                             todo.size(), failed, elapsed, elapsed > 0 ? done / elapsed : 0.0);
+                             todo.size(), failed, elapsed,
+                             elapsed > 0 ? static_cast<double>(done) / elapsed : 0.0);
                 std::fflush(stderr);
             }
         }

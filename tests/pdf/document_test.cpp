@@ -57,7 +57,7 @@ void DrawCertificatePage(PdfDocument& doc) {
     for (int i = 0; i < 8; ++i) {
         colours.pHPDF_SetRGBColors(page, bands[i]);
         const float bottom = 1335 - 79.68f * static_cast<float>(7 - i);
-        pHPDF_draw_rect(page, 89, bottom - 70, 89 + 145 + 43.0f * i, bottom);
+        pHPDF_draw_rect(page, 89, bottom - 70, 89 + 145 + 43.0f * static_cast<float>(i), bottom);
         HPDF_Page_Fill(page);
     }
     HPDF_Page_SetRGBStroke(page, 0, 0, 0);

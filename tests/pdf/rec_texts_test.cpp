@@ -49,7 +49,9 @@ TEST(RecTexts, EachRegionNamesItsLawPersonAndBodies) {
         EXPECT_TRUE(Has(Flat(t.introduction), "calculation tool iZOLM 6.1.")) << c.law;
         EXPECT_EQ(t.nextSteps.size(), c.nextSteps) << c.law;
         EXPECT_EQ(Has(all, "special architectural"), *c.heritageBody != '\0') << c.law;
-        if (*c.heritageBody != '\0') EXPECT_TRUE(Has(all, c.heritageBody)) << c.law;
+        if (*c.heritageBody != '\0') {
+            EXPECT_TRUE(Has(all, c.heritageBody)) << c.law;
+        }
         for (const RecGroupTexts& g : t.groups) {
             EXPECT_FALSE(g.heading.empty()) << c.law;
             EXPECT_FALSE(g.description.empty()) << c.law;

@@ -131,8 +131,8 @@ TEST(SecurityDots, RowsOfTenStackUpwards) {
     const std::vector<PdfPoint> dots = SecurityDots(25, 400, 150, 2);
     ASSERT_EQ(dots.size(), 25u);
     for (std::size_t i = 0; i < dots.size(); ++i) {
-        EXPECT_FLOAT_EQ(dots[i].x, 400 + 20.0f * (i % 10)) << i;
-        EXPECT_FLOAT_EQ(dots[i].y, 150 + 10.0f * (i / 10)) << i;
+        EXPECT_FLOAT_EQ(dots[i].x, 400 + 20.0f * static_cast<float>(i % 10)) << i;
+        EXPECT_FLOAT_EQ(dots[i].y, 150 + 10.0f * static_cast<float>(i / 10)) << i;
     }
     EXPECT_TRUE(SecurityDots(0, 400, 150, 1).empty());
     // Rows beyond the top of the page are not drawn, however large the rating.

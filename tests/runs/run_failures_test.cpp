@@ -262,8 +262,8 @@ TEST_P(ScottishPer, NotProvidedPrintsQuestionMarks) {
 
 INSTANTIATE_TEST_SUITE_P(Scotland, ScottishPer,
                          ::testing::Values(Line("PER", "-7777"), std::string()),
-                         [](const ::testing::TestParamInfo<std::string>& info) {
-                             return std::string(info.param.empty() ? "LeftOut" : "Given");
+                         [](const ::testing::TestParamInfo<std::string>& given) {
+                             return std::string(given.param.empty() ? "LeftOut" : "Given");
                          });
 
 // ---------------------------------------------------------------------------
