@@ -77,7 +77,7 @@ void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.fSetISSUE_DATE(issueDate);
     w.fSetVALID_DATE(validUntilDate);
 
-    epcFingerprint = w.PDF_EPC_Report(keys.keys().at(1), output);
+    epcFingerprint = w.PDF_EPC_Report(keys.keys().at(kFingerprintKeyIndex), output);
     if (epcFingerprint.empty()) {
         failedOutputs.push_back(output);
         // The message must not carry a certificate an earlier run left there.

@@ -66,7 +66,7 @@ void PROJECT::PDF_EPC_Report_W(const char* inputFile) {
     w.fSetISSUE_DATE(WelshDate(issueDate));
     w.fSetVALID_DATE(WelshDate(validUntilDate));
 
-    const PdfSaveResult saved = w.Save(keys.keys().at(1), output);
+    const PdfSaveResult saved = w.Save(keys.keys().at(kFingerprintKeyIndex), output);
     // The run goes on to the reports and ends failed once they are written.
     if (!saved.saved) {
         failedOutputs.push_back(output);

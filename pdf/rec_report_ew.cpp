@@ -71,7 +71,7 @@ void PROJECT::PDF_REC_Report_EW(const char* inputFile) {
                                      OutputEncoding::kWinAnsi));
     w.fSetB_TYPE(boc.Vcod(g, "B-TYPE"));
 
-    recFingerprint = w.PDF_REC_Report(keys.keys().at(1), output);
+    recFingerprint = w.PDF_REC_Report(keys.keys().at(kFingerprintKeyIndex), output);
     if (recFingerprint.empty()) {
         failedOutputs.push_back(output);
         // The message must not carry a report an earlier run left there.

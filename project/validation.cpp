@@ -13,7 +13,8 @@ void PROJECT::INP_Validate(const char* inputFile, const char* inputKeyFile) {
     const int keyIndex = boc.Vcodid(g, "CENGINE-VAL");
     // The note carries the input's digest under the first key, which is also
     // the input key of the most common engine: it is worked out once.
-    const std::string digest = NCMD5().keyhashFile(keys.keys().at(1), inputFile);
+    const std::string digest =
+        NCMD5().keyhashFile(keys.keys().at(kValidationNoteKeyIndex), inputFile);
     const bool valid = InputKeyMatches(keys, keyIndex, inputFile, inputKeyFile, 1, digest);
     const std::string result = valid ? "YES" : "NO";
     boc.ModKey(g, "CENGINE-VAL-OK", result);

@@ -3,13 +3,13 @@
 #include <cstddef>
 #include <string>
 
+#include "library/ncmkeys.h"
+
 // The seal line that ends every register message: a comment holding the keyed
 // digest of everything before it, as the file holds it (CR LF line ends).
 
 enum class SealKind { EpcMessage, IasMessage };
 
-// Index of the message key in the program's key list.
-inline constexpr int kMessageKeyIndex = 1;
 // Where the 32 digits start inside the seal line.
 inline constexpr std::size_t kSealDigitsOffset = 50;
 // Version text reported for a message that carries no version comment.

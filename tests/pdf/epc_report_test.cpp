@@ -96,7 +96,7 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
         EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"), pdf) << c.name;
         const std::string bytes = ReadFileBytes(pdf);
         EXPECT_EQ(p.epcFingerprint.text(),
-                  NCMD5().hash(p.keys.keys().at(1),
+                  NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                                reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
             << c.name;
         EXPECT_EQ(PdfInfoField(pdf, "Subject"), "ABCD123456") << c.name;
@@ -149,7 +149,7 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
               run.dir().file("building[epc].pdf"));
     const std::string bytes = ReadFileBytes(pdf);
     EXPECT_EQ(p.welshEpcFingerprint.text(),
-              NCMD5().hash(p.keys.keys().at(1),
+              NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
     EXPECT_NE(p.welshEpcFingerprint.text(), p.epcFingerprint.text());
 

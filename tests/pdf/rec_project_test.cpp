@@ -123,7 +123,7 @@ TEST(RecProject, KeepsTheNameFingerprintAndReportKeywords) {
     EXPECT_EQ(r.run.boc().Vtext(r.run.general(), "PATH-FILE-RECPDF"), r.rec);
     const std::string bytes = ReadFileBytes(r.rec);
     EXPECT_EQ(p.recFingerprint.text(),
-              NCMD5().hash(p.keys.keys().at(1),
+              NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
     EXPECT_EQ(r.run.boc().Vtext(r.run.general(), "REC-REP-TITLE"),
               "Building Recommendation Report");
