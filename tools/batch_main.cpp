@@ -25,7 +25,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -42,6 +41,8 @@
 #include "app/textutil.h"
 #include "library/ncmd5.h"
 #include "tools/batch.h"
+#include "tools/batch_options.h"
+#include "tools/batch_work.h"
 #include "tools/pdf_text.h"
 
 #ifndef TARVEX_INSTALLED_DATA_DIR
@@ -52,47 +53,12 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const char kUsage[] =
-    "usage: tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]\n"
-    "                    [--program PATH] [--data FOLDER] SOURCE...\n"
-    "  SOURCE    a folder (every .inp file under it), an .inp file, or a list file\n"
-    "            (one input a line, relative to the list's folder)\n"
-    "  --jobs N  runs at a time (default: the number of cores)\n"
-    "  --resume  skip inputs whose summary row says they succeeded and that are unchanged\n"
-    "  --shard K/N  run only the K-th of N disjoint parts of the inputs\n"
-    "  --summary BASE  write BASE.csv and BASE.jsonl (default tarvex-batch[-K-of-N])\n"
-    "  --program PATH  the tarvex program (default: beside this one)\n"
-    "  --data FOLDER   the folder holding csv/ and KORULib/ (default: the program's)\n";
-
 // A file the run wrote (log, report, document), read when it is a regular
 // file of at most the program's input limit; else "".
 std::string ReadAll(const fs::path& path) {
     std::string bytes;
     ReadRegularFile(path.string(), kInputFileLimit, bytes);
     return bytes;
-}
-
-// Reads an input for its row; when it cannot be, false and the row says
-// why. It is looked at before it is read, so a huge or endless one is never
-// taken in.
-bool ReadInput(const std::string& path, std::string& text, BatchRow& row) {
-    int error = 0;
-    const FileRead read = ReadRegularFile(path, kInputFileLimit, text, &error);
-    if (read == FileRead::kDone) return true;
-    row.status = "refused";
-    if (read == FileRead::kTooLarge) {
-        std::error_code ec;
-        const std::uintmax_t size = fs::file_size(path, ec);
-        row.firstError = "the input holds " +
-                         (ec ? std::string("more than 64 MB") : std::to_string(size) + " bytes") +
-                         "; Tarvex reads inputs of at most 64 MB";
-    } else if (read == FileRead::kNotRegular) {
-        row.firstError = "the input is not a regular file (a folder, device or pipe)";
-    } else {
-        row.status = "not run";
-        row.firstError = std::string("the input cannot be read: ") + std::strerror(error);
-    }
-    return false;
 }
 
 // Whole or absent (WriteFileWhole).
@@ -255,141 +221,64 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     return row;
 }
 
-std::map<std::string, BatchRow> ReadSummary(const fs::path& jsonl) {
-    std::map<std::string, BatchRow> rows;
-    std::ifstream in(jsonl);
-    std::string line;
-    BatchRow row;
-    while (std::getline(in, line)) {
-        if (ParseJsonLine(line, row)) rows[row.input] = row;
-    }
-    return rows;
+// Where the program and its data are: those named, else those found beside
+// this program. "" when both are usable, else what is wrong.
+std::string FindTools(const BatchOptions& options, Settings& s) {
+    s.program = options.program.empty() ? FindProgram() : fs::absolute(options.program).string();
+    if (s.program.empty() || access(s.program.c_str(), X_OK) != 0)
+        return "the tarvex program was not found; name it with --program";
+    s.data = options.data.empty() ? FindData(s.program) : fs::absolute(options.data).string();
+    if (s.data.empty() || !HoldsData(s.data))
+        return "no data folder (csv/Tarvex.csv) found; name it with --data";
+    if (!FitsRunConfiguration(s.data))
+        return "the data folder's name holds a control character, which the run configuration "
+               "file cannot carry";
+    return std::string();
 }
 
-}  // namespace
+// The batch's own temporary folder, under $TMPDIR when a run configuration
+// can name it there, else under /tmp; gone, with all in it, when this goes.
+// Its path is empty when no folder could be made.
+class WorkFolder {
+  public:
+    WorkFolder() {
+        char fallback[] = "/tmp/tarvex-batch-XXXXXX";
+        const char* tmp = std::getenv("TMPDIR");
+        const std::string templ =
+            (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/tarvex-batch-XXXXXX";
+        std::vector<char> buf(templ.begin(), templ.end());
+        buf.push_back('\0');
+        const char* made = !FitsRunConfiguration(templ) ? nullptr : mkdtemp(buf.data());
+        if (made == nullptr) made = mkdtemp(fallback);
+        if (made != nullptr) path_ = made;
+    }
+    ~WorkFolder() {
+        std::error_code ec;
+        if (!path_.empty()) fs::remove_all(path_, ec);
+    }
+    WorkFolder(const WorkFolder&) = delete;
+    WorkFolder& operator=(const WorkFolder&) = delete;
 
-int main(int argc, char** argv) {
-    unsigned jobs = std::max(1u, std::thread::hardware_concurrency());
-    bool resume = false;
-    int shardK = 1, shardN = 1;
-    std::string summary, program, data;
-    std::vector<std::string> sources;
-    for (int i = 1; i < argc; ++i) {
-        const std::string a = argv[i];
-        auto value = [&](std::string& out) {
-            if (i + 1 >= argc) return false;
-            out = argv[++i];
-            return true;
-        };
-        std::string v;
-        if (a == "--jobs") {
-            if (!value(v) || v.empty() || v.find_first_not_of("0123456789") != std::string::npos ||
-                v.size() > 4 || std::stoi(v) < 1) {
-                std::cerr << "tarvex-batch: --jobs takes a whole number of 1 or more\n" << kUsage;
-                return 2;
-            }
-            jobs = static_cast<unsigned>(std::stoi(v));
-        } else if (a == "--resume") {
-            resume = true;
-        } else if (a == "--shard") {
-            if (!value(v) || !ParseShard(v, shardK, shardN)) {
-                std::cerr << "tarvex-batch: --shard takes K/N with 1 <= K <= N\n" << kUsage;
-                return 2;
-            }
-        } else if (a == "--summary") {
-            if (!value(summary)) return std::cerr << kUsage, 2;
-        } else if (a == "--program") {
-            if (!value(program)) return std::cerr << kUsage, 2;
-        } else if (a == "--data") {
-            if (!value(data)) return std::cerr << kUsage, 2;
-        } else if (a == "--help" || a == "-h") {
-            std::cout << kUsage;
-            return 0;
-        } else if (a.rfind("--", 0) == 0) {
-            std::cerr << "tarvex-batch: unknown option " << a << "\n" << kUsage;
-            return 2;
-        } else {
-            sources.push_back(a);
-        }
-    }
-    if (sources.empty()) {
-        std::cerr << kUsage;
-        return 2;
-    }
+    const fs::path& path() const { return path_; }
 
-    Settings s;
-    s.program = program.empty() ? FindProgram() : fs::absolute(program).string();
-    if (s.program.empty() || access(s.program.c_str(), X_OK) != 0) {
-        std::cerr << "tarvex-batch: the tarvex program was not found; name it with --program\n";
-        return 2;
-    }
-    s.data = data.empty() ? FindData(s.program) : fs::absolute(data).string();
-    if (s.data.empty() || !HoldsData(s.data)) {
-        std::cerr << "tarvex-batch: no data folder (csv/Tarvex.csv) found; name it with --data\n";
-        return 2;
-    }
-    if (!FitsRunConfiguration(s.data)) {
-        std::cerr << "tarvex-batch: the data folder's name holds a control character, which the "
-                     "run configuration file cannot carry\n";
-        return 2;
-    }
-    if (summary.empty()) {
-        summary = shardN == 1
-                      ? "tarvex-batch"
-                      : "tarvex-batch-" + std::to_string(shardK) + "-of-" + std::to_string(shardN);
-    }
-    const fs::path csvPath = summary + ".csv", jsonPath = summary + ".jsonl";
+  private:
+    fs::path path_;
+};
 
-    std::vector<std::string> problems;
-    const std::vector<std::string> all = GatherInputs(sources, problems);
-    for (const std::string& p : problems) std::cerr << "tarvex-batch: " << p << "\n";
-    // Clashes are looked for among all the inputs, not just this shard's:
-    // the other shards run at the same time.
-    std::map<std::string, std::string> refused;
-    const std::vector<std::string> why = InputRefusals(all);
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (!why[i].empty()) refused[all[i]] = why[i];
-    const std::vector<std::string> inputs = ShardOf(all, shardK, shardN);
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
 
-    std::vector<BatchRow> rows(inputs.size());
-    std::vector<std::size_t> todo;
-    std::size_t kept = 0;
-    const std::map<std::string, BatchRow> previous =
-        resume ? ReadSummary(jsonPath) : std::map<std::string, BatchRow>();
-    for (std::size_t i = 0; i < inputs.size(); ++i) {
-        const auto no = refused.find(inputs[i]);
-        if (no != refused.end()) {
-            rows[i].input = inputs[i];
-            rows[i].status = "refused";
-            rows[i].firstError = no->second;
-            continue;
-        }
-        const auto it = previous.find(inputs[i]);
-        std::string text;
-        BatchRow unread;
-        if (it != previous.end() && it->second.status == "ok" &&
-            ReadInput(inputs[i], text, unread) && it->second.inputDigest == NCMD5().hash(text)) {
-            rows[i] = it->second;
-            ++kept;
-        } else {
-            todo.push_back(i);
-        }
-    }
+// Runs the inputs at work.todo into their rows, `jobs` at a time, each in a
+// run folder of its own under a temporary folder that is gone on return; on
+// a terminal, shows the progress. False, with nothing run, when no temporary
+// folder can be made.
+bool RunAll(Settings s, unsigned jobs, BatchWork& work) {
+    const WorkFolder folder;
+    if (folder.path().empty()) return false;
+    s.work = folder.path();
 
-    char pattern[] = "/tmp/tarvex-batch-XXXXXX";
-    const char* tmp = std::getenv("TMPDIR");
-    std::string templ =
-        (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/tarvex-batch-XXXXXX";
-    std::vector<char> buf(templ.begin(), templ.end());
-    buf.push_back('\0');
-    const char* made = !FitsRunConfiguration(templ) ? nullptr : mkdtemp(buf.data());
-    if (made == nullptr) made = mkdtemp(pattern);
-    if (made == nullptr) {
-        std::cerr << "tarvex-batch: cannot make a temporary folder\n";
-        return 1;
-    }
-    s.work = made;
-
+    const std::vector<std::size_t>& todo = work.todo;
     const bool terminal = isatty(STDERR_FILENO) != 0;
     std::atomic<std::size_t> next{0};
     std::mutex progress;
@@ -398,14 +287,12 @@ int main(int argc, char** argv) {
     auto worker = [&]() {
         for (std::size_t t = next++; t < todo.size(); t = next++) {
             const std::size_t i = todo[t];
-            rows[i] = RunOne(s, inputs[i], i);
+            work.rows[i] = RunOne(s, work.inputs[i], i);
             std::lock_guard<std::mutex> lock(progress);
             ++done;
-            if (rows[i].status != "ok") ++failed;
+            if (work.rows[i].status != "ok") ++failed;
             if (terminal) {
-                const double elapsed =
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - started)
-                        .count();
+                const double elapsed = SecondsSince(started);
                 std::fprintf(stderr, "\r%zu/%zu runs, %zu failed, %.1f s, %.1f runs/s   ", done,
                              todo.size(), failed, elapsed,
                              elapsed > 0 ? static_cast<double>(done) / elapsed : 0.0);
@@ -418,29 +305,72 @@ int main(int argc, char** argv) {
         threads.emplace_back(worker);
     for (std::thread& t : threads) t.join();
     if (terminal && !todo.empty()) std::fprintf(stderr, "\n");
-    std::error_code ec;
-    fs::remove_all(s.work, ec);
+    return true;
+}
 
+// Writes the rows as BASE.csv and BASE.jsonl, each whole or absent; false
+// when either could not be written.
+bool WriteSummary(const std::vector<BatchRow>& rows, const std::string& base) {
     std::string csv = CsvHeader(), jsonl;
-    std::size_t ok = 0, refusedNow = 0;
     for (const BatchRow& r : rows) {
         csv += CsvLine(r);
         jsonl += JsonLine(r);
-        if (r.status == "ok") ++ok;
-        if (r.status == "refused") ++refusedNow;
     }
-    const bool written = WriteReplacing(csvPath, csv) && WriteReplacing(jsonPath, jsonl);
-    const double elapsed =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    return WriteReplacing(base + ".csv", csv) && WriteReplacing(base + ".jsonl", jsonl);
+}
+
+// Prints what the batch did and where its summary is; the exit status: 0
+// when every input succeeded and every source could be read, else 1.
+int Report(const BatchWork& work, bool written, const std::string& base, double seconds) {
+    const std::vector<BatchRow>& rows = work.rows;
+    const auto count = [&rows](const char* status) {
+        return static_cast<std::size_t>(std::count_if(
+            rows.begin(), rows.end(), [status](const BatchRow& r) { return r.status == status; }));
+    };
+    const std::size_t ok = count("ok"), refused = count("refused");
     std::printf(
         "%zu inputs: %zu ok, %zu failed, %zu run now, %zu kept from the summary, %zu refused; "
         "%.1f s\n",
-        rows.size(), ok, rows.size() - ok - refusedNow, todo.size(), kept, refusedNow, elapsed);
+        rows.size(), ok, rows.size() - ok - refused, work.todo.size(), work.kept, refused, seconds);
+    const std::string csvPath = base + ".csv", jsonPath = base + ".jsonl";
     if (!written) {
-        std::cerr << "tarvex-batch: the summary could not be written to " << csvPath.string()
-                  << " and " << jsonPath.string() << "\n";
+        std::cerr << "tarvex-batch: the summary could not be written to " << csvPath << " and "
+                  << jsonPath << "\n";
         return 1;
     }
     std::printf("summary: %s, %s\n", csvPath.c_str(), jsonPath.c_str());
-    return ok == rows.size() && problems.empty() ? 0 : 1;
+    return ok == rows.size() && work.problems.empty() ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const CommandLine line = ParseOptions(argc > 1 ? std::vector<std::string>(argv + 1, argv + argc)
+                                                   : std::vector<std::string>());
+    if (line.exitStatus) {
+        (line.toStandardOutput ? std::cout : std::cerr) << line.message;
+        return *line.exitStatus;
+    }
+    const BatchOptions& options = line.options;
+
+    Settings settings;
+    const std::string missing = FindTools(options, settings);
+    if (!missing.empty()) {
+        std::cerr << "tarvex-batch: " << missing << "\n";
+        return 2;
+    }
+
+    const std::string base = SummaryBase(options);
+    BatchWork work = GatherWork(
+        options.sources, options.shardK, options.shardN,
+        options.resume ? ReadSummary(base + ".jsonl") : std::map<std::string, BatchRow>());
+    for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";
+
+    const auto started = std::chrono::steady_clock::now();
+    if (!RunAll(settings, options.jobs, work)) {
+        std::cerr << "tarvex-batch: cannot make a temporary folder\n";
+        return 1;
+    }
+    const bool written = WriteSummary(work.rows, base);
+    return Report(work, written, base, SecondsSince(started));
 }

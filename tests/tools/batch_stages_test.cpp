@@ -1,0 +1,149 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "library/ncmd5.h"
+#include "tests/support/process.h"
+#include "tests/support/tempdir.h"
+#include "tools/batch_options.h"
+#include "tools/batch_work.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Each wrong command line stops with status 2 and says what is wrong, before
+// any usage; --help stops with 0, printed on standard output. The first of
+// them on the line decides.
+TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        std::string start;  // of the message
+    };
+    const std::vector<Case> cases{
+        {{}, 2, "usage:"},
+        {{"--resume"}, 2, "usage:"},
+        {{"--jobs", "0", "x"}, 2, "tarvex-batch: --jobs takes"},
+        {{"--jobs", "-1", "x"}, 2, "tarvex-batch: --jobs takes"},
+        {{"--jobs", "2x", "x"}, 2, "tarvex-batch: --jobs takes"},
+        {{"--jobs", "", "x"}, 2, "tarvex-batch: --jobs takes"},
+        {{"--jobs", "99999999999", "x"}, 2, "tarvex-batch: --jobs takes"},
+        {{"x", "--jobs"}, 2, "tarvex-batch: --jobs takes"},
+        {{"--shard", "3/2", "x"}, 2, "tarvex-batch: --shard takes"},
+        {{"x", "--shard"}, 2, "tarvex-batch: --shard takes"},
+        {{"x", "--summary"}, 2, "usage:"},
+        {{"x", "--program"}, 2, "usage:"},
+        {{"x", "--data"}, 2, "usage:"},
+        {{"--frobnicate", "x"}, 2, "tarvex-batch: unknown option --frobnicate\nusage:"},
+        {{"--jobs", "0", "--help"}, 2, "tarvex-batch: --jobs takes"},
+        {{"--help", "--jobs", "0"}, 0, "usage:"},
+        {{"x", "-h"}, 0, "usage:"},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& a : c.args) line += "[" + a + "]";
+        const CommandLine parsed = ParseOptions(c.args);
+        ASSERT_TRUE(parsed.exitStatus.has_value()) << line;
+        EXPECT_EQ(*parsed.exitStatus, c.status) << line;
+        EXPECT_EQ(parsed.toStandardOutput, c.status == 0) << line;
+        EXPECT_EQ(parsed.message.rfind(c.start, 0), 0u) << line << ": " << parsed.message;
+        EXPECT_NE(parsed.message.find("usage: tarvex-batch"), std::string::npos) << line;
+    }
+}
+
+TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
+    const CommandLine parsed =
+        ParseOptions({"a", "--jobs", "3", "--shard", "2/3", "b", "--resume", "--summary", "s",
+                      "--program", "p", "--data", "d", "-x"});
+    ASSERT_FALSE(parsed.exitStatus.has_value()) << parsed.message;
+    const BatchOptions& o = parsed.options;
+    EXPECT_EQ(o.jobs, 3u);
+    EXPECT_TRUE(o.resume);
+    EXPECT_EQ(std::make_pair(o.shardK, o.shardN), std::make_pair(2, 3));
+    EXPECT_EQ(o.summary, "s");
+    EXPECT_EQ(o.program, "p");
+    EXPECT_EQ(o.data, "d");
+    EXPECT_EQ(o.sources, (std::vector<std::string>{"a", "b", "-x"}));
+
+    const BatchOptions plain = ParseOptions({"a"}).options;
+    EXPECT_GE(plain.jobs, 1u);
+    EXPECT_FALSE(plain.resume);
+    EXPECT_EQ(SummaryBase(plain), "tarvex-batch");
+}
+
+// Shards run at the same time must never write one summary.
+TEST(BatchOptions, NamesTheSummaryOfEachShardApart) {
+    BatchOptions o;
+    o.shardK = 2;
+    o.shardN = 3;
+    EXPECT_EQ(SummaryBase(o), "tarvex-batch-2-of-3");
+    o.summary = "mine";
+    EXPECT_EQ(SummaryBase(o), "mine");
+}
+
+// An input is kept from the previous summary only when it succeeded there on
+// the same bytes; a refused one is refused whatever the summary says, and
+// its clash is found even when the other input is in another shard.
+TEST(BatchWork, RunsOnlyWhatThePreviousSummaryCannotVouchFor) {
+    TempDir dir;
+    std::map<std::string, BatchRow> previous;
+    auto input = [&](const std::string& name, const std::string& bytes,
+                     const std::optional<std::string>& status) {
+        const std::string path = fs::path(dir.file(name)).lexically_normal().string();
+        WriteFileBytes(path, bytes);
+        if (!status) return;
+        BatchRow row;
+        row.input = path;
+        row.status = *status;
+        row.assetRating = "57";
+        row.inputDigest = NCMD5().hash("same");
+        previous[path] = row;
+    };
+    input("a.inp", "same", "ok");
+    input("b.inp", "changed", "ok");
+    input("c.inp", "same", "failed");
+    input("d.inp", "same", std::nullopt);
+    input("e.INP", "same", std::nullopt);
+    input("e.inp", "same", "ok");
+    const std::map<std::string, std::string> expected{{"a.inp", "kept"},    {"b.inp", "run"},
+                                                      {"c.inp", "run"},     {"d.inp", "run"},
+                                                      {"e.INP", "refused"}, {"e.inp", "refused"}};
+
+    std::map<std::string, std::string> seen;
+    for (int k = 1; k <= 2; ++k) {
+        for (int n : {1, 2}) {
+            if (k > n) continue;
+            const BatchWork work = GatherWork({dir.path()}, k, n, previous);
+            EXPECT_TRUE(work.problems.empty());
+            ASSERT_EQ(work.rows.size(), work.inputs.size());
+            std::size_t kept = 0;
+            for (std::size_t i = 0; i < work.inputs.size(); ++i) {
+                const std::string name = fs::path(work.inputs[i]).filename().string();
+                const BatchRow& row = work.rows[i];
+                const bool toRun =
+                    std::find(work.todo.begin(), work.todo.end(), i) != work.todo.end();
+                std::string state = toRun ? "run" : row.status == "refused" ? "refused" : "kept";
+                if (state == "kept") {
+                    ++kept;
+                    EXPECT_EQ(row.assetRating, "57") << name;
+                }
+                if (state == "refused") {
+                    EXPECT_EQ(row.input, work.inputs[i]);
+                    EXPECT_NE(row.firstError.find("letter case"), std::string::npos) << name;
+                }
+                EXPECT_EQ(state, expected.at(name)) << name << " in shard " << k << "/" << n;
+                seen[name] = state;
+            }
+            EXPECT_EQ(work.kept, kept) << k << "/" << n;
+        }
+    }
+    EXPECT_EQ(seen, expected);
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+#include "tools/batch_options.h"
+
+#include <algorithm>
+#include <thread>
+
+#include "tools/batch.h"
+
+namespace {
+
+constexpr const char kUsage[] =
+    "usage: tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]\n"
+    "                    [--program PATH] [--data FOLDER] SOURCE...\n"
+    "  SOURCE    a folder (every .inp file under it), an .inp file, or a list file\n"
+    "            (one input a line, relative to the list's folder)\n"
+    "  --jobs N  runs at a time (default: the number of cores)\n"
+    "  --resume  skip inputs whose summary row says they succeeded and that are unchanged\n"
+    "  --shard K/N  run only the K-th of N disjoint parts of the inputs\n"
+    "  --summary BASE  write BASE.csv and BASE.jsonl (default tarvex-batch[-K-of-N])\n"
+    "  --program PATH  the tarvex program (default: beside this one)\n"
+    "  --data FOLDER   the folder holding csv/ and KORULib/ (default: the program's)\n";
+
+CommandLine Wrong(CommandLine line, const std::string& why) {
+    line.exitStatus = 2;
+    line.message = why + kUsage;
+    return line;
+}
+
+// At most four digits, so that it always fits an int.
+bool ParseJobs(const std::string& v, unsigned& jobs) {
+    if (v.empty() || v.find_first_not_of("0123456789") != std::string::npos || v.size() > 4 ||
+        std::stoi(v) < 1)
+        return false;
+    jobs = static_cast<unsigned>(std::stoi(v));
+    return true;
+}
+
+}  // namespace
+
+CommandLine ParseOptions(const std::vector<std::string>& args) {
+    CommandLine line;
+    BatchOptions& o = line.options;
+    o.jobs = std::max(1u, std::thread::hardware_concurrency());
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        auto value = [&](std::string& out) {
+            if (i + 1 >= args.size()) return false;
+            out = args[++i];
+            return true;
+        };
+        std::string v;
+        if (a == "--jobs") {
+            if (!value(v) || !ParseJobs(v, o.jobs))
+                return Wrong(line, "tarvex-batch: --jobs takes a whole number of 1 or more\n");
+        } else if (a == "--resume") {
+            o.resume = true;
+        } else if (a == "--shard") {
+            if (!value(v) || !ParseShard(v, o.shardK, o.shardN))
+                return Wrong(line, "tarvex-batch: --shard takes K/N with 1 <= K <= N\n");
+        } else if (a == "--summary") {
+            if (!value(o.summary)) return Wrong(line, "");
+        } else if (a == "--program") {
+            if (!value(o.program)) return Wrong(line, "");
+        } else if (a == "--data") {
+            if (!value(o.data)) return Wrong(line, "");
+        } else if (a == "--help" || a == "-h") {
+            line.exitStatus = 0;
+            line.message = kUsage;
+            line.toStandardOutput = true;
+            return line;
+        } else if (a.rfind("--", 0) == 0) {
+            return Wrong(line, "tarvex-batch: unknown option " + a + "\n");
+        } else {
+            o.sources.push_back(a);
+        }
+    }
+    if (o.sources.empty()) return Wrong(line, "");
+    return line;
+}
+
+std::string SummaryBase(const BatchOptions& options) {
+    if (!options.summary.empty()) return options.summary;
+    if (options.shardN == 1) return "tarvex-batch";
+    return "tarvex-batch-" + std::to_string(options.shardK) + "-of-" +
+           std::to_string(options.shardN);
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// What a tarvex-batch command line asks for.
+struct BatchOptions {
+    unsigned jobs = 1;  // runs at a time; the number of cores unless given
+    bool resume = false;
+    int shardK = 1, shardN = 1;
+    std::string summary;  // BASE of the summary files as given, "" for the default
+    std::string program;  // as given, "" to look beside this program
+    std::string data;     // as given, "" to look beside the program
+    std::vector<std::string> sources;
+};
+
+// A command line read: either options to run with, or no run at all, with
+// the exit status and what to print (on standard output for --help, on
+// standard error for a wrong command line).
+struct CommandLine {
+    BatchOptions options;
+    std::optional<int> exitStatus;  // set when nothing is to run
+    std::string message;
+    bool toStandardOutput = false;
+};
+
+// Reads the arguments after the program's name, in order: the first wrong
+// one (or --help) decides. No source at all is wrong too.
+CommandLine ParseOptions(const std::vector<std::string>& args);
+
+// The BASE of the summary files: the one given, else "tarvex-batch", or
+// "tarvex-batch-K-of-N" for a shard so that shards run together never share one.
+std::string SummaryBase(const BatchOptions& options);
