@@ -138,12 +138,15 @@ int RunChild(const std::vector<std::string>& args, const std::string& folder,
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+// What every run of the batch shares.
 struct Settings {
     std::string program;
     std::string data;
     fs::path work;  // this batch's temporary folder
 };
 
+// Runs the program on one input, in the input's folder, with a run folder
+// of its own (work/run-<index>, removed afterwards); the input's row.
 BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t index) {
     BatchRow row;
     row.input = inputPath;
