@@ -85,7 +85,8 @@ int RunBuilding(const RunSettings& settings) {
         p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
         p.Calc();
         p.Results_EW(input);
-        p.PDF_EPC_Report_EW(input);
+        // The documents the message carries are handed to it as written.
+        const WrittenDocument certificate = p.PDF_EPC_Report_EW(input);
         if (p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly) {
             // The Welsh certificate cites the law and department of England
             // and Wales: a Northern Ireland building cannot have one.
@@ -98,10 +99,10 @@ int RunBuilding(const RunSettings& settings) {
             }
         }
         p.fREC_Report();
-        p.PDF_REC_Report_EW(input);
+        const WrittenDocument report = p.PDF_REC_Report_EW(input);
         p.PDF_SREC_Report(input);
         if (p.WritesLodgementMessage())
-            p.XML_Report_EW(input);
+            p.XML_Report_EW(input, certificate, report);
         else if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES")
             p.IAS_Report_EW(input);
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {

@@ -61,6 +61,11 @@ Fingerprint::Fingerprint(std::string key, std::vector<unsigned char> bytes)
     : bytes_(std::make_shared<const std::vector<unsigned char>>(std::move(bytes))),
       key_(std::move(key)) {}
 
+const std::vector<unsigned char>& Fingerprint::bytes() const {
+    static const std::vector<unsigned char> kNone;
+    return bytes_ != nullptr ? *bytes_ : kNone;
+}
+
 const std::string& Fingerprint::text() const {
     if (text_.empty() && bytes_ != nullptr)
         text_ = NCMD5().hash(key_, bytes_->data(), bytes_->size());

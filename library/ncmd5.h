@@ -51,6 +51,8 @@ class Fingerprint {
     bool empty() const { return bytes_ == nullptr; }
     // The 32 hex digits; "" when empty.
     const std::string& text() const;
+    // The bytes it is the fingerprint of; empty when it is.
+    const std::vector<unsigned char>& bytes() const;
 
   private:
     std::shared_ptr<const std::vector<unsigned char>> bytes_;

@@ -7,7 +7,7 @@
 #include "pdf/epc_layout.h"
 #include "project/project.h"
 
-void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
+WrittenDocument PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kCertificate);
     const int g = generalObject;
     const EPC& record = epcs.front();
@@ -77,10 +77,12 @@ void PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.fSetISSUE_DATE(issueDate);
     w.fSetVALID_DATE(validUntilDate);
 
-    epcFingerprint = w.PDF_EPC_Report(keys.keys().at(kFingerprintKeyIndex), output);
-    if (epcFingerprint.empty()) {
+    WrittenDocument certificate{output,
+                                w.PDF_EPC_Report(keys.keys().at(kFingerprintKeyIndex), output)};
+    if (!certificate.written()) {
         failedOutputs.push_back(output);
         // The message must not carry a certificate an earlier run left there.
         boc.ModKey(g, "PATH-FILE-EPCPDF", kNotSetText);
     }
+    return certificate;
 }

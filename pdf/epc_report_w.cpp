@@ -10,7 +10,7 @@
 #include "pdf/iso8859_14.h"
 #include "project/project.h"
 
-void PROJECT::PDF_EPC_Report_W(const char* inputFile) {
+WrittenDocument PROJECT::PDF_EPC_Report_W(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kWelshCertificate);
     const int g = generalObject;
     const EPC& record = epcs.front();
@@ -70,7 +70,7 @@ void PROJECT::PDF_EPC_Report_W(const char* inputFile) {
     // The run goes on to the reports and ends failed once they are written.
     if (!saved.saved) {
         failedOutputs.push_back(output);
-        return;
+        return WrittenDocument{output, Fingerprint()};
     }
-    welshEpcFingerprint = saved.fingerprint;
+    return WrittenDocument{output, saved.fingerprint};
 }

@@ -55,7 +55,7 @@ void GatherRecCommon(PROJECT& p, RecReportContent& w) {
     GatherRecGroups(p, w);
 }
 
-void PROJECT::PDF_REC_Report_EW(const char* inputFile) {
+WrittenDocument PROJECT::PDF_REC_Report_EW(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kRecommendations);
     const int g = generalObject;
     boc.ModKey(g, "PATH-FILE-RECPDF", output);
@@ -71,10 +71,11 @@ void PROJECT::PDF_REC_Report_EW(const char* inputFile) {
                                      OutputEncoding::kWinAnsi));
     w.fSetB_TYPE(boc.Vcod(g, "B-TYPE"));
 
-    recFingerprint = w.PDF_REC_Report(keys.keys().at(kFingerprintKeyIndex), output);
-    if (recFingerprint.empty()) {
+    WrittenDocument report{output, w.PDF_REC_Report(keys.keys().at(kFingerprintKeyIndex), output)};
+    if (!report.written()) {
         failedOutputs.push_back(output);
         // The message must not carry a report an earlier run left there.
         boc.ModKey(g, "PATH-FILE-RECPDF", kNotSetText);
     }
+    return report;
 }

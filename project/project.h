@@ -67,6 +67,14 @@ struct AIR_CON_INSPECTION : PROJECTObject {};
 
 // Everything a run knows: the stores, the object matrix, the index records,
 // the dates and the recommendation orderings.
+// A document a writer saved: its file and the fingerprint of the bytes written
+// (empty, as the document is, when it could not be written).
+struct WrittenDocument {
+    std::string path;
+    Fingerprint fingerprint;
+    bool written() const { return !fingerprint.empty(); }
+};
+
 class PROJECT {
   public:
     PROJECTDefaults defaults;
@@ -74,9 +82,6 @@ class PROJECT {
     PROJECTTables asTables;
     BOC boc;
     NCMKEYS keys;
-    Fingerprint epcFingerprint;
-    Fingerprint welshEpcFingerprint;
-    Fingerprint recFingerprint;
     // The outputs that a writer abandoned (a libharu error): the run goes on
     // with its other outputs and then ends with status 1, naming them.
     std::vector<std::string> failedOutputs;
@@ -140,16 +145,16 @@ class PROJECT {
     std::string Report_rec();
 
     // PDF documents (pdf/).
-    // The certificate "<input less its extension>[epc].pdf"; keeps its
-    // fingerprint in epcFingerprint and its name in PATH-FILE-EPCPDF.
-    void PDF_EPC_Report_EW(const char* inputFile);
-    // The Welsh-language certificate "<input less its extension>[epcw].pdf";
-    // keeps its fingerprint in welshEpcFingerprint. A certificate that cannot
-    // be written (its font missing, a libharu error) stops the run.
-    void PDF_EPC_Report_W(const char* inputFile);
-    // The recommendations report "<input>[rec].pdf"; keeps its fingerprint
-    // in recFingerprint and its name in PATH-FILE-RECPDF.
-    void PDF_REC_Report_EW(const char* inputFile);
+    // The certificate "<input less its extension>[epc].pdf"; also names it
+    // in PATH-FILE-EPCPDF ("-5555" when it could not be written).
+    WrittenDocument PDF_EPC_Report_EW(const char* inputFile);
+    // The Welsh-language certificate "<input less its extension>[epcw].pdf".
+    // One that cannot be written (its font missing, a libharu error) is
+    // recorded in failedOutputs.
+    WrittenDocument PDF_EPC_Report_W(const char* inputFile);
+    // The recommendations report "<input>[rec].pdf"; also names it in
+    // PATH-FILE-RECPDF ("-5555" when it could not be written).
+    WrittenDocument PDF_REC_Report_EW(const char* inputFile);
     // The assessor's short recommendations report "<input>[srec].pdf", every
     // candidate recommendation by service; then sets REC-REP-TITLE,
     // REC-REP-REFERENCE and REC-REP-DATE.
@@ -161,18 +166,20 @@ class PROJECT {
     void PDF_REC_Report_S(const char* inputFile);
 
     // Register messages (reports/).
-    // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder.
-    void XML_Report_EW(const char* inputFile);
+    // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder,
+    // carrying the certificate and the recommendations report this run wrote.
+    void XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
+                       const WrittenDocument& report);
     // The sealed IAS package "<input>.ias" and its gzip copy "<input>.zas".
     void IAS_Report_EW(const char* inputFile);
     // The texts of the message and the package before their seal lines.
-    std::string XML_Message();
+    std::string XML_Message(const WrittenDocument& certificate, const WrittenDocument& report);
     std::string IAS_Package();
     // The sections of the message, each ending in a line end.
     std::string XML_Report_Header(bool epcReport);
     std::string XML_Summary_Of_Performance();
-    std::string XML_Formatted_Report_EPC();
-    std::string XML_Formatted_Report_REC();
+    std::string XML_Formatted_Report_EPC(const WrittenDocument& certificate);
+    std::string XML_Formatted_Report_REC(const WrittenDocument& report);
     std::string XML_Unstructured_Data();
     std::string XML_Report_Insurance_Details();
     std::string XML_Energy_Performance_Certificate();

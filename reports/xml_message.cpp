@@ -238,44 +238,49 @@ struct FormattedReport {
     const char* hashIntro;
 };
 
+// The document as this run wrote it: the bytes its writer handed over, or,
+// for a file the run did not write itself, the file the keyword names.
 std::string FormattedReportText(const FormattedReport& r, const BOC& boc, int g, B64& b64,
-                                const std::string& fingerprint) {
+                                const WrittenDocument& document) {
     std::string s = std::string(r.intro) + "\t<CEPC:Formatted-Report>\n";
     const std::string path = PathKeyword(boc, g, r.pathKeyword);
     if (path == kNotSetText) {
         s += r.notAvailable;
     } else {
         SendLog("+");
-        std::string bytes;
-        if (ReadFileBytes(path, bytes)) {
+        std::string read;
+        if (document.written() && document.path == path) {
+            const std::vector<unsigned char>& bytes = document.fingerprint.bytes();
+            s += EndedLines(b64.b64encode(bytes.data(), bytes.size()));
+        } else if (ReadFileBytes(path, read)) {
             s += EndedLines(
-                b64.b64encode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
+                b64.b64encode(reinterpret_cast<const unsigned char*>(read.data()), read.size()));
         } else {
             s += r.wrongPath;
         }
     }
     s += "\t</CEPC:Formatted-Report>\n";
-    s += std::string(r.hashIntro) + fingerprint + " -->\n";
+    s += std::string(r.hashIntro) + document.fingerprint.text() + " -->\n";
     return s;
 }
 
 }  // namespace
 
-std::string PROJECT::XML_Formatted_Report_EPC() {
+std::string PROJECT::XML_Formatted_Report_EPC(const WrittenDocument& certificate) {
     static const FormattedReport kEpc{
         " <!-- The EPC PDF encoded in base64. -->\n", "PATH-FILE-EPCPDF",
         "  \t<!-- The EPC PDF is not available. -->\n",
         "  \t<!-- The EPC PDF is not available. (Wrong path) -->\n", " <!-- secure hash: "};
-    return FormattedReportText(kEpc, boc, generalObject, b64, epcFingerprint.text());
+    return FormattedReportText(kEpc, boc, generalObject, b64, certificate);
 }
 
-std::string PROJECT::XML_Formatted_Report_REC() {
+std::string PROJECT::XML_Formatted_Report_REC(const WrittenDocument& report) {
     static const FormattedReport kRec{
         "\t<!-- The REC PDF encoded in base64. -->\n", "PATH-FILE-RECPDF",
         "  \t<!-- The Recommendation Report PDF is not available. -->\n",
         "  \t<!-- The Recommendation Report PDF is not available. (Wrong path) -->\n",
         "\t<!-- secure hash: "};
-    return FormattedReportText(kRec, boc, generalObject, b64, recFingerprint.text());
+    return FormattedReportText(kRec, boc, generalObject, b64, report);
 }
 
 namespace {
@@ -547,7 +552,8 @@ std::string PROJECT::XML_Recommendations_Report() {
     return s;
 }
 
-std::string PROJECT::XML_Message() {
+std::string PROJECT::XML_Message(const WrittenDocument& certificate,
+                                 const WrittenDocument& report) {
     std::ostringstream m;
     const auto Section = [&m](const std::string& text) {
         m << text;
@@ -579,7 +585,7 @@ std::string PROJECT::XML_Message() {
     m << "<Report>\n";
     Section(XML_Report_Header(true));
     Section(XML_Summary_Of_Performance());
-    Section(XML_Formatted_Report_EPC());
+    Section(XML_Formatted_Report_EPC(certificate));
     if (fromIasPackage)
         m << iasLodgementText;
     else
@@ -590,7 +596,7 @@ std::string PROJECT::XML_Message() {
 
     m << "<Report>\n";
     Section(XML_Report_Header(false));
-    Section(XML_Formatted_Report_REC());
+    Section(XML_Formatted_Report_REC(report));
     Section(XML_Report_Insurance_Details());
     Section(XML_Recommendations_Report());
     m << "</Report>\n";
@@ -600,7 +606,8 @@ std::string PROJECT::XML_Message() {
     return m.str();
 }
 
-void PROJECT::XML_Report_EW(const char* inputFile) {
+void PROJECT::XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
+                            const WrittenDocument& report) {
     const std::string path =
         MessageName(inputFile, StripQuotes(boc.Vtext(generalObject, "RRN-EPC")));
     if (SameFile(path, inputFile))
@@ -608,7 +615,7 @@ void PROJECT::XML_Report_EW(const char* inputFile) {
                 " would be overwritten by the lodgement message " + path +
                 ". Rename the input, for example to end in .inp\n");
     SendLog("  Producing xml message ...");
-    const std::string text = XML_Message();
+    const std::string text = XML_Message(certificate, report);
     // The run's end names a message that could not be written and ends with
     // status 1.
     if (!WriteMessageFile(

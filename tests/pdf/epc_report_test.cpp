@@ -89,13 +89,17 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
         PROJECT& p = run.project();
         p.fDates();
         p.Calc();
-        p.PDF_EPC_Report_EW(run.inputPath().c_str());
+        const WrittenDocument certificate = p.PDF_EPC_Report_EW(run.inputPath().c_str());
 
         const std::string pdf = run.dir().file("building[epc].pdf");
+        EXPECT_EQ(certificate.path, pdf);
         ASSERT_TRUE(FileExists(pdf)) << c.name;
         EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"), pdf) << c.name;
         const std::string bytes = ReadFileBytes(pdf);
-        EXPECT_EQ(p.epcFingerprint.text(),
+        EXPECT_TRUE(certificate.fingerprint.bytes() ==
+                    std::vector<unsigned char>(bytes.begin(), bytes.end()))
+            << c.name;
+        EXPECT_EQ(certificate.fingerprint.text(),
                   NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                                reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
             << c.name;
@@ -138,8 +142,8 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
     PROJECT& p = run.project();
     p.fDates();
     p.Calc();
-    p.PDF_EPC_Report_EW(run.inputPath().c_str());
-    p.PDF_EPC_Report_W(run.inputPath().c_str());
+    const WrittenDocument english = p.PDF_EPC_Report_EW(run.inputPath().c_str());
+    const WrittenDocument welsh = p.PDF_EPC_Report_W(run.inputPath().c_str());
     SetRunClockSystem();
 
     const std::string pdf = run.dir().file("building[epcw].pdf");
@@ -148,10 +152,11 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
     EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"),
               run.dir().file("building[epc].pdf"));
     const std::string bytes = ReadFileBytes(pdf);
-    EXPECT_EQ(p.welshEpcFingerprint.text(),
+    EXPECT_EQ(welsh.path, pdf);
+    EXPECT_EQ(welsh.fingerprint.text(),
               NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-    EXPECT_NE(p.welshEpcFingerprint.text(), p.epcFingerprint.text());
+    EXPECT_NE(welsh.fingerprint.text(), english.fingerprint.text());
 
     const std::string page1 = PdfPageText(pdf, 1);
     for (const char* expected :

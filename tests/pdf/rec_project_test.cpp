@@ -47,7 +47,7 @@ struct Reports {
         p.fDates();
         p.Calc();
         p.fREC_Report();
-        p.PDF_REC_Report_EW(run.inputPath().c_str());
+        report = p.PDF_REC_Report_EW(run.inputPath().c_str());
         p.PDF_SREC_Report(run.inputPath().c_str());
         rec = run.dir().file("building[rec].pdf");
         srec = run.dir().file("building[srec].pdf");
@@ -56,6 +56,7 @@ struct Reports {
     }
     ProjectRun run;
     std::string rec, srec, recText, srecText;
+    WrittenDocument report;
 };
 
 // Sixteen short-payback recommendations: the fifteen with the shortest
@@ -122,7 +123,8 @@ TEST(RecProject, KeepsTheNameFingerprintAndReportKeywords) {
     EXPECT_TRUE(p.failedOutputs.empty());
     EXPECT_EQ(r.run.boc().Vtext(r.run.general(), "PATH-FILE-RECPDF"), r.rec);
     const std::string bytes = ReadFileBytes(r.rec);
-    EXPECT_EQ(p.recFingerprint.text(),
+    EXPECT_EQ(r.report.path, r.rec);
+    EXPECT_EQ(r.report.fingerprint.text(),
               NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
     EXPECT_EQ(r.run.boc().Vtext(r.run.general(), "REC-REP-TITLE"),
@@ -157,7 +159,6 @@ TEST(RecProject, ScotlandWritesItsReportWithoutTheEnglishKeywords) {
     EXPECT_TRUE(p.failedOutputs.empty());
     EXPECT_EQ(RunTool("qpdf", {"--check", rec}).exitCode, 0);
     EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-RECPDF"), before);
-    EXPECT_TRUE(p.recFingerprint.empty());
     const std::string text = Flat(PdfText(rec));
     EXPECT_TRUE(Has(text, "Recommendation Report Scotland"));
     EXPECT_TRUE(
