@@ -111,6 +111,15 @@ bool SyncAndRename(int fd, const std::string& temp, const std::string& path, int
         ok = false;
         error = errno;
     }
+    // A link swapped in between the check and the rename has been renamed
+    // into place: take it away again. Our writers never make links, so this
+    // cannot remove another run's output.
+    struct stat placed {};
+    if (ok && lstat(path.c_str(), &placed) == 0 && S_ISLNK(placed.st_mode)) {
+        unlink(path.c_str());
+        ok = false;
+        error = EEXIST;
+    }
     return ok;
 }
 
