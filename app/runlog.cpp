@@ -49,6 +49,12 @@ void SendLog(const std::string& text) {
     std::cout << text;
 }
 
+void SendWarning(const std::string& text) {
+    LogStream() << text;
+    std::cout.flush();
+    std::cerr << text << std::flush;
+}
+
 void SendLog(const std::string& text, int colour) {
     LogStream() << text;
     if (UseColour()) {

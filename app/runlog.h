@@ -18,6 +18,9 @@ const std::string& FileLog();
 
 void SendLog(const std::string& text);
 void SendLog(const std::string& text, int colour);
+// A warning: to the log, and to the error stream rather than the console's
+// output, so that a script running many inputs sees it.
+void SendWarning(const std::string& text);
 void SetFileLog(const std::string& name);
 // Replaces the log file with everything sent so far, whole. When that fails,
 // says which file and why on the error stream and ends the process with

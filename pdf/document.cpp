@@ -107,6 +107,18 @@ HPDF_Page PdfDocument::AddPage() {
     return page;
 }
 
+void PdfDocument::NoteCut(const std::string& field, std::size_t characters) {
+    if (characters == 0) return;
+    // A field drawn twice (on a page that was started again) is said once.
+    for (auto& [known, count] : cuts_) {
+        if (known == field) {
+            count = std::max(count, characters);
+            return;
+        }
+    }
+    cuts_.emplace_back(field, characters);
+}
+
 void PdfDocument::SetBackground(const std::string& text, HPDF_Font bold) {
     background_ = text;
     backgroundFont_ = bold;
@@ -167,6 +179,11 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
         // The message names an open viewer, the usual cause; the system's
         // reason that follows tells the other causes (a full disk) apart.
         StopOnWriteFailure(path, written, PdfSaveFailureMessage(), pauseOnWriteFailure);
+    }
+    for (const auto& [field, characters] : cuts_) {
+        SendWarning("WARNING: " + path + ": " + field +
+                    " does not fit its place: " + std::to_string(characters) + " character" +
+                    (characters == 1 ? "" : "s") + " left out\n");
     }
     result.saved = true;
     result.fingerprint = Fingerprint(key, std::move(bytes));

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "library/ncmd5.h"
@@ -68,6 +69,12 @@ class PdfDocument {
     const std::string& background() const { return background_; }
     HPDF_Font backgroundFont();
 
+    // A value `characters` long (blanks not counted) was left out of `field`
+    // because its box could not hold it: the document shows the rest ending
+    // in "...". Once the document is saved, each is said as a warning.
+    void NoteCut(const std::string& field, std::size_t characters);
+    std::size_t cuts() const { return cuts_.size(); }
+
     // Sets the information (author "Ostrel", creation date from the run clock),
     // protects the document (empty user password: anyone opens it; print only)
     // and writes it to `path`, returning the fingerprint of the written bytes
@@ -99,6 +106,7 @@ class PdfDocument {
     HPDF_Doc doc_ = nullptr;
     std::deque<HPDF_Page> pages_;
     std::string background_;
+    std::vector<std::pair<std::string, std::size_t>> cuts_;
     HPDF_Font backgroundFont_ = nullptr;
 };
 

@@ -40,14 +40,28 @@ void pHPDF_draw_arrow(HPDF_Page page, float x, float y, float sx, float sy, HPDF
     HPDF_Page_ClosePath(page);
     HPDF_Page_Fill(page);
 
+    // Set by the fitting rule in the arrow, its tip included: a figure only
+    // grows smaller (any whole number fits at the smallest size), a band's
+    // name ("Carbon Neutral") may take two lines.
     const float full = 20 * sx;
-    // Smaller for a long value, but never too small to read: the longest
-    // (ten digits and a sign) then reaches just into the arrow's tip.
-    const float size = std::max(
-        kMinTextSize, fFitSize(TextWidth(bold, full, value), Points(w + h / 4 - 14 * sx), full));
-    // A smaller text is raised by half the height of capitals it lost.
-    const float raise = 0.72f * (full - size);
-    WriteOutlined(page, bold, size, x + 7 * sx, y - 9 * sy - raise, value, kWhite, 0.3f * sx);
+    const FitField field{"", value, Points(w + h / 4 - 7 * sx), 2, Points(h) - 2};
+    const FitBlock fit = fFitField(field, full, MeasureIn(bold));
+    const std::vector<std::string>& lines = fit.fields[0].lines;
+    if (lines.size() <= 1) {
+        // A smaller text is raised by half the height of capitals it lost.
+        const float raise = 0.72f * (full - fit.size);
+        WriteOutlined(page, bold, fit.size, x + 7 * sx, y - 9 * sy - raise, value, kWhite,
+                      0.3f * sx);
+        return;
+    }
+    // Lines centred on the arrow's middle.
+    const float capitals = 2 * 0.72f * fit.size;
+    const float step = 2 * fit.leading;
+    float baseline = y - h / 2 + (capitals - step * static_cast<float>(lines.size() - 1)) / 2;
+    for (const std::string& line : lines) {
+        WriteOutlined(page, bold, fit.size, x + 7 * sx, baseline, line, kWhite, 0.3f * sx);
+        baseline += step;
+    }
 }
 
 PdfInfo CertificateInfo(const std::string& registrationNumber) {

@@ -1,6 +1,7 @@
 #include "pdf/epc_ewni.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdlib>
 #include <sstream>
@@ -44,6 +45,11 @@ constexpr float kAddressStep = 30;
 constexpr float kAddressLastBaseline = 370;
 constexpr float kAddressSize = 11;
 
+// A value may take as many lines as its box has room for.
+constexpr int kUnlimitedLines = 1000;
+// The least room (points) between a row's last line and the next row.
+constexpr float kRowGapPoints = 1.0f;
+
 // The explanation under the scale (points).
 constexpr float kExplanationLeft = 43;
 constexpr float kExplanationTop = 645;
@@ -62,6 +68,9 @@ constexpr float kAdminValueX = 370;
 constexpr float kAdminTop = 170;
 constexpr float kAdminStep = 40;
 constexpr float kAdminSize = 9;
+// The lines a value may take before the block is set smaller: ten values of
+// this many lines still leave the complaint text above the advice.
+constexpr int kAdminMostLines = 4;
 
 // A text whose marks (kSuperscriptTwo, kSubscriptTwo) show as blanks, with a
 // small "2" set in `small` over or under the place of each mark.
@@ -78,15 +87,6 @@ void WriteMarked(HPDF_Page page, HPDF_Font font, float size, float x, float y,
         const float markY = text[at] == kSuperscriptTwo ? y - 0.9f * size : y + 0.5f * size;
         Write(page, small, smallSize, markX, markY, "2", colour);
     }
-}
-
-// The lines of value `i` of a block, in the block's one size, from x on the
-// baseline of its row at y; a second line follows closely.
-void WriteBlockValue(HPDF_Page page, HPDF_Font font, const ValueBlock& block, std::size_t i,
-                     float x, float y) {
-    for (std::size_t k = 0; k < block.lines[i].size(); ++k)
-        Write(page, font, block.size, x, y + 2 * block.lineStep * static_cast<float>(k),
-              block.lines[i][k]);
 }
 
 // A paragraph in lines of `width` points from (left, first baseline) points
@@ -240,25 +240,52 @@ void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
     WriteFitted(page, bold, 14, t.referenceLabelX, 225, kBarTextRight, t.referenceLabel);
     Write(page, regular, 13, 805, 260, RRN_EPC);
 
-    const std::vector<std::string> address(std::begin(B_ADDRESS), std::end(B_ADDRESS));
-    const AddressBlock rows =
-        fAddressBlock(address, Points(kAddressRight - kAddressLeft), kAddressSize, kAddressStep,
-                      kAddressLastBaseline - kAddressTop, MeasureIn(bold));
-    for (std::size_t i = 0; i < rows.rows.size(); ++i)
-        Write(page, bold, rows.size, kAddressLeft,
-              kAddressTop + rows.rowStep * static_cast<float>(i), rows.rows[i]);
+    // The address shares its box: rows kAddressStep apart at its design size,
+    // closer in proportion when it is set smaller.
+    std::vector<FitField> address;
+    for (int i = 0; i < 6; ++i) {
+        if (fTrimBlanks(B_ADDRESS[i]).empty()) continue;
+        address.push_back({"B-ADDRESS-" + std::to_string(i), B_ADDRESS[i],
+                           Points(kAddressRight - kAddressLeft), kUnlimitedLines});
+    }
+    FitRoom addressRoom;
+    addressRoom.totalLines = [](float size) {
+        return static_cast<int>((kAddressLastBaseline - kAddressTop) /
+                                    (kAddressStep * size / kAddressSize) +
+                                1e-3f) +
+               1;
+    };
+    const FitBlock rows = fFitBlock(address, kAddressSize, MeasureIn(bold), addressRoom);
+    NoteCuts(doc, address, rows);
+    const float rowStep = kAddressStep * rows.size / kAddressSize;
+    float rowY = kAddressTop;
+    for (const FitLines& line : rows.fields) {
+        for (const std::string& row : line.lines) {
+            Write(page, bold, rows.size, kAddressLeft, rowY, row);
+            rowY += rowStep;
+        }
+    }
 
+    // The technical block: a value may take a second line where its row
+    // leaves room for one.
+    static const char* const kTechnicalNames[5] = {"MAIN-FUEL-TYPE", "BUILDING-ENVIRONMENT",
+                                                   "BUILDING-AREA", "NOS-LEVEL", "BER"};
     const std::string values[5] = {MAIN_FUEL_TYPE, BUILDING_ENVIRONMENT, BUILDING_AREA, NOS_LEVEL,
                                    BER};
-    std::vector<BlockValue> technical;
-    for (int i = 0; i < 5; ++i)
-        technical.push_back({values[i], Points(kTechnicalValueRight - t.technicalValueX[i])});
-    const ValueBlock block =
-        fValueBlock(technical, t.technicalSize, Points(kTechnicalStep), MeasureIn(regular));
+    std::vector<FitField> technical;
+    for (int i = 0; i < 5; ++i) {
+        technical.push_back({kTechnicalNames[i], values[i],
+                             Points(kTechnicalValueRight - t.technicalValueX[i]), kUnlimitedLines,
+                             Points(kTechnicalStep) - kRowGapPoints});
+    }
+    const FitBlock block = fFitBlock(technical, t.technicalSize, MeasureIn(regular));
+    NoteCuts(doc, technical, block);
     for (std::size_t i = 0; i < 5; ++i) {
         const float y = kTechnicalTop + kTechnicalStep * static_cast<float>(i);
-        WriteMarked(page, bold, t.technicalSize, 84, y, t.technicalLabels[i], bold, 5);
-        WriteBlockValue(page, regular, block, i, t.technicalValueX[i], y);
+        // The small "2"s shrink with their labels, to fit the blanks they sit in.
+        WriteMarked(page, bold, block.size, 84, y, t.technicalLabels[i], bold,
+                    5 * block.size / t.technicalSize);
+        WriteFittedLines(page, regular, block, i, t.technicalValueX[i], y);
     }
 
     const float firstBaseline = kExplanationTop - static_cast<float>(HPDF_Font_GetAscent(regular)) *
@@ -277,21 +304,19 @@ void EpcCertificate::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
     pSECURITY0(doc.handle(), page, regular, EPC_number, 11, 22);
     pHPDF_background(doc.handle(), page, bold, Cert_Background);
 
-    SetFill(page, kBlack);
-    FillRect(page, 56, 56, kBarRight, 101);
-    FillRect(page, 56, 625, kBarRight, 670);
-    WriteFitted(page, bold, 14, 84, 90, kBarTextRight, t.adminBar, kWhite);
-    WriteFitted(page, bold, t.complaintHeadingSize, 84, 657, kBarTextRight, t.complaintHeading,
-                kWhite);
-
-    WriteFitted(page, regular, 9, 84, 134, kBarTextRight, t.legalLine);
-
-    // Three lines: the short department addresses leave the sentences their
-    // lines, and the paragraph may break before the address.
-    WriteLinkedParagraph(page, regular, kComplaintSize, vX(kComplaintX), vY(kComplaintY),
-                         Points(kBarTextRight - kComplaintX), Points(kComplaintStep), t.complaint,
-                         false, false);
-
+    // The administrative rows: a value that needs more lines than one
+    // pushes the rows under it down, and with them the rest of the page
+    // down to the advice at its foot, which has room to spare.
+    static const char* const kAdminNames[10] = {"INTERFACE",
+                                                "UPRN",
+                                                "C-NAME",
+                                                "C-REG-NUMBER",
+                                                "C-ACCRED-SCHEME",
+                                                "C-EMP-TRAD-NAME",
+                                                "C-EMP-TRAD-ADDRESS",
+                                                "ISSUE-DATE",
+                                                "VALID-DATE",
+                                                "C-REL-PART-DISC"};
     const std::string values[10] = {TOOL,
                                     UPRN,
                                     C_NAME,
@@ -302,17 +327,43 @@ void EpcCertificate::DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
                                     ISSUE_DATE,
                                     VALID_DATE + t.validSuffix,
                                     C_REL_PART_DISC};
-    std::vector<BlockValue> admin;
-    for (const std::string& value : values)
-        admin.push_back({value, Points(kBarRight - kTextInset - kAdminValueX)});
-    const ValueBlock block = fValueBlock(admin, kAdminSize, Points(kAdminStep), MeasureIn(regular));
-    for (std::size_t i = 0; i < 10; ++i) {
-        const float y = kAdminTop + kAdminStep * static_cast<float>(i);
-        Write(page, bold, kAdminSize, kAdminLabelX, y, t.rowLabels[i]);
-        WriteBlockValue(page, regular, block, i, kAdminValueX, y);
+    std::vector<FitField> admin;
+    for (int i = 0; i < 10; ++i) {
+        admin.push_back({kAdminNames[i], values[i], Points(kBarRight - kTextInset - kAdminValueX),
+                         kAdminMostLines});
     }
-    Write(page, bold, 9, 84, 570, t.recommendations);
-    Write(page, bold, 9, 870, 570, RRN_REC);
+    const FitBlock block = fFitBlock(admin, kAdminSize, MeasureIn(regular));
+    NoteCuts(doc, admin, block);
+    float rowsDown = 0;  // design units the rows below have moved
+    std::array<float, 10> rowY{};
+    for (std::size_t i = 0; i < 10; ++i) {
+        rowY[i] = kAdminTop + kAdminStep * static_cast<float>(i) + rowsDown;
+        const std::size_t lines = std::max<std::size_t>(1, block.fields[i].lines.size());
+        rowsDown += 2 * block.leading * static_cast<float>(lines - 1);
+    }
+    const float down = rowsDown;
+
+    SetFill(page, kBlack);
+    FillRect(page, 56, 56, kBarRight, 101);
+    FillRect(page, 56, 625 + down, kBarRight, 670 + down);
+    WriteFitted(page, bold, 14, 84, 90, kBarTextRight, t.adminBar, kWhite);
+    WriteFitted(page, bold, t.complaintHeadingSize, 84, 657 + down, kBarTextRight,
+                t.complaintHeading, kWhite);
+
+    WriteFitted(page, regular, 9, 84, 134, kBarTextRight, t.legalLine);
+
+    // Three lines: the short department addresses leave the sentences their
+    // lines, and the paragraph may break before the address.
+    WriteLinkedParagraph(page, regular, kComplaintSize, vX(kComplaintX), vY(kComplaintY + down),
+                         Points(kBarTextRight - kComplaintX), Points(kComplaintStep), t.complaint,
+                         false, false);
+
+    for (std::size_t i = 0; i < 10; ++i) {
+        Write(page, bold, block.size, kAdminLabelX, rowY[i], t.rowLabels[i]);
+        WriteFittedLines(page, regular, block, i, kAdminValueX, rowY[i]);
+    }
+    Write(page, bold, 9, 84, 570 + down, t.recommendations);
+    Write(page, bold, 9, 870, 570 + down, RRN_REC);
 
     pHPDF_CT_Logo(page, 30, 50, 0.435f, 0.435f);
     SetFill(page, kBlack);

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "pdf/fit.h"
+
 // Layout rules of the certificate pages that hold logic of their own, kept
 // apart from the drawing so that they can be checked without a document.
 // Positions are design units (see pdf/toolkit.h) unless a name says points.
@@ -55,9 +57,6 @@ std::string fTrimBlanks(const std::string& text);
 // `maxWidth` points: `size` when it fits, smaller in proportion when not.
 float fFitSize(float width, float maxWidth, float size);
 
-// Width in points of a text at a font size.
-using TextMeasure = std::function<float(const std::string& text, float size)>;
-
 // Breaks a text at blanks into lines no wider than maxWidth; a word wider
 // than a line keeps a line to itself. No line starts or ends with a blank.
 std::vector<std::string> fWordLines(const std::string& text, float maxWidth, float size,
@@ -69,61 +68,6 @@ std::vector<std::string> fWordLines(const std::string& text, float maxWidth, flo
 std::vector<std::string> fParagraphLines(const std::string& text, const std::string& link,
                                          float maxWidth, float size, const TextMeasure& measure,
                                          bool keepLinkWithWordBefore = true);
-
-// No text a reader needs is set smaller than this (points): blocks shrink to
-// fit down to it and wrap or, beyond it, are cut. The security patterns and
-// the small exponents are drawn smaller on purpose.
-inline constexpr float kMinTextSize = 7.0f;
-
-// The lines `lines` with every line wider than maxWidth cut between
-// characters, so that each fits.
-std::vector<std::string> fCutLines(const std::vector<std::string>& lines, float maxWidth,
-                                   float size, const TextMeasure& measure);
-// The longest beginning of `text` that fits into maxWidth followed by "...";
-// the text itself when it fits whole.
-std::string fShortened(const std::string& text, float maxWidth, float size,
-                       const TextMeasure& measure);
-
-// One address line in rows no wider than maxWidth: broken at commas first,
-// then at blanks, never between a house number ("12", "4a", "7-9") and the
-// word after it. A word wider than a row keeps a row to itself.
-std::vector<std::string> fAddressLineRows(const std::string& line, float maxWidth, float size,
-                                          const TextMeasure& measure);
-
-// The building's address on page 1, set in one size.
-struct AddressBlock {
-    float size = 0;
-    float rowStep = 0;  // design units between baselines
-    std::vector<std::string> rows;
-};
-// The non-blank lines in rows (blank lines take no room), at the largest size
-// from `size` down to kMinTextSize, in steps of half a point, at which every
-// row fits maxWidth (points) and the rows fit `depth` design units from the
-// first baseline to the last. Rows are `step` design units apart at `size`,
-// closer in proportion at smaller sizes. When even the smallest size is too
-// large, the rows that fit are kept and the last ends in "...".
-AddressBlock fAddressBlock(const std::vector<std::string>& lines, float maxWidth, float size,
-                           float step, float depth, const TextMeasure& measure);
-
-// A block of values beside their labels, rows `rowPitch` points apart.
-struct BlockValue {
-    std::string text;
-    float maxWidth = 0;  // points
-};
-struct ValueBlock {
-    float size = 0;
-    float lineStep = 0;                           // points between the lines of one value
-    std::vector<std::vector<std::string>> lines;  // per value; none for an empty value
-};
-// How many lines a value may take in a row at `size` without touching the
-// row below: at least one.
-int fLinesPerRow(float size, float rowPitch);
-// The values in one size: the largest from `size` down to kMinTextSize, in
-// steps of a quarter point, at which each value fits its width in the lines
-// its row leaves room for (fLinesPerRow). When even the smallest size is too
-// large, the lines are cut to fit and a value's last line ends in "...".
-ValueBlock fValueBlock(const std::vector<BlockValue>& values, float size, float rowPitch,
-                       const TextMeasure& measure);
 
 // Where text is set: size in points, baseline start in design units.
 struct TextPlace {

@@ -15,12 +15,6 @@ constexpr float kRowStep = 58;
 const std::array<const char*, kRenewableSources> kRenewableNames = {
     "Photovoltaics", "Wind generators", "CHP generators", "Solar thermal", "Heat pumps"};
 
-// Line spacing of a box, in font sizes.
-constexpr float kLeadingFactor = 1.2f;
-constexpr float kSizeStep = 0.25f;
-// The first line takes the font's height above the baseline and below it.
-constexpr float kFirstLineFactor = 1.15f;
-
 }  // namespace
 
 const std::array<const char*, kRenewableSources> kRenewableKeywords = {
@@ -53,7 +47,6 @@ std::string fScottishAddress(const std::vector<std::string>& lines) {
         if (!joined.empty()) joined += ", ";
         joined += text;
     }
-    if (joined.size() > kAddressLength) joined.resize(kAddressLength);
     return joined;
 }
 
@@ -72,39 +65,13 @@ std::string fRenewableSource(const RenewableValues& values, int renewableMainCod
     return source;
 }
 
+ScottishRating fScottishRating(const std::string& rating, const std::string& band) {
+    static const std::string notProvided = std::to_string(static_cast<int>(kNotProvided));
+    if (rating == notProvided) return {"", "??"};
+    return {rating, band};
+}
+
 ScottishBenchmark fScottishPer(double perRating, const std::string& perBand) {
     if (perRating == kNotProvided) return {0, "??"};
     return {fRoundToInt(perRating), perBand};
-}
-
-BoxText fBoxText(const std::string& text, float width, float height, float size, float minSize,
-                 const TextMeasure& measure) {
-    BoxText box;
-    for (float s = size;; s = std::max(minSize, s - kSizeStep)) {
-        box.size = s;
-        box.leading = s * kLeadingFactor;
-        box.lines = fWordLines(text, width, s, measure);
-        // The first line takes a line's height, each further one a leading;
-        // a box lower than one line still shows one.
-        const float first = s * kFirstLineFactor;
-        const std::size_t rows =
-            height < first ? 1 : static_cast<std::size_t>((height - first) / box.leading) + 1;
-        bool fits = box.lines.size() <= rows;
-        for (const std::string& line : box.lines) fits = fits && measure(line, s) <= width;
-        if (fits) return box;
-        if (s > minSize) continue;
-
-        // Even the smallest size is too large: keep what fits and mark where
-        // text is missing.
-        const bool cut = box.lines.size() > rows;
-        if (cut) box.lines.resize(rows);
-        for (std::size_t i = 0; i < box.lines.size(); ++i) {
-            std::string& line = box.lines[i];
-            const bool last = i + 1 == box.lines.size();
-            if (!(cut && last) && measure(line, s) <= width) continue;
-            while (!line.empty() && measure(line + "...", s) > width) line.pop_back();
-            line += "...";
-        }
-        return box;
-    }
 }

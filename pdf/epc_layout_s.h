@@ -25,8 +25,8 @@ float fScottishRowBottom(int row);
 inline constexpr float kScottishBarHeight = 46;
 
 // The building's address on one line: the lines that are not blank, joined
-// with ", " and cut to their first kAddressLength characters.
-inline constexpr std::size_t kAddressLength = 70;
+// with ", ". It is set into its box by the fitting rule (pdf/fit.h), which
+// says what it cannot show.
 std::string fScottishAddress(const std::vector<std::string>& lines);
 
 // The renewable sources in the order they are considered.
@@ -51,13 +51,11 @@ struct ScottishBenchmark {
 };
 ScottishBenchmark fScottishPer(double perRating, const std::string& perBand);
 
-// A recommendation set into its box: the lines and the font size that let
-// the whole text fit, from `size` down to `minSize`; at `minSize` the lines
-// that do not fit are dropped, the last one kept ending in "...".
-struct BoxText {
-    std::vector<std::string> lines;
-    float size = 0;
-    float leading = 0;
+// The current rating or the new-building benchmark as printed: a rate the
+// calculation did not provide (-7777) shows no figure, and its arrow is black
+// and marked "??", as the prospective rating's is.
+struct ScottishRating {
+    std::string text;
+    std::string band;
 };
-BoxText fBoxText(const std::string& text, float width, float height, float size, float minSize,
-                 const TextMeasure& measure);
+ScottishRating fScottishRating(const std::string& rating, const std::string& band);

@@ -1,5 +1,6 @@
 #include "pdf/epc_s.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <vector>
@@ -49,7 +50,24 @@ struct BoxPt {
 constexpr BoxPt kRecBoxes[6] = {{45, 265, 285, 220},  {45, 215, 285, 170},  {45, 165, 285, 120},
                                 {300, 265, 540, 220}, {300, 215, 540, 170}, {300, 165, 540, 120}};
 constexpr float kRecSize = 9;
-constexpr float kRecMinSize = 6;
+constexpr int kUnlimitedLines = 1000;
+
+// The head of the frame: the title bar, and under it the boxes of the tool,
+// the building type and the current rating, which leave room for a second
+// line of a value under its label.
+constexpr float kTitleTop = 100;
+constexpr float kHeadTop = 156;
+constexpr float kHeadLabelY = 178;
+constexpr float kHeadValueY = 199;
+// The black arrow of a rating that was not provided: halfway down the scale.
+constexpr float kScaleMiddle = 499;
+
+// The block under the frame: labels and values, and the room left below it
+// for the lines a long value takes.
+constexpr float kValueX = 426;
+constexpr float kValueSize = 10;
+constexpr float kLabelSize = 11;
+constexpr float kFootSpare = 30;
 
 // The height of a small raised "2" (square metres) above the baseline.
 constexpr float kRaise = 10;
@@ -66,6 +84,18 @@ void WritePieces(HPDF_Page page, float x, float y, const std::vector<Piece>& pie
         Write(page, p.font, p.size, x, y - p.raise, p.text);
         x += 2 * TextWidth(p.font, p.size, p.text);
     }
+}
+
+float PiecesWidth(const std::vector<Piece>& pieces) {
+    float width = 0;
+    for (const Piece& p : pieces) width += 2 * TextWidth(p.font, p.size, p.text);
+    return width;
+}
+
+// A figure at (x, y), or further left so that it ends by `right` (design units).
+void WriteRightOf(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
+                  const std::string& text) {
+    Write(page, font, size, std::min(x, right - 2 * TextWidth(font, size, text)), y, text);
 }
 
 void OutlinedRect(HPDF_Page page, float x1, float y1, float x2, float y2) {
@@ -124,23 +154,23 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
     if (page == nullptr) return;
     pHPDF_background(doc.handle(), page, bold, Cert_Background);
 
-    Write(page, regular, 10, kFrameLeft, 92,
+    Write(page, regular, 10, kFrameLeft, kTitleTop - 28,
           "Energy Performance Certificate for buildings other than dwellings");
 
-    RedBar(page, kBoxLeft, 120, kFrameRight, 176);
-    Write(page, bold, 15, 177, 160, "Building Energy Performance", kWhite);
-    Write(page, bold, 15, 893, 160, "Scotland", kWhite);
+    RedBar(page, kBoxLeft, kTitleTop, kFrameRight, kHeadTop);
+    Write(page, bold, 15, 177, kTitleTop + 40, "Building Energy Performance", kWhite);
+    Write(page, bold, 15, 893, kTitleTop + 40, "Scotland", kWhite);
 
     SetFill(page, kSideGrey);
-    FillRect(page, kFrameLeft, 120, kBoxLeft, 974);
-    WriteUpwards(page, bold, 22, 137, 974, 120, "Energy Performance Certificate");
+    FillRect(page, kFrameLeft, kTitleTop, kBoxLeft, 974);
+    WriteUpwards(page, bold, 22, 137, 974, kTitleTop, "Energy Performance Certificate");
 
     SetStroke(page, kBlack);
     HPDF_Page_SetLineWidth(page, kFrameLine);
     const float boxes[][4] = {
-        {kBoxLeft, 176, 533, 228},
-        {533, 176, kRatingColumn, 228},
-        {kRatingColumn, 176, kFrameRight, 228},
+        {kBoxLeft, kHeadTop, 533, 228},
+        {533, kHeadTop, kRatingColumn, 228},
+        {kRatingColumn, kHeadTop, kFrameRight, 228},
         {kBoxLeft, 228, kRatingColumn, 722},
         {kRatingColumn, 228, kFrameRight, 722},
         {kBoxLeft, 722, kRatingColumn, 807},
@@ -163,21 +193,30 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
                 "energy performance",
                 kWhite);
 
-    Write(page, regular, 9.5f, 175, 199, "Calculated asset rating using");
-    WriteFitted(page, regular, 10, 175, 222, 533 - 10, TOOL);
-    Write(page, regular, 9.5f, 545, 199, "Building type");
-    WriteFitted(page, regular, 10, 545, 222, kRatingColumn - 10, B_TYPE);
-    Write(page, bold, 12, 879, 211, "Current rating");
+    // The tool and the building type may take two lines under their labels.
+    Write(page, regular, 9.5f, 175, kHeadLabelY, "Calculated asset rating using");
+    WriteField(doc, page, regular, 10, 175, kHeadValueY,
+               {"INTERFACE", TOOL, Points(533 - 10 - 175), 2});
+    Write(page, regular, 9.5f, 545, kHeadLabelY, "Building type");
+    WriteField(doc, page, regular, 10, 545, kHeadValueY,
+               {"B-TYPE", B_TYPE, Points(kRatingColumn - 10 - 545), 2});
+    Write(page, bold, 12, 879, kHeadLabelY + 21, "Current rating");
     // The ends of the scale are named beside the arrow's tip: above or below
     // it they would touch an arrow on the top or bottom row.
     WriteFitted(page, bold, 11, kEndsX, 251, kFrameRight - 6, "Excellent");
     WriteFitted(page, bold, 11, kEndsX, 716, kFrameRight - 6, "Very Poor");
 
     pHPDF_draw_scale(page, regular, bold);
-    const int row = fScottishScaleRow(EPC_BAND);
-    if (row != kNoScaleRow)
-        pHPDF_draw_benchmark(page, kArrowX, fScottishRowBottom(row), 1, 1, bold, EPC_BAND,
-                             EPC_BAND);
+    // A rate the calculation did not provide has no band: its black arrow
+    // marked "??" stands halfway down the scale, pointing at no row.
+    const ScottishRating current = fScottishRating(EPC, EPC_BAND);
+    const int row = fScottishScaleRow(current.band);
+    if (row != kNoScaleRow) {
+        pHPDF_draw_benchmark(page, kArrowX, fScottishRowBottom(row), 1, 1, bold, current.band,
+                             current.band);
+    } else if (current.text.empty()) {
+        pHPDF_draw_benchmark(page, kArrowX, kScaleMiddle, 1, 1, bold, current.band, current.band);
+    }
 
     Write(page, bold, 10, 176, 749, "Carbon Dioxide Emissions");
     Write(page, regular, 10, 176, 779,
@@ -186,14 +225,16 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
                 {{regular, 10, "of kg per m", 0},
                  {regular, 5, "2", kRaise},
                  {regular, 10, " of floor area per year", 0}});
-    WriteFitted(page, bold, 15, 928, 778, kFrameRight - 10, EPC);
+    WriteRightOf(page, bold, 15, 928, 778, kFrameRight - 10, current.text);
 
     WritePieces(page, 176, 841,
                 {{regular, 10, "Approximate current energy use per m", 0},
                  {regular, 5, "2", kRaise},
                  {regular, 10, " of floor area:", 0}});
-    WritePieces(page, 932, 841,
-                {{bold, 12, KWHM2, 0}, {regular, 10, "  kWh/m", 0}, {regular, 5, "2", kRaise}});
+    // A long figure starts further left rather than leave the frame.
+    const std::vector<Piece> energy = {
+        {bold, 12, KWHM2, 0}, {regular, 10, "  kWh/m", 0}, {regular, 5, "2", kRaise}};
+    WritePieces(page, std::min(932.0f, kFrameRight - 10 - PiecesWidth(energy)), 841, energy);
 
     Write(page, bold, 9, 176, 879, "Main heating fuel:");
     WriteFitted(page, regular, 10, 361, 879, 600, MAIN_FUEL_TYPE);
@@ -214,47 +255,78 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
           "A building of this type built to building regulations standards current at");
     Write(page, regular, 10, 90, 1046,
           "the date of issue of this certificate would have a rating:");
-    WriteFitted(page, bold, 12, 780, 1043, kRatingColumn - 4, TER);
-    pHPDF_draw_benchmark(page, kArrowX, 1050, 1, 1, bold, TER_BAND, TER_BAND);
+    const ScottishRating ter = fScottishRating(TER, TER_BAND);
+    WriteRightOf(page, bold, 12, 780, 1043, kArrowX - 6, ter.text);
+    pHPDF_draw_benchmark(page, kArrowX, 1050, 1, 1, bold, ter.band, ter.band);
     Write(page, regular, 10, 90, 1075,
           "Where the accompanying recommendations for the cost effective improvement");
     Write(page, regular, 10, 90, 1100,
           "of energy performance are applied, this building would have a rating:");
-    WriteFitted(page, bold, 12, 780, 1100, kRatingColumn - 4, PER);
+    WriteRightOf(page, bold, 12, 780, 1100, kArrowX - 6, PER);
     pHPDF_draw_benchmark(page, kArrowX, 1103, 1, 1, bold, PER_BAND, PER_BAND);
 
     const TextMeasure measure = MeasureIn(regular);
     SetFill(page, kBlack);
     for (int i = 0; i < 6; ++i) {
         const BoxPt& b = kRecBoxes[i];
-        const BoxText box =
-            fBoxText(REC[i], b.right - b.left, b.top - b.bottom, kRecSize, kRecMinSize, measure);
-        DrawLines(page, regular, box.size, box.leading, b.left, b.top, b.right, box.lines,
+        const FitField rec{"recommendation " + std::to_string(i + 1), REC[i], b.right - b.left,
+                           kUnlimitedLines, b.top - b.bottom};
+        const FitBlock box = fFitField(rec, kRecSize, measure);
+        NoteCuts(doc, {rec}, box);
+        DrawLines(page, regular, box.size, box.leading, b.left, b.top, b.right, box.fields[0].lines,
                   HPDF_TALIGN_JUSTIFY);
     }
 
-    Write(page, bold, 11, kFrameLeft, 1474, "Address:");
-    WriteFitted(page, regular, 10, 426, 1474, kBlockRight, B_ADDRESS);
-    WritePieces(
-        page, kFrameLeft, 1499,
-        {{bold, 11, "Conditioned area (m", 0}, {bold, 5.5f, "2", kRaise}, {bold, 11, "):", 0}});
-    WriteFitted(page, regular, 10, 426, 1499, kBlockRight, BUILDING_AREA);
-    Write(page, bold, 11, kFrameLeft, 1525, "Name of protocol organisation:");
+    // The block under the frame: one size for its labels and values. The
+    // address may take a second line; what follows moves down by it, into
+    // the room left at the foot of the page.
     std::string protocol = C_PROTOCOL_ORG;
     // Without an organisation the number stands alone, not after a comma.
     if (!C_REG_NUMBER.empty()) protocol += (protocol.empty() ? "[" : ", [") + C_REG_NUMBER + "]";
     protocol += "  ";
-    WriteFitted(page, regular, 10, 426, 1525, kBlockRight, protocol);
-    Write(page, bold, 11, kFrameLeft, 1551, "Date of issue of certificate:");
-    WriteFitted(page, regular, 10, 426, 1551, 585, ISSUE_DATE);
-    Write(page, regular, 10, 595, 1551, "(Valid for a period not exceeding 10 years)");
-    WriteFitted(page, regular, 10, kFrameLeft, 1575, kBlockRight,
+    const std::vector<FitField> values = {
+        {"B-ADDRESS", B_ADDRESS, Points(kBlockRight - kValueX), 2},
+        {"BUILDING-AREA", BUILDING_AREA, Points(kBlockRight - kValueX), 1},
+        {"C-PROTOCOL-ORG", protocol, Points(kBlockRight - kValueX), 2},
+        {"ISSUE-DATE", ISSUE_DATE, Points(585 - kValueX), 1}};
+    FitRoom room;
+    room.totalLines = [](float size) {
+        return 4 + static_cast<int>(kFootSpare / (2 * kFitLeading * size));
+    };
+    const FitBlock foot = fFitBlock(values, kValueSize, measure, room);
+    NoteCuts(doc, values, foot);
+    const float labelSize = foot.size * kLabelSize / kValueSize;
+    float down = 0;
+    // The row's baseline, moved down by the extra lines of the rows above.
+    auto footRow = [&](std::size_t i, float y) {
+        const float at = y + down;
+        down += 2 * foot.leading *
+                static_cast<float>(std::max<std::size_t>(1, foot.fields[i].lines.size()) - 1);
+        return at;
+    };
+    const float addressY = footRow(0, 1474);
+    Write(page, bold, labelSize, kFrameLeft, addressY, "Address:");
+    WriteFittedLines(page, regular, foot, 0, kValueX, addressY);
+    const float areaY = footRow(1, 1499);
+    WritePieces(page, kFrameLeft, areaY,
+                {{bold, labelSize, "Conditioned area (m", 0},
+                 {bold, 5.5f * foot.size / kValueSize, "2", kRaise},
+                 {bold, labelSize, "):", 0}});
+    WriteFittedLines(page, regular, foot, 1, kValueX, areaY);
+    const float protocolY = footRow(2, 1525);
+    Write(page, bold, labelSize, kFrameLeft, protocolY, "Name of protocol organisation:");
+    WriteFittedLines(page, regular, foot, 2, kValueX, protocolY);
+    const float dateY = footRow(3, 1551);
+    Write(page, bold, labelSize, kFrameLeft, dateY, "Date of issue of certificate:");
+    WriteFittedLines(page, regular, foot, 3, kValueX, dateY);
+    Write(page, regular, foot.size, 595, dateY, "(Valid for a period not exceeding 10 years)");
+    WriteFitted(page, regular, 10, kFrameLeft, 1575 + down, kBlockRight,
                 "This certificate is a requirement of EU Directive 2002/91/EC on the energy "
                 "performance of buildings.");
-    WriteFitted(page, bold, 10, kFrameLeft, 1605, kBlockRight,
+    WriteFitted(page, bold, 10, kFrameLeft, 1605 + down, kBlockRight,
                 "NB THIS CERTIFICATE MUST BE AFFIXED TO THE BUILDING AND NOT REMOVED UNLESS "
                 "REPLACED");
-    WriteFitted(page, bold, 10, kFrameLeft, 1632, kBlockRight,
+    WriteFitted(page, bold, 10, kFrameLeft, 1632 + down, kBlockRight,
                 "WITH AN UPDATED VERSION AND FOR PUBLIC BUILDINGS DISPLAYED IN A PROMINENT PLACE");
 }
 

@@ -29,6 +29,10 @@ constexpr float kIntroductionBaseline = 535;
 constexpr float kGroupTableWidth = 416;
 constexpr double kGroupTableSplit = 0.75;
 
+// The least step between the cover's address lines at 16 points (design
+// units): closer than this, the lines are set smaller.
+constexpr float kAddressMinStep = 36;
+
 // The fonts of the report.
 struct Fonts {
     HPDF_Font regular = nullptr;
@@ -170,23 +174,51 @@ void RecReportLayout::Cover() {
         Write(page, f_.bold, 16, 181, y, "Northern Ireland");
         y += 40;
     }
-    WriteFitted(page, f_.bold, 16, 181, y, 1049, "Report Reference Number: " + c_.RRN_REC);
-    std::vector<std::string> lines;
-    if (scotland()) lines.push_back("Building Address: ");
-    for (const std::string& line : c_.B_ADDRESS)
-        if (!fTrimBlanks(line).empty()) lines.push_back(fTrimBlanks(line));
-    // Six lines keep clear of the rule under them, closer together if need be.
-    const float firstLine = y + 59;
-    const float last = 540;
-    float step = 45;
-    if (lines.size() > 1)
-        step = std::min(step, (last - firstLine) / static_cast<float>(lines.size() - 1));
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const bool label = scotland() && i == 0;
-        WriteFitted(page, label ? f_.bold : f_.regular, 16, 189,
-                    firstLine + step * static_cast<float>(i), 1049, lines[i]);
+    // Scotland's reports have no reference number: no line stands for one,
+    // and the address takes its place.
+    float firstLine = y;
+    if (!fTrimBlanks(c_.RRN_REC).empty()) {
+        WriteFitted(page, f_.bold, 16, 181, y, 1049, "Report Reference Number: " + c_.RRN_REC);
+        firstLine = y + 59;
     }
-    WriteFitted(page, f_.regular, 14, 181, 604, 1049, "Building Type(s): " + c_.B_TYPE);
+    std::vector<FitField> lines;
+    const float lineWidth = Points(1049 - 189);
+    if (scotland()) lines.push_back({"", "Building Address: ", lineWidth, 1});
+    for (int i = 0; i < 6; ++i) {
+        if (fTrimBlanks(c_.B_ADDRESS[i]).empty()) continue;
+        lines.push_back(
+            {"B-ADDRESS-" + std::to_string(i), fTrimBlanks(c_.B_ADDRESS[i]), lineWidth, 1000});
+    }
+    // The lines keep clear of the rule under them: closer together than 45
+    // when there are many, and set smaller when even that is not enough.
+    const float last = 540;
+    FitRoom room;
+    room.totalLines = [firstLine, last](float size) {
+        return static_cast<int>((last - firstLine) / (kAddressMinStep * size / 16) + 1e-3f) + 1;
+    };
+    const FitBlock address = fFitBlock(lines, 16, MeasureIn(f_.regular), room);
+    NoteCuts(doc_, lines, address);
+    std::size_t rows = 0;
+    for (const FitLines& f : address.fields) rows += f.lines.size();
+    float step = 45;
+    if (rows > 1) step = std::min(step, (last - firstLine) / static_cast<float>(rows - 1));
+    float rowY = firstLine;
+    for (std::size_t i = 0; i < address.fields.size(); ++i) {
+        const bool label = scotland() && i == 0;
+        for (const std::string& row : address.fields[i].lines) {
+            Write(page, label ? f_.bold : f_.regular, address.size, 189, rowY, row);
+            rowY += step;
+        }
+    }
+    // The building type between the two rules: a second line when it needs
+    // one, the two centred between them.
+    const FitField type{"B-TYPE", "Building Type(s): " + c_.B_TYPE, Points(1049 - 181), 2, 31};
+    const FitBlock typeLines = fFitField(type, 14, MeasureIn(f_.regular));
+    NoteCuts(doc_, {type}, typeLines);
+    const float typeY = typeLines.fields[0].lines.size() <= 1
+                            ? 604
+                            : 593.5f + (2 * 0.72f * typeLines.size - 2 * typeLines.leading) / 2;
+    WriteFittedLines(page, f_.regular, typeLines, 0, 181, typeY);
 
     // Administrative information.
     const float left = 100;

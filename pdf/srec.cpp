@@ -1,5 +1,7 @@
 #include "pdf/srec.h"
 
+#include <algorithm>
+
 #include "app/version.h"
 #include "pdf/epc_layout.h"
 #include "pdf/furniture.h"
@@ -46,6 +48,37 @@ const std::string& Text(const DATA& data, SrecText which) {
     return i < data.texts.size() ? data.texts[i] : empty;
 }
 
+// The step from one line's baseline to the next, in font sizes.
+constexpr float kLineFactor = 1.2f;
+
+// The room `count` lines at `size` need below the pen: a line its size, each
+// further one its step.
+float LinesHeight(std::size_t count, float size) {
+    return size + static_cast<float>(std::max<std::size_t>(1, count) - 1) * kLineFactor * size;
+}
+
+// The lines a value takes beside its label: wrapped within the page.
+std::vector<std::string> ValueLines(HPDF_Font font, float size, const DATA& data) {
+    const float left = data.x + (data.label.empty() ? 0 : data.indent);
+    std::vector<std::string> lines =
+        fBreakLines(data.value, Points(kBarRight - left), size, MeasureIn(font));
+    if (lines.empty()) lines.emplace_back();
+    return lines;
+}
+
+// One line of a recommendation's block.
+struct SrecLine {
+    HPDF_Font font = nullptr;
+    float size = 0;
+    std::string label;  // black, at the left
+    std::string text;   // in its colour, after the indent
+    RGBColour colour;
+    bool keepWithNext = false;
+    float indent = 0;   // design units
+    bool rule = false;  // the rule under the title, a short step
+    float Height() const { return rule ? 0.3f * size : kLineFactor * size; }
+};
+
 int Flag(const DATA& data, SrecFlag which) {
     const auto i = static_cast<std::size_t>(which);
     return i < data.flags.size() ? data.flags[i] : 0;
@@ -65,12 +98,16 @@ void Cover(PdfDocument& doc, const SrecContent& c, HPDF_Font regular, HPDF_Font 
     HPDF_Page_SetLineWidth(page, 0.6f);
     for (float y : {244.0f, 322.0f, 362.0f}) pHPDF_draw_line(page, kBarLeft, y, kBarRight, y);
     Write(page, bold, 12, 84, 292, "Building name");
-    const float nameSize =
-        fFitSize(TextWidth(bold, 12, c.buildingName), Points(kBarRight - 28 - 330), 12);
-    Write(page, bold, nameSize, 330, 292, c.buildingName);
+    // The name may take two lines between the rules around it, the type one.
+    const FitField name{"P-NAME", c.buildingName, Points(kBarRight - 28 - 330), 2};
+    const FitBlock nameLines = fFitField(name, 12, MeasureIn(bold));
+    NoteCuts(doc, {name}, nameLines);
+    const std::size_t nameCount = nameLines.fields[0].lines.size();
+    const float nameY =
+        nameCount <= 1 ? 292 : 283 + (2 * 0.72f * nameLines.size - 2 * nameLines.leading) / 2;
+    WriteFittedLines(page, bold, nameLines, 0, 330, nameY);
     Write(page, bold, 11, 84, 349, "Building type:");
-    const float typeSize = fFitSize(TextWidth(regular, 11, c.buildingType), Points(840 - 260), 11);
-    Write(page, regular, typeSize, 260, 349, c.buildingType);
+    WriteField(doc, page, regular, 11, 260, 349, {"B-TYPE", c.buildingType, Points(840 - 260), 1});
     Write(page, bold, 11, 860, 349, "Date:");
     Write(page, regular, 11, 930, 349, c.date);
 
@@ -96,18 +133,23 @@ void pSetContentColour(int source, int flag, DATA& data) {
 }
 
 void pHPDF_WriteNext_line(PdfDocument& doc, HPDF_Font font, float size, DATA& data) {
-    Fit(doc, data, size);
-    HPDF_Page page = doc.page();
-    if (page == nullptr) return;
-    float x = data.x;
-    if (!data.label.empty()) {
-        Write(page, font, size, data.x, data.y, data.label);
-        x += data.indent;
+    const std::vector<std::string> lines = ValueLines(font, size, data);
+    Fit(doc, data, LinesHeight(lines.size(), size));
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        // Each further line of a long value is a line of the page of its own.
+        if (i > 0) Fit(doc, data, size);
+        HPDF_Page page = doc.page();
+        if (page == nullptr) return;
+        float x = data.x;
+        if (!data.label.empty()) {
+            if (i == 0) Write(page, font, size, data.x, data.y, data.label);
+            x += data.indent;
+        }
+        if (!lines[i].empty())
+            Write(page, font, size, x, data.y, lines[i],
+                  {data.colour[0], data.colour[1], data.colour[2]});
+        data.y += Design(kLineFactor * size);
     }
-    if (!data.value.empty())
-        Write(page, font, size, x, data.y, data.value,
-              {data.colour[0], data.colour[1], data.colour[2]});
-    data.y += Design(1.2f * size);
     data.label.clear();
 }
 
@@ -128,29 +170,27 @@ void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF
     const float textSize = 10 * scale;
     const float detailSize = 8 * scale;
     const int source = Flag(data, kSrecSource);
+    const RGBColour black = kBlack;
 
-    if (!Text(data, kSrecRemark).empty()) {
-        data.label.clear();
-        data.value = Text(data, kSrecRemark);
-        data.colour[0] = data.colour[1] = data.colour[2] = 0;
-        pHPDF_WriteNext_line(doc, regular, textSize, data);
+    // The block's lines, each with what it must be kept with: the remark and
+    // the title's first two lines, the title's last two lines with the
+    // details and the comments' first two lines, and the comments' last two
+    // lines, so that no page starts or ends with a lone line of it.
+    std::vector<SrecLine> lines;
+    if (!Text(data, kSrecRemark).empty())
+        lines.push_back({regular, textSize, "", Text(data, kSrecRemark), black, true});
+    std::vector<std::string> title;
+    fStrWrap(width, bold, textSize, Text(data, kSrecText), title);
+    const RGBColour own = ContentColour(source, 3 - source);
+    for (std::size_t i = 0; i < title.size(); ++i) {
+        const bool keep = i == 0 || i + 2 >= title.size();
+        lines.push_back({bold, textSize, "", title[i], own, keep});
     }
-
-    std::vector<std::string> lines;
-    fStrWrap(width, bold, textSize, Text(data, kSrecText), lines);
-    pSetContentColour(source, 3 - source, data);
-    for (const std::string& line : lines) {
-        data.value = line;
-        pHPDF_WriteNext_line(doc, bold, textSize, data);
-    }
-    // The rule closes the recommendation's text, on the page where it ended.
-    if (HPDF_Page page = doc.page()) {
-        const float ruleY = data.y - Design(0.85f * textSize);
-        HPDF_Page_SetRGBStroke(page, 0, 0, 0);
-        HPDF_Page_SetLineWidth(page, 0.6f);
-        pHPDF_draw_line(page, 65, ruleY, kBarRight, ruleY);
-    }
-    data.y += Design(0.3f * textSize);
+    SrecLine rule;
+    rule.rule = true;
+    rule.size = textSize;
+    rule.keepWithNext = true;
+    lines.push_back(rule);
 
     struct Detail {
         const char* label;
@@ -164,25 +204,59 @@ void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF
         {"CO2 Saved per \xA3 Spent: ", kSrecCo2Saving, Flag(data, kSrecSavingFlag)},
         {"Applicable to: ", kSrecAppliesTo, 3 - source},
     };
-    const float indent = data.indent;
-    data.indent = kDetailIndent * scale;
+    const float indent = kDetailIndent * scale;
+    const float valueWidth = Points(kBarRight - data.x - indent);
     for (const Detail& d : details) {
-        data.label = d.label;
-        data.value = Text(data, d.text);
-        pSetContentColour(source, d.flag, data);
-        pHPDF_WriteNext_line(doc, regular, detailSize, data);
+        const RGBColour colour = ContentColour(source, d.flag);
+        const std::vector<std::string> values =
+            fBreakLines(Text(data, d.text), valueWidth, detailSize, MeasureIn(regular));
+        for (std::size_t i = 0; i < std::max<std::size_t>(1, values.size()); ++i) {
+            lines.push_back({regular, detailSize, i == 0 ? d.label : "",
+                             i < values.size() ? values[i] : "", colour, true, indent});
+        }
     }
-    data.indent = indent;
-    data.value.clear();
-    pHPDF_WriteNext_line(doc, regular, detailSize, data);
+    lines.push_back({regular, detailSize, "", "", black, true});
 
-    lines.clear();
-    fStrWrap(width, regular, detailSize, "Comments: " + Text(data, kSrecComments), lines);
-    pSetContentColour(source, 1, data);
-    for (const std::string& line : lines) {
-        data.value = line;
-        pHPDF_WriteNext_line(doc, regular, detailSize, data);
+    std::vector<std::string> comments;
+    fStrWrap(width, regular, detailSize, "Comments: " + Text(data, kSrecComments), comments);
+    const RGBColour blue = ContentColour(source, 1);
+    for (std::size_t i = 0; i < comments.size(); ++i) {
+        const bool keep = i == 0 || i + 2 == comments.size();
+        lines.push_back({regular, detailSize, "", comments[i], blue, keep});
     }
+    if (!lines.empty()) lines.back().keepWithNext = false;
+
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i == 0 || !lines[i - 1].keepWithNext) {
+            // A run of lines kept together starts a page when it does not fit
+            // below the pen, unless it is taller than a page.
+            float height = 0;
+            for (std::size_t j = i; j < lines.size(); ++j) {
+                height += lines[j].Height();
+                if (!lines[j].keepWithNext) break;
+            }
+            if (height <= vY(kNewPageY) - kBottom) Fit(doc, data, height);
+        }
+        Fit(doc, data, lines[i].rule ? lines[i].Height() : lines[i].size);
+        HPDF_Page page = doc.page();
+        if (page == nullptr) return;
+        const SrecLine& line = lines[i];
+        if (line.rule) {
+            // The rule closes the recommendation's text.
+            const float ruleY = data.y - Design(0.85f * line.size);
+            HPDF_Page_SetRGBStroke(page, 0, 0, 0);
+            HPDF_Page_SetLineWidth(page, 0.6f);
+            pHPDF_draw_line(page, 65, ruleY, kBarRight, ruleY);
+        } else {
+            if (!line.label.empty()) Write(page, line.font, line.size, data.x, data.y, line.label);
+            if (!line.text.empty())
+                Write(page, line.font, line.size, data.x + line.indent, data.y, line.text,
+                      line.colour);
+        }
+        data.y += Design(line.Height());
+    }
+    data.label.clear();
+    data.value.clear();
     data.y += 2.4f * textSize;
 }
 

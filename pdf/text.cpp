@@ -98,6 +98,28 @@ void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, f
     Write(page, font, fitted, x, y, text, colour);
 }
 
+void WriteFittedLines(HPDF_Page page, HPDF_Font font, const FitBlock& block, std::size_t field,
+                      float x, float y, const RGBColour& colour) {
+    if (field >= block.fields.size()) return;
+    const std::vector<std::string>& lines = block.fields[field].lines;
+    for (std::size_t k = 0; k < lines.size(); ++k)
+        Write(page, font, block.size, x, y + 2 * block.leading * static_cast<float>(k), lines[k],
+              colour);
+}
+
+void NoteCuts(PdfDocument& doc, const std::vector<FitField>& fields, const FitBlock& block) {
+    for (std::size_t i = 0; i < fields.size() && i < block.fields.size(); ++i)
+        doc.NoteCut(fields[i].name, block.fields[i].cut);
+}
+
+FitBlock WriteField(PdfDocument& doc, HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                    const FitField& field, const RGBColour& colour) {
+    const FitBlock block = fFitField(field, size, MeasureIn(font));
+    NoteCuts(doc, {field}, block);
+    WriteFittedLines(page, font, block, 0, x, y, colour);
+    return block;
+}
+
 void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                    const std::string& text, const RGBColour& fill, float lineWidth) {
     HPDF_Page_GSave(page);

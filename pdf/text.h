@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "pdf/document.h"
 #include "pdf/epc_layout.h"
+#include "pdf/fit.h"
 #include "pdf/toolkit.h"
 
 // Text on a page: the font in use, measuring, wrapping and drawing.
@@ -46,6 +48,18 @@ void Write(HPDF_Page page, HPDF_Font font, float size, float x, float y, const s
 // is too long, so that it never crosses into the next block.
 void WriteFitted(HPDF_Page page, HPDF_Font font, float size, float x, float y, float right,
                  const std::string& text, const RGBColour& colour = kBlack);
+// A value set by the fitting rule: its lines from the baseline at the
+// design-unit point (x, y), one block leading apart, in a colour.
+void WriteFittedLines(HPDF_Page page, HPDF_Font font, const FitBlock& block, std::size_t field,
+                      float x, float y, const RGBColour& colour = kBlack);
+// Says in the document which fields of a block were cut, and by how much.
+void NoteCuts(PdfDocument& doc, const std::vector<FitField>& fields, const FitBlock& block);
+// One value alone in a box `width` points wide and `lines` lines deep at
+// its design size, its first baseline at the design-unit point (x, y):
+// set by the fitting rule, any cut noted in the document. Returns the block.
+FitBlock WriteField(PdfDocument& doc, HPDF_Page page, HPDF_Font font, float size, float x, float y,
+                    const FitField& field, const RGBColour& colour = kBlack);
+
 // Text filled in one colour and outlined in black.
 void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
                    const std::string& text, const RGBColour& fill, float lineWidth);

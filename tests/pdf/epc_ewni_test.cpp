@@ -505,10 +505,10 @@ TEST(CertificateLayout, LongValuesKeepOneSizePerBlockAndStayInside) {
         const std::string expected[] = {
             isEnglish ? "the building is.\n-1234567\n" : "yw'r adeilad.\n-1234567\n",
             "\n9999999\n-1234\n",
-            // At the commas first; the house number stays with its street.
-            "\nUnits 4 to 9,\nThe Grand Old Brewery Buildings and Malt House Annexe,\n221 Long "
-            "Harbour Road, Riverside Industrial Estate\n",
-            "Farmhouse", "NR30 1AA, UK", "build 20260112",
+            // Wrapped at blanks and after commas; the house number stays with
+            // its street.
+            "221 Long", "Units 4 to 9,", "Industrial Estate\n", "Farmhouse", "NR30 1AA, UK",
+            "build 20260112",
             // Typed UTF-8 reaches the English certificate unconverted for now.
             isEnglish ? "" : "Tŷ Gwyn"};
         for (const std::string& part : expected)
