@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+
 #include "tests/pdf/pdf_check.h"
 #include "tests/support/example_runs.h"
 
@@ -11,6 +14,18 @@ namespace {
 bool EndsWith(const std::string& text, const std::string& tail) {
     return text.size() >= tail.size() &&
            text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// The quoted value of `keyword` as the example writes it; empty when the
+// example does not give it.
+std::string ExampleValue(const std::string& input, const std::string& keyword) {
+    std::string padded = keyword;
+    padded.resize(std::max<std::size_t>(30, keyword.size()), ' ');
+    const std::string start = "\n   " + padded + " = \"";
+    const std::size_t at = input.find(start);
+    if (at == std::string::npos) return "";
+    const std::size_t from = at + start.size();
+    return input.substr(from, input.find('"', from) - from);
 }
 
 std::string ExpectedResults(const std::string& name) {
@@ -43,6 +58,15 @@ TEST_P(ExampleRun, EndsOkValidatedAndWritesTheReviewedResults) {
     const std::string actual = ReadFileBytes(dir.file(name + ".csv"));
     EXPECT_TRUE(actual == expected) << name << ".csv: " << FirstDifference(expected, actual);
 
+    // Every certificate prints the postcode line, and the results file the
+    // postcode keyword.
+    const std::string input = ExampleInput(name);
+    const std::string postcode = ExampleValue(input, "B-ADDRESS-5");
+    EXPECT_FALSE(postcode.empty()) << name << " gives no postcode line";
+    EXPECT_EQ(ExampleValue(input, "B-POSTCODE"), postcode) << name;
+    const std::string certificate = PdfText(dir.file(name + "[epc].pdf"));
+    EXPECT_NE(certificate.find(postcode), std::string::npos) << name << "\n" << certificate;
+
     // England, Wales and Northern Ireland: the certificate and both
     // recommendation reports, whole and protected; Scotland: its report.
     const bool scotland = name.rfind("scotland", 0) == 0;
@@ -73,6 +97,35 @@ TEST(ExampleRunNames, InputWithoutExtensionGetsEndingsAppended) {
     for (const char* hidden : {".csv", ".bdl", ".err", "[epc].pdf", "[rec].pdf", "[srec].pdf"}) {
         EXPECT_FALSE(FileExists(dir.file(hidden))) << hidden;
     }
+}
+
+// The examples that lodge: wales-library writes the lodgement message, which
+// /V accepts; ni-shop writes the IAS package, whose input /A runs in a folder
+// of its own.
+TEST(ExampleRunMessages, TheMessageVerifiesAndThePackageRunsUnderModeA) {
+    TempDir dir;
+    CopyExample(dir, "wales-library");
+    ASSERT_EQ(RunInput(dir, "wales-library").exitCode, 0);
+    std::string message;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        if (e.path().extension() == ".xml") message = e.path().filename().string();
+    ASSERT_FALSE(message.empty());
+    const ProcessResult v = RunTarvex({"/V", message}, dir.path());
+    EXPECT_NE(v.out.find("\n  Validation OK...\n"), std::string::npos) << v.out;
+
+    CopyExample(dir, "ni-shop");
+    ASSERT_EQ(RunInput(dir, "ni-shop").exitCode, 0);
+    EXPECT_TRUE(FileExists(dir.file("ni-shop.zas")));
+    TempDir taken;
+    WriteFileBytes(taken.file("ni-shop.ias"), ReadFileBytes(dir.file("ni-shop.ias")));
+    const ProcessResult a = RunTarvex({"/A", "ni-shop.ias"}, taken.path());
+    EXPECT_EQ(a.exitCode, 0) << a.out << a.err;
+    EXPECT_TRUE(EndsWith(a.out, "\nOK\n")) << a.out;
+    EXPECT_TRUE(ReadFileBytes(taken.file("ni-shop.inp")) == ExampleInput("ni-shop"));
+    bool lodged = false;
+    for (const auto& e : std::filesystem::directory_iterator(taken.path()))
+        lodged = lodged || e.path().extension() == ".xml";
+    EXPECT_TRUE(lodged) << "the run taken up from the package writes the lodgement message";
 }
 
 std::string TestName(const ::testing::TestParamInfo<std::string>& info) {

@@ -341,9 +341,10 @@ TEST(LodgementMessageRuns, AMissingMessageOrPackageOrOneNotARegularFileCannotBeO
 
 TEST(LodgementMessageRuns, NorthernIrelandSaysSoAndUnsafeValuesStayWellFormed) {
     TempDir dir;
+    // The example writes the IAS package; the lodgement message instead.
     RunEdited(dir, "ni-shop",
-              {{"   C-NAME                         = \"",
-                "   PRODUCE-MESSAGES = YES\n   C-NAME = \"Smith & Sons <Caf\xE9> "}});
+              {{"   C-NAME                         = \"", "   C-NAME = \"Smith & Sons <Caf\xE9> "},
+               {"MESSAGE-FORMAT                 = IAS", "MESSAGE-FORMAT                 = XML"}});
     const std::string name = MessageIn(dir);
     ASSERT_FALSE(name.empty());
     const std::string text = ReadFileBytes(dir.file(name));

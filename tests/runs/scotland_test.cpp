@@ -67,10 +67,10 @@ TEST(ScotlandRun, WritesTheOnePageCertificate) {
              "would have a rating: 29 B\n",
              "\n2. Give the janitor a weekly checklist for the heating time\nclocks and "
              "thermostat settings.\n",
-             "\n3. Insulate exposed heating pipework",
-             "\n4. Replace single glazed windows",
-             "\nAddress: Glenmorven Primary School, 3 Craigie Brae, Perth\n",
-             "\nName of protocol organisation: [CEAS201877]\n",
+             "\n3. Add zone controls and thermostatic radiator valves",
+             "\n4. Insulate the external walls",
+             "\nAddress: Glenmorven Primary School, 3 Craigie Brae, Craigie, Perth, PH2 9QN\n",
+             "\nName of protocol organisation: Caledonian Energy Assessors Scheme, [CEAS201877]\n",
              "This is not a valid certificate",
          }) {
         EXPECT_TRUE(Has(text, expected)) << expected << "\n---\n" << text;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -42,6 +43,13 @@ std::string Edited(const std::string& text, const std::vector<Edit>& edits) {
         out.replace(at, e.first.size(), e.second);
     }
     return out;
+}
+
+int LineOf(const std::string& text, const std::string& part) {
+    const std::size_t at = text.find(part);
+    if (at == std::string::npos) return 0;
+    return 1 +
+           static_cast<int>(std::count(text.begin(), text.begin() + static_cast<long>(at), '\n'));
 }
 
 void CopyExample(const TempDir& dir, const std::string& name) {

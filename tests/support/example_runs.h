@@ -23,6 +23,10 @@ using Edit = std::pair<std::string, std::string>;
 // a test failure: the variation would no longer say what it claims.
 std::string Edited(const std::string& text, const std::vector<Edit>& edits);
 
+// The number (from 1) of the first line of `text` that holds `part`; 0 when
+// none does.
+int LineOf(const std::string& text, const std::string& part);
+
 // The example's input and its key file copied into `dir`.
 void CopyExample(const TempDir& dir, const std::string& name);
 
