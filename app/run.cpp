@@ -21,10 +21,13 @@ std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
     return message;
 }
 
-void FinishRun(const std::vector<std::string>& failedOutputs) {
+void FinishRun(const WrittenOutputs& outputs) {
     // An output abandoned on the way ends the run as failed, once the others
     // have been written.
-    if (!failedOutputs.empty()) StopRun(FailedOutputsMessage(failedOutputs));
+    std::vector<std::string> failed;
+    for (const WrittenDocument& output : outputs)
+        if (!output.written()) failed.push_back(output.path);
+    if (!failed.empty()) StopRun(FailedOutputsMessage(failed));
     // "OK" reaches the console only once the log that records it is written.
     LogStream() << "OK\n";
     WriteLog();
@@ -80,18 +83,20 @@ int RunBuilding(const RunSettings& settings) {
     p.boc.ModKey(p.generalObject, "HTTP-PROXY-PASSWORD", settings.proxyPassword);
 
     const int type = p.boc.Vcodid(p.epcObject, "TYPE");
+    WrittenOutputs outputs;
     const char* input = settings.inputFile.c_str();
     if (IsEnglandWalesOrNorthernIreland(type)) {
         p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
         p.Calc();
-        p.Results_EW(input);
+        outputs.push_back(p.Results_EW(input));
         // The documents the message carries are handed to it as written.
         const WrittenDocument certificate = p.PDF_EPC_Report_EW(input);
+        outputs.push_back(certificate);
         if (p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly) {
             // The Welsh certificate cites the law and department of England
             // and Wales: a Northern Ireland building cannot have one.
             if (IsJurisdiction(type, Jurisdiction::EnglandWales)) {
-                p.PDF_EPC_Report_W(input);
+                outputs.push_back(p.PDF_EPC_Report_W(input));
             } else {
                 SendLog(
                     "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is "
@@ -100,19 +105,21 @@ int RunBuilding(const RunSettings& settings) {
         }
         p.fREC_Report();
         const WrittenDocument report = p.PDF_REC_Report_EW(input);
-        p.PDF_SREC_Report(input);
-        if (p.WritesLodgementMessage())
-            p.XML_Report_EW(input, certificate, report);
-        else if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES")
-            p.IAS_Report_EW(input);
+        outputs.push_back(report);
+        outputs.push_back(p.PDF_SREC_Report(input));
+        if (p.WritesLodgementMessage()) {
+            outputs.push_back(p.XML_Report_EW(input, certificate, report));
+        } else if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
+            for (WrittenDocument& file : p.IAS_Report_EW(input)) outputs.push_back(std::move(file));
+        }
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
-        p.Results_S(input);
+        outputs.push_back(p.Results_S(input));
         p.fREC_Report();
-        p.PDF_EPC_Report_S(input);
-        p.PDF_REC_Report_S(input);
+        outputs.push_back(p.PDF_EPC_Report_S(input));
+        outputs.push_back(p.PDF_REC_Report_S(input));
     }
 
-    FinishRun(p.failedOutputs);
+    FinishRun(outputs);
     return 0;
 }

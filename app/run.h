@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/driver.h"
+#include "project/written.h"
 
 // One run over a building (modes F, I, A, R): opens the run log in the log
 // folder, then takes the input through every stage in its order. Returns 0;
@@ -13,6 +14,6 @@ int RunBuilding(const RunSettings& settings);
 // What a run says at its end when outputs were abandoned: one line for each,
 // in place of "OK".
 std::string FailedOutputsMessage(const std::vector<std::string>& outputs);
-// The end of a run: "OK" and the log, or, when outputs were abandoned, their
+// The end of a run: "OK" and the log, or, when outputs were not written, their
 // message, the log and exit status 1.
-void FinishRun(const std::vector<std::string>& failedOutputs);
+void FinishRun(const WrittenOutputs& outputs);

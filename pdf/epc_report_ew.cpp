@@ -18,14 +18,15 @@ WrittenDocument PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.northernIreland = IsJurisdiction(boc.Vcodid(e, "TYPE"), Jurisdiction::NorthernIreland);
     w.fSetCert_Background(record.certBackground);
 
-    w.fSetEPC(fRoundToInt(boc.Vnum(e, "EPC-RATING")));
-    w.fSetTER(fRoundToInt(boc.Vnum(e, "TER-RATING")));
-    w.fSetTYR(fRoundToInt(boc.Vnum(e, "TYR-RATING")));
-    w.fSetEPC_BAND(boc.Vtext(e, "EPC-BAND"));
-    w.fSetTER_BAND(boc.Vtext(e, "TER-BAND"));
-    w.fSetTYR_BAND(boc.Vtext(e, "TYR-BAND"));
+    const Ratings& r = record.ratings;
+    w.fSetEPC(fRoundToInt(r.asset));
+    w.fSetTER(fRoundToInt(r.newBuild));
+    w.fSetTYR(fRoundToInt(r.stock));
+    w.fSetEPC_BAND(r.assetBand);
+    w.fSetTER_BAND(r.newBuildBand);
+    w.fSetTYR_BAND(r.stockBand);
 
-    const BandLimitTexts limits = fBandLimitTexts(boc.Vlnum(e, "EPC-BAND-LIMITS"));
+    const BandLimitTexts limits = fBandLimitTexts({r.limits.begin(), r.limits.end()});
     w.fSetA_bot(limits[0]);
     w.fSetB_top(limits[1]);
     w.fSetB_bot(limits[2]);
@@ -79,8 +80,8 @@ WrittenDocument PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
 
     WrittenDocument certificate{output,
                                 w.PDF_EPC_Report(keys.keys().at(kFingerprintKeyIndex), output)};
+    certificate.saved = !certificate.fingerprint.empty();
     if (!certificate.written()) {
-        failedOutputs.push_back(output);
         // The message must not carry a certificate an earlier run left there.
         boc.ModKey(g, "PATH-FILE-EPCPDF", kNotSetText);
     }

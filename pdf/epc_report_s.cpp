@@ -29,7 +29,7 @@ std::string VentText(int code, const std::string& codeText) {
 
 }  // namespace
 
-void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
+WrittenDocument PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kCertificate);
     const int g = generalObject;
     const EPC& record = epcs.front();
@@ -38,15 +38,15 @@ void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     EPCS w;
     w.fSetCert_Background(record.certBackground);
 
-    w.fSetEPC(fRoundToInt(boc.Vnum(e, "EPC-RATING")));
-    w.fSetTER(fRoundToInt(boc.Vnum(e, "TER-RATING")));
-    const ScottishBenchmark per =
-        fScottishPer(boc.Vnum(e, "PER-RATING"), boc.Vtext(e, "S-PER-BAND"));
+    const Ratings& r = record.ratings;
+    w.fSetEPC(fRoundToInt(r.asset));
+    w.fSetTER(fRoundToInt(r.newBuild));
+    const ScottishBenchmark per = fScottishPer(r.improved, r.improvedBand);
     w.fSetPER(per.value);
     w.fSetPER_BAND(per.band);
     w.fSetKWHM2(fRoundToInt(boc.Vnum(e, "S-KWH-M2")));
-    w.fSetEPC_BAND(boc.Vtext(e, "S-EPC-BAND"));
-    w.fSetTER_BAND(boc.Vtext(e, "S-TER-BAND"));
+    w.fSetEPC_BAND(r.assetBand);
+    w.fSetTER_BAND(r.newBuildBand);
 
     std::vector<std::string> address;
     for (const char* keyword :
@@ -99,5 +99,5 @@ void PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     // The file is written, or a file that cannot be written has stopped the
     // run already; what is left is a document libharu gave up on, which the
     // run names at its end once the report after it is written.
-    if (!w.PDF_EPC_Report(output)) failedOutputs.push_back(output);
+    return WrittenDocument{output, Fingerprint(), w.PDF_EPC_Report(output)};
 }

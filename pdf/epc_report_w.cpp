@@ -23,13 +23,14 @@ WrittenDocument PROJECT::PDF_EPC_Report_W(const char* inputFile) {
     EPCW w;
     w.fSetCert_Background(Iso885914FromText(record.certBackground));
 
-    w.fSetEPC(fRoundToInt(boc.Vnum(e, "EPC-RATING")));
-    w.fSetTER(fRoundToInt(boc.Vnum(e, "TER-RATING")));
-    w.fSetTYR(fRoundToInt(boc.Vnum(e, "TYR-RATING")));
-    w.fSetEPC_BAND(boc.Vtext(e, "EPC-BAND"));
-    w.fSetTER_BAND(boc.Vtext(e, "TER-BAND"));
-    w.fSetTYR_BAND(boc.Vtext(e, "TYR-BAND"));
-    w.limits = fBandLimitTexts(boc.Vlnum(e, "EPC-BAND-LIMITS"));
+    const Ratings& r = record.ratings;
+    w.fSetEPC(fRoundToInt(r.asset));
+    w.fSetTER(fRoundToInt(r.newBuild));
+    w.fSetTYR(fRoundToInt(r.stock));
+    w.fSetEPC_BAND(r.assetBand);
+    w.fSetTER_BAND(r.newBuildBand);
+    w.fSetTYR_BAND(r.stockBand);
+    w.limits = fBandLimitTexts({r.limits.begin(), r.limits.end()});
 
     w.fSetRRN_EPC(typed(g, "RRN-EPC", StripQuotes(boc.Vtext(g, "RRN-EPC"))));
     w.fSetRRN_REC(typed(g, "RRN-REC", StripQuotes(boc.Vtext(g, "RRN-REC"))));
@@ -68,9 +69,5 @@ WrittenDocument PROJECT::PDF_EPC_Report_W(const char* inputFile) {
 
     const PdfSaveResult saved = w.Save(keys.keys().at(kFingerprintKeyIndex), output);
     // The run goes on to the reports and ends failed once they are written.
-    if (!saved.saved) {
-        failedOutputs.push_back(output);
-        return WrittenDocument{output, Fingerprint()};
-    }
-    return WrittenDocument{output, saved.fingerprint};
+    return WrittenDocument{output, saved.saved ? saved.fingerprint : Fingerprint(), saved.saved};
 }

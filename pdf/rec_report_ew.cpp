@@ -72,8 +72,8 @@ WrittenDocument PROJECT::PDF_REC_Report_EW(const char* inputFile) {
     w.fSetB_TYPE(boc.Vcod(g, "B-TYPE"));
 
     WrittenDocument report{output, w.PDF_REC_Report(keys.keys().at(kFingerprintKeyIndex), output)};
+    report.saved = !report.fingerprint.empty();
     if (!report.written()) {
-        failedOutputs.push_back(output);
         // The message must not carry a report an earlier run left there.
         boc.ModKey(g, "PATH-FILE-RECPDF", kNotSetText);
     }

@@ -5,7 +5,7 @@
 #include "pdf/scottish_names.h"
 #include "project/project.h"
 
-void PROJECT::PDF_REC_Report_S(const char* inputFile) {
+WrittenDocument PROJECT::PDF_REC_Report_S(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kRecommendations);
     const int g = generalObject;
 
@@ -16,5 +16,5 @@ void PROJECT::PDF_REC_Report_S(const char* inputFile) {
                                     OutputEncoding::kWinAnsi));
     w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE"), boc.Vcod(g, "B-TYPE")));
 
-    if (w.PDF_REC_Report(output).empty()) failedOutputs.push_back(output);
+    return WrittenDocument{output, Fingerprint(), !w.PDF_REC_Report(output).empty()};
 }

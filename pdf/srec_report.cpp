@@ -73,7 +73,7 @@ int Flag(const BOC& boc, int o, const char* keyword) {
 
 }  // namespace
 
-void PROJECT::PDF_SREC_Report(const char* inputFile) {
+WrittenDocument PROJECT::PDF_SREC_Report(const char* inputFile) {
     const std::string output = OutputName(inputFile, ending::kShortRecommendations);
     const int g = generalObject;
     const int r = recProject.objectIndex;
@@ -123,12 +123,10 @@ void PROJECT::PDF_SREC_Report(const char* inputFile) {
         c.categories.push_back(std::move(category));
     }
 
-    if (!WriteShortRecReport(c, output)) {
-        failedOutputs.push_back(output);
-        return;
-    }
+    if (!WriteShortRecReport(c, output)) return WrittenDocument{output, Fingerprint(), false};
     // Later outputs of the run (the lodgement message) carry the report's name.
     boc.ModKey(g, "REC-REP-TITLE", "Building Recommendation Report");
     boc.ModKey(g, "REC-REP-REFERENCE", "Insert Unique Reference here");
     boc.ModKey(g, "REC-REP-DATE", todayIso);
+    return WrittenDocument{output, Fingerprint(), true};
 }

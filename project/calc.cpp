@@ -62,12 +62,21 @@ void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJ
     const double terRating = RoundRating(ter / ser * L);
     const double tyrRating = RoundRating(tyr / ser * L);
 
+    ratings = Ratings{};
+    ratings.asset = rating;
+    ratings.newBuild = terRating;
+    ratings.stock = tyrRating;
+    ratings.assetBand = BandOf(rating, g.limits);
+    ratings.newBuildBand = BandOf(terRating, g.limits);
+    ratings.stockBand = BandOf(tyrRating, g.limits);
+    ratings.limits = g.limits;
+
     boc.ModKey(e, "EPC-RATING", Num(rating));
-    boc.ModKey(e, "EPC-BAND", BandOf(rating, g.limits));
+    boc.ModKey(e, "EPC-BAND", ratings.assetBand);
     boc.ModKey(e, "TER-RATING", Num(terRating));
-    boc.ModKey(e, "TER-BAND", BandOf(terRating, g.limits));
+    boc.ModKey(e, "TER-BAND", ratings.newBuildBand);
     boc.ModKey(e, "TYR-RATING", Num(tyrRating));
-    boc.ModKey(e, "TYR-BAND", BandOf(tyrRating, g.limits));
+    boc.ModKey(e, "TYR-BAND", ratings.stockBand);
     boc.ModKey(e, "EPC-A", Num(g.firstStep));
     boc.ModKey(e, "EPC-R", Num(g.ratio));
     boc.ModKey(e, "EPC-R-ORI", Num(g.ratioOriginal));
@@ -89,11 +98,20 @@ void EPC::Calc_Scotland(const PROJECTDefaults&, const PROJECTTables&, BOC& boc) 
     const bool perMissing = per == kNotProvided;
     const double perRating = perMissing ? kNotProvided : RoundRating(per);
 
+    ratings = Ratings{};
+    ratings.asset = rating;
+    ratings.newBuild = terRating;
+    ratings.improved = perRating;
+    ratings.assetBand = ScottishBandOf(rating);
+    ratings.newBuildBand = ScottishBandOf(terRating);
+    ratings.improvedBand = perMissing ? "A+" : ScottishBandOf(perRating);
+    ratings.limits = kScottishLimits;
+
     boc.ModKey(e, "EPC-RATING", Num(rating));
-    boc.ModKey(e, "S-EPC-BAND", ScottishBandOf(rating));
+    boc.ModKey(e, "S-EPC-BAND", ratings.assetBand);
     boc.ModKey(e, "TER-RATING", Num(terRating));
-    boc.ModKey(e, "S-TER-BAND", ScottishBandOf(terRating));
+    boc.ModKey(e, "S-TER-BAND", ratings.newBuildBand);
     boc.ModKey(e, "PER-RATING", Num(perRating));
-    boc.ModKey(e, "S-PER-BAND", perMissing ? "A+" : ScottishBandOf(perRating));
+    boc.ModKey(e, "S-PER-BAND", ratings.improvedBand);
     boc.ModKey(e, "EPC-BAND-LIMITS", FormatBandLimits(kScottishLimits));
 }

@@ -11,6 +11,8 @@
 #include "library/defaults.h"
 #include "library/ncmd5.h"
 #include "library/ncmkeys.h"
+#include "project/rating.h"
+#include "project/written.h"
 #include "library/tables.h"
 
 // Base of the index records: where an input object sits in the matrix and
@@ -44,6 +46,7 @@ struct EPC : PROJECTObject {
     std::string certBackground;  // watermark text of the certificate pages
     bool addressChecked = false;
     bool lodged = false;
+    Ratings ratings;  // set by Calc or Calc_Scotland
 
     // Normalises two codes and checks the two declarations of the EPC object.
     void Init(const PROJECTDefaults& defaults, const PROJECTTables& tables,
@@ -67,13 +70,6 @@ struct AIR_CON_INSPECTION : PROJECTObject {};
 
 // Everything a run knows: the stores, the object matrix, the index records,
 // the dates and the recommendation orderings.
-// A document a writer saved: its file and the fingerprint of the bytes written
-// (empty, as the document is, when it could not be written).
-struct WrittenDocument {
-    std::string path;
-    Fingerprint fingerprint;
-    bool written() const { return !fingerprint.empty(); }
-};
 
 class PROJECT {
   public:
@@ -82,9 +78,6 @@ class PROJECT {
     PROJECTTables asTables;
     BOC boc;
     NCMKEYS keys;
-    // The outputs that a writer abandoned (a libharu error): the run goes on
-    // with its other outputs and then ends with status 1, naming them.
-    std::vector<std::string> failedOutputs;
     std::string validationNote;
     std::deque<GENERAL> generals;
     std::deque<EPC> epcs;
@@ -138,8 +131,8 @@ class PROJECT {
     void fSORT(const std::deque<int>& input, std::deque<int>& output);
 
     // Results files (reports/).
-    void Results_EW(const char* inputFile);
-    void Results_S(const char* inputFile);
+    WrittenDocument Results_EW(const char* inputFile);
+    WrittenDocument Results_S(const char* inputFile);
     std::string Report_EPC_EW();
     std::string Report_EPC_S();
     std::string Report_rec();
@@ -149,8 +142,8 @@ class PROJECT {
     // in PATH-FILE-EPCPDF ("-5555" when it could not be written).
     WrittenDocument PDF_EPC_Report_EW(const char* inputFile);
     // The Welsh-language certificate "<input less its extension>[epcw].pdf".
-    // One that cannot be written (its font missing, a libharu error) is
-    // recorded in failedOutputs.
+    // One that cannot be written (its font missing, a libharu error) comes
+    // back not written; the run goes on and ends failed, naming it.
     WrittenDocument PDF_EPC_Report_W(const char* inputFile);
     // The recommendations report "<input>[rec].pdf"; also names it in
     // PATH-FILE-RECPDF ("-5555" when it could not be written).
@@ -158,20 +151,20 @@ class PROJECT {
     // The assessor's short recommendations report "<input>[srec].pdf", every
     // candidate recommendation by service; then sets REC-REP-TITLE,
     // REC-REP-REFERENCE and REC-REP-DATE.
-    void PDF_SREC_Report(const char* inputFile);
+    WrittenDocument PDF_SREC_Report(const char* inputFile);
     // The Scottish certificate "<input less its extension>[epc].pdf", one
     // page; its fingerprint is not kept.
-    void PDF_EPC_Report_S(const char* inputFile);
+    WrittenDocument PDF_EPC_Report_S(const char* inputFile);
     // The Scottish recommendations report "<input>[rec].pdf".
-    void PDF_REC_Report_S(const char* inputFile);
+    WrittenDocument PDF_REC_Report_S(const char* inputFile);
 
     // Register messages (reports/).
     // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder,
     // carrying the certificate and the recommendations report this run wrote.
-    void XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
-                       const WrittenDocument& report);
+    WrittenDocument XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
+                                  const WrittenDocument& report);
     // The sealed IAS package "<input>.ias" and its gzip copy "<input>.zas".
-    void IAS_Report_EW(const char* inputFile);
+    WrittenOutputs IAS_Report_EW(const char* inputFile);
     // The texts of the message and the package before their seal lines.
     std::string XML_Message(const WrittenDocument& certificate, const WrittenDocument& report);
     std::string IAS_Package();

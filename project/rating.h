@@ -14,6 +14,22 @@ struct BandGeometry {
 };
 BandGeometry MakeBandGeometry(double lambdaRef);
 
+// What the rating stage hands to the writers: each rating rounded, its band
+// and the scale's limits. The same values are also written to the rating
+// keywords, which the results files and stored inputs rely on; writers take
+// them from here so that no number goes through text and back.
+struct Ratings {
+    double asset = 0;        // EPC-RATING
+    double newBuild = 0;     // TER-RATING
+    double stock = 0;        // TYR-RATING (England, Wales, Northern Ireland)
+    double improved = 0;     // PER-RATING (Scotland); -7777 when not provided
+    std::string assetBand;   // EPC-BAND, or S-EPC-BAND in Scotland
+    std::string newBuildBand;
+    std::string stockBand;
+    std::string improvedBand;
+    std::array<double, 14> limits{};  // EPC-BAND-LIMITS
+};
+
 // A rating rounded to the nearest whole number, halves away from zero.
 double RoundRating(double value);
 

@@ -24,7 +24,7 @@ std::string PROJECT::IAS_Package() {
     return m.str();
 }
 
-void PROJECT::IAS_Report_EW(const char* inputFile) {
+WrittenOutputs PROJECT::IAS_Report_EW(const char* inputFile) {
     const std::string package = OutputName(inputFile, ending::kIasPackage);
     const std::string compressed = OutputName(inputFile, ending::kIasCompressed);
     SendLog("  Producing ias message ...");
@@ -33,10 +33,10 @@ void PROJECT::IAS_Report_EW(const char* inputFile) {
     // A file that cannot be written is named at the run's end, which then
     // ends with status 1. The compressed copy is made from the same bytes in
     // memory, not read back from the package.
-    if (!WriteMessageFile(package, bytes)) {
-        failedOutputs.push_back(package);
-        return;
-    }
+    const auto result = [](const std::string& path, bool saved) {
+        return WrittenDocument{path, Fingerprint(), saved};
+    };
+    if (!WriteMessageFile(package, bytes)) return {result(package, false)};
     std::string gzipped;
     if (!GzipBytes(bytes, gzipped)) {
         FileWriteResult notMade;
@@ -44,12 +44,10 @@ void PROJECT::IAS_Report_EW(const char* inputFile) {
         notMade.reason = "zlib could not compress it";
         SendLog(" failed\n");
         ReportWriteFailure(compressed, notMade);
-        failedOutputs.push_back(compressed);
-        return;
+        return {result(package, true), result(compressed, false)};
     }
-    if (!WriteMessageFile(compressed, gzipped)) {
-        failedOutputs.push_back(compressed);
-        return;
-    }
+    if (!WriteMessageFile(compressed, gzipped))
+        return {result(package, true), result(compressed, false)};
     SendLog(" OK\n");
+    return {result(package, true), result(compressed, true)};
 }

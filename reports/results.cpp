@@ -38,10 +38,8 @@ std::string Title(const std::string& title) {
 
 // The fifteen rows of the band table, the marker on the first row whose
 // limit the rating does not exceed.
-std::string BandTable(const std::vector<double>& limits, const BandScale& scale, double rating,
+std::string BandTable(const std::array<double, 14>& c, const BandScale& scale, double rating,
                       const std::string& band, double factor) {
-    double c[14] = {};
-    for (std::size_t k = 0; k < 14 && k < limits.size(); ++k) c[k] = limits[k];
     std::string out = ",Band Limits,Lower,Upper,,Actual Band, Rating\n";
     bool marked = false;
     for (int row = 1; row <= 15; ++row) {
@@ -116,10 +114,12 @@ std::string Certification(BOC& boc, int g, int e) {
     return s;
 }
 
-void WriteResults(const char* inputFile, const std::string& certificatePart,
-                  const std::string& recommendationsPart) {
+// A results file that cannot be written stops the run.
+WrittenDocument WriteResults(const char* inputFile, const std::string& certificatePart,
+                             const std::string& recommendationsPart) {
     const std::string name = OutputName(inputFile, ending::kResults);
     WriteRunOutput(name, ResultsBanner() + certificatePart + recommendationsPart + "\n\n");
+    return WrittenDocument{name, Fingerprint(), true};
 }
 
 }  // namespace
@@ -127,22 +127,20 @@ void WriteResults(const char* inputFile, const std::string& certificatePart,
 std::string PROJECT::Report_EPC_EW() {
     const int g = generalObject;
     const int e = epcs.front().objectIndex;
-    const double rating = boc.Vnum(e, "EPC-RATING");
-    // Read though not printed: a library without them is a fault to stop on.
-    boc.Vnum(e, "TER-RATING");
-    boc.Vnum(e, "TYR-RATING");
-    const std::string band = boc.Vtext(e, "EPC-BAND");
+    const Ratings& r = epcs.front().ratings;
+    const double rating = r.asset;
+    const std::string& band = r.assetBand;
 
     std::string s = "\n" + Title("REPORT- EPC");
     s += "BENCHMARKS,kgCO2/m2,Band\n";
-    s += "Part L (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
-         boc.Vtext(e, "TER-BAND") + ",\n";
-    s += "Stock Average," + OneDecimal(boc.Vnum(e, "TYR")) + "," + boc.Vtext(e, "TYR-BAND") + ",\n";
+    s += "Part L (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," + r.newBuildBand +
+         ",\n";
+    s += "Stock Average," + OneDecimal(boc.Vnum(e, "TYR")) + "," + r.stockBand + ",\n";
     s += "Standard Emission Rate (SER)," + OneDecimal(boc.Vnum(e, "SER")) + ",B-C,\n";
     s += ",kgCO2/m2,Band,Rating,\n";
     s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
          Plain(rating) + ",\n\n\n";
-    s += BandTable(boc.Vlnum(e, "EPC-BAND-LIMITS"), kEnglandWalesBands, rating, band,
+    s += BandTable(r.limits, kEnglandWalesBands, rating, band,
                    boc.Vnum(e, "EPC-REPORT-ROUND"));
     s += BuildingAndOwner(boc, g);
     s += Person(boc, g, "REPORT- CERTIFIER DETAILS", "Certifier");
@@ -155,26 +153,26 @@ std::string PROJECT::Report_EPC_EW() {
 std::string PROJECT::Report_EPC_S() {
     const int g = generalObject;
     const int e = epcs.front().objectIndex;
-    const double rating = boc.Vnum(e, "EPC-RATING");
-    const std::string band = boc.Vtext(e, "S-EPC-BAND");
+    const Ratings& r = epcs.front().ratings;
+    const double rating = r.asset;
+    const std::string& band = r.assetBand;
     const double per = boc.Vnum(e, "PER");
     // Read though not printed; the Scottish band table always rounds to tenths.
-    boc.Vnum(e, "PER-RATING");
     boc.Vnum(e, "EPC-REPORT-ROUND");
 
     std::string s = "\n" + Title("REPORT- EPC");
     s += "BENCHMARKS,kgCO2/m2,Band\n";
-    s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
-         boc.Vtext(e, "S-TER-BAND") + ",\n";
+    s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," + r.newBuildBand +
+         ",\n";
     if (per != kNotProvided)
-        s += "Building Improved," + OneDecimal(per) + "," + boc.Vtext(e, "S-PER-BAND") + ",\n";
+        s += "Building Improved," + OneDecimal(per) + "," + r.improvedBand + ",\n";
     else
         s += "Building Improved,?,?,\n";
     s += ",,,\n";
     s += ",kgCO2/m2,Band,Rating,\n";
     s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
          Plain(rating) + ",\n\n\n";
-    s += BandTable(boc.Vlnum(e, "EPC-BAND-LIMITS"), kScottishBands, rating, band, 10);
+    s += BandTable(r.limits, kScottishBands, rating, band, 10);
     s += BuildingAndOwner(boc, g);
     s += Person(boc, g, "REPORT- AGENT DETAILS", "Agent");
     s += Certification(boc, g, e);
@@ -206,10 +204,10 @@ std::string PROJECT::Report_rec() {
     return s;
 }
 
-void PROJECT::Results_EW(const char* inputFile) {
-    WriteResults(inputFile, Report_EPC_EW(), Report_rec());
+WrittenDocument PROJECT::Results_EW(const char* inputFile) {
+    return WriteResults(inputFile, Report_EPC_EW(), Report_rec());
 }
 
-void PROJECT::Results_S(const char* inputFile) {
-    WriteResults(inputFile, Report_EPC_S(), Report_rec());
+WrittenDocument PROJECT::Results_S(const char* inputFile) {
+    return WriteResults(inputFile, Report_EPC_S(), Report_rec());
 }

@@ -34,8 +34,14 @@ std::string Num(double value) {
     return num2string(value, -1);
 }
 // Rounded half away from zero; a value that rounds to zero from below is 0.
+// Whole numbers are written in full: the register reads these elements as
+// integers, which "%g" would turn into "1.23457e+06" from a million up.
 std::string Rounded(double value) {
-    return Num(std::round(value) + 0.0);
+    const double whole = std::round(value) + 0.0;
+    if (!(std::fabs(whole) < 1e15)) return Num(whole);
+    char text[32];
+    const int n = std::snprintf(text, sizeof text, "%.0f", whole);
+    return std::string(text, n > 0 ? static_cast<std::size_t>(n) : 0);
 }
 std::string TwoDecimals(double value) {
     return Num(std::round(value * 100) / 100 + 0.0);
@@ -485,20 +491,18 @@ std::string PROJECT::XML_Energy_Performance_Certificate() {
     s += Element("\t\t", "EPC-Related-Party-Disclosure",
                  std::to_string(boc.Vcodid(g, "C-REL-PART-DISC")));
     s += "\t\t<EPC-Rating>\n";
-    s += Element("\t\t\t", "Asset-Rating", Rounded(boc.Vnum(e, "EPC-RATING")));
-    s += Element("\t\t\t", "New-Build-Benchmark", Rounded(boc.Vnum(e, "TER-RATING")));
-    s += Element("\t\t\t", "Existing-Stock-Benchmark", Rounded(boc.Vnum(e, "TYR-RATING")));
+    const Ratings& r = epcs.front().ratings;
+    s += Element("\t\t\t", "Asset-Rating", Rounded(r.asset));
+    s += Element("\t\t\t", "New-Build-Benchmark", Rounded(r.newBuild));
+    s += Element("\t\t\t", "Existing-Stock-Benchmark", Rounded(r.stock));
     s += Element("\t\t\t", "SER", TwoDecimals(boc.Vnum(e, "SER")));
     s += Element("\t\t\t", "BER", TwoDecimals(boc.Vnum(e, "BER")));
     s += Element("\t\t\t", "TER", TwoDecimals(boc.Vnum(e, "TER")));
     s += Element("\t\t\t", "TYR", TwoDecimals(boc.Vnum(e, "TYR")));
     s += "\t\t</EPC-Rating>\n";
 
-    // The rating writes fourteen limits; a shorter list reads as zeros.
-    const std::vector<double> limits = boc.Vlnum(e, "EPC-BAND-LIMITS");
-    const auto L = [&limits](std::size_t i) { return i < limits.size() ? limits[i] : 0.0; };
     const std::array<double, kScaleNumbers> numbers =
-        ScaleNumbers([&L](std::size_t i) { return std::round(L(i)); });
+        ScaleNumbers([&r](std::size_t i) { return std::round(r.limits[i]); });
     static const char* const kScaleElements[kScaleNumbers] = {
         "Upper-Number-A-Scale", "Lower-Number-B-Scale", "Upper-Number-B-Scale",
         "Lower-Number-C-Scale", "Upper-Number-C-Scale", "Lower-Number-D-Scale",
@@ -606,8 +610,8 @@ std::string PROJECT::XML_Message(const WrittenDocument& certificate,
     return m.str();
 }
 
-void PROJECT::XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
-                            const WrittenDocument& report) {
+WrittenDocument PROJECT::XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
+                                       const WrittenDocument& report) {
     const std::string path =
         MessageName(inputFile, StripQuotes(boc.Vtext(generalObject, "RRN-EPC")));
     if (SameFile(path, inputFile))
@@ -619,9 +623,8 @@ void PROJECT::XML_Report_EW(const char* inputFile, const WrittenDocument& certif
     // The run's end names a message that could not be written and ends with
     // status 1.
     if (!WriteMessageFile(
-            path, SealedBytes(keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage))) {
-        failedOutputs.push_back(path);
-        return;
-    }
+            path, SealedBytes(keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage)))
+        return WrittenDocument{path, Fingerprint(), false};
     SendLog(" OK\n");
+    return WrittenDocument{path, Fingerprint(), true};
 }

@@ -197,14 +197,19 @@ TEST(CommandLine, IasPackageNamedLikeItsInputStops) {
     }
 }
 
-// A run whose documents were all written ends "OK"; one that abandoned an
-// output names each abandoned output instead and ends with status 1.
+// A run whose outputs were all written ends "OK"; one that abandoned an
+// output names each abandoned output instead, in order, and ends with status 1.
 TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
     TempDir dir;
     const std::string log = dir.file("Tarvex.log");
     SetFileLog(log);
-    EXPECT_EQ(RunToStop([] {
-                  FinishRun({"jobs/office[rec].pdf", "jobs/office[srec].pdf"});
+    const auto output = [](const char* path, bool saved) {
+        return WrittenDocument{path, Fingerprint(), saved};
+    };
+    EXPECT_EQ(RunToStop([&output] {
+                  FinishRun({output("jobs/office.csv", true),
+                             output("jobs/office[rec].pdf", false),
+                             output("jobs/office[srec].pdf", false)});
               }).status,
               1);
     const std::string written = ReadFileBytes(log);
@@ -216,7 +221,8 @@ TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
     EXPECT_EQ(written.find("\nOK\n"), std::string::npos) << written;
 
     LogStream().str("");
-    const StopOutcome ok = RunToStop([] { FinishRun({}); });
+    const StopOutcome ok =
+        RunToStop([&output] { FinishRun({output("jobs/office.csv", true)}); });
     EXPECT_FALSE(ok.stopped);
     EXPECT_EQ(ok.out, "OK\n");
     EXPECT_EQ(ReadFileBytes(log), "OK\n");

@@ -258,6 +258,17 @@ TEST(Rating, WorkedExampleWritesEveryResult) {
     EXPECT_EQ(boc.Vtext(e, "CERTIFICATE-NUMBER"), "Certificate Not Validated");
 }
 
+// The rating keywords hold "%g" text, six digits; the writers take the
+// numbers themselves, so the message states a seven-digit rating whole.
+TEST(Rating, WritersTakeTheRatingsAsNumbers) {
+    ProjectRun run{BuildingInput().Set("EPC", "BER", "1234567").Set("EPC", "SER", "50")};
+    run.project().fDates();
+    run.project().Calc();
+    EXPECT_EQ(run.boc().Vtext(run.epc(), "EPC-BAND"), "G");
+    const std::string message = run.project().XML_Energy_Performance_Certificate();
+    EXPECT_NE(message.find("<Asset-Rating>1234567</Asset-Rating>"), std::string::npos) << message;
+}
+
 TEST(Rating, NegativeAndZeroEmissionRates) {
     ProjectRun run{BuildingInput().Set("EPC", "BER", "-5").Set("EPC", "CERTIFICATE-NUMBER", "A+")};
     run.project().fDates();
