@@ -11,9 +11,9 @@
 #include "library/defaults.h"
 #include "library/ncmd5.h"
 #include "library/ncmkeys.h"
+#include "library/tables.h"
 #include "project/rating.h"
 #include "project/written.h"
-#include "library/tables.h"
 
 // Base of the index records: where an input object sits in the matrix and
 // which general and EPC objects precede it. Records copy no keyword values;

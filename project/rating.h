@@ -19,11 +19,11 @@ BandGeometry MakeBandGeometry(double lambdaRef);
 // keywords, which the results files and stored inputs rely on; writers take
 // them from here so that no number goes through text and back.
 struct Ratings {
-    double asset = 0;        // EPC-RATING
-    double newBuild = 0;     // TER-RATING
-    double stock = 0;        // TYR-RATING (England, Wales, Northern Ireland)
-    double improved = 0;     // PER-RATING (Scotland); -7777 when not provided
-    std::string assetBand;   // EPC-BAND, or S-EPC-BAND in Scotland
+    double asset = 0;       // EPC-RATING
+    double newBuild = 0;    // TER-RATING
+    double stock = 0;       // TYR-RATING (England, Wales, Northern Ireland)
+    double improved = 0;    // PER-RATING (Scotland); -7777 when not provided
+    std::string assetBand;  // EPC-BAND, or S-EPC-BAND in Scotland
     std::string newBuildBand;
     std::string stockBand;
     std::string improvedBand;

@@ -140,8 +140,7 @@ std::string PROJECT::Report_EPC_EW() {
     s += ",kgCO2/m2,Band,Rating,\n";
     s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
          Plain(rating) + ",\n\n\n";
-    s += BandTable(r.limits, kEnglandWalesBands, rating, band,
-                   boc.Vnum(e, "EPC-REPORT-ROUND"));
+    s += BandTable(r.limits, kEnglandWalesBands, rating, band, boc.Vnum(e, "EPC-REPORT-ROUND"));
     s += BuildingAndOwner(boc, g);
     s += Person(boc, g, "REPORT- CERTIFIER DETAILS", "Certifier");
     s += Certification(boc, g, e);
@@ -162,8 +161,8 @@ std::string PROJECT::Report_EPC_S() {
 
     std::string s = "\n" + Title("REPORT- EPC");
     s += "BENCHMARKS,kgCO2/m2,Band\n";
-    s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," + r.newBuildBand +
-         ",\n";
+    s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
+         r.newBuildBand + ",\n";
     if (per != kNotProvided)
         s += "Building Improved," + OneDecimal(per) + "," + r.improvedBand + ",\n";
     else

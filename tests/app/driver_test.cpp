@@ -207,8 +207,7 @@ TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
         return WrittenDocument{path, Fingerprint(), saved};
     };
     EXPECT_EQ(RunToStop([&output] {
-                  FinishRun({output("jobs/office.csv", true),
-                             output("jobs/office[rec].pdf", false),
+                  FinishRun({output("jobs/office.csv", true), output("jobs/office[rec].pdf", false),
                              output("jobs/office[srec].pdf", false)});
               }).status,
               1);
@@ -221,8 +220,7 @@ TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
     EXPECT_EQ(written.find("\nOK\n"), std::string::npos) << written;
 
     LogStream().str("");
-    const StopOutcome ok =
-        RunToStop([&output] { FinishRun({output("jobs/office.csv", true)}); });
+    const StopOutcome ok = RunToStop([&output] { FinishRun({output("jobs/office.csv", true)}); });
     EXPECT_FALSE(ok.stopped);
     EXPECT_EQ(ok.out, "OK\n");
     EXPECT_EQ(ReadFileBytes(log), "OK\n");
