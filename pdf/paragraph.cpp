@@ -1,5 +1,7 @@
 #include "pdf/paragraph.h"
 
+#include <algorithm>
+
 #include "pdf/furniture.h"
 #include "pdf/text.h"
 
@@ -180,33 +182,69 @@ std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& run
     return lines;
 }
 
+std::size_t fLinesOnPage(std::size_t count, std::size_t room, std::size_t roomOfAPage,
+                         const ParagraphBreaks& breaks, bool firstPart, bool fresh) {
+    if (count <= room) return count;
+    std::size_t take = room;
+    // Kept whole: to the next page, when it fits there.
+    if (breaks.whole && firstPart && count <= roomOfAPage) take = 0;
+    // No lone last lines at the top of the next page.
+    if (count - take < breaks.last) take = count > breaks.last ? count - breaks.last : 0;
+    // No lone first lines at the foot of this one.
+    if (firstPart && take < breaks.first) take = 0;
+    if (take == 0 && fresh) take = std::max<std::size_t>(1, room);
+    return std::min(take, count);
+}
+
 float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<ParagraphRun>& runs, float size,
-                            float left, float width, float top, float leading, bool justify) {
+                            float left, float width, float top, float leading, bool justify,
+                            const ParagraphBreaks& breaks) {
     const std::vector<ParagraphLine> lines =
         fLayoutParagraph(runs, width, size, justify, DocumentMeasure());
     HPDF_Font first = runs.empty() ? nullptr : runs.front().font;
-    for (const ParagraphLine& line : lines) {
-        const std::size_t pagesBefore = doc.pages().size();
-        pHPDF_check_page_h(doc, top - leading);
-        if (doc.pages().size() != pagesBefore) top = kPageTop;
+    const auto linesBelow = [leading](float from) {
+        const float room = (from - kPageBottom) / leading;
+        return room < 1 ? std::size_t{0} : static_cast<std::size_t>(room + 1e-4f);
+    };
+    std::size_t done = 0;
+    bool fresh = top >= kPageTop;
+    while (done < lines.size()) {
+        const std::size_t take = fLinesOnPage(lines.size() - done, linesBelow(top),
+                                              linesBelow(kPageTop), breaks, done == 0, fresh);
+        if (take == 0) {
+            pHPDF_check_page_h(doc, top, top);  // always starts a page
+            top = kPageTop;
+            fresh = true;
+            continue;
+        }
         HPDF_Page page = doc.page();
         if (page == nullptr) return top - leading;
-        const float baseline = fFirstBaseline(first, size, top);
-        HPDF_Page_BeginText(page);
-        UseWordSpace(page, line.wordSpace);
-        HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, left, baseline);
-        for (const ParagraphRun& piece : line.pieces) {
-            if (piece.font == nullptr) continue;
-            UseFont(page, piece.font, size);
-            if (piece.uri.empty()) {
-                HPDF_Page_ShowText(page, piece.text.c_str());
-            } else {
-                pHPDF_show_link(page, piece.text, piece.uri);
+        for (std::size_t i = done; i < done + take; ++i) {
+            const ParagraphLine& line = lines[i];
+            const float baseline = fFirstBaseline(first, size, top);
+            HPDF_Page_BeginText(page);
+            UseWordSpace(page, line.wordSpace);
+            HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, left, baseline);
+            for (const ParagraphRun& piece : line.pieces) {
+                if (piece.font == nullptr) continue;
+                UseFont(page, piece.font, size);
+                if (piece.uri.empty()) {
+                    HPDF_Page_ShowText(page, piece.text.c_str());
+                } else {
+                    pHPDF_show_link(page, piece.text, piece.uri);
+                }
             }
+            UseWordSpace(page, 0);
+            HPDF_Page_EndText(page);
+            top -= leading;
         }
-        UseWordSpace(page, 0);
-        HPDF_Page_EndText(page);
-        top -= leading;
+        done += take;
+        fresh = false;
+        if (done < lines.size()) {
+            pHPDF_check_page_h(doc, top, top);
+            top = kPageTop;
+            fresh = true;
+        }
     }
     return top;
 }

@@ -43,10 +43,28 @@ struct ParagraphLine {
 std::vector<ParagraphLine> fLayoutParagraph(const std::vector<ParagraphRun>& runs, float width,
                                             float size, bool justify, const FontMeasure& measure);
 
+// How a paragraph breaks across pages: as a typesetter would, it leaves at
+// least `first` lines at the foot of a page and carries at least `last`
+// lines to the next, or moves to the next page whole; a paragraph kept
+// `whole` moves to the next page rather than break at all (when it fits on a
+// page).
+struct ParagraphBreaks {
+    std::size_t first = 2;
+    std::size_t last = 2;
+    bool whole = false;
+};
+
+// How many of a paragraph's `count` lines go on the page whose room below
+// `top` holds `room` lines, by `breaks`; `fresh` when nothing stands above
+// them on the page yet, where at least one line is always placed.
+std::size_t fLinesOnPage(std::size_t count, std::size_t room, std::size_t roomOfAPage,
+                         const ParagraphBreaks& breaks, bool firstPart, bool fresh);
+
 // Sets a paragraph in the current fill colour from `left` (points), its first
 // line's box starting at `top`, one line every `leading` points, and returns
-// the y below its last line. A line that would fall below the bottom margin
-// goes to a new page (the page check of the toolkit). Links are made on the
-// pages where their text lands.
+// the y below its last line. Lines that do not fit above the bottom margin go
+// to a new page (the page check of the toolkit), broken by `breaks`. Links
+// are made on the pages where their text lands.
 float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<ParagraphRun>& runs, float size,
-                            float left, float width, float top, float leading, bool justify);
+                            float left, float width, float top, float leading, bool justify,
+                            const ParagraphBreaks& breaks = {});

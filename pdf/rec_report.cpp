@@ -19,8 +19,10 @@ constexpr float kWidth = 416;
 constexpr float kBodySize = 12;
 constexpr float kLeading = 15;
 constexpr float kParagraphGap = 7;
-// Where a sub-heading's text starts after its letter.
+// Where a sub-heading's text starts after its letter; the room a
+// sub-heading takes.
 constexpr float kTabStop = 24;
+constexpr float kSubHeadingHeight = kLeading + 4;
 // The baselines of the sections' headings (and of the contents' title) at the
 // top of a page, and of the introduction's when it follows the background.
 constexpr float kHeadingBaseline = 751;
@@ -68,13 +70,22 @@ class RecReportLayout {
     // Starts a section on a new page with its heading; the flow goes on below.
     void SectionPage(int section, const std::string& heading);
     void Heading(int section, const std::string& heading, float baseline);
-    // "a)\tText": the letter, and the text at the tab stop.
-    void SubHeading(const std::string& text);
-    // The parts of a section, lettered in order, and their paragraphs.
+    // "a)\tText": the letter, and the text at the tab stop, on the page
+    // where `keptWith` points of what follows it fit below it.
+    void SubHeading(const std::string& text, float keptWith);
+    // The parts of a section, lettered in order, and their paragraphs; the
+    // section's last paragraph is kept whole.
     void Parts(const std::vector<RecPart>& parts);
-    void Paragraphs(const RecParagraphs& paragraphs);
-    void Paragraph(const std::vector<ParagraphRun>& runs, bool justify);
-    void Bullet(const std::vector<ParagraphRun>& runs);
+    void Paragraphs(const RecParagraphs& paragraphs, bool lastWhole = false);
+    void Paragraph(const std::vector<ParagraphRun>& runs, bool justify,
+                   const ParagraphBreaks& breaks);
+    void Bullet(const std::vector<ParagraphRun>& runs, std::size_t lines);
+    // The lines a paragraph takes; the height of the first lines of the
+    // first paragraph that a sub-heading is kept with.
+    std::size_t LineCount(const RecParagraph& p) const;
+    float KeptHeight(const RecParagraphs& paragraphs, bool whole) const;
+    // The height of a row of a recommendations table.
+    float GroupRowHeight(HPDF_Font font, const std::string& a, const std::string& b) const;
     // Moves down by `gap` and makes sure `needed` points are left below;
     // else starts a page (and answers true).
     bool Room(float gap, float needed);
@@ -244,8 +255,19 @@ void RecReportLayout::Cover() {
                   "");
     }
 
-    // The assessor.
-    top = pHPDF_check_page_h(doc_, top - 10);
+    // The assessor: the header row goes with the first row.
+    {
+        DATArec header;
+        header.numbers = {width, 1};
+        header.texts = {scotland() ? "QUALIFIED/ACCREDITED PERSON DETAILS"
+                                   : "ENERGY ASSESSOR DETAILS"};
+        DATArec firstRow;
+        firstRow.numbers = {width, 0.45};
+        firstRow.texts = {scotland() ? "Person Name:" : "Assessor Name:", c_.C_NAME};
+        top = pHPDF_check_page_h(
+            doc_, top - 10,
+            fTableRowHeight(1, f_.bold, 14, header) + fTableRowHeight(1, f_.regular, 14, firstRow));
+    }
     if (scotland()) {
         top = Row(left, top, width, 1, f_.bold, 14, "QUALIFIED/ACCREDITED PERSON DETAILS", "");
         top = Row(left, top, width, 0.45, f_.regular, 14, "Person Name:", c_.C_NAME);
@@ -320,8 +342,9 @@ bool RecReportLayout::Room(float gap, float needed) {
     return true;
 }
 
-void RecReportLayout::SubHeading(const std::string& text) {
-    Room(10, kLeading);
+void RecReportLayout::SubHeading(const std::string& text, float keptWith) {
+    // Never alone at the foot of a page: what follows it comes too.
+    Room(10, kSubHeadingHeight + keptWith);
     HPDF_Page page = doc_.page();
     if (page == nullptr) return;
     const std::string::size_type tab = text.find('\t');
@@ -334,7 +357,7 @@ void RecReportLayout::SubHeading(const std::string& text) {
     if (!letter.empty()) HPDF_Page_TextOut(page, kLeft, baseline, letter.c_str());
     HPDF_Page_TextOut(page, letter.empty() ? kLeft : kLeft + kTabStop, baseline, rest.c_str());
     HPDF_Page_EndText(page);
-    y_ -= kLeading + 4;
+    y_ -= kSubHeadingHeight;
 }
 
 std::vector<ParagraphRun> RecReportLayout::Runs(const std::vector<RecRun>& runs) const {
@@ -344,33 +367,63 @@ std::vector<ParagraphRun> RecReportLayout::Runs(const std::vector<RecRun>& runs)
     return set;
 }
 
+std::size_t RecReportLayout::LineCount(const RecParagraph& p) const {
+    const bool bullet = p.kind == RecParagraph::kBullet;
+    return fLayoutParagraph(Runs(p.runs), bullet ? kWidth - kTabStop : kWidth, kBodySize,
+                            p.kind != RecParagraph::kFlushLeft, DocumentMeasure())
+        .size();
+}
+
+float RecReportLayout::KeptHeight(const RecParagraphs& paragraphs, bool whole) const {
+    if (paragraphs.empty()) return 0;
+    const std::size_t lines = LineCount(paragraphs.front());
+    const bool bullet = paragraphs.front().kind == RecParagraph::kBullet;
+    // The whole paragraph when it is kept whole and fits a page; else its
+    // first two lines, or all of a paragraph of three, whose third may not
+    // stand alone.
+    std::size_t kept = lines <= 3 ? lines : 2;
+    if ((whole && paragraphs.size() == 1) || bullet) kept = lines;
+    const float height = static_cast<float>(kept) * kLeading;
+    return height <= kPageTop - kPageBottom - kSubHeadingHeight ? height : 2 * kLeading;
+}
+
 void RecReportLayout::Parts(const std::vector<RecPart>& parts) {
     char letter = 'a';
-    for (const RecPart& part : parts) {
-        SubHeading(std::string(1, letter++) + ")\t" + part.heading);
-        Paragraphs(part.paragraphs);
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const RecPart& part = parts[i];
+        // The section's last paragraph is kept whole: its page never holds
+        // only the end of it.
+        const bool last = i + 1 == parts.size();
+        SubHeading(std::string(1, letter++) + ")\t" + part.heading,
+                   KeptHeight(part.paragraphs, last));
+        Paragraphs(part.paragraphs, last);
     }
 }
 
-void RecReportLayout::Paragraphs(const RecParagraphs& paragraphs) {
-    for (const RecParagraph& p : paragraphs) {
+void RecReportLayout::Paragraphs(const RecParagraphs& paragraphs, bool lastWhole) {
+    for (std::size_t i = 0; i < paragraphs.size(); ++i) {
+        const RecParagraph& p = paragraphs[i];
+        ParagraphBreaks breaks;
+        breaks.whole = lastWhole && i + 1 == paragraphs.size();
         if (p.kind == RecParagraph::kBullet)
-            Bullet(Runs(p.runs));
+            Bullet(Runs(p.runs), LineCount(p));
         else
-            Paragraph(Runs(p.runs), p.kind == RecParagraph::kJustified);
+            Paragraph(Runs(p.runs), p.kind == RecParagraph::kJustified, breaks);
     }
 }
 
-void RecReportLayout::Paragraph(const std::vector<ParagraphRun>& runs, bool justify) {
+void RecReportLayout::Paragraph(const std::vector<ParagraphRun>& runs, bool justify,
+                                const ParagraphBreaks& breaks) {
     if (doc_.page() == nullptr) return;
     SetFill(doc_.page(), kBlack);
-    y_ = pHPDF_write_paragraph(doc_, runs, kBodySize, kLeft, kWidth, y_, kLeading, justify);
+    y_ = pHPDF_write_paragraph(doc_, runs, kBodySize, kLeft, kWidth, y_, kLeading, justify, breaks);
     y_ -= kParagraphGap;
 }
 
-void RecReportLayout::Bullet(const std::vector<ParagraphRun>& runs) {
-    // The first line stays on this page, so the bullet goes beside it.
-    Room(0, kLeading);
+void RecReportLayout::Bullet(const std::vector<ParagraphRun>& runs, std::size_t lines) {
+    // A point is short: it stays whole on the page of its bullet.
+    const float height = static_cast<float>(lines) * kLeading;
+    Room(0, height <= kPageTop - kPageBottom ? height : 2 * kLeading);
     HPDF_Page page = doc_.page();
     if (page == nullptr) return;
     SetFill(page, kBlack);
@@ -413,30 +466,49 @@ void RecReportLayout::Recommendations() {
 void RecReportLayout::Group(RecGroup group) {
     const RecGroupTexts& words = texts_.groups[group];
     const std::vector<RecEntry>& entries = c_.groups[group];
-    // A sub-heading is never left alone at the foot of a page, nor the
-    // table's header row without the first recommendation (up to a few lines
-    // of it: a taller one is split anyway).
+    // Every group: its sub-heading and description, then its table or the
+    // sentence that it is empty. The sub-heading goes to the next page with
+    // its description and the table's header row and first row (up to two
+    // lines of a row taller than a page, which is split anyway) or the
+    // sentence, as they will be set.
+    const RecParagraph description{RecParagraph::kJustified,
+                                   {{RecRun::kPlain, words.description, ""}}};
+    const RecParagraph none{RecParagraph::kFlushLeft, {{RecRun::kPlain, words.none, ""}}};
+    float after = static_cast<float>(LineCount(description)) * kLeading + kParagraphGap;
+    float header = 0;
     float firstRow = 0;
-    if (!entries.empty()) {
-        DATArec row;
-        row.numbers = {kGroupTableWidth, kGroupTableSplit};
-        row.texts = {entries.front().text, entries.front().impact};
-        firstRow = std::min(fTableRowHeight(1, f_.regular, kBodySize, row), 4 * kLeading);
-    }
-    Room(15, 84 + firstRow);
-    SubHeading(std::string(1, static_cast<char>('a' + group)) + ")\t" + words.heading);
-    Room(0, 2 * kLeading);
     if (entries.empty()) {
-        Paragraph({{words.none, f_.regular, ""}}, false);
+        after += static_cast<float>(LineCount(none)) * kLeading;
+    } else {
+        header = GroupRowHeight(f_.bold, "Recommendation", "Potential impact");
+        firstRow = GroupRowHeight(f_.regular, entries.front().text, entries.front().impact);
+        if (header + firstRow > kPageTop - kPageBottom - kSubHeadingHeight - after)
+            firstRow = 2 * (kBodySize + 3) + 7;
+        after += header + firstRow;
+    }
+    Room(15, 0);
+    SubHeading(std::string(1, static_cast<char>('a' + group)) + ")\t" + words.heading, after);
+    Paragraph(Runs(description.runs), true, {});
+    if (entries.empty()) {
+        Paragraph(Runs(none.runs), false, {});
         return;
     }
-    Paragraph({{words.description, f_.regular, ""}}, true);
+    // The header row is never left at the foot of a page without its first row.
+    Room(0, header + firstRow);
     float top = Row(kLeft, y_, kGroupTableWidth, kGroupTableSplit, f_.bold, kBodySize,
                     "Recommendation", "Potential impact", HPDF_TALIGN_CENTER);
     for (const RecEntry& e : entries)
         top = Row(kLeft, top, kGroupTableWidth, kGroupTableSplit, f_.regular, kBodySize, e.text,
                   e.impact);
     y_ = top - 5;
+}
+
+float RecReportLayout::GroupRowHeight(HPDF_Font font, const std::string& a,
+                                      const std::string& b) const {
+    DATArec row;
+    row.numbers = {kGroupTableWidth, kGroupTableSplit};
+    row.texts = {a, b};
+    return fTableRowHeight(1, font, kBodySize, row);
 }
 
 void RecReportLayout::Finish() {

@@ -117,7 +117,9 @@ float pHPDF_write_tablerow(PdfDocument& doc, float scale, HPDF_Font font, float 
         }
         HPDF_Page page = doc.page();
         if (page == nullptr) return bottom;
-        const std::size_t count = std::min(lineCount - done, fitting(top));
+        std::size_t count = std::min(lineCount - done, fitting(top));
+        // The next page never starts with a lone last line of the row.
+        if (count > 1 && lineCount - done - count == 1) --count;
         const float partHeight = static_cast<float>(count) * leading + insets;
         DrawRowPart(page, k, font, fs, leading, x, xs, xe, top, partHeight, twoColumns, lines1,
                     lines2, done, count, alignment);

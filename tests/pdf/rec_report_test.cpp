@@ -215,7 +215,9 @@ TEST(RecReport, PrintsItsSectionsGroupsAndPageNumbers) {
                  "with a payback of less than 3 years: Recommendation Potential impact Fit "
                  "variable speed drives to fans and pumps. LOW",
                  "b) Recommendations with a medium payback",
-                 "c) Recommendations with a long payback No recommendations of long term "
+                 // An empty group keeps its description above its sentence.
+                 "c) Recommendations with a long payback This section lists recommendations "
+                 "with a payback of more than 7 years: No recommendations of long term "
                  "payback have been identified",
                  "d) Other recommendations This section lists other recommendations selected by "
                  "the energy assessor",
@@ -254,8 +256,13 @@ TEST(RecReport, EmptyGroupsSayTheyAreEmpty) {
           "No recommendations defined by the energy assessor have been identified"}) {
         EXPECT_EQ(Occurrences(all, sentence), 1u) << sentence;
     }
+    // Each group still says what it would list.
     EXPECT_FALSE(Has(all, "Potential impact"));
-    EXPECT_FALSE(Has(all, "This section lists recommendations with a payback"));
+    for (const char* description :
+         {"with a payback of less than 3 years:", "with a payback of between 3 and 7 years:",
+          "with a payback of more than 7 years:", "This section lists other recommendations"}) {
+        EXPECT_EQ(Occurrences(all, description), 1u) << description;
+    }
 }
 
 // Forty recommendations run over several pages; every row is whole on one
@@ -422,8 +429,10 @@ TEST(RecReport, ScotlandHasItsOwnWording) {
              "Person did undertake a walk around survey",
              "The following sections list recommendations selected by the Qualified / "
              "Accredited Person",
-             "d) Other recommendations No recommendations defined by the qualified/accredited "
-             "person have been identified",
+             "d) Other recommendations This section lists other recommendations selected by the "
+             "Qualified / Accredited Person, based on an understanding of the building, and / or "
+             "based on a valid existing energy report. No recommendations defined by the "
+             "qualified/accredited person have been identified",
              "4. Next steps a) Implementing recommendations",
              "The calculation tool has automatically produced a set of recommendations, which "
              "the Qualified / Accredited Person has reviewed",
