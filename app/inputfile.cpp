@@ -122,17 +122,24 @@ FileRead ReadChecked(const std::string& path, const std::string* folder, std::ui
     std::size_t got = 0;
     for (;;) {
         if (got == bytes.size()) {
-            // The file may have grown since fstat: read on, up to the limit.
-            if (got >= limit) {
-                char probe;
-                const ssize_t more = read(fd.get(), &probe, 1);
-                if (more > 0) {
-                    bytes.clear();
-                    return FileRead::kTooLarge;
-                }
-                break;
+            // The file may have grown since fstat: a small read tells, and the
+            // buffer grows only by what it brings, up to the limit.
+            char more[4096];
+            const ssize_t n = read(fd.get(), more, sizeof more);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                const int code = errno;
+                bytes.clear();
+                return failed(FileRead::kFailed, code);
             }
-            bytes.resize(std::min<std::uintmax_t>(limit, got + 65536));
+            if (n == 0) break;
+            if (got + static_cast<std::size_t>(n) > limit) {
+                bytes.clear();
+                return FileRead::kTooLarge;
+            }
+            bytes.append(more, static_cast<std::size_t>(n));
+            got += static_cast<std::size_t>(n);
+            continue;
         }
         const ssize_t n = read(fd.get(), &bytes[got], bytes.size() - got);
         if (n < 0) {

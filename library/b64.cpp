@@ -23,24 +23,38 @@ constexpr SextetTable kSextet;
 }  // namespace
 
 std::string B64::b64encode(const unsigned char* bytes, std::size_t length) {
+    // Lines of 19 groups, each ended; a last, shorter line is ended only when
+    // the input's length is not a multiple of three. Each line is made in a
+    // small buffer and added to a text reserved at its final size.
+    const std::size_t groups = (length + 2) / 3;
+    const std::size_t tail = groups % kGroupsPerLine;
     std::string out;
-    out.reserve((length + 2) / 3 * 4 + length / 57 + 1);
-    std::size_t groupsOnLine = 0;
-    for (std::size_t i = 0; i < length; i += 3) {
-        const std::size_t n = length - i < 3 ? length - i : 3;
-        const unsigned b0 = bytes[i];
-        const unsigned b1 = n > 1 ? bytes[i + 1] : 0;
-        const unsigned b2 = n > 2 ? bytes[i + 2] : 0;
-        out += kAlphabet[b0 >> 2];
-        out += kAlphabet[((b0 & 0x03) << 4) | (b1 >> 4)];
-        out += n > 1 ? kAlphabet[((b1 & 0x0f) << 2) | (b2 >> 6)] : '=';
-        out += n > 2 ? kAlphabet[b2 & 0x3f] : '=';
-        if (++groupsOnLine == kGroupsPerLine) {
-            out += '\n';
-            groupsOnLine = 0;
+    out.reserve(groups * 4 + groups / kGroupsPerLine + (tail > 0 && length % 3 != 0 ? 1 : 0));
+    char line[kGroupsPerLine * 4 + 1];
+    std::size_t i = 0;
+    while (i + 3 <= length) {
+        char* o = line;
+        for (std::size_t g = 0; g < kGroupsPerLine && i + 3 <= length; ++g, i += 3, o += 4) {
+            const unsigned b0 = bytes[i];
+            const unsigned b1 = bytes[i + 1];
+            const unsigned b2 = bytes[i + 2];
+            o[0] = kAlphabet[b0 >> 2];
+            o[1] = kAlphabet[((b0 & 0x03) << 4) | (b1 >> 4)];
+            o[2] = kAlphabet[((b1 & 0x0f) << 2) | (b2 >> 6)];
+            o[3] = kAlphabet[b2 & 0x3f];
         }
+        // A full line is ended; a shorter one only if a partial group follows.
+        if (o == line + kGroupsPerLine * 4) *o++ = '\n';
+        out.append(line, static_cast<std::size_t>(o - line));
     }
-    if (groupsOnLine > 0 && length % 3 != 0) out += '\n';
+    if (i < length) {
+        const unsigned b0 = bytes[i];
+        const unsigned b1 = i + 1 < length ? bytes[i + 1] : 0;
+        // Whether or not it fills its line, a partial group ends one.
+        const char last[5] = {kAlphabet[b0 >> 2], kAlphabet[((b0 & 0x03) << 4) | (b1 >> 4)],
+                              i + 1 < length ? kAlphabet[(b1 & 0x0f) << 2] : '=', '=', '\n'};
+        out.append(last, sizeof last);
+    }
     text = out;
     return out;
 }

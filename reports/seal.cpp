@@ -1,5 +1,6 @@
 #include "reports/seal.h"
 
+#include <cstring>
 #include <vector>
 
 #include "app/atomicfile.h"
@@ -15,12 +16,25 @@ constexpr const char kVersionEnd[] = "End Version -->";
 constexpr std::size_t kLongestVersion = 50;
 
 // The text as a file with Windows line ends holds it: a CR before every LF.
+// Made in one buffer of its final size, a line at a time (a message is
+// mostly base64 lines of 76 characters), without clearing it first.
 std::string CrLf(const std::string& text) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    std::size_t lineEnds = 0;
+    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
+        ++lineEnds;
     std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') out += '\r';
-        out += c;
+    out.reserve(text.size() + lineEnds);
+    for (const char* p = begin; p < end;) {
+        const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
+        if (!lf) {
+            out.append(p, static_cast<std::size_t>(end - p));
+            break;
+        }
+        out.append(p, static_cast<std::size_t>(lf - p));
+        out.append("\r\n", 2);
+        p = lf + 1;
     }
     return out;
 }
@@ -37,7 +51,13 @@ std::string SealDigest(const std::string& key, const std::string& body) {
 }
 
 std::string SealedBytes(const std::string& key, const std::string& text, SealKind kind) {
-    return CrLf(text) + SealLineStart(kind) + SealDigest(key, text) + " -->";
+    // The seal covers the bytes as written, so they are made once and hashed.
+    std::string bytes = CrLf(text);
+    const std::string digest = NCMD5().keyhash(key, bytes);
+    bytes += SealLineStart(kind);
+    bytes += digest;
+    bytes += " -->";
+    return bytes;
 }
 
 bool WriteMessageFile(const std::string& path, const std::string& bytes) {

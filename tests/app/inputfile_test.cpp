@@ -77,6 +77,18 @@ TEST_F(NamedFiles, TheWholeFileReaderRefusesWhatIsNotARegularFileWithoutBlocking
     EXPECT_FALSE(IsReadableRegularFile(building("sub")));
 }
 
+// A file that holds more than its size says (here a kernel file whose size
+// reads as 0) is read whole, up to the limit, and refused beyond it.
+TEST(ReadRegularFile, ReadsPastTheSizeItWasGivenUpToTheLimit) {
+    std::string whole;
+    ASSERT_EQ(ReadRegularFile("/proc/self/maps", 1 << 24, whole), FileRead::kDone);
+    ASSERT_GT(whole.size(), 1000u);
+    EXPECT_EQ(whole.back(), '\n');
+    std::string bytes = "left over";
+    EXPECT_EQ(ReadRegularFile("/proc/self/maps", 100, bytes), FileRead::kTooLarge);
+    EXPECT_EQ(bytes, "");
+}
+
 TEST(FolderOf, TakesEitherSeparator) {
     EXPECT_EQ(FolderOf("a/b/c.inp"), "a/b");
     EXPECT_EQ(FolderOf("a\\b\\c.inp"), "a\\b");

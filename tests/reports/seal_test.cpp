@@ -20,6 +20,30 @@ TEST(Seal, CoversTheBodyAsWrittenWithCrLfLineEnds) {
               "<!-- Removing this line, IAS message secure hash: ");
 }
 
+// Every LF gets a CR before it, wherever it stands; nothing else changes.
+TEST(Seal, WritesACrBeforeEveryLineEnd) {
+    const struct {
+        std::string text;
+        std::string bytes;
+    } cases[] = {
+        {"", ""},
+        {"no line end", "no line end"},
+        {"\n", "\r\n"},
+        {"\n\nx\n\n", "\r\n\r\nx\r\n\r\n"},
+        {"last line open\nx", "last line open\r\nx"},
+        {"a CR stays\r\n", "a CR stays\r\r\n"},
+        {std::string(5000, 'A') + "\n" + std::string(3, '\0') + "\n",
+         std::string(5000, 'A') + "\r\n" + std::string(3, '\0') + "\r\n"},
+    };
+    const std::string start = SealLineStart(SealKind::EpcMessage);
+    for (const auto& c : cases) {
+        const std::string sealed = SealedBytes(kKey, c.text, SealKind::EpcMessage);
+        EXPECT_EQ(sealed.substr(0, c.bytes.size()), c.bytes);
+        EXPECT_EQ(sealed.substr(c.bytes.size(), start.size()), start);
+        EXPECT_EQ(sealed.substr(c.bytes.size() + start.size(), 32), NCMD5().hash(kKey + c.bytes));
+    }
+}
+
 TEST(Seal, ChecksTheTextReadBack) {
     const std::string text = "<a>\n<b>x</b>\n</a>\n";
     const std::string sealed = TextOfLines(SealedBytes(kKey, text, SealKind::IasMessage));
