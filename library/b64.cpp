@@ -1,6 +1,7 @@
 #include "library/b64.h"
 
 #include <cstdint>
+#include <cstring>
 
 #include "app/atomicfile.h"
 
@@ -20,6 +21,19 @@ struct SextetTable {
 };
 constexpr SextetTable kSextet;
 
+// The two alphabet characters of every 12-bit value: three bytes are two
+// lookups.
+struct PairTable {
+    char pair[4096][2];
+    constexpr PairTable() : pair() {
+        for (int v = 0; v < 4096; ++v) {
+            pair[v][0] = kAlphabet[v >> 6];
+            pair[v][1] = kAlphabet[v & 0x3f];
+        }
+    }
+};
+constexpr PairTable kPairs;
+
 }  // namespace
 
 std::string B64::b64encode(const unsigned char* bytes, std::size_t length) {
@@ -35,13 +49,10 @@ std::string B64::b64encode(const unsigned char* bytes, std::size_t length) {
     while (i + 3 <= length) {
         char* o = line;
         for (std::size_t g = 0; g < kGroupsPerLine && i + 3 <= length; ++g, i += 3, o += 4) {
-            const unsigned b0 = bytes[i];
-            const unsigned b1 = bytes[i + 1];
-            const unsigned b2 = bytes[i + 2];
-            o[0] = kAlphabet[b0 >> 2];
-            o[1] = kAlphabet[((b0 & 0x03) << 4) | (b1 >> 4)];
-            o[2] = kAlphabet[((b1 & 0x0f) << 2) | (b2 >> 6)];
-            o[3] = kAlphabet[b2 & 0x3f];
+            const unsigned v = (static_cast<unsigned>(bytes[i]) << 16) |
+                               (static_cast<unsigned>(bytes[i + 1]) << 8) | bytes[i + 2];
+            std::memcpy(o, kPairs.pair[v >> 12], 2);
+            std::memcpy(o + 2, kPairs.pair[v & 0xfff], 2);
         }
         // A full line is ended; a shorter one only if a partial group follows.
         if (o == line + kGroupsPerLine * 4) *o++ = '\n';
