@@ -165,17 +165,20 @@ void pHPDF_WriteNext_Cat(PdfDocument& doc, HPDF_Font font, float size, DATA& dat
     data.label.clear();
 }
 
-void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF_Font regular,
-                                HPDF_Font bold, DATA& data) {
+namespace {
+
+// The lines of one recommendation's block, each with what it must be kept
+// with: the remark and the title's first two lines, the title's last two
+// lines with the details and the comments' first two lines, and the
+// comments' last two lines, so that no page starts or ends with a lone line
+// of it.
+std::vector<SrecLine> RecommendationLines(float scale, float width, HPDF_Font regular,
+                                          HPDF_Font bold, const DATA& data) {
     const float textSize = 10 * scale;
     const float detailSize = 8 * scale;
     const int source = Flag(data, kSrecSource);
     const RGBColour black = kBlack;
 
-    // The block's lines, each with what it must be kept with: the remark and
-    // the title's first two lines, the title's last two lines with the
-    // details and the comments' first two lines, and the comments' last two
-    // lines, so that no page starts or ends with a lone line of it.
     std::vector<SrecLine> lines;
     if (!Text(data, kSrecRemark).empty())
         lines.push_back({regular, textSize, "", Text(data, kSrecRemark), black, true});
@@ -225,16 +228,30 @@ void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF
         lines.push_back({regular, detailSize, "", comments[i], blue, keep});
     }
     if (!lines.empty()) lines.back().keepWithNext = false;
+    return lines;
+}
 
+// The height of the lines kept with the first one (points).
+float KeptHeight(const std::vector<SrecLine>& lines, std::size_t from = 0) {
+    float height = 0;
+    for (std::size_t j = from; j < lines.size(); ++j) {
+        height += lines[j].Height();
+        if (!lines[j].keepWithNext) break;
+    }
+    return height;
+}
+
+}  // namespace
+
+void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF_Font regular,
+                                HPDF_Font bold, DATA& data) {
+    const float textSize = 10 * scale;
+    const std::vector<SrecLine> lines = RecommendationLines(scale, width, regular, bold, data);
     for (std::size_t i = 0; i < lines.size(); ++i) {
         if (i == 0 || !lines[i - 1].keepWithNext) {
             // A run of lines kept together starts a page when it does not fit
             // below the pen, unless it is taller than a page.
-            float height = 0;
-            for (std::size_t j = i; j < lines.size(); ++j) {
-                height += lines[j].Height();
-                if (!lines[j].keepWithNext) break;
-            }
+            const float height = KeptHeight(lines, i);
             if (height <= vY(kNewPageY) - kBottom) Fit(doc, data, height);
         }
         Fit(doc, data, lines[i].rule ? lines[i].Height() : lines[i].size);
@@ -271,6 +288,25 @@ bool WriteShortRecReport(const SrecContent& c, const std::string& pdfFile) {
         data.x = kTextLeft;
         data.y = 590;
         for (const SrecCategory& category : c.categories) {
+            // The heading goes with the service's figures and the first lines
+            // of its first recommendation, as they will be set.
+            float after = 0;
+            for (const std::string& stat : category.stats) {
+                DATA line = data;
+                line.value = stat;
+                after += kLineFactor * kStatSize *
+                         static_cast<float>(ValueLines(regular, kStatSize, line).size());
+            }
+            after += Points(Design(0.6f * kStatSize));
+            if (category.recommendations.empty()) {
+                after += kStatSize;
+            } else {
+                DATA first = category.recommendations.front();
+                first.x = data.x;
+                after += KeptHeight(RecommendationLines(1, 510, regular, bold, first));
+            }
+            const float heading = Points(31 + 2 * 1.5f * kCategorySize);
+            if (heading + after <= vY(kNewPageY) - kBottom) Fit(doc, data, heading + after);
             data.value = "Recommendations for " + category.name;
             pHPDF_WriteNext_Cat(doc, bold, kCategorySize, data);
             data.colour[0] = data.colour[1] = data.colour[2] = 0;
