@@ -56,7 +56,7 @@ TEST(ScotlandRun, WritesTheOnePageCertificate) {
     for (const char* expected : {
              "\nBuilding Energy Performance Scotland\n",
              "\nThistle Energy Desk v5.1.2 [DSM-C]\n",
-             "\nNon-residential Inst.: Education\n",
+             "\nNon-residential Inst.:\nEducation\n",
              "\nCarbon Neutral\nA (0 to 15)\nB (16 to 30)\nC (31 to 45)\nD (46 to 60)\n"
              "E (61 to 80)\nF (81 to 100)\nG (100+)\nC+\n",
              "\nof floor area per year\n37\n",
