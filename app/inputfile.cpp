@@ -121,27 +121,12 @@ FileRead ReadChecked(const std::string& path, const std::string* folder, std::ui
     bytes.resize(static_cast<std::size_t>(after.st_size));
     std::size_t got = 0;
     for (;;) {
-        if (got == bytes.size()) {
-            // The file may have grown since fstat: a small read tells, and the
-            // buffer grows only by what it brings, up to the limit.
-            char more[4096];
-            const ssize_t n = read(fd.get(), more, sizeof more);
-            if (n < 0) {
-                if (errno == EINTR) continue;
-                const int code = errno;
-                bytes.clear();
-                return failed(FileRead::kFailed, code);
-            }
-            if (n == 0) break;
-            if (got + static_cast<std::size_t>(n) > limit) {
-                bytes.clear();
-                return FileRead::kTooLarge;
-            }
-            bytes.append(more, static_cast<std::size_t>(n));
-            got += static_cast<std::size_t>(n);
-            continue;
-        }
-        const ssize_t n = read(fd.get(), &bytes[got], bytes.size() - got);
+        // Past the size fstat gave, the file may have grown: a small read
+        // tells, and the buffer grows only by what it brings, up to the limit.
+        char more[4096];
+        const bool past = got == bytes.size();
+        const ssize_t n = past ? read(fd.get(), more, sizeof more)
+                               : read(fd.get(), &bytes[got], bytes.size() - got);
         if (n < 0) {
             if (errno == EINTR) continue;
             const int code = errno;
@@ -149,6 +134,13 @@ FileRead ReadChecked(const std::string& path, const std::string* folder, std::ui
             return failed(FileRead::kFailed, code);
         }
         if (n == 0) break;
+        if (past) {
+            if (got + static_cast<std::size_t>(n) > limit) {
+                bytes.clear();
+                return FileRead::kTooLarge;
+            }
+            bytes.append(more, static_cast<std::size_t>(n));
+        }
         got += static_cast<std::size_t>(n);
     }
     bytes.resize(got);

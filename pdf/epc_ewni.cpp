@@ -13,6 +13,7 @@
 #include "pdf/furniture.h"
 #include "pdf/security.h"
 #include "pdf/text.h"
+#include "project/rating.h"
 
 namespace {
 
@@ -121,6 +122,16 @@ void WriteLinkedParagraph(HPDF_Page page, HPDF_Font font, float size, float left
 }
 
 }  // namespace
+
+void EpcCertificate::fSetRatings(const Ratings& r) {
+    fSetEPC(fRoundToInt(r.asset));
+    fSetTER(fRoundToInt(r.newBuild));
+    fSetTYR(fRoundToInt(r.stock));
+    fSetEPC_BAND(r.assetBand);
+    fSetTER_BAND(r.newBuildBand);
+    fSetTYR_BAND(r.stockBand);
+    limits = fBandLimitTexts({r.limits.begin(), r.limits.end()});
+}
 
 void EpcCertificate::fSetEPC(int rating) {
     EPC = std::to_string(rating);

@@ -10,6 +10,8 @@
 #include "pdf/epc_texts.h"
 #include "pdf/weblinks.h"
 
+struct Ratings;
+
 // The two-page Energy Performance Certificate of a non-domestic building:
 // page 1 the asset rating on the A+ to G scale with the two benchmarks and
 // the technical data, page 2 the administrative data, how to complain and
@@ -29,6 +31,9 @@ class EpcCertificate {
     void fSetEPC_BAND(const std::string& band) { EPC_BAND = band; }
     void fSetTER_BAND(const std::string& band) { TER_BAND = band; }
     void fSetTYR_BAND(const std::string& band) { TYR_BAND = band; }
+    // The three ratings, their bands and the scale's limits, as the rating
+    // stage handed them over.
+    void fSetRatings(const Ratings& r);
 
     void fSetA_bot(const std::string& text) { limits[0] = text; }
     void fSetB_top(const std::string& text) { limits[1] = text; }

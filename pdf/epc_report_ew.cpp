@@ -18,27 +18,7 @@ WrittenDocument PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.northernIreland = IsJurisdiction(boc.Vcodid(e, "TYPE"), Jurisdiction::NorthernIreland);
     w.fSetCert_Background(record.certBackground);
 
-    const Ratings& r = record.ratings;
-    w.fSetEPC(fRoundToInt(r.asset));
-    w.fSetTER(fRoundToInt(r.newBuild));
-    w.fSetTYR(fRoundToInt(r.stock));
-    w.fSetEPC_BAND(r.assetBand);
-    w.fSetTER_BAND(r.newBuildBand);
-    w.fSetTYR_BAND(r.stockBand);
-
-    const BandLimitTexts limits = fBandLimitTexts({r.limits.begin(), r.limits.end()});
-    w.fSetA_bot(limits[0]);
-    w.fSetB_top(limits[1]);
-    w.fSetB_bot(limits[2]);
-    w.fSetC_top(limits[3]);
-    w.fSetC_bot(limits[4]);
-    w.fSetD_top(limits[5]);
-    w.fSetD_bot(limits[6]);
-    w.fSetE_top(limits[7]);
-    w.fSetE_bot(limits[8]);
-    w.fSetF_top(limits[9]);
-    w.fSetF_bot(limits[10]);
-    w.fSetG_top(limits[11]);
+    w.fSetRatings(record.ratings);
 
     // The input's texts, in the standard fonts' encoding.
     const auto plain = [this, g](const char* keyword) {

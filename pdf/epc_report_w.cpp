@@ -23,14 +23,7 @@ WrittenDocument PROJECT::PDF_EPC_Report_W(const char* inputFile) {
     EPCW w;
     w.fSetCert_Background(Iso885914FromText(record.certBackground));
 
-    const Ratings& r = record.ratings;
-    w.fSetEPC(fRoundToInt(r.asset));
-    w.fSetTER(fRoundToInt(r.newBuild));
-    w.fSetTYR(fRoundToInt(r.stock));
-    w.fSetEPC_BAND(r.assetBand);
-    w.fSetTER_BAND(r.newBuildBand);
-    w.fSetTYR_BAND(r.stockBand);
-    w.limits = fBandLimitTexts({r.limits.begin(), r.limits.end()});
+    w.fSetRatings(record.ratings);
 
     w.fSetRRN_EPC(typed(g, "RRN-EPC", StripQuotes(boc.Vtext(g, "RRN-EPC"))));
     w.fSetRRN_REC(typed(g, "RRN-REC", StripQuotes(boc.Vtext(g, "RRN-REC"))));
