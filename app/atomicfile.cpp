@@ -156,6 +156,40 @@ FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::s
     return FileWriteResult();
 }
 
+FileWriteResult WriteNewFileWhole(const std::string& path, std::string_view bytes) {
+    std::string temp;
+    int error = 0;
+    const int fd = CreateTemporary(path, temp, error);
+    if (fd < 0) return NotOpened(error);
+    if (!WriteAll(fd, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), error)) {
+        close(fd);
+        return Failed(temp, error);
+    }
+    struct stat written {};
+    struct stat named {};
+    const bool synced = fsync(fd) == 0;
+    if (!synced) error = errno;
+    // The name must still be the file we wrote, as for a rename.
+    const bool same = fstat(fd, &written) == 0 && lstat(temp.c_str(), &named) == 0 &&
+                      written.st_dev == named.st_dev && written.st_ino == named.st_ino;
+    if (close(fd) != 0 && synced) error = errno;
+    if (!synced || error != 0) return Failed(temp, error);
+    if (!same) return Failed(temp, EEXIST);
+    int placed = link(temp.c_str(), path.c_str());
+    if (placed != 0 && errno != EEXIST) {
+        // A file system without links: a rename that refuses to replace.
+        placed = renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, path.c_str(), RENAME_NOREPLACE);
+    }
+    if (placed != 0) {
+        error = errno;
+        FileWriteResult result = Failed(temp, error);
+        result.existed = error == EEXIST;
+        return result;
+    }
+    unlink(temp.c_str());
+    return FileWriteResult();
+}
+
 std::string FileWriteFailureText(const std::string& path, const FileWriteResult& result) {
     return std::string(result.opened ? "Could not write file " : "Could not open file ") + path +
            "\nReason: " + result.reason + "\n";

@@ -18,6 +18,9 @@ struct FileWriteResult {
     bool opened = true;
     // The system's reason for a failure (strerror), e.g. "No space left on device".
     std::string reason;
+    // WriteNewFileWhole only: the target was not written because a file of
+    // that name was there.
+    bool existed = false;
 };
 
 // Whether a file is flushed to disk before it is renamed into place. Either
@@ -37,6 +40,12 @@ inline FileWriteResult WriteFileWhole(const std::string& path,
                                       const std::vector<unsigned char>& bytes) {
     return WriteFileWhole(path, bytes.data(), bytes.size());
 }
+
+// As WriteFileWhole, but only where no file of that name is: the complete
+// file is linked into place, which fails when the name is taken, so of two
+// processes writing one name at the same time one succeeds and the other is
+// told the name `existed`. Nothing that is there is ever replaced.
+FileWriteResult WriteNewFileWhole(const std::string& path, std::string_view bytes);
 
 // The lines that say which file failed and why: "Could not open file NAME" (the
 // temporary file could not be created) or "Could not write file NAME", then

@@ -65,6 +65,32 @@ TEST(WriteFileWhole, ReplacesWholeOrLeavesTheOldFile) {
     EXPECT_EQ(Entries(dir.path()), std::vector<std::string>{"out.csv"});
 }
 
+// A new file is placed only where no file is: whatever holds the name (a
+// file, a folder, a link) stays as it was, and no temporary file is left.
+TEST(WriteNewFileWhole, NeverReplacesWhatIsThere) {
+    TempDir dir;
+    const std::string path = dir.file("m.xml");
+    const FileWriteResult first = WriteNewFileWhole(path, "first");
+    EXPECT_TRUE(first.ok) << first.reason;
+    EXPECT_FALSE(first.existed);
+    EXPECT_EQ(ReadFileBytes(path), "first");
+    std::filesystem::create_directory(dir.file("folder"));
+    std::filesystem::create_symlink(dir.file("nowhere"), dir.file("link"));
+    for (const std::string& taken : {path, dir.file("folder"), dir.file("link")}) {
+        const FileWriteResult again = WriteNewFileWhole(taken, "second");
+        EXPECT_FALSE(again.ok) << taken;
+        EXPECT_TRUE(again.existed) << taken;
+        EXPECT_EQ(again.reason, "File exists") << taken;
+    }
+    EXPECT_EQ(ReadFileBytes(path), "first");
+    EXPECT_FALSE(std::filesystem::exists(dir.file("nowhere")));
+    EXPECT_EQ(Entries(dir.path()), (std::vector<std::string>{"folder", "link", "m.xml"}));
+    const FileWriteResult missing = WriteNewFileWhole(dir.file("missing/m.xml"), "x");
+    EXPECT_FALSE(missing.ok);
+    EXPECT_FALSE(missing.opened);
+    EXPECT_FALSE(missing.existed);
+}
+
 TEST(WriteFileWhole, SaysWhichStepFailedAndWhy) {
     TempDir dir;
     std::filesystem::create_directory(dir.file("afolder"));
