@@ -3,8 +3,10 @@
 
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
+#include "app/atomicfile.h"
 #include "app/codes.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
@@ -610,21 +612,87 @@ std::string PROJECT::XML_Message(const WrittenDocument& certificate,
     return m.str();
 }
 
+namespace {
+
+// Whether the message file at `path` was written from the input `inputFile`:
+// the input data it carries names the same file. A message of ours that
+// carries no input data, or anything else, belongs to no input of this run.
+bool MessageOfInput(const std::string& path, const std::string& inputFile) {
+    std::string bytes;
+    if (ReadRegularFile(path, kMessageSizeLimit + kMessageSizeLimit / 16, bytes) != FileRead::kDone)
+        return false;
+    static const std::string kInputData = "<!-- The Tarvex Input Data encoded in base64. -->";
+    static const std::string kOpen = "<File-Location>", kClose = "</File-Location>";
+    const std::size_t data = bytes.find(kInputData);
+    const std::size_t open = data == std::string::npos ? data : bytes.find(kOpen, data);
+    const std::size_t close = open == std::string::npos ? open : bytes.find(kClose, open);
+    if (close == std::string::npos) return false;
+    const std::string location = bytes.substr(open + kOpen.size(), close - open - kOpen.size());
+    if (location == XmlEscaped(inputFile)) return true;
+    // Run from another folder, the same input is named otherwise. A message
+    // lies beside the input it was written from, so that input is the file
+    // of the location's name in the message's folder (a location with no
+    // reference in it is the path as it was given).
+    if (location.find('&') != std::string::npos) return false;
+    const std::size_t slash = location.find_last_of("/\\");
+    const std::string name = slash == std::string::npos ? location : location.substr(slash + 1);
+    const std::size_t folder = path.find_last_of("/\\");
+    return SameFile(path.substr(0, folder == std::string::npos ? 0 : folder + 1) + name, inputFile);
+}
+
+}  // namespace
+
 WrittenDocument PROJECT::XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
                                        const WrittenDocument& report) {
-    const std::string path =
-        MessageName(inputFile, StripQuotes(boc.Vtext(generalObject, "RRN-EPC")));
-    if (SameFile(path, inputFile))
-        StopRun("\nERROR: The input file " + std::string(inputFile) +
-                " would be overwritten by the lodgement message " + path +
-                ". Rename the input, for example to end in .inp\n");
+    const std::string reference = StripQuotes(boc.Vtext(generalObject, "RRN-EPC"));
+    const auto refuseInput = [inputFile](const std::string& path) {
+        if (SameFile(path, inputFile))
+            StopRun("\nERROR: The input file " + std::string(inputFile) +
+                    " would be overwritten by the lodgement message " + path +
+                    ". Rename the input, for example to end in .inp\n");
+    };
+    std::string path = MessageName(inputFile, reference);
+    refuseInput(path);
     SendLog("  Producing xml message ...");
     const std::string text = XML_Message(certificate, report);
+    const std::string bytes =
+        SealedBytes(keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage);
+
+    // Two inputs of one building inspected on one day share the reference
+    // number. A message of another input under it is never replaced: the
+    // first written keeps the name, even against a run writing at the same
+    // time, and this one is named after its input, as no other input's
+    // output can be.
+    std::error_code ec;
+    if (!std::filesystem::exists(std::filesystem::symlink_status(path, ec))) {
+        const FileWriteResult placed = WriteNewFileWhole(path, bytes);
+        if (placed.ok) {
+            SendLog(" OK\n");
+            return WrittenDocument{path, Fingerprint(), true};
+        }
+        if (!placed.existed) {
+            // Reported as WriteMessageFile reports a message not written.
+            FileWriteResult failed = placed;
+            failed.opened = false;
+            SendLog(" failed\n");
+            ReportWriteFailure(path, failed);
+            return WrittenDocument{path, Fingerprint(), false};
+        }
+    }
+    // Anything but a regular file there (a folder, a link) is no message: it
+    // is written over, or the failure said, as ever.
+    if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ec)) &&
+        !MessageOfInput(path, inputFile)) {
+        const std::string kept = path;
+        path = OutputName(inputFile, "[" + reference + "]" + ending::kMessage);
+        refuseInput(path);
+        SendWarning("\nWARNING: " + kept + " holds the lodgement message of another input with " +
+                    "the same reference number; it is kept, and this input's message is " +
+                    "written as " + path + "\n");
+    }
     // The run's end names a message that could not be written and ends with
     // status 1.
-    if (!WriteMessageFile(
-            path, SealedBytes(keys.keys().at(kMessageKeyIndex), text, SealKind::EpcMessage)))
-        return WrittenDocument{path, Fingerprint(), false};
+    if (!WriteMessageFile(path, bytes)) return WrittenDocument{path, Fingerprint(), false};
     SendLog(" OK\n");
     return WrittenDocument{path, Fingerprint(), true};
 }
