@@ -253,6 +253,10 @@ EncodedText EncodeText(const std::string& text, TextEncoding from, OutputEncodin
             AppendXml(out, cp);
             continue;
         }
+        if (to == OutputEncoding::kUtf8 && cp != kInvalid) {
+            out.text += Utf8Of(cp);
+            continue;
+        }
         const int byte = cp == kInvalid ? -1 : ByteIn(cp, to);
         if (byte >= 0) {
             out.text += static_cast<char>(byte);

@@ -19,6 +19,7 @@
 //   XML messages           OutputEncoding::kXml         (StripXMLQuotes's references)
 //   Welsh certificate      OutputEncoding::kIso8859_14  (bytes for a font fetched
 //                                                        with "ISO8859-14")
+//   what a run tells tarvex-batch  OutputEncoding::kUtf8  (app/runresult.h)
 //
 // A character the output cannot carry is written as its plain base letter
 // (ŵ as w, ŷ as y, ł as l), a dash or quote mark as its plain ASCII form, and
@@ -27,7 +28,7 @@
 // replaced character in the run log once, with its keyword and input line.
 
 enum class TextEncoding { kWindows1252, kUtf8 };
-enum class OutputEncoding { kWinAnsi, kXml, kIso8859_14 };
+enum class OutputEncoding { kWinAnsi, kXml, kIso8859_14, kUtf8 };
 
 // The UTF-8 byte-order mark.
 inline constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";

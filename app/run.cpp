@@ -1,18 +1,85 @@
 #include "app/run.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <memory>
+#include <optional>
+#include <sstream>
 
 #include "app/atomicfile.h"
 #include "app/codes.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
+#include "app/runresult.h"
 #include "app/stop.h"
+#include "app/textutil.h"
 #include "app/version.h"
 #include "boc/fileguard.h"
 #include "project/project.h"
+
+namespace {
+
+// The result the program that started the run asked for (app/runresult.h),
+// from the run's own records; none when none was asked for. Input texts go
+// through the one encoding function, on one line each.
+std::optional<WrittenDocument> WriteRunResult(PROJECT& p, const std::string& inputFile, int type,
+                                              const WrittenOutputs& outputs) {
+    const char* path = std::getenv(kRunResultVariable);
+    if (path == nullptr || *path == '\0') return std::nullopt;
+    namespace k = result_key;
+    std::string result;
+    const auto add = [&result](const char* key, const std::string& value) {
+        if (value.empty() || value == kNotSetText) return;
+        std::string line = value;
+        for (char& c : line)
+            if (c == '\n' || c == '\r') c = ' ';
+        result += std::string(key) + "=" + line + "\n";
+    };
+    const int g = p.generalObject;
+    const auto text = [&p, g](const char* keyword) {
+        const std::string value = StripQuotes(p.boc.Vtext(g, keyword));
+        if (value == kNotSetText) return std::string();
+        return p.OutputText(g, keyword, value, OutputEncoding::kUtf8);
+    };
+    const auto wrote = [&outputs](const std::string& name) {
+        for (const WrittenDocument& o : outputs)
+            if (o.written() && o.path == name) return true;
+        return false;
+    };
+    add(k::kValidated, p.boc.Vcod(g, "CENGINE-VAL-OK"));
+    add(k::kType, std::to_string(type));
+    add(k::kWelshCertificate,
+        wrote(OutputName(inputFile, ending::kWelshCertificate)) ? "yes" : "no");
+    add(k::kUprn, text("UPRN"));
+    const std::string line1 = text("B-ADDRESS-0");
+    add(k::kAddress, line1.empty() ? text("B-ADDRESS") : line1);
+    add(k::kPostcode, text("B-POSTCODE"));
+    if (IsEnglandWalesOrNorthernIreland(type) || IsJurisdiction(type, Jurisdiction::Scotland)) {
+        const Ratings& r = p.epcs.front().ratings;
+        std::ostringstream rating;
+        rating << r.asset;
+        add(k::kRating, rating.str());
+        add(k::kBand, r.assetBand);
+    }
+    // Scotland's run gives its documents no reference numbers.
+    if (IsEnglandWalesOrNorthernIreland(type)) {
+        add(k::kRrnCertificate, text("RRN-EPC"));
+        add(k::kRrnRecommendations, text("RRN-REC"));
+    }
+    for (const WrittenDocument& o : outputs) {
+        const std::string e = ending::kMessage;
+        if (o.written() && o.path.size() > e.size() &&
+            o.path.compare(o.path.size() - e.size(), e.size(), e) == 0)
+            add(k::kMessage, o.path);
+    }
+    // Read at once by the program that asked, from its own work folder.
+    const bool saved = WriteFileWhole(path, result, FileSync::kLeftToSystem).ok;
+    return WrittenDocument{path, Fingerprint(), saved};
+}
+
+}  // namespace
 
 std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
     std::string message = "\n";
@@ -120,6 +187,8 @@ int RunBuilding(const RunSettings& settings) {
         outputs.push_back(p.PDF_REC_Report_S(input));
     }
 
+    if (const auto result = WriteRunResult(p, settings.inputFile, type, outputs))
+        outputs.push_back(*result);
     FinishRun(outputs);
     return 0;
 }

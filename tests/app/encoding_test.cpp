@@ -154,6 +154,18 @@ TEST(EncodeText, EachOutputGetsItsOwnBytes) {
          welsh,
          "21degC",
          {"\xC2\xB0"}},
+        {"UTF-8 for tarvex-batch from a Windows-1252 input",
+         "Caf\xE9 \x96 \x80 & \"x\"",
+         w,
+         OutputEncoding::kUtf8,
+         "Caf\xC3\xA9 \xE2\x80\x93 \xE2\x82\xAC & \"x\"",
+         {}},
+        {"UTF-8 for tarvex-batch as it is, bytes that are not UTF-8 named",
+         "T\xC5\xB7 a\xFF",
+         u8,
+         OutputEncoding::kUtf8,
+         "T\xC5\xB7 a?",
+         {""}},
     };
     for (const EncodeCase& c : cases) {
         const EncodedText out = EncodeText(c.text, c.from, c.to);
