@@ -37,7 +37,7 @@ for j in 1 "$jobs"; do
         --summary "$work/summary-$j" "$in" >/dev/null || true
     seconds[$j]=$(awk -v s="$start" -v e="$(date +%s.%N)" 'BEGIN { printf "%.2f", e - s }')
     rows=$(wc -l <"$work/summary-$j.jsonl")
-    ok=$(grep -c '"status":"ok".*"reference_numbers":\["[0-9-]*","[0-9-]*"\]' \
+    ok=$(grep -c '"status":"ok".*"rrn_certificate":"[0-9-]\{24\}","rrn_recommendations":"[0-9-]\{24\}"' \
         "$work/summary-$j.jsonl" || true)
     printf -- '--jobs %s: %s s, %s runs/s, %s rows, %s ok with both reference numbers\n' \
         "$j" "${seconds[$j]}" "$(awk -v n="$copies" -v s="${seconds[$j]}" 'BEGIN { printf "%.1f", n / s }')" \

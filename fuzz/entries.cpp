@@ -20,7 +20,6 @@
 #include "library/tables.h"
 #include "reports/sealed_messages.h"
 #include "tools/batch.h"
-#include "tools/pdf_text.h"
 
 namespace {
 
@@ -179,12 +178,6 @@ void IasPackage(const std::uint8_t* data, std::size_t size) {
     }
 }
 
-// A document beside a batch input, read back for its reference numbers.
-void BatchDocument(const std::uint8_t* data, std::size_t size) {
-    const std::string bytes(reinterpret_cast<const char*>(data), size);
-    ReferenceNumbers(PdfShownText(bytes));
-}
-
 // A line of a batch summary, read back by --resume. What it reads must write
 // a line that reads back the same.
 void BatchSummaryLine(const std::uint8_t* data, std::size_t size) {
@@ -212,7 +205,6 @@ const std::vector<FuzzEntry>& FuzzEntries() {
         {"input_key", InputKeyFile},
         {"xml_check", XmlCheck},
         {"ias_package", IasPackage},
-        {"batch_document", BatchDocument},
         {"batch_summary_line", BatchSummaryLine},
     };
     return entries;

@@ -10,13 +10,13 @@
 #include <cstring>
 #include <filesystem>
 #include <functional>
-#include <set>
+#include <map>
 #include <sstream>
 #include <unordered_map>
-#include <unordered_set>
 
 #include "app/inputfile.h"
 #include "app/outputs.h"
+#include "app/runresult.h"
 
 namespace fs = std::filesystem;
 
@@ -43,236 +43,16 @@ std::string Normal(const fs::path& p) {
     return abs.lexically_normal().string();
 }
 
-std::string CsvField(const std::string& s) {
-    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
-    std::string out = "\"";
-    for (char c : s) {
-        if (c == '"') out += '"';
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string Join(const std::vector<std::string>& items) {
-    std::string out;
-    for (const std::string& s : items) out += (out.empty() ? "" : ";") + s;
-    return out;
-}
-
-std::string JsonString(const std::string& s) {
-    std::string out = "\"";
-    for (const char ch : s) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        switch (c) {
-            case '"':
-                out += "\\\"";
-                break;
-            case '\\':
-                out += "\\\\";
-                break;
-            case '\n':
-                out += "\\n";
-                break;
-            case '\r':
-                out += "\\r";
-                break;
-            case '\t':
-                out += "\\t";
-                break;
-            default:
-                if (c < 0x20) {
-                    char buf[8];
-                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
-                    out += buf;
-                } else {
-                    out += ch;
-                }
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonArray(const std::vector<std::string>& items) {
-    std::string out = "[";
-    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + JsonString(items[i]);
-    return out + "]";
-}
-
-// Room for any finite double in full: a value cut short would read back as
-// another number.
-std::string Seconds(double s) {
-    char buf[DBL_MAX_10_EXP + 8];
-    std::snprintf(buf, sizeof buf, "%.3f", s);
-    return buf;
-}
-
-// A reader for the flat objects JsonLine writes: string, number and
-// string-array values.
-class JsonReader {
-  public:
-    explicit JsonReader(const std::string& text) : s_(text) {}
-
-    bool Object(const std::function<bool(const std::string&, JsonReader&)>& field) {
-        if (!Take('{')) return false;
-        if (Take('}')) return AtEnd();
-        do {
-            std::string key;
-            if (!String(key) || !Take(':') || !field(key, *this)) return false;
-        } while (Take(','));
-        return Take('}') && AtEnd();
-    }
-
-    // A string with JSON's escapes; \\u escapes (UTF-16, pairs joined) are
-    // written as UTF-8.
-    bool String(std::string& out) {
-        Blanks();
-        if (at_ >= s_.size() || s_[at_] != '"') return false;
-        ++at_;
-        out.clear();
-        while (at_ < s_.size() && s_[at_] != '"') {
-            const char c = s_[at_++];
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (at_ >= s_.size()) return false;
-            switch (s_[at_++]) {
-                case '"':
-                    out += '"';
-                    break;
-                case '\\':
-                    out += '\\';
-                    break;
-                case '/':
-                    out += '/';
-                    break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
-                case 'n':
-                    out += '\n';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'u': {
-                    unsigned long code = 0;
-                    if (!Hex4(code)) return false;
-                    if (code >= 0xDC00 && code <= 0xDFFF) return false;  // a low half alone
-                    if (code >= 0xD800 && code <= 0xDBFF) {
-                        unsigned long low = 0;
-                        if (!Take2('\\', 'u') || !Hex4(low) || low < 0xDC00 || low > 0xDFFF)
-                            return false;
-                        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-                    }
-                    AppendUtf8(code, out);
-                    break;
-                }
-                default:
-                    return false;
-            }
-        }
-        if (at_ >= s_.size()) return false;
-        ++at_;
-        return true;
-    }
-
-    // A finite number.
-    bool Number(double& out) {
-        Blanks();
-        const std::size_t start = at_;
-        while (at_ < s_.size() && std::strchr("+-.0123456789eE", s_[at_]) != nullptr &&
-               s_[at_] != '\0')
-            ++at_;
-        if (at_ == start) return false;
-        const std::string text = s_.substr(start, at_ - start);
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (end != text.c_str() + text.size() || !std::isfinite(value)) return false;
-        out = value;
-        return true;
-    }
-
-    bool Strings(std::vector<std::string>& out) {
-        out.clear();
-        if (!Take('[')) return false;
-        if (Take(']')) return true;
-        do {
-            std::string item;
-            if (!String(item)) return false;
-            out.push_back(item);
-        } while (Take(','));
-        return Take(']');
-    }
-
-  private:
-    bool Hex4(unsigned long& code) {
-        if (s_.size() - at_ < 4) return false;
-        code = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = s_[at_++];
-            int digit = -1;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            if (digit < 0) return false;
-            code = code * 16 + static_cast<unsigned long>(digit);
-        }
-        return true;
-    }
-    bool Take2(char a, char b) {
-        if (s_.size() - at_ < 2 || s_[at_] != a || s_[at_ + 1] != b) return false;
-        at_ += 2;
-        return true;
-    }
-    static void AppendUtf8(unsigned long code, std::string& out) {
-        if (code < 0x80) {
-            out += static_cast<char>(code);
-        } else if (code < 0x800) {
-            out += static_cast<char>(0xC0 | (code >> 6));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else if (code < 0x10000) {
-            out += static_cast<char>(0xE0 | (code >> 12));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (code >> 18));
-            out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (code & 0x3F));
-        }
-    }
-    void Blanks() {
-        while (at_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[at_]))) ++at_;
-    }
-    bool Take(char c) {
-        Blanks();
-        if (at_ < s_.size() && s_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
-    }
-    bool AtEnd() {
-        Blanks();
-        return at_ == s_.size();
-    }
-
-    const std::string& s_;
-    std::size_t at_ = 0;
-};
-
 }  // namespace
 
-std::vector<std::string> GatherInputs(const std::vector<std::string>& sources,
+std::vector<SourceInput> GatherInputs(const std::vector<std::string>& sources,
                                       std::vector<std::string>& problems) {
-    std::set<std::string> found;
+    // Each path once; an input found anywhere is not missing.
+    std::map<std::string, bool> found;
+    const auto add = [&found](const fs::path& path, bool missing) {
+        const auto [at, added] = found.emplace(Normal(path), missing);
+        if (!added && !missing) at->second = false;
+    };
     for (const std::string& source : sources) {
         std::error_code ec;
         const fs::path path(source);
@@ -281,14 +61,13 @@ std::vector<std::string> GatherInputs(const std::vector<std::string>& sources,
                                                 ec);
             for (; !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
                 if (it->is_regular_file(ec) && EndsWithInp(it->path().filename().string()))
-                    found.insert(Normal(it->path()));
+                    add(it->path(), false);
             }
             if (ec) problems.push_back(source + ": " + ec.message());
         } else if (EndsWithInp(path.filename().string())) {
-            if (fs::is_regular_file(path, ec))
-                found.insert(Normal(path));
-            else
-                problems.push_back(source + ": no such input file");
+            // Anything there is an input: one that is not a regular file is
+            // refused when it is read.
+            add(path, !fs::exists(fs::symlink_status(path, ec)));
         } else {
             // Looked at before it is read, as an input is: a list that is a
             // device or larger than an input is not taken in.
@@ -298,7 +77,8 @@ std::vector<std::string> GatherInputs(const std::vector<std::string>& sources,
                 problems.push_back(
                     source + (read == FileRead::kTooLarge ? ": a list larger than 64 MB is not read"
                               : read == FileRead::kNotRegular ? ": not a regular file"
-                                                              : ": cannot be read"));
+                              : fs::exists(path, ec)          ? ": cannot be read"
+                                                              : ": no such folder or list"));
                 continue;
             }
             const fs::path base = path.parent_path();
@@ -308,14 +88,13 @@ std::vector<std::string> GatherInputs(const std::vector<std::string>& sources,
                 line = Trim(line);
                 if (line.empty() || line[0] == '#') continue;
                 const fs::path entry = fs::path(line).is_absolute() ? fs::path(line) : base / line;
-                if (fs::is_regular_file(entry, ec))
-                    found.insert(Normal(entry));
-                else
-                    problems.push_back(line + " (listed in " + source + "): no such input file");
+                add(entry, !fs::exists(fs::symlink_status(entry, ec)));
             }
         }
     }
-    return std::vector<std::string>(found.begin(), found.end());
+    std::vector<SourceInput> inputs;
+    for (const auto& [name, missing] : found) inputs.push_back({name, missing});
+    return inputs;
 }
 
 bool ParseShard(const std::string& text, int& k, int& n) {
@@ -330,64 +109,6 @@ bool ParseShard(const std::string& text, int& k, int& n) {
     k = std::stoi(a);
     n = std::stoi(b);
     return n >= 1 && k >= 1 && k <= n;
-}
-
-std::vector<std::string> ShardOf(const std::vector<std::string>& inputs, int k, int n) {
-    std::vector<std::string> part;
-    for (std::size_t i = static_cast<std::size_t>(k - 1); i < inputs.size();
-         i += static_cast<std::size_t>(n))
-        part.push_back(inputs[i]);
-    return part;
-}
-
-std::string CsvHeader() {
-    return "input,status,exit_code,jurisdiction,asset_rating,band,reference_numbers,outputs,"
-           "seconds,first_error,input_md5\n";
-}
-
-std::string CsvLine(const BatchRow& r) {
-    return CsvField(r.input) + "," + CsvField(r.status) + "," + std::to_string(r.exitCode) + "," +
-           CsvField(r.jurisdiction) + "," + CsvField(r.assetRating) + "," + CsvField(r.band) + "," +
-           CsvField(Join(r.references)) + "," + CsvField(Join(r.outputs)) + "," +
-           Seconds(r.seconds) + "," + CsvField(r.firstError) + "," + CsvField(r.inputDigest) + "\n";
-}
-
-std::string JsonLine(const BatchRow& r) {
-    return "{\"input\":" + JsonString(r.input) + ",\"status\":" + JsonString(r.status) +
-           ",\"exit_code\":" + std::to_string(r.exitCode) +
-           ",\"jurisdiction\":" + JsonString(r.jurisdiction) +
-           ",\"asset_rating\":" + JsonString(r.assetRating) + ",\"band\":" + JsonString(r.band) +
-           ",\"reference_numbers\":" + JsonArray(r.references) +
-           ",\"outputs\":" + JsonArray(r.outputs) + ",\"seconds\":" + Seconds(r.seconds) +
-           ",\"first_error\":" + JsonString(r.firstError) +
-           ",\"input_md5\":" + JsonString(r.inputDigest) + "}\n";
-}
-
-bool ParseJsonLine(const std::string& line, BatchRow& row) {
-    JsonReader reader(line);
-    row = BatchRow();
-    return reader.Object([&row](const std::string& key, JsonReader& r) {
-        double number = 0;
-        if (key == "input") return r.String(row.input);
-        if (key == "status") return r.String(row.status);
-        if (key == "exit_code") {
-            // A whole number an int holds: converting any other is undefined.
-            if (!r.Number(number) || number < INT_MIN || number > INT_MAX ||
-                number != std::floor(number))
-                return false;
-            row.exitCode = static_cast<int>(number);
-            return true;
-        }
-        if (key == "jurisdiction") return r.String(row.jurisdiction);
-        if (key == "asset_rating") return r.String(row.assetRating);
-        if (key == "band") return r.String(row.band);
-        if (key == "reference_numbers") return r.Strings(row.references);
-        if (key == "outputs") return r.Strings(row.outputs);
-        if (key == "seconds") return r.Number(row.seconds);
-        if (key == "first_error") return r.String(row.firstError);
-        if (key == "input_md5") return r.String(row.inputDigest);
-        return false;
-    });
 }
 
 std::vector<std::string> RunOutputNames(const std::string& input) {
@@ -477,64 +198,6 @@ std::vector<std::string> OutputsWritten(const std::string& input, const OutputTi
     return outputs;
 }
 
-std::string InputJurisdiction(const std::string& inputText) {
-    std::istringstream in(inputText);
-    std::string line;
-    bool inEpc = false;
-    while (std::getline(in, line)) {
-        const std::size_t comment = line.find('$');
-        if (comment != std::string::npos) line.erase(comment);
-        line = Trim(line);
-        if (line.empty()) continue;
-        if (line[0] == '"') {  // an object's first line: "name" = CLASS
-            const std::size_t eq = line.rfind('=');
-            inEpc = eq != std::string::npos && Trim(line.substr(eq + 1)) == "EPC";
-            continue;
-        }
-        if (!inEpc) continue;
-        const std::size_t eq = line.find('=');
-        if (eq != std::string::npos && Trim(line.substr(0, eq)) == "TYPE")
-            return Trim(line.substr(eq + 1));
-    }
-    return std::string();
-}
-
-bool ResultsRating(const std::string& resultsText, std::string& rating, std::string& band) {
-    static const std::string kLine = "Building Emission Rate (BER),";
-    const std::size_t at = resultsText.find(kLine);
-    if (at == std::string::npos) return false;
-    const std::size_t end = resultsText.find('\n', at);
-    std::istringstream fields(resultsText.substr(at, end == std::string::npos ? end : end - at));
-    std::vector<std::string> f;
-    std::string field;
-    while (std::getline(fields, field, ',')) f.push_back(Trim(field));
-    if (f.size() < 4) return false;
-    band = f[2];
-    rating = f[3];
-    return true;
-}
-
-std::vector<std::string> ReferenceNumbers(const std::string& text) {
-    std::vector<std::string> found;
-    std::unordered_set<std::string> seen;
-    auto digit = [&](std::size_t i) { return text[i] >= '0' && text[i] <= '9'; };
-    // A number's first dash is its fifth character: only the places four
-    // before a dash are tried, leftmost first.
-    for (std::size_t dash = text.find('-', 4); dash != std::string::npos;
-         dash = text.find('-', dash + 1)) {
-        const std::size_t i = dash - 4;
-        if (i + 24 > text.size()) break;
-        bool match = (i == 0 || !digit(i - 1)) && (i + 24 == text.size() || !digit(i + 24));
-        for (std::size_t j = 0; match && j < 24; ++j)
-            match = j % 5 == 4 ? text[i + j] == '-' : digit(i + j);
-        if (!match) continue;
-        std::string number = text.substr(i, 24);
-        if (seen.insert(number).second) found.push_back(std::move(number));
-        dash = i + 27;  // the next number starts after this one
-    }
-    return found;
-}
-
 std::string FirstErrorLine(const std::string& logText) {
     // An "ERROR" line names the fault; failing that, a line that mentions
     // errors at all. The count lines of a report name none.
@@ -552,4 +215,83 @@ std::string FirstErrorLine(const std::string& logText) {
         }
     }
     return std::string();
+}
+
+bool WelshPostcode(const std::string& postcode) {
+    std::string area, district;
+    std::size_t i = 0;
+    const std::string code = Trim(postcode);
+    for (; i < code.size() && std::isalpha(static_cast<unsigned char>(code[i])); ++i)
+        area += static_cast<char>(std::toupper(static_cast<unsigned char>(code[i])));
+    for (; i < code.size() && std::isdigit(static_cast<unsigned char>(code[i])); ++i)
+        district += code[i];
+    // The outward code is its first part: "SY23 1AB" or, run together, "SY231AB"
+    // (whose last three characters are the inward code).
+    if (code.find(' ') == std::string::npos && code.size() >= 5 && district.size() > 1 &&
+        i == code.size() - 2)
+        district.pop_back();
+    if (area == "CF" || area == "LD" || area == "LL" || area == "NP" || area == "SA") return true;
+    if (district.empty() || district.size() > 2) return false;
+    const int n = std::stoi(district);
+    return (area == "CH" && n >= 5 && n <= 8) || (area == "SY" && n >= 15 && n <= 25);
+}
+
+std::string JurisdictionName(int typeCode, bool welshCertificate, const std::string& postcode) {
+    switch (typeCode) {
+        case 1:
+            return welshCertificate || WelshPostcode(postcode) ? "Wales" : "England";
+        case 2:
+            return "Scotland";
+        case 3:
+            return "Northern Ireland";
+        default:
+            return std::string();
+    }
+}
+
+void ApplyRunResult(const std::string& resultText, BatchRow& row) {
+    namespace k = result_key;
+    std::map<std::string, std::string> v;
+    std::istringstream in(resultText);
+    std::string line;
+    while (std::getline(in, line)) {
+        const std::size_t eq = line.find('=');
+        if (eq != std::string::npos) v[line.substr(0, eq)] = line.substr(eq + 1);
+    }
+    const std::string validated = v[k::kValidated];
+    row.validated = validated == "YES" ? "yes" : validated == "NO" ? "no" : "";
+    const std::string type = v[k::kType];
+    const int typeCode =
+        type.size() == 1 && std::isdigit(static_cast<unsigned char>(type[0])) ? type[0] - '0' : 0;
+    row.uprn = v[k::kUprn];
+    row.address = v[k::kAddress];
+    row.postcode = v[k::kPostcode];
+    row.jurisdiction = JurisdictionName(typeCode, v[k::kWelshCertificate] == "yes", row.postcode);
+    const std::string rating = v[k::kRating];
+    char* end = nullptr;
+    const double value = std::strtod(rating.c_str(), &end);
+    if (!rating.empty() && end == rating.c_str() + rating.size() && std::isfinite(value))
+        row.assetRating = value;
+    row.band = v[k::kBand];
+    row.rrnCertificate = v[k::kRrnCertificate];
+    row.rrnRecommendations = v[k::kRrnRecommendations];
+    if (!v[k::kMessage].empty()) row.message = fs::path(v[k::kMessage]).filename().string();
+}
+
+int WarningCount(const std::string& errorReport, const std::string& logText) {
+    long count = 0;
+    std::istringstream err(errorReport);
+    std::string line;
+    while (std::getline(err, line)) {
+        for (const char* label : {"Number of warnings:", "Number of cwarnings:"}) {
+            const std::size_t at = line.find(label);
+            if (at == std::string::npos) continue;
+            const long n = std::strtol(line.c_str() + at + std::strlen(label), nullptr, 10);
+            count = std::min<long>(count + std::clamp<long>(n, 0, INT_MAX), INT_MAX);
+        }
+    }
+    std::istringstream log(logText);
+    while (std::getline(log, line))
+        if (line.find("WARNING") != std::string::npos && count < INT_MAX) ++count;
+    return static_cast<int>(count);
 }

@@ -5,42 +5,37 @@
 #include <string>
 #include <vector>
 
-// The parts of tarvex-batch that do not run anything: gathering the inputs,
-// taking a shard, reading a run's results and the summary rows.
+#include "tools/batch_summary.h"
 
-// Every input named by the sources, each once, sorted by path: a folder
-// gives every ".inp" file under it, a file ending in ".inp" itself, and any
+// The parts of tarvex-batch that do not run anything: gathering the inputs,
+// taking a shard, and reading what a run left.
+
+// Every input the sources name, each once, sorted by path. A folder gives
+// every ".inp" file under it; a name ending in ".inp" is an input itself; any
 // other file is a list of inputs, one a line ("#" starts a comment line),
-// relative to the list's folder. Unreadable sources are added to `problems`.
-std::vector<std::string> GatherInputs(const std::vector<std::string>& sources,
+// relative to the list's folder. An input named by an ".inp" source or a list
+// but not there is `missing` (it gets a row all the same); a folder or list
+// that cannot be read is a problem, said in `problems`.
+struct SourceInput {
+    std::string path;
+    bool missing = false;
+};
+std::vector<SourceInput> GatherInputs(const std::vector<std::string>& sources,
                                       std::vector<std::string>& problems);
 
 // "K/N" with 1 <= K <= N; false for anything else.
 bool ParseShard(const std::string& text, int& k, int& n);
-// The K-th of N disjoint parts of a sorted input list: the inputs at
-// positions K-1, K-1+N, K-1+2N ... The N parts together hold every input once.
-std::vector<std::string> ShardOf(const std::vector<std::string>& inputs, int k, int n);
-
-// One row of the summary.
-struct BatchRow {
-    std::string input;
-    std::string status;  // "ok", "failed", "not run" or "refused"
-    int exitCode = -1;
-    std::string jurisdiction;
-    std::string assetRating;
-    std::string band;
-    std::vector<std::string> references;
-    std::vector<std::string> outputs;
-    double seconds = 0;
-    std::string firstError;
-    std::string inputDigest;  // MD5 of the input's bytes, for --resume
-};
-
-std::string CsvHeader();
-std::string CsvLine(const BatchRow& row);
-std::string JsonLine(const BatchRow& row);
-// A row written by JsonLine; false when the line is not one.
-bool ParseJsonLine(const std::string& line, BatchRow& row);
+// The K-th of N disjoint parts of a sorted list: the items at positions
+// K-1, K-1+N, K-1+2N ... The N parts together hold every item once; with
+// more parts than items, some parts are empty.
+template <typename T>
+std::vector<T> ShardOf(const std::vector<T>& items, int k, int n) {
+    std::vector<T> part;
+    for (std::size_t i = static_cast<std::size_t>(k - 1); i < items.size();
+         i += static_cast<std::size_t>(n))
+        part.push_back(items[i]);
+    return part;
+}
 
 // Whether a path can be a line of the run configuration file: the program
 // takes no control byte in it.
@@ -56,7 +51,8 @@ bool FitsRunConfiguration(const std::string& path);
 std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs);
 
 // The files a run on `input` may write beside it, as full paths: the
-// program's outputs (OutputName with each ending it writes).
+// program's outputs (OutputName with each ending it writes). The lodgement
+// message is named by its reference number and is not among them.
 std::vector<std::string> RunOutputNames(const std::string& input);
 // Where the batch keeps the run's log: "<stem>.log" beside the input.
 std::string KeptLogName(const std::string& input);
@@ -71,13 +67,24 @@ OutputTimes RunOutputTimes(const std::string& input);
 // "a.inp" meanwhile is never taken for an output of "a.inp".
 std::vector<std::string> OutputsWritten(const std::string& input, const OutputTimes& before);
 
-// What the input says its jurisdiction is: the TYPE of its EPC object, as
-// written ("England and Wales", "Scotland", "Northern Ireland"), or "".
-std::string InputJurisdiction(const std::string& inputText);
-// The asset rating and band from a results file's emission rate line.
-bool ResultsRating(const std::string& resultsText, std::string& rating, std::string& band);
-// Every report reference number ("dddd-dddd-dddd-dddd-dddd") in a text, each
-// once, in order of appearance.
-std::vector<std::string> ReferenceNumbers(const std::string& text);
+// Fills the row's columns from the result a run wrote for the batch (lines
+// "name=value", see app/runresult.h): validated, jurisdiction, UPRN, address,
+// postcode, rating and band, reference numbers and the message's file name.
+// Lines it does not know are passed over.
+void ApplyRunResult(const std::string& resultText, BatchRow& row);
+
+// The jurisdiction as the certificate names it, from the TYPE code of the
+// run (1 England and Wales, 2 Scotland, 3 Northern Ireland): a building of
+// England and Wales is in Wales when the run wrote its Welsh-language
+// certificate or its postcode lies in Wales, else in England. "" for any
+// other code.
+std::string JurisdictionName(int typeCode, bool welshCertificate, const std::string& postcode);
+// Whether a postcode lies in Wales: the areas CF, LD, LL, NP and SA, and the
+// Welsh districts of CH (5 to 8) and SY (15 to 25).
+bool WelshPostcode(const std::string& postcode);
+
+// The warnings of a run: those the error report counts (warnings and
+// certification warnings) and the "WARNING" lines of its log.
+int WarningCount(const std::string& errorReport, const std::string& logText);
 // The first line of a run log or error report that names an error, or "".
 std::string FirstErrorLine(const std::string& logText);

@@ -1,20 +1,31 @@
 // tarvex-batch: runs the program on many inputs, on every core.
 //
 //   tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]
-//                [--program PATH] [--data FOLDER] SOURCE...
+//                [--allow-shared-rrn] [--program PATH] [--data FOLDER] [--] SOURCE...
 //
 // Each input is an ordinary run of the program (mode /I) as a child process
 // in the input's folder: its outputs land beside the input, and its run log
 // is kept beside it as "<name>.log". Each run logs into a folder of its own
 // (a fresh temporary folder named in its own run configuration file), so two
-// inputs in one folder never share a log. The summary of every input is
-// written as BASE.csv and BASE.jsonl. Inputs that cannot be run safely are
-// not run, and their rows say why (status "refused"): a name the run
-// configuration file cannot carry, outputs that would clash with another
-// input's, or an input larger than the program reads. Exit status 0 when
-// every input succeeded, 1 when any failed or was refused, 2 for a wrong
-// command line.
+// inputs in one folder never share a log, and leaves there a small result
+// for the batch (app/run.h). Every finished input appends its row to the
+// journal BASE.jsonl at once; at the end the journal is written again, one
+// row per input, with BASE.csv and BASE-totals.csv derived from it.
+//
+// SIGINT, SIGTERM and SIGHUP stop the batch: no run is started any more, the
+// running ones are ended (SIGTERM; each output of the program is whole or
+// absent, and the temporary files they leave are removed), their inputs are
+// "not run", the summary is written and the work folders removed; the exit
+// status is 128 + the signal's number (130, 143, 129). --resume then runs
+// exactly what is left.
+//
+// Exit status otherwise: 0 when every input succeeded, 1 when any did not,
+// a source could not be read, a summary file could not be written or a
+// report reference number is shared by inputs (unless --allow-shared-rrn);
+// 2 for a wrong command line, or when the program, its data or the journal's
+// folder is not usable (nothing has run then).
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,12 +36,13 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <map>
 #include <mutex>
-#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -38,32 +50,70 @@
 #include "app/atomicfile.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
-#include "app/textutil.h"
+#include "app/runresult.h"
 #include "library/ncmd5.h"
 #include "tools/batch.h"
 #include "tools/batch_options.h"
 #include "tools/batch_work.h"
-#include "tools/pdf_text.h"
 
 #ifndef TARVEX_INSTALLED_DATA_DIR
 #define TARVEX_INSTALLED_DATA_DIR ""
 #endif
 
+extern char** environ;
+
 namespace fs = std::filesystem;
 
 namespace {
 
-// A file the run wrote (log, report, document), read when it is a regular
+// The stop signals and the runs they end. The handler only reads and writes
+// these lock-free atomics and calls kill(), which is safe in a handler.
+std::atomic<int> g_stopSignal{0};
+constexpr std::size_t kMaxJobs = 10000;  // --jobs takes at most four digits
+std::atomic<pid_t> g_running[kMaxJobs];  // the child of each worker, 0 for none
+static_assert(std::atomic<pid_t>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
+              "the signal handler needs lock-free atomics");
+
+extern "C" void OnStopSignal(int signal) {
+    int none = 0;
+    g_stopSignal.compare_exchange_strong(none, signal);
+    for (std::atomic<pid_t>& child : g_running) {
+        const pid_t pid = child.load();
+        if (pid > 0) kill(pid, SIGTERM);
+    }
+}
+
+// A signal ignored when the batch started (nohup) stays ignored.
+void CatchStopSignals() {
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        struct sigaction old {};
+        if (sigaction(signal, nullptr, &old) == 0 && old.sa_handler == SIG_IGN) continue;
+        struct sigaction action {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(signal, &action, nullptr);
+    }
+}
+
+std::string SignalName(int signal) {
+    switch (signal) {
+        case SIGINT:
+            return "SIGINT";
+        case SIGTERM:
+            return "SIGTERM";
+        case SIGHUP:
+            return "SIGHUP";
+        default:
+            return "signal " + std::to_string(signal);
+    }
+}
+
+// A file the run wrote (log, report, result), read when it is a regular
 // file of at most the program's input limit; else "".
 std::string ReadAll(const fs::path& path) {
     std::string bytes;
     ReadRegularFile(path.string(), kInputFileLimit, bytes);
     return bytes;
-}
-
-// Whole or absent (WriteFileWhole).
-bool WriteReplacing(const fs::path& path, const std::string& bytes) {
-    return WriteFileWhole(path.string(), bytes).ok;
 }
 
 // A work file in the batch's own temporary folder, read by the run and then
@@ -112,71 +162,68 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
-// Runs a program with its output to `capture` (or /dev/null) in `folder`;
-// the exit status, or -1 when it did not exit normally. Everything the child
-// needs is prepared before the fork: it runs only async-signal-safe calls.
-int RunChild(const std::vector<std::string>& args, const std::string& folder,
-             const std::string& capture) {
-    std::vector<char*> argv;
+// How a child ended.
+struct ChildEnd {
+    int exitCode = -1;  // -1 when it did not exit normally
+    int signal = 0;     // the signal that ended it, 0 for none
+};
+
+// Runs a program with `environment`, its output to `capture` in `folder`, as
+// the child of worker `slot`, where a stop signal finds it. Everything the
+// child needs is prepared before the fork: it runs only async-signal-safe
+// calls.
+ChildEnd RunChild(const std::vector<std::string>& args, const std::vector<std::string>& environment,
+                  const std::string& folder, const std::string& capture, std::size_t slot) {
+    std::vector<char*> argv, envp;
     for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
-    const char* out = capture.empty() ? "/dev/null" : capture.c_str();
+    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    ChildEnd end;
     const pid_t pid = fork();
-    if (pid < 0) return -1;
+    if (pid < 0) return end;
     if (pid == 0) {
         const int in = open("/dev/null", O_RDONLY);
-        const int fd = open(out, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int fd = open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (in < 0 || fd < 0 || dup2(in, 0) < 0 || dup2(fd, 1) < 0 || dup2(fd, 2) < 0) _exit(127);
         if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
-        execv(argv[0], argv.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
+    // Either the handler sees the child here, or this sees the signal.
+    g_running[slot].store(pid);
+    if (g_stopSignal.load() != 0) kill(pid, SIGTERM);
+    // Waited for without being reaped, so that its number cannot be taken by
+    // another process while the handler may still signal it.
+    siginfo_t info{};
+    while (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    g_running[slot].store(0);
     int status = 0;
     while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return -1;
+        if (errno != EINTR) return end;
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (WIFSIGNALED(status)) end.signal = WTERMSIG(status);
+    if (WIFEXITED(status)) end.exitCode = WEXITSTATUS(status);
+    return end;
 }
 
 // What every run of the batch shares.
 struct Settings {
     std::string program;
     std::string data;
-    fs::path work;  // this batch's temporary folder
+    fs::path work;                         // this batch's temporary folder
+    std::vector<std::string> environment;  // ours, without a result variable
 };
 
-// Runs the program on one input, in the input's folder, with a run folder
-// of its own (work/run-<index>, removed afterwards); the input's row.
-BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t index) {
-    BatchRow row;
-    row.input = inputPath;
-    const fs::path input(inputPath);
-    std::string inputText;
-    if (!ReadInput(inputPath, inputText, row)) return row;
-    row.inputDigest = NCMD5().hash(inputText);
-    row.jurisdiction = InputJurisdiction(inputText);
-
-    const fs::path runFolder = s.work / ("run-" + std::to_string(index));
-    std::error_code ec;
-    fs::create_directories(runFolder, ec);
-    const fs::path ini = runFolder / "tarvex.ini";
-    const fs::path console = runFolder / "console.txt";
-    if (ec || !WriteWorkFile(ini, WithSlash(s.data) + "\n" + inputPath + "\n" +
-                                      WithSlash(runFolder.string()) + "\n")) {
-        row.status = "not run";
-        row.firstError = "cannot prepare the run configuration in " + runFolder.string();
-        return row;
-    }
-
-    const OutputTimes before = RunOutputTimes(inputPath);
-    const auto start = std::chrono::steady_clock::now();
-    row.exitCode =
-        RunChild({s.program, "/I", ini.string()}, input.parent_path().string(), console.string());
-    row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-
-    // The run's own log, kept beside the input under the input's name.
+// The run log, result and console of a run: the log is kept beside the
+// input; the row gets what the run says of itself and its first error.
+void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
+    const std::string& inputPath = row.input;
     const fs::path runLog = runFolder / kRunLogName;
+    const fs::path console = runFolder / "console.txt";
     const fs::path keptLog = KeptLogName(inputPath);
+    std::error_code ec;
     const bool haveLog = fs::exists(runLog, ec);
     std::string logText = ReadAll(runLog);
     if (logText.empty()) logText = ReadAll(console);
@@ -186,23 +233,30 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
     if (haveLog) {
         std::error_code moved;
         fs::rename(runLog, keptLog, moved);
-        kept = !moved || WriteReplacing(keptLog, ReadAll(runLog));
+        kept = !moved || WriteFileWhole(keptLog.string(), ReadAll(runLog)).ok;
     }
     if (!kept) {
         if (row.exitCode == 0) row.exitCode = 1;
         row.firstError = "the run log could not be kept as " + keptLog.string();
     }
+    row.status = row.exitCode == 0     ? status::kOk
+                 : row.exitCode == 127 ? status::kNotRun
+                                       : status::kFailed;
 
-    row.status = row.exitCode == 0 ? "ok" : (row.exitCode == 127 ? "not run" : "failed");
+    ApplyRunResult(ReadAll(runFolder / "result.txt"), row);
+    if (!row.message.empty()) row.outputs.push_back(row.message);
+    if (kept) row.outputs.push_back(keptLog.filename().string());
+
     // The error report names the faults of the input, line by line; the log
     // names the others.
-    row.outputs = OutputsWritten(inputPath, before);
-    auto written = [&row](const std::string& ending) {
+    const auto written = [&row](const std::string& ending) {
         const std::string name = fs::path(OutputName(row.input, ending)).filename().string();
         return std::find(row.outputs.begin(), row.outputs.end(), name) != row.outputs.end();
     };
-    if (row.firstError.empty() && row.exitCode != 0 && written(ending::kErrorReport))
-        row.firstError = FirstErrorLine(ReadAll(OutputName(inputPath, ending::kErrorReport)));
+    const std::string errorReport =
+        written(ending::kErrorReport) ? ReadAll(OutputName(inputPath, ending::kErrorReport)) : "";
+    row.warnings = WarningCount(errorReport, logText);
+    if (row.firstError.empty() && row.exitCode != 0) row.firstError = FirstErrorLine(errorReport);
     if (row.firstError.empty()) row.firstError = FirstErrorLine(logText);
     if (row.firstError.empty() && row.exitCode != 0) {
         std::string last = ReadAll(console);
@@ -210,14 +264,58 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
         row.firstError =
             last.substr(last.rfind('\n') == std::string::npos ? 0 : last.rfind('\n') + 1);
     }
-    if (written(ending::kResults))
-        ResultsRating(ReadAll(OutputName(inputPath, ending::kResults)), row.assetRating, row.band);
-    std::set<std::string> seen;
-    for (const std::string& name : row.outputs) {
-        if (name.size() < 4 || name.compare(name.size() - 4, 4, ".pdf") != 0) continue;
-        for (const std::string& r :
-             ReferenceNumbers(PdfShownText(ReadAll(input.parent_path() / name)))) {
-            if (seen.insert(r).second) row.references.push_back(r);
+}
+
+// Runs the program on one input, in the input's folder, with a run folder
+// of its own (work/run-<index>, removed afterwards), as the child of worker
+// `slot`; the input's row.
+BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t index,
+                std::size_t slot) {
+    BatchRow row;
+    row.input = inputPath;
+    const fs::path input(inputPath);
+    std::string inputText;
+    if (!ReadInput(inputPath, inputText, row)) return row;
+    row.inputDigest = NCMD5().hash(inputText);
+
+    const fs::path runFolder = s.work / ("run-" + std::to_string(index));
+    std::error_code ec;
+    fs::create_directories(runFolder, ec);
+    const fs::path ini = runFolder / "tarvex.ini";
+    if (ec || !WriteWorkFile(ini, WithSlash(s.data) + "\n" + inputPath + "\n" +
+                                      WithSlash(runFolder.string()) + "\n")) {
+        row.status = status::kNotRun;
+        row.firstError = "cannot prepare the run configuration in " + runFolder.string();
+        return row;
+    }
+    std::vector<std::string> environment = s.environment;
+    environment.push_back(std::string(kRunResultVariable) + "=" +
+                          (runFolder / "result.txt").string());
+
+    const OutputTimes before = RunOutputTimes(inputPath);
+    const auto start = std::chrono::steady_clock::now();
+    const ChildEnd end =
+        RunChild({s.program, "/I", ini.string()}, environment, input.parent_path().string(),
+                 (runFolder / "console.txt").string(), slot);
+    row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    row.outputs = OutputsWritten(inputPath, before);
+
+    // A run ended by a stop signal, ours or one sent to every process of the
+    // batch (Ctrl-C on a terminal, a job cancelled), did not fail: it is not
+    // done. What it wrote is whole; its temporary files, whose process is
+    // gone, are removed.
+    const int stop = g_stopSignal.load();
+    const bool stopSignal = end.signal == SIGINT || end.signal == SIGTERM || end.signal == SIGHUP;
+    if (end.signal != 0 && (stop != 0 || stopSignal)) {
+        row.status = status::kNotRun;
+        row.firstError = "interrupted by " + SignalName(stopSignal ? end.signal : stop);
+        RemoveStaleTemporaries(WithSlash(input.parent_path().string()), std::time(nullptr) + 1);
+    } else {
+        if (end.exitCode >= 0) row.exitCode = end.exitCode;
+        ReadWhatTheRunLeft(runFolder, row);
+        if (!row.exitCode) {
+            row.status = status::kFailed;
+            if (row.firstError.empty()) row.firstError = "the program did not end normally";
         }
     }
     fs::remove_all(runFolder, ec);
@@ -236,6 +334,9 @@ std::string FindTools(const BatchOptions& options, Settings& s) {
     if (!FitsRunConfiguration(s.data))
         return "the data folder's name holds a control character, which the run configuration "
                "file cannot carry";
+    const std::string variable = std::string(kRunResultVariable) + "=";
+    for (char** e = environ; e != nullptr && *e != nullptr; ++e)
+        if (std::string(*e).rfind(variable, 0) != 0) s.environment.push_back(*e);
     return std::string();
 }
 
@@ -268,34 +369,88 @@ class WorkFolder {
     fs::path path_;
 };
 
+// The journal as it is being written: whole lines appended, each in one
+// write, so that a batch killed at any moment leaves whole rows and at most
+// one line cut short at the end.
+class JournalFile {
+  public:
+    explicit JournalFile(const std::string& path)
+        : path_(path), fd_(open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC)) {
+        if (fd_ < 0) openError_ = errno;
+    }
+    ~JournalFile() {
+        if (fd_ >= 0) close(fd_);
+    }
+    JournalFile(const JournalFile&) = delete;
+    JournalFile& operator=(const JournalFile&) = delete;
+
+    // The first line that cannot be written is said on the error stream;
+    // the rows are written whole at the end all the same.
+    void Append(const BatchRow& row) {
+        const std::string line = JsonLine(row);
+        std::lock_guard<std::mutex> lock(mutex_);
+        if (!ok_) return;
+        const char* at = line.data();
+        std::size_t left = line.size();
+        int error = fd_ < 0 ? openError_ : 0;
+        while (error == 0 && left > 0) {
+            const ssize_t n = write(fd_, at, left);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) {
+                error = n < 0 ? errno : ENOSPC;
+                break;
+            }
+            at += n;
+            left -= static_cast<std::size_t>(n);
+        }
+        if (error == 0) return;
+        ok_ = false;
+        std::cerr << "tarvex-batch: rows can no longer be added to the journal " << path_ << " ("
+                  << std::strerror(error) << "); it is written whole at the end\n";
+    }
+
+  private:
+    std::string path_;
+    int fd_;
+    int openError_ = 0;
+    std::mutex mutex_;
+    bool ok_ = true;
+};
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 // Runs the inputs at work.todo into their rows, `jobs` at a time, each in a
-// run folder of its own under a temporary folder that is gone on return; on
-// a terminal, shows the progress. False, with nothing run, when no temporary
-// folder can be made.
-bool RunAll(Settings s, unsigned jobs, BatchWork& work) {
+// run folder of its own under a temporary folder that is gone on return,
+// appending each row to the journal as it is done; on a terminal, shows the
+// progress. Once a stop signal has come no run starts, and the rows of those
+// not started say so. False, with nothing run, when no temporary folder can
+// be made.
+bool RunAll(Settings s, unsigned jobs, BatchWork& work, JournalFile& journal) {
     const WorkFolder folder;
     if (folder.path().empty()) return false;
     s.work = folder.path();
 
     const std::vector<std::size_t>& todo = work.todo;
+    std::vector<char> started(todo.size(), 0);
     const bool terminal = isatty(STDERR_FILENO) != 0;
     std::atomic<std::size_t> next{0};
     std::mutex progress;
     std::size_t done = 0, failed = 0;
-    const auto started = std::chrono::steady_clock::now();
-    auto worker = [&]() {
-        for (std::size_t t = next++; t < todo.size(); t = next++) {
+    const auto begun = std::chrono::steady_clock::now();
+    auto worker = [&](std::size_t slot) {
+        for (std::size_t t = next++; t < todo.size() && g_stopSignal.load() == 0; t = next++) {
+            started[t] = 1;
             const std::size_t i = todo[t];
-            work.rows[i] = RunOne(s, work.inputs[i], i);
+            BatchRow row = RunOne(s, work.inputs[i], i, slot);
+            journal.Append(row);
             std::lock_guard<std::mutex> lock(progress);
+            work.rows[i] = std::move(row);
             ++done;
-            if (work.rows[i].status != "ok") ++failed;
+            if (work.rows[i].status != status::kOk) ++failed;
             if (terminal) {
-                const double elapsed = SecondsSince(started);
+                const double elapsed = SecondsSince(begun);
                 std::fprintf(stderr, "\r%zu/%zu runs, %zu failed, %.1f s, %.1f runs/s   ", done,
                              todo.size(), failed, elapsed,
                              elapsed > 0 ? static_cast<double>(done) / elapsed : 0.0);
@@ -304,45 +459,95 @@ bool RunAll(Settings s, unsigned jobs, BatchWork& work) {
         }
     };
     std::vector<std::thread> threads;
-    for (unsigned j = 0; j < std::min<std::size_t>(jobs, todo.size()); ++j)
-        threads.emplace_back(worker);
+    for (std::size_t j = 0; j < std::min<std::size_t>({jobs, todo.size(), kMaxJobs}); ++j)
+        threads.emplace_back(worker, j);
     for (std::thread& t : threads) t.join();
     if (terminal && !todo.empty()) std::fprintf(stderr, "\n");
+
+    const int stop = g_stopSignal.load();
+    for (std::size_t t = 0; t < todo.size(); ++t) {
+        if (started[t]) continue;
+        BatchRow& row = work.rows[todo[t]];
+        row.input = work.inputs[todo[t]];
+        row.status = status::kNotRun;
+        row.firstError = "not started: tarvex-batch was stopped by " + SignalName(stop);
+    }
     return true;
 }
 
-// Writes the rows as BASE.csv and BASE.jsonl, each whole or absent; false
-// when either could not be written.
-bool WriteSummary(const std::vector<BatchRow>& rows, const std::string& base) {
-    std::string csv = CsvHeader(), jsonl;
-    for (const BatchRow& r : rows) {
-        csv += CsvLine(r);
-        jsonl += JsonLine(r);
-    }
-    return WriteReplacing(base + ".csv", csv) && WriteReplacing(base + ".jsonl", jsonl);
+std::string JournalText(const std::vector<BatchRow>& rows) {
+    std::string text;
+    for (const BatchRow& r : rows) text += JsonLine(r);
+    return text;
 }
 
-// Prints what the batch did and where its summary is; the exit status: 0
-// when every input succeeded and every source could be read, else 1.
-int Report(const BatchWork& work, bool written, const std::string& base, double seconds) {
-    const std::vector<BatchRow>& rows = work.rows;
-    const auto count = [&rows](const char* status) {
-        return static_cast<std::size_t>(std::count_if(
-            rows.begin(), rows.end(), [status](const BatchRow& r) { return r.status == status; }));
-    };
-    const std::size_t ok = count("ok"), refused = count("refused");
-    std::printf(
-        "%zu inputs: %zu ok, %zu failed, %zu run now, %zu kept from the summary, %zu refused; "
-        "%.1f s\n",
-        rows.size(), ok, rows.size() - ok - refused, work.todo.size(), work.kept, refused, seconds);
-    const std::string csvPath = base + ".csv", jsonPath = base + ".jsonl";
-    if (!written) {
-        std::cerr << "tarvex-batch: the summary could not be written to " << csvPath << " and "
-                  << jsonPath << "\n";
-        return 1;
+// The journal again, one row per input in order, then the CSV and the totals
+// derived from it, each whole or absent; the files that could not be written.
+std::vector<std::string> WriteSummary(const std::vector<BatchRow>& rows, const std::string& base) {
+    std::string csv = CsvHeader();
+    for (const BatchRow& r : rows) csv += CsvLine(r);
+    std::vector<std::string> failed;
+    for (const auto& [path, text] : std::vector<std::pair<std::string, std::string>>{
+             {base + ".jsonl", JournalText(rows)},
+             {base + ".csv", csv},
+             {base + "-totals.csv", TotalsCsv(rows)}}) {
+        const FileWriteResult written = WriteFileWhole(path, text);
+        if (!written.ok) failed.push_back(path + " (" + written.reason + ")");
     }
-    std::printf("summary: %s, %s\n", csvPath.c_str(), jsonPath.c_str());
-    return ok == rows.size() && work.problems.empty() ? 0 : 1;
+    return failed;
+}
+
+// Prints what the batch did and where its summary is; the exit status.
+int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
+           const std::string& base, const BatchOptions& options, double seconds) {
+    const std::vector<BatchRow>& rows = work.rows;
+    const auto count = [&rows](const char* which) {
+        return static_cast<std::size_t>(std::count_if(
+            rows.begin(), rows.end(), [which](const BatchRow& r) { return r.status == which; }));
+    };
+    const std::size_t ok = count(status::kOk);
+    std::printf(
+        "%zu inputs: %zu ok, %zu failed, %zu not run, %zu missing; %zu run now, %zu kept from "
+        "the journal; %.1f s\n",
+        rows.size(), ok, count(status::kFailed), count(status::kNotRun), count(status::kMissing),
+        work.todo.size(), work.kept, seconds);
+    if (!rows.empty()) std::printf("by jurisdiction and band:\n%s", TotalsText(rows).c_str());
+
+    const auto shared = SharedReferences(rows);
+    if (!shared.empty()) {
+        std::printf("report reference numbers shared by more than one input%s:\n",
+                    options.allowSharedReferences ? " (allowed)" : "");
+        for (const auto& [number, inputs] : shared) {
+            std::string names;
+            for (const std::string& i : inputs) names += (names.empty() ? "" : ", ") + i;
+            std::printf("  %s: %s\n", number.c_str(), names.c_str());
+        }
+    }
+    bool apart = false;
+    for (const BatchRow& r : rows) {
+        if (!MessageKeptApart(r)) continue;
+        if (!apart)
+            std::printf(
+                "lodgement messages written under the input's name, the file of their "
+                "reference number holding another input's message:\n");
+        apart = true;
+        std::printf("  %s: %s\n", r.input.c_str(), r.message.c_str());
+    }
+
+    for (const std::string& f : unwritten)
+        std::cerr << "tarvex-batch: could not write " << f << "\n";
+    if (unwritten.empty())
+        std::printf("summary: %s.csv, %s.jsonl, %s-totals.csv\n", base.c_str(), base.c_str(),
+                    base.c_str());
+    const int stop = g_stopSignal.load();
+    if (stop != 0) {
+        std::printf("stopped by %s: %zu inputs not run; --resume runs them\n",
+                    SignalName(stop).c_str(), count(status::kNotRun));
+        return 128 + stop;
+    }
+    const bool clean = ok == rows.size() && work.problems.empty() && unwritten.empty() &&
+                       (shared.empty() || options.allowSharedReferences);
+    return clean ? 0 : 1;
 }
 
 }  // namespace
@@ -355,6 +560,7 @@ int main(int argc, char** argv) {
         return *line.exitStatus;
     }
     const BatchOptions& options = line.options;
+    CatchStopSignals();
 
     Settings settings;
     const std::string missing = FindTools(options, settings);
@@ -364,16 +570,40 @@ int main(int argc, char** argv) {
     }
 
     const std::string base = SummaryBase(options);
-    BatchWork work = GatherWork(
-        options.sources, options.shardK, options.shardN,
-        options.resume ? ReadSummary(base + ".jsonl") : std::map<std::string, BatchRow>());
+    const std::string journalPath = base + ".jsonl";
+    Journal previous;
+    if (options.resume) {
+        std::string note;
+        previous = ReadJournal(journalPath, note);
+        if (!note.empty()) std::cerr << "tarvex-batch: " << note << "\n";
+        if (previous.unreadLines > 0)
+            std::cerr << "tarvex-batch: " << previous.unreadLines << " lines of " << journalPath
+                      << " are not rows and were passed over\n";
+    }
+    BatchWork work = GatherWork(options.sources, options.shardK, options.shardN, previous.rows);
     for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";
 
-    const auto started = std::chrono::steady_clock::now();
-    if (!RunAll(settings, options.jobs, work)) {
+    // The journal starts with what is known before any run: kept, missing
+    // and refused rows. Written before the first run, so that a summary
+    // folder that is not there stops the batch before it does anything.
+    std::vector<char> toRun(work.rows.size(), 0);
+    for (const std::size_t i : work.todo) toRun[i] = 1;
+    std::vector<BatchRow> known;
+    for (std::size_t i = 0; i < work.rows.size(); ++i)
+        if (!toRun[i]) known.push_back(work.rows[i]);
+    const FileWriteResult started = WriteFileWhole(journalPath, JournalText(known));
+    if (!started.ok) {
+        std::cerr << "tarvex-batch: cannot write the journal " << journalPath << ": "
+                  << started.reason << "; nothing was run\n";
+        return 2;
+    }
+
+    const auto begun = std::chrono::steady_clock::now();
+    JournalFile journal(journalPath);
+    if (!RunAll(settings, options.jobs, work, journal)) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
         return 1;
     }
-    const bool written = WriteSummary(work.rows, base);
-    return Report(work, written, base, SecondsSince(started));
+    const std::vector<std::string> unwritten = WriteSummary(work.rows, base);
+    return Report(work, unwritten, base, options, SecondsSince(begun));
 }

@@ -9,15 +9,19 @@ namespace {
 
 constexpr const char kUsage[] =
     "usage: tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]\n"
-    "                    [--program PATH] [--data FOLDER] SOURCE...\n"
+    "                    [--allow-shared-rrn] [--program PATH] [--data FOLDER]\n"
+    "                    [--] SOURCE...\n"
     "  SOURCE    a folder (every .inp file under it), an .inp file, or a list file\n"
     "            (one input a line, relative to the list's folder)\n"
     "  --jobs N  runs at a time (default: the number of cores)\n"
-    "  --resume  skip inputs whose summary row says they succeeded and that are unchanged\n"
+    "  --resume  skip inputs whose journal row says they succeeded and that are unchanged\n"
     "  --shard K/N  run only the K-th of N disjoint parts of the inputs\n"
-    "  --summary BASE  write BASE.csv and BASE.jsonl (default tarvex-batch[-K-of-N])\n"
+    "  --summary BASE  journal BASE.jsonl, summary BASE.csv, totals BASE-totals.csv\n"
+    "                  (default tarvex-batch[-K-of-N])\n"
+    "  --allow-shared-rrn  report reference numbers shared by inputs without failing\n"
     "  --program PATH  the tarvex program (default: beside this one)\n"
-    "  --data FOLDER   the folder holding csv/ and KORULib/ (default: the program's)\n";
+    "  --data FOLDER   the folder holding csv/ and KORULib/ (default: the program's)\n"
+    "  --        every argument after it is a source, even one starting with a dash\n";
 
 CommandLine Wrong(CommandLine line, const std::string& why) {
     line.exitStatus = 2;
@@ -40,8 +44,14 @@ CommandLine ParseOptions(const std::vector<std::string>& args) {
     CommandLine line;
     BatchOptions& o = line.options;
     o.jobs = std::max(1u, std::thread::hardware_concurrency());
+    bool sourcesOnly = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
+        if (sourcesOnly || a == "--") {
+            if (sourcesOnly) o.sources.push_back(a);
+            sourcesOnly = true;
+            continue;
+        }
         auto value = [&](std::string& out) {
             if (i + 1 >= args.size()) return false;
             out = args[++i];
@@ -53,6 +63,8 @@ CommandLine ParseOptions(const std::vector<std::string>& args) {
                 return Wrong(line, "tarvex-batch: --jobs takes a whole number of 1 or more\n");
         } else if (a == "--resume") {
             o.resume = true;
+        } else if (a == "--allow-shared-rrn") {
+            o.allowSharedReferences = true;
         } else if (a == "--shard") {
             if (!value(v) || !ParseShard(v, o.shardK, o.shardN))
                 return Wrong(line, "tarvex-batch: --shard takes K/N with 1 <= K <= N\n");

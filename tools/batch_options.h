@@ -8,6 +8,7 @@
 struct BatchOptions {
     unsigned jobs = 1;  // runs at a time; the number of cores unless given
     bool resume = false;
+    bool allowSharedReferences = false;  // --allow-shared-rrn
     int shardK = 1, shardN = 1;
     std::string summary;  // BASE of the summary files as given, "" for the default
     std::string program;  // as given, "" to look beside this program

@@ -1,7 +1,7 @@
 #include "tools/batch_work.h"
 
+#include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <system_error>
 
 #include "app/inputfile.h"
@@ -13,7 +13,7 @@ bool ReadInput(const std::string& path, std::string& text, BatchRow& row) {
     int error = 0;
     const FileRead read = ReadRegularFile(path, kInputFileLimit, text, &error);
     if (read == FileRead::kDone) return true;
-    row.status = "refused";
+    row.status = status::kNotRun;
     if (read == FileRead::kTooLarge) {
         std::error_code ec;
         const std::uintmax_t size = fs::file_size(path, ec);
@@ -23,51 +23,67 @@ bool ReadInput(const std::string& path, std::string& text, BatchRow& row) {
     } else if (read == FileRead::kNotRegular) {
         row.firstError = "the input is not a regular file (a folder, device or pipe)";
     } else {
-        row.status = "not run";
         row.firstError = std::string("the input cannot be read: ") + std::strerror(error);
     }
     return false;
 }
 
-std::map<std::string, BatchRow> ReadSummary(const fs::path& jsonl) {
-    std::map<std::string, BatchRow> rows;
-    std::ifstream in(jsonl);
-    std::string line;
-    BatchRow row;
-    while (std::getline(in, line)) {
-        if (ParseJsonLine(line, row)) rows[row.input] = row;
-    }
-    return rows;
+Journal ReadJournal(const fs::path& path, std::string& note) {
+    std::string text;
+    int error = 0;
+    // A journal holds a line of a few hundred bytes per input: far below the
+    // limit for any portfolio.
+    const FileRead read = ReadRegularFile(path.string(), std::uintmax_t{1} << 32, text, &error);
+    note.clear();
+    if (read == FileRead::kCannotOpen && error == ENOENT)
+        note = "no journal " + path.string() + " to resume from: every input runs";
+    else if (read != FileRead::kDone)
+        note = "the journal " + path.string() + " cannot be read" +
+               (read == FileRead::kCannotOpen ? std::string(" (") + std::strerror(error) + ")"
+                                              : std::string()) +
+               ": every input runs";
+    if (read != FileRead::kDone) return Journal();
+    return ReadJournalText(text);
 }
 
 BatchWork GatherWork(const std::vector<std::string>& sources, int shardK, int shardN,
                      const std::map<std::string, BatchRow>& previous) {
     BatchWork work;
-    const std::vector<std::string> all = GatherInputs(sources, work.problems);
+    const std::vector<SourceInput> all = GatherInputs(sources, work.problems);
     // Clashes are looked for among all the inputs, not just this shard's:
     // the other shards run at the same time.
+    std::vector<std::string> present;
+    for (const SourceInput& s : all)
+        if (!s.missing) present.push_back(s.path);
     std::map<std::string, std::string> refused;
-    const std::vector<std::string> why = InputRefusals(all);
-    for (std::size_t i = 0; i < all.size(); ++i)
-        if (!why[i].empty()) refused[all[i]] = why[i];
-    work.inputs = ShardOf(all, shardK, shardN);
+    const std::vector<std::string> why = InputRefusals(present);
+    for (std::size_t i = 0; i < present.size(); ++i)
+        if (!why[i].empty()) refused[present[i]] = why[i];
 
-    work.rows.resize(work.inputs.size());
-    for (std::size_t i = 0; i < work.inputs.size(); ++i) {
-        const std::string& input = work.inputs[i];
+    const std::vector<SourceInput> mine = ShardOf(all, shardK, shardN);
+    work.rows.resize(mine.size());
+    for (std::size_t i = 0; i < mine.size(); ++i) {
+        const std::string& input = mine[i].path;
+        work.inputs.push_back(input);
+        BatchRow& row = work.rows[i];
+        row.input = input;
+        if (mine[i].missing) {
+            row.status = status::kMissing;
+            row.firstError = "no such input file";
+            continue;
+        }
         const auto no = refused.find(input);
         if (no != refused.end()) {
-            work.rows[i].input = input;
-            work.rows[i].status = "refused";
-            work.rows[i].firstError = no->second;
+            row.status = status::kNotRun;
+            row.firstError = no->second;
             continue;
         }
         const auto it = previous.find(input);
         std::string text;
         BatchRow unread;
-        if (it != previous.end() && it->second.status == "ok" && ReadInput(input, text, unread) &&
-            it->second.inputDigest == NCMD5().hash(text)) {
-            work.rows[i] = it->second;
+        if (it != previous.end() && it->second.status == status::kOk &&
+            ReadInput(input, text, unread) && it->second.inputDigest == NCMD5().hash(text)) {
+            row = it->second;
             ++work.kept;
         } else {
             work.todo.push_back(i);

@@ -44,6 +44,8 @@ TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
         {{"--jobs", "0", "--help"}, 2, "tarvex-batch: --jobs takes"},
         {{"--help", "--jobs", "0"}, 0, "usage:"},
         {{"x", "-h"}, 0, "usage:"},
+        {{"--"}, 2, "usage:"},
+        {{"--resume", "--"}, 2, "usage:"},
     };
     for (const Case& c : cases) {
         std::string line;
@@ -60,11 +62,12 @@ TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
 TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
     const CommandLine parsed =
         ParseOptions({"a", "--jobs", "3", "--shard", "2/3", "b", "--resume", "--summary", "s",
-                      "--program", "p", "--data", "d", "-x"});
+                      "--program", "p", "--data", "d", "-x", "--allow-shared-rrn"});
     ASSERT_FALSE(parsed.exitStatus.has_value()) << parsed.message;
     const BatchOptions& o = parsed.options;
     EXPECT_EQ(o.jobs, 3u);
     EXPECT_TRUE(o.resume);
+    EXPECT_TRUE(o.allowSharedReferences);
     EXPECT_EQ(std::make_pair(o.shardK, o.shardN), std::make_pair(2, 3));
     EXPECT_EQ(o.summary, "s");
     EXPECT_EQ(o.program, "p");
@@ -74,7 +77,14 @@ TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
     const BatchOptions plain = ParseOptions({"a"}).options;
     EXPECT_GE(plain.jobs, 1u);
     EXPECT_FALSE(plain.resume);
+    EXPECT_FALSE(plain.allowSharedReferences);
     EXPECT_EQ(SummaryBase(plain), "tarvex-batch");
+
+    // After "--" every argument is a source, an option's name or "--" included.
+    const CommandLine dashes = ParseOptions({"--resume", "--", "--jobs", "--", "-h", "--x.inp"});
+    ASSERT_FALSE(dashes.exitStatus.has_value()) << dashes.message;
+    EXPECT_TRUE(dashes.options.resume);
+    EXPECT_EQ(dashes.options.sources, (std::vector<std::string>{"--jobs", "--", "-h", "--x.inp"}));
 }
 
 // Shards run at the same time must never write one summary.
@@ -87,9 +97,10 @@ TEST(BatchOptions, NamesTheSummaryOfEachShardApart) {
     EXPECT_EQ(SummaryBase(o), "mine");
 }
 
-// An input is kept from the previous summary only when it succeeded there on
-// the same bytes; a refused one is refused whatever the summary says, and
-// its clash is found even when the other input is in another shard.
+// An input is kept from the previous journal only when it succeeded there on
+// the same bytes; a refused one is not run whatever the journal says, and its
+// clash is found even when the other input is in another shard; a missing one
+// is missing, in its own shard.
 TEST(BatchWork, RunsOnlyWhatThePreviousSummaryCannotVouchFor) {
     TempDir dir;
     std::map<std::string, BatchRow> previous;
@@ -101,7 +112,7 @@ TEST(BatchWork, RunsOnlyWhatThePreviousSummaryCannotVouchFor) {
         BatchRow row;
         row.input = path;
         row.status = *status;
-        row.assetRating = "57";
+        row.assetRating = 57;
         row.inputDigest = NCMD5().hash("same");
         previous[path] = row;
     };
@@ -111,15 +122,20 @@ TEST(BatchWork, RunsOnlyWhatThePreviousSummaryCannotVouchFor) {
     input("d.inp", "same", std::nullopt);
     input("e.INP", "same", std::nullopt);
     input("e.inp", "same", "ok");
-    const std::map<std::string, std::string> expected{{"a.inp", "kept"},    {"b.inp", "run"},
-                                                      {"c.inp", "run"},     {"d.inp", "run"},
-                                                      {"e.INP", "refused"}, {"e.inp", "refused"}};
+    WriteFileBytes(dir.file("list"), "f.inp\n");
+    BatchRow gone;
+    gone.input = dir.file("f.inp");
+    gone.status = "ok";
+    previous[gone.input] = gone;
+    const std::map<std::string, std::string> expected{
+        {"a.inp", "kept"},    {"b.inp", "run"},     {"c.inp", "run"},    {"d.inp", "run"},
+        {"e.INP", "refused"}, {"e.inp", "refused"}, {"f.inp", "missing"}};
 
     std::map<std::string, std::string> seen;
     for (int k = 1; k <= 2; ++k) {
         for (int n : {1, 2}) {
             if (k > n) continue;
-            const BatchWork work = GatherWork({dir.path()}, k, n, previous);
+            const BatchWork work = GatherWork({dir.path(), dir.file("list")}, k, n, previous);
             EXPECT_TRUE(work.problems.empty());
             ASSERT_EQ(work.rows.size(), work.inputs.size());
             std::size_t kept = 0;
@@ -128,13 +144,16 @@ TEST(BatchWork, RunsOnlyWhatThePreviousSummaryCannotVouchFor) {
                 const BatchRow& row = work.rows[i];
                 const bool toRun =
                     std::find(work.todo.begin(), work.todo.end(), i) != work.todo.end();
-                std::string state = toRun ? "run" : row.status == "refused" ? "refused" : "kept";
+                EXPECT_EQ(row.input, work.inputs[i]);
+                std::string state = toRun                            ? "run"
+                                    : row.status == status::kNotRun  ? "refused"
+                                    : row.status == status::kMissing ? "missing"
+                                                                     : "kept";
                 if (state == "kept") {
                     ++kept;
-                    EXPECT_EQ(row.assetRating, "57") << name;
+                    EXPECT_EQ(row.assetRating, 57.0) << name;
                 }
                 if (state == "refused") {
-                    EXPECT_EQ(row.input, work.inputs[i]);
                     EXPECT_NE(row.firstError.find("letter case"), std::string::npos) << name;
                 }
                 EXPECT_EQ(state, expected.at(name)) << name << " in shard " << k << "/" << n;

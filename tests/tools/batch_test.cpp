@@ -7,10 +7,12 @@
 #include <climits>
 #include <filesystem>
 #include <map>
+#include <optional>
+#include <regex>
 #include <set>
 #include <sstream>
 
-#include "tests/support/example_runs.h"
+#include "app/runresult.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
 
@@ -18,24 +20,18 @@ namespace fs = std::filesystem;
 
 namespace {
 
-ProcessResult RunBatch(const std::vector<std::string>& args, const std::string& dir) {
-    std::vector<std::string> all{TARVEX_BATCH_BIN, "--program", TARVEX_BIN};
-    all.insert(all.end(), args.begin(), args.end());
-    return RunProcess(all, dir);
+std::vector<std::string> Paths(const std::vector<SourceInput>& inputs) {
+    std::vector<std::string> paths;
+    for (const SourceInput& s : inputs) paths.push_back(s.path);
+    return paths;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line);
-    return lines;
-}
-
+// Inputs in nested folders, one named twice (folder and list), a list with a
+// comment, a blank line and two inputs that are not there, and a file that
+// is not an input: every input once, sorted, the missing ones among them.
+// Shards of any count, more than the inputs included, hold each once.
 TEST(BatchShards, TogetherHoldEveryInputOnce) {
     TempDir dir;
-    // Inputs in nested folders, one named twice (folder and list), a list
-    // with a comment and a blank line, and a file that is not an input.
     fs::create_directories(dir.file("p/q"));
     std::vector<std::string> expected;
     for (int i = 0; i < 13; ++i) {
@@ -44,40 +40,48 @@ TEST(BatchShards, TogetherHoldEveryInputOnce) {
         expected.push_back(fs::path(name).lexically_normal().string());
     }
     WriteFileBytes(dir.file("p/notes.txt"), "not an input");
-    WriteFileBytes(dir.file("list.txt"), "# portfolio\n\np/in0.inp\n  p/q/in1.inp  \n");
+    WriteFileBytes(dir.file("list.txt"),
+                   "# portfolio\n\np/in0.inp\n  p/q/in1.inp  \ngone.inp\np/q/gone too.inp\n");
+    const std::set<std::string> missing{dir.file("gone.inp"), dir.file("p/q/gone too.inp")};
+    expected.insert(expected.end(), missing.begin(), missing.end());
     std::sort(expected.begin(), expected.end());
 
     std::vector<std::string> problems;
-    const std::vector<std::string> inputs =
+    const std::vector<SourceInput> inputs =
         GatherInputs({dir.file("p"), dir.file("list.txt"), dir.file("p/in2.inp")}, problems);
     EXPECT_TRUE(problems.empty());
-    ASSERT_EQ(inputs, expected);
+    ASSERT_EQ(Paths(inputs), expected);
+    for (const SourceInput& s : inputs) EXPECT_EQ(s.missing, missing.count(s.path) == 1) << s.path;
 
-    for (int n = 1; n <= 15; ++n) {
+    for (int n = 1; n <= 20; ++n) {
         std::multiset<std::string> seen;
         for (int k = 1; k <= n; ++k) {
-            const std::vector<std::string> part = ShardOf(inputs, k, n);
+            const std::vector<SourceInput> part = ShardOf(inputs, k, n);
             EXPECT_LE(part.size(), inputs.size() / n + 1) << k << "/" << n;
-            seen.insert(part.begin(), part.end());
+            for (const SourceInput& s : part) seen.insert(s.path);
         }
-        EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.end()), inputs) << "N = " << n;
+        EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.end()), expected) << "N = " << n;
     }
+    EXPECT_TRUE(ShardOf(std::vector<SourceInput>(), 1, 3).empty());
 }
 
 TEST(BatchShards, ReadsKOfN) {
     const std::map<std::string, std::pair<int, int>> good{
-        {"1/1", {1, 1}}, {"2/3", {2, 3}}, {"10/10", {10, 10}}};
+        {"1/1", {1, 1}}, {"2/3", {2, 3}}, {"10/10", {10, 10}}, {"07/50", {7, 50}}};
     for (const auto& [text, want] : good) {
         int k = 0, n = 0;
         EXPECT_TRUE(ParseShard(text, k, n)) << text;
         EXPECT_EQ(std::make_pair(k, n), want) << text;
     }
-    for (const char* bad : {"0/3", "4/3", "1/0", "1", "/2", "1/", "a/b", "-1/2", "1/2/3", ""}) {
+    for (const char* bad : {"0/3", "4/3", "2/1", "1/0", "0/0", "1", "/2", "1/", "a/b", "-1/2",
+                            "1/2/3", "", "1/999999999"}) {
         int k = 0, n = 0;
         EXPECT_FALSE(ParseShard(bad, k, n)) << bad;
     }
 }
 
+// A folder or list that cannot be read is a problem; an input that is not
+// there is a missing input, not a problem.
 TEST(BatchSources, ReportsWhatCannotBeRead) {
     TempDir dir;
     WriteFileBytes(dir.file("list.txt"), "gone.inp\n");
@@ -85,51 +89,101 @@ TEST(BatchSources, ReportsWhatCannotBeRead) {
     WriteFileBytes(dir.file("huge-list"), "");
     fs::resize_file(dir.file("huge-list"), std::uintmax_t{3} << 30);
     std::vector<std::string> problems;
-    EXPECT_TRUE(GatherInputs({dir.file("list.txt"), dir.file("missing.inp"),
-                              dir.file("missing-list"), dir.file("huge-list")},
-                             problems)
-                    .empty());
-    EXPECT_EQ(problems.size(), 4u);
+    const std::vector<SourceInput> inputs =
+        GatherInputs({dir.file("list.txt"), dir.file("missing.inp"), dir.file("missing-folder"),
+                      dir.file("huge-list")},
+                     problems);
+    EXPECT_EQ(Paths(inputs),
+              (std::vector<std::string>{dir.file("gone.inp"), dir.file("missing.inp")}));
+    EXPECT_TRUE(
+        std::all_of(inputs.begin(), inputs.end(), [](const SourceInput& s) { return s.missing; }));
+    ASSERT_EQ(problems.size(), 2u);
+    EXPECT_NE(problems[0].find("no such folder or list"), std::string::npos) << problems[0];
+    EXPECT_NE(problems[1].find("larger than 64 MB"), std::string::npos) << problems[1];
 }
 
-TEST(BatchSummary, JsonLinesReadBackAsWritten) {
+BatchRow FullRow() {
     BatchRow row;
-    row.input = "/data/a \"quoted\"\\folder/x.inp";
-    row.status = "failed";
-    row.exitCode = 1;
-    row.jurisdiction = "England and Wales";
-    row.assetRating = "57";
+    row.input = "/data/a \"quoted\"\\folder/x, y.inp";
+    row.status = status::kOk;
+    row.exitCode = 0;
+    row.validated = "yes";
+    row.jurisdiction = "Wales";
+    row.uprn = "010012345678";
+    row.address = "Hen Neuadd, \"Y Farchnad\"";
+    row.postcode = "SA19 9ZB";
+    row.assetRating = 57;
     row.band = "C";
-    row.references = {"2823-8435-1002-0499-0796", "9992-2200-8405-1843-4700"};
-    row.outputs = {"x.csv", "x[epc].pdf"};
+    row.rrnCertificate = "2823-8435-1002-0499-0796";
+    row.rrnRecommendations = "9992-2200-8405-1843-4700";
+    row.message = "2823-8435-1002-0499-0796.xml";
+    row.outputs = {"x.csv", "x[epc].pdf", "2823-8435-1002-0499-0796.xml", "x.log"};
     row.seconds = 0.125;
-    row.firstError = "line one\ttab \x01";
+    row.warnings = 2;
+    row.firstError = "line one\ttab \x01 and\nline two";
     row.inputDigest = "d41d8cd98f00b204e9800998ecf8427e";
+    return row;
+}
+
+// The same columns in the CSV and the JSON Lines, in the same order; a row
+// reads back as written; numbers are numbers and an unknown one is null.
+TEST(BatchSummary, RowsReadBackAsWritten) {
+    const BatchRow row = FullRow();
     const std::string line = JsonLine(row);
     EXPECT_EQ(std::count(line.begin(), line.end(), '\n'), 1);
     BatchRow back;
     ASSERT_TRUE(ParseJsonLine(line.substr(0, line.size() - 1), back)) << line;
     EXPECT_EQ(JsonLine(back), line);
-    EXPECT_FALSE(ParseJsonLine("{\"input\":\"x\"", back));
-    EXPECT_FALSE(ParseJsonLine("not json", back));
-    // CSV quotes fields with commas or quotes, doubling the quotes.
-    EXPECT_NE(CsvLine(row).find("\"/data/a \"\"quoted\"\"\\folder/x.inp\""), std::string::npos);
+    for (const char* number : {"\"exit_code\":0,", "\"asset_rating\":57,", "\"seconds\":0.125,",
+                               "\"warnings\":2,", "\"uprn\":\"010012345678\""})
+        EXPECT_NE(line.find(number), std::string::npos) << number << " in " << line;
+
+    // The JSON keys in order are the CSV header.
+    const std::string plain = JsonLine(BatchRow());
+    const std::regex key("\"([a-z_0-9]+)\":");
+    std::string keys;
+    for (auto it = std::sregex_iterator(plain.begin(), plain.end(), key);
+         it != std::sregex_iterator(); ++it)
+        keys += (keys.empty() ? "" : ",") + (*it)[1].str();
+    EXPECT_EQ(keys + "\n", CsvHeader());
+
+    // CSV quotes fields with commas, quotes or line breaks, doubling the quotes.
+    const std::string csv = CsvLine(row);
+    EXPECT_EQ(csv.rfind("\"/data/a \"\"quoted\"\"\\folder/x, y.inp\",ok,0,yes,Wales,", 0), 0u)
+        << csv;
+    EXPECT_NE(csv.find(",57,C,"), std::string::npos) << csv;
+    EXPECT_NE(csv.find("\"line one\ttab \x01 and\nline two\""), std::string::npos) << csv;
+    EXPECT_NE(csv.find(",x.csv;x[epc].pdf;2823-8435-1002-0499-0796.xml;x.log,"), std::string::npos)
+        << csv;
+
+    BatchRow missing;
+    missing.input = "/data/gone.inp";
+    missing.status = status::kMissing;
+    const std::string none = JsonLine(missing);
+    EXPECT_NE(none.find("\"exit_code\":null,"), std::string::npos) << none;
+    EXPECT_NE(none.find("\"asset_rating\":null,"), std::string::npos) << none;
+    ASSERT_TRUE(ParseJsonLine(none, back));
+    EXPECT_FALSE(back.exitCode.has_value());
+    EXPECT_FALSE(back.assetRating.has_value());
+    EXPECT_EQ(CsvLine(missing).rfind("/data/gone.inp,missing,,,", 0), 0u) << CsvLine(missing);
 }
 
-// Any line at all gives a row or is refused: escapes that are not JSON's and
-// numbers the row cannot hold are refused, never a crash or a wrapped value.
+// Any line at all gives a row or is refused: escapes that are not JSON's,
+// numbers the row cannot hold and values of the wrong kind are refused,
+// never a crash or a wrapped value.
 TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
     struct Case {
         std::string line;
         bool read;
         std::string input;
-        int exitCode;
+        std::optional<int> exitCode;
     };
     const Case cases[] = {
         {R"({"input":"\u00e9\ud83d\ude00\/\b\f\u0000","exit_code":3})", true,
          std::string("\xc3\xa9\xf0\x9f\x98\x80/\b\f") + '\0', 3},
         {R"({"input":"x","exit_code":-2147483648})", true, "x", INT_MIN},
         {R"({"input":"x","exit_code":2.0,"seconds":1e300})", true, "x", 2},
+        {R"({"input":"x","exit_code":null,"asset_rating":-12.5})", true, "x", std::nullopt},
         {R"({"input":"\uZZZZ"})", false, "", 0},
         {R"({"input":"\u12"})", false, "", 0},
         {R"({"input":"\ud83d"})", false, "", 0},
@@ -141,16 +195,24 @@ TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
         {R"({"exit_code":-1e300})", false, "", 0},
         {R"({"exit_code":2147483648})", false, "", 0},
         {R"({"exit_code":1.5})", false, "", 0},
+        {R"({"exit_code":nul})", false, "", 0},
+        {R"({"warnings":1.5})", false, "", 0},
+        {R"({"asset_rating":"57"})", false, "", 0},
+        {R"({"uprn":200004418273})", false, "", 0},
         {R"({"seconds":1e999})", false, "", 0},
         {R"({"seconds":1.2.3})", false, "", 0},
         {R"({"seconds":-})", false, "", 0},
+        {R"({"reference_numbers":[]})", false, "", 0},
         {R"({"input":"x"} and more)", false, "", 0},
         {"", false, "", 0},
     };
     for (const Case& c : cases) {
         BatchRow row;
         ASSERT_EQ(ParseJsonLine(c.line, row), c.read) << c.line;
-        if (!c.read) continue;
+        if (!c.read) {
+            EXPECT_TRUE(row.input.empty()) << c.line;
+            continue;
+        }
         EXPECT_EQ(row.input, c.input) << c.line;
         EXPECT_EQ(row.exitCode, c.exitCode) << c.line;
         // What was read writes a line that reads back the same.
@@ -161,39 +223,167 @@ TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
     }
 }
 
-TEST(BatchSummary, ReadsTheRunsResults) {
-    EXPECT_EQ(InputJurisdiction("\"g\" = GENERAL\n   TYPE = X\n   ..\n\"e\" = EPC\n"
-                                "   TYPE                = Scotland   $ comment\n   ..\n"),
-              "Scotland");
-    EXPECT_EQ(InputJurisdiction("\"g\" = GENERAL\n   ..\n"), "");
-    std::string rating, band;
-    EXPECT_TRUE(ResultsRating("x\nBuilding Emission Rate (BER),47.3,C,57,\n", rating, band));
-    EXPECT_EQ(rating, "57");
-    EXPECT_EQ(band, "C");
-    EXPECT_FALSE(ResultsRating("no rating here\n", rating, band));
+// The journal of a batch killed part way: the last row of each input counts,
+// a last line cut short is passed over without a word, and lines that are
+// not rows are counted.
+TEST(BatchJournal, KeepsTheLastWholeRowOfEachInput) {
+    BatchRow a;
+    a.input = "/p/a.inp";
+    a.status = status::kFailed;
+    BatchRow a2 = a;
+    a2.status = status::kOk;
+    BatchRow b;
+    b.input = "/p/b.inp";
+    b.status = status::kOk;
+    const std::string whole = JsonLine(a) + JsonLine(b) + "\n" + JsonLine(a2);
+    const std::string torn = JsonLine(b).substr(0, 40);
+
+    const Journal read = ReadJournalText(whole + torn);
+    EXPECT_EQ(read.unreadLines, 0u);
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_EQ(read.rows.at("/p/a.inp").status, status::kOk);
+    EXPECT_EQ(read.rows.at("/p/b.inp").status, status::kOk);
+
+    // A row cut short and followed by more rows is damage, not a torn end.
+    const Journal damaged = ReadJournalText(torn + "\n" + whole + "not a row\n");
+    EXPECT_EQ(damaged.unreadLines, 2u);
+    EXPECT_EQ(damaged.rows.size(), 2u);
+    EXPECT_TRUE(ReadJournalText("").rows.empty());
+    EXPECT_TRUE(ReadJournalText(torn).rows.empty());
+}
+
+BatchRow Rated(const std::string& input, const std::string& jurisdiction, const std::string& band) {
+    BatchRow r;
+    r.input = input;
+    r.status = band.empty() ? status::kFailed : status::kOk;
+    r.jurisdiction = jurisdiction;
+    r.band = band;
+    return r;
+}
+
+// Bands in their order within each jurisdiction, jurisdictions in theirs,
+// rows without either last; the CSV has a total per jurisdiction and one in all.
+TEST(BatchSummary, RollsUpByJurisdictionAndBand) {
+    const std::vector<BatchRow> rows{
+        Rated("a", "Scotland", "C+"), Rated("b", "England", "C"),
+        Rated("c", "England", "A+"),  Rated("d", "Wales", "G"),
+        Rated("e", "England", "C"),   Rated("f", "", ""),
+        Rated("g", "England", ""),    Rated("h", "Scotland", "Carbon Neutral"),
+        Rated("i", "Scotland", "C")};
+    EXPECT_EQ(TotalsCsv(rows),
+              "jurisdiction,band,inputs\n"
+              "England,A+,1\nEngland,C,2\nEngland,(none),1\nEngland,(all),4\n"
+              "Wales,G,1\nWales,(all),1\n"
+              "Scotland,Carbon Neutral,1\nScotland,C+,1\nScotland,C,1\nScotland,(all),3\n"
+              "(none),(none),1\n(none),(all),1\n"
+              "(all),(all),9\n");
+    EXPECT_EQ(TotalsText(rows),
+              "  England: 4 (A+ 1, C 2, (none) 1)\n  Wales: 1 (G 1)\n"
+              "  Scotland: 3 (Carbon Neutral 1, C+ 1, C 1)\n  (none): 1 ((none) 1)\n");
+    EXPECT_EQ(TotalsCsv({}), "jurisdiction,band,inputs\n(all),(all),0\n");
+}
+
+// Inputs that share a reference number are listed with it, each once; a
+// number of one input is not.
+TEST(BatchSummary, ListsSharedReferenceNumbers) {
+    const auto row = [](const std::string& input, const std::string& epc, const std::string& rec) {
+        BatchRow r;
+        r.input = input;
+        r.rrnCertificate = epc;
+        r.rrnRecommendations = rec;
+        return r;
+    };
+    const std::vector<BatchRow> rows{row("a", "1", "2"), row("b", "3", "4"), row("c", "1", "2"),
+                                     row("d", "", ""),   row("e", "", ""),   row("f", "4", "5")};
+    const std::map<std::string, std::vector<std::string>> expected{
+        {"1", {"a", "c"}}, {"2", {"a", "c"}}, {"4", {"b", "f"}}};
+    EXPECT_EQ(SharedReferences(rows), expected);
+    EXPECT_TRUE(SharedReferences({row("a", "1", "1")}).empty());
+}
+
+// What a run writes for the batch fills the row; Welsh buildings are told
+// from those of England by their Welsh certificate or their postcode.
+TEST(BatchRunResult, FillsTheRow) {
+    namespace k = result_key;
+    const std::string result =
+        std::string(k::kValidated) + "=YES\n" + k::kType + "=1\n" + k::kWelshCertificate + "=no\n" +
+        k::kUprn + "=200004418273\n" + k::kAddress + "=Kestrel House = HQ\n" + k::kPostcode +
+        "=NN1 7QZ\n" + k::kRating + "=57\n" + k::kBand + "=C\n" + k::kRrnCertificate +
+        "=2823-8435-1002-0499-0796\n" + k::kRrnRecommendations + "=9992-2200-8405-1843-4700\n" +
+        k::kMessage + "=/p/x[2823-8435-1002-0499-0796].xml\n" + "something new=1\n";
+    BatchRow row;
+    ApplyRunResult(result, row);
+    EXPECT_EQ(row.validated, "yes");
+    EXPECT_EQ(row.jurisdiction, "England");
+    EXPECT_EQ(row.uprn, "200004418273");
+    EXPECT_EQ(row.address, "Kestrel House = HQ");
+    EXPECT_EQ(row.postcode, "NN1 7QZ");
+    EXPECT_EQ(row.assetRating, 57.0);
+    EXPECT_EQ(row.band, "C");
+    EXPECT_EQ(row.rrnCertificate, "2823-8435-1002-0499-0796");
+    EXPECT_EQ(row.rrnRecommendations, "9992-2200-8405-1843-4700");
+    EXPECT_EQ(row.message, "x[2823-8435-1002-0499-0796].xml");
+    EXPECT_TRUE(MessageKeptApart(row));
+    row.message = "2823-8435-1002-0499-0796.xml";
+    EXPECT_FALSE(MessageKeptApart(row));
+
+    BatchRow bare;
+    ApplyRunResult(std::string(k::kRating) + "=x57\n" + k::kValidated + "=maybe\n", bare);
+    EXPECT_FALSE(bare.assetRating.has_value());
+    EXPECT_EQ(bare.validated, "");
+    EXPECT_EQ(bare.jurisdiction, "");
+    EXPECT_FALSE(MessageKeptApart(bare));
+
+    struct Case {
+        int type;
+        bool welsh;
+        const char* postcode;
+        const char* name;
+    };
+    const Case cases[] = {
+        {1, false, "NN1 7QZ", "England"},
+        {1, true, "NN1 7QZ", "Wales"},
+        {1, false, "SA19 9ZB", "Wales"},
+        {1, false, " cf10 1aa", "Wales"},
+        {1, false, "LL57 2DG", "Wales"},
+        {1, false, "SY23 1AB", "Wales"},
+        {1, false, "SY231AB", "Wales"},
+        {1, false, "SY1 1AA", "England"},
+        {1, false, "SY11AA", "England"},
+        {1, false, "CH7 1AB", "Wales"},
+        {1, false, "CH1 2AB", "England"},
+        {1, false, "CH71AB", "Wales"},
+        {1, false, "S1 2AB", "England"},
+        {1, false, "", "England"},
+        {1, false, "SY999999 1AB", "England"},
+        {2, false, "PH1 5AA", "Scotland"},
+        {3, false, "BT52 1AA", "Northern Ireland"},
+        {0, true, "SA19 9ZB", ""},
+        {4, false, "", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(JurisdictionName(c.type, c.welsh, c.postcode), c.name)
+            << c.type << " " << c.welsh << " " << c.postcode;
+}
+
+TEST(BatchRunResult, CountsWarningsAndFindsTheFirstError) {
+    const std::string report =
+        "  *** ERRORS     *** Number of errors:    0\n"
+        "  *** WARNINGS   *** Number of warnings:  2\n"
+        "  *** CWARNINGS  *** Number of cwarnings: 1\n";
+    EXPECT_EQ(WarningCount(report, "x\nWARNING: one\nfine\n  WARNING: two\n"), 5);
+    EXPECT_EQ(WarningCount("", ""), 0);
+    EXPECT_EQ(WarningCount("Number of warnings: 99999999999999999999\nNumber of cwarnings: "
+                           "99999999999999999999\n",
+                           "WARNING\n"),
+              INT_MAX);
+    EXPECT_EQ(WarningCount("Number of warnings: -5\n", ""), 0);
+
     EXPECT_EQ(
         FirstErrorLine("ok\n  *** ERRORS *** Number of errors: 0\n * [2] *** ERROR 1 *** x\n"),
         "* [2] *** ERROR 1 *** x");
     EXPECT_EQ(FirstErrorLine("fine\nthe input has got errors.\n"), "the input has got errors.");
     EXPECT_EQ(FirstErrorLine("  *** ERRORS *** Number of errors: 0\n"), "");
-}
-
-TEST(BatchSummary, FindsReferenceNumbers) {
-    const std::string a = "1234-5678-9012-3456-7890", b = "9999-0000-1111-2222-3333";
-    const std::vector<std::pair<std::string, std::vector<std::string>>> cases{
-        {a, {a}},
-        {"(" + a + ")", {a}},
-        {"a " + a + " b 1" + a + " " + a + " " + b + "\n", {a, b}},  // once each, in order
-        {a + "1", {}},
-        {"1" + a, {}},
-        {a + "-" + b, {a, b}},
-        {a + b, {}},  // digits run on
-        {"--" + a.substr(0, 23) + "-" + a, {a}},
-        {"1234-5678-9012-3456-789", {}},
-        {"12345678-9012-3456-7890", {}},
-        {"", {}},
-    };
-    for (const auto& [text, want] : cases) EXPECT_EQ(ReferenceNumbers(text), want) << text;
 }
 
 // Inputs that would run into each other's files, or whose names the run
@@ -223,7 +413,10 @@ TEST(BatchInputs, RefusesNamesThatCannotRunApart) {
         {"an input that is another's log", {"a.inp", "a.log"}, {"a.inp", "a.log"}, "same file"},
         {"a longer stem", {"a.inp", "a.v2.inp", "a_b.inp", "ab.inp"}, {}, ""},
         {"one name in two folders", {"x/a.inp", "y/a.inp"}, {}, ""},
-        {"unusual names", {"caf\xc3\xa9.inp", "a b.inp", "a,b\";'.inp", " .inp"}, {}, ""},
+        {"unusual names",
+         {"caf\xc3\xa9.inp", "a b.inp", "a,b\";'.inp", " .inp", "-dash.inp", "--x.inp"},
+         {},
+         ""},
         {"a line feed", {"a\nb.inp", "ok.inp"}, {"a\nb.inp"}, "control character"},
         {"a carriage return", {"a\r.inp"}, {"a\r.inp"}, "control character"},
         {"a tab", {"a\tb.inp"}, {"a\tb.inp"}, "control character"},
@@ -266,143 +459,6 @@ TEST(BatchInputs, OutputsAreTheInputsOwn) {
     fs::last_write_time(dir.file("a.err"), before.at("a.err") + std::chrono::seconds(2));
     EXPECT_EQ(OutputsWritten(input, before),
               (std::vector<std::string>{"a.csv", "a.err", "a[epc].pdf"}));
-}
-
-// Two inputs in one folder, one in another and a broken one: each gets its own
-// log beside it, the summary holds every input, and the batch fails because one
-// run did. Resuming runs only what did not succeed or changed.
-TEST(BatchRun, RunsEveryInputWithItsOwnLog) {
-    TempDir dir;
-    fs::create_directories(dir.file("one"));
-    fs::create_directories(dir.file("two"));
-    const std::string input = ExampleInput("england-office");
-    WriteFileBytes(dir.file("one/office.inp"), input);
-    WriteFileBytes(dir.file("one/annex.inp"), input);
-    WriteFileBytes(dir.file("two/broken.inp"), "\"x\" = GENERAL\n   P-NAME = \"Broken\n");
-
-    ProcessResult r =
-        RunBatch({"--jobs", "2", "--summary", dir.file("sum"), dir.file("one"), dir.file("two")},
-                 dir.path());
-    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    const std::vector<std::string> csv = Lines(ReadFileBytes(dir.file("sum.csv")));
-    const std::vector<std::string> jsonl = Lines(ReadFileBytes(dir.file("sum.jsonl")));
-    ASSERT_EQ(csv.size(), 4u);
-    ASSERT_EQ(jsonl.size(), 3u);
-    std::map<std::string, BatchRow> rows;
-    for (const std::string& line : jsonl) {
-        BatchRow row;
-        ASSERT_TRUE(ParseJsonLine(line, row)) << line;
-        rows[fs::path(row.input).filename().string()] = row;
-    }
-    for (const char* name : {"office.inp", "annex.inp"}) {
-        const BatchRow& row = rows[name];
-        EXPECT_EQ(row.status, "ok") << name;
-        EXPECT_EQ(row.exitCode, 0);
-        EXPECT_EQ(row.jurisdiction, "England and Wales");
-        EXPECT_EQ(row.assetRating, "57");
-        EXPECT_EQ(row.band, "C");
-        EXPECT_EQ(row.references.size(), 2u);
-        EXPECT_TRUE(row.firstError.empty()) << row.firstError;
-        const std::string stem = fs::path(name).stem().string();
-        EXPECT_NE(std::find(row.outputs.begin(), row.outputs.end(), stem + "[epc].pdf"),
-                  row.outputs.end());
-        // The log beside the input is this input's own.
-        const std::string log = ReadFileBytes(dir.file("one/" + stem + ".log"));
-        EXPECT_NE(log.find("File: " + dir.file("one/" + std::string(name))), std::string::npos);
-        EXPECT_NE(log.find("\nOK\n"), std::string::npos);
-    }
-    EXPECT_FALSE(FileExists(dir.file("one/Tarvex.log")));
-    EXPECT_EQ(rows["broken.inp"].status, "failed");
-    EXPECT_EQ(rows["broken.inp"].exitCode, 1);
-    EXPECT_NE(rows["broken.inp"].firstError.find("Bad syntax"), std::string::npos);
-    EXPECT_TRUE(FileExists(dir.file("two/broken.log")));
-
-    // Resume after the broken input is mended and one good input changed.
-    WriteFileBytes(dir.file("two/broken.inp"), input);
-    WriteFileBytes(dir.file("one/annex.inp"), input + "\n");
-    r = RunBatch({"--resume", "--summary", dir.file("sum"), dir.file("one"), dir.file("two")},
-                 dir.path());
-    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_NE(r.out.find("3 ok, 0 failed, 2 run now, 1 kept"), std::string::npos) << r.out;
-    EXPECT_EQ(Lines(ReadFileBytes(dir.file("sum.jsonl"))).size(), 3u);
-}
-
-// Inputs that cannot run safely are not run and their rows say why; the
-// others run, at the same time, each with its own outputs.
-TEST(BatchRun, RefusesInputsThatCannotRunSafely) {
-    TempDir dir;
-    fs::create_directories(dir.file("one"));
-    fs::create_directories(dir.file("two"));
-    const std::string input = ExampleInput("england-office");
-    for (const char* name : {"one/a.inp", "one/a.v2.inp", "two/b.inp", "two/b.INP",
-                             "two/line\nbreak.inp", "two/huge.inp"})
-        WriteFileBytes(dir.file(name), input);
-    // Larger than the program reads, but holding no data: it must not be read.
-    fs::resize_file(dir.file("two/huge.inp"), std::uintmax_t{3} << 30);
-
-    const ProcessResult r =
-        RunBatch({"--jobs", "2", "--summary", dir.file("sum"), dir.file("one"), dir.file("two")},
-                 dir.path());
-    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
-    std::map<std::string, BatchRow> rows;
-    for (const std::string& line : Lines(ReadFileBytes(dir.file("sum.jsonl")))) {
-        BatchRow row;
-        ASSERT_TRUE(ParseJsonLine(line, row)) << line;
-        rows[fs::path(row.input).filename().string()] = row;
-    }
-    ASSERT_EQ(rows.size(), 6u);
-    for (const auto& [name, stem] :
-         std::map<std::string, std::string>{{"a.inp", "a"}, {"a.v2.inp", "a.v2"}}) {
-        const BatchRow& row = rows[name];
-        EXPECT_EQ(row.status, "ok") << name << ": " << row.firstError;
-        EXPECT_EQ(row.references.size(), 2u) << name;
-        EXPECT_EQ(row.outputs, (std::vector<std::string>{stem + ".bdl", stem + ".csv",
-                                                         stem + ".err", stem + "[epc].pdf",
-                                                         stem + "[rec].pdf", stem + "[srec].pdf"}))
-            << name;
-    }
-    const std::map<std::string, std::string> refused{{"b.inp", "letter case"},
-                                                     {"b.INP", "letter case"},
-                                                     {"line\nbreak.inp", "control character"},
-                                                     {"huge.inp", "3221225472 bytes"}};
-    for (const auto& [name, reason] : refused) {
-        const BatchRow& row = rows[name];
-        EXPECT_EQ(row.status, "refused") << name;
-        EXPECT_NE(row.firstError.find(reason), std::string::npos) << name << ": " << row.firstError;
-        EXPECT_TRUE(row.outputs.empty()) << name;
-    }
-    for (const char* name : {"b.csv", "b.log", "b[epc].pdf", "huge.log", "line\nbreak.log"})
-        EXPECT_FALSE(FileExists(dir.file(std::string("two/") + name))) << name;
-}
-
-TEST(BatchRun, ShardsRunDisjointParts) {
-    TempDir dir;
-    const std::string input = ExampleInput("england-office");
-    for (const char* name : {"a", "b", "c"})
-        WriteFileBytes(dir.file(std::string(name) + ".inp"), input);
-    std::multiset<std::string> seen;
-    for (const char* shard : {"1/2", "2/2"}) {
-        const ProcessResult r = RunBatch({"--shard", shard, dir.path()}, dir.path());
-        EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    }
-    for (const char* summary : {"tarvex-batch-1-of-2.jsonl", "tarvex-batch-2-of-2.jsonl"}) {
-        for (const std::string& line : Lines(ReadFileBytes(dir.file(summary)))) {
-            BatchRow row;
-            ASSERT_TRUE(ParseJsonLine(line, row));
-            seen.insert(fs::path(row.input).filename().string());
-        }
-    }
-    EXPECT_EQ(seen, (std::multiset<std::string>{"a.inp", "b.inp", "c.inp"}));
-}
-
-TEST(BatchRun, RejectsAWrongCommandLine) {
-    TempDir dir;
-    for (const std::vector<std::string>& args : {std::vector<std::string>{},
-                                                 {"--jobs", "0", "x"},
-                                                 {"--shard", "3/2", "x"},
-                                                 {"--frobnicate", "x"}}) {
-        EXPECT_EQ(RunBatch(args, dir.path()).exitCode, 2);
-    }
 }
 
 }  // namespace

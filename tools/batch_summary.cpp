@@ -1,0 +1,485 @@
+#include "tools/batch_summary.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cfloat>
+#include <climits>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <set>
+#include <sstream>
+
+#include "app/encoding.h"
+
+namespace {
+
+std::string CsvField(const std::string& s) {
+    if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
+    std::string out = "\"";
+    for (char c : s) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    return out + "\"";
+}
+
+std::string JsonString(const std::string& s) {
+    std::string out = "\"";
+    for (const char ch : s) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+            case '"':
+                out += "\\\"";
+                break;
+            case '\\':
+                out += "\\\\";
+                break;
+            case '\n':
+                out += "\\n";
+                break;
+            case '\r':
+                out += "\\r";
+                break;
+            case '\t':
+                out += "\\t";
+                break;
+            default:
+                if (c < 0x20) {
+                    char buf[8];
+                    std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                    out += buf;
+                } else {
+                    out += ch;
+                }
+        }
+    }
+    return out + "\"";
+}
+
+std::string JsonArray(const std::vector<std::string>& items) {
+    std::string out = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) out += (i ? "," : "") + JsonString(items[i]);
+    return out + "]";
+}
+
+// A reader for the flat objects JsonLine writes: string, number, null and
+// string-array values.
+class JsonReader {
+  public:
+    explicit JsonReader(const std::string& text) : s_(text) {}
+
+    bool Object(const std::function<bool(const std::string&, JsonReader&)>& field) {
+        if (!Take('{')) return false;
+        if (Take('}')) return AtEnd();
+        do {
+            std::string key;
+            if (!String(key) || !Take(':') || !field(key, *this)) return false;
+        } while (Take(','));
+        return Take('}') && AtEnd();
+    }
+
+    // A string with JSON's escapes; \\u escapes (UTF-16, pairs joined) are
+    // written as UTF-8.
+    bool String(std::string& out) {
+        Blanks();
+        if (at_ >= s_.size() || s_[at_] != '"') return false;
+        ++at_;
+        out.clear();
+        while (at_ < s_.size() && s_[at_] != '"') {
+            const char c = s_[at_++];
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (at_ >= s_.size()) return false;
+            switch (s_[at_++]) {
+                case '"':
+                    out += '"';
+                    break;
+                case '\\':
+                    out += '\\';
+                    break;
+                case '/':
+                    out += '/';
+                    break;
+                case 'b':
+                    out += '\b';
+                    break;
+                case 'f':
+                    out += '\f';
+                    break;
+                case 'n':
+                    out += '\n';
+                    break;
+                case 'r':
+                    out += '\r';
+                    break;
+                case 't':
+                    out += '\t';
+                    break;
+                case 'u': {
+                    unsigned long code = 0;
+                    if (!Hex4(code)) return false;
+                    if (code >= 0xDC00 && code <= 0xDFFF) return false;  // a low half alone
+                    if (code >= 0xD800 && code <= 0xDBFF) {
+                        unsigned long low = 0;
+                        if (!Take2('\\', 'u') || !Hex4(low) || low < 0xDC00 || low > 0xDFFF)
+                            return false;
+                        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
+                    }
+                    out += Utf8Of(static_cast<char32_t>(code));
+                    break;
+                }
+                default:
+                    return false;
+            }
+        }
+        if (at_ >= s_.size()) return false;
+        ++at_;
+        return true;
+    }
+
+    // A finite number.
+    bool Number(double& out) {
+        Blanks();
+        const std::size_t start = at_;
+        while (at_ < s_.size() && std::strchr("+-.0123456789eE", s_[at_]) != nullptr &&
+               s_[at_] != '\0')
+            ++at_;
+        if (at_ == start) return false;
+        const std::string text = s_.substr(start, at_ - start);
+        char* end = nullptr;
+        const double value = std::strtod(text.c_str(), &end);
+        if (end != text.c_str() + text.size() || !std::isfinite(value)) return false;
+        out = value;
+        return true;
+    }
+
+    bool Strings(std::vector<std::string>& out) {
+        out.clear();
+        if (!Take('[')) return false;
+        if (Take(']')) return true;
+        do {
+            std::string item;
+            if (!String(item)) return false;
+            out.push_back(item);
+        } while (Take(','));
+        return Take(']');
+    }
+
+    bool Null() {
+        Blanks();
+        if (s_.compare(at_, 4, "null") != 0) return false;
+        at_ += 4;
+        return true;
+    }
+
+  private:
+    bool Hex4(unsigned long& code) {
+        if (s_.size() - at_ < 4) return false;
+        code = 0;
+        for (int i = 0; i < 4; ++i) {
+            const char c = s_[at_++];
+            int digit = -1;
+            if (c >= '0' && c <= '9') digit = c - '0';
+            if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+            if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+            if (digit < 0) return false;
+            code = code * 16 + static_cast<unsigned long>(digit);
+        }
+        return true;
+    }
+    bool Take2(char a, char b) {
+        if (s_.size() - at_ < 2 || s_[at_] != a || s_[at_ + 1] != b) return false;
+        at_ += 2;
+        return true;
+    }
+    void Blanks() {
+        while (at_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[at_]))) ++at_;
+    }
+    bool Take(char c) {
+        Blanks();
+        if (at_ < s_.size() && s_[at_] == c) {
+            ++at_;
+            return true;
+        }
+        return false;
+    }
+    bool AtEnd() {
+        Blanks();
+        return at_ == s_.size();
+    }
+
+    const std::string& s_;
+    std::size_t at_ = 0;
+};
+
+// A number as JSON writes it: the shortest text that reads back the same.
+std::string NumberText(double value) {
+    char buf[DBL_MAX_10_EXP + 32];
+    for (const int digits : {15, 17}) {
+        std::snprintf(buf, sizeof buf, "%.*g", digits, value);
+        if (std::strtod(buf, nullptr) == value) break;
+    }
+    return buf;
+}
+
+// Seconds to the millisecond, always with room for any finite value.
+std::string SecondsText(double s) {
+    char buf[DBL_MAX_10_EXP + 32];
+    std::snprintf(buf, sizeof buf, "%.3f", s);
+    return buf;
+}
+
+// One column of a row: a text, a number (its text, or empty for none) or a
+// list of texts.
+struct Cell {
+    enum Kind { kText, kNumber, kList } kind;
+    std::string text;
+    std::vector<std::string> list;
+};
+
+Cell Text(const std::string& s) {
+    return {Cell::kText, s, {}};
+}
+Cell Number(const std::string& s) {
+    return {Cell::kNumber, s, {}};
+}
+
+// The columns of a row, in order: the one place that names them, so the
+// CSV and the JSON Lines cannot drift apart.
+std::vector<std::pair<const char*, Cell>> Cells(const BatchRow& r) {
+    return {
+        {"input", Text(r.input)},
+        {"status", Text(r.status)},
+        {"exit_code", Number(r.exitCode ? std::to_string(*r.exitCode) : "")},
+        {"validated", Text(r.validated)},
+        {"jurisdiction", Text(r.jurisdiction)},
+        {"uprn", Text(r.uprn)},
+        {"address", Text(r.address)},
+        {"postcode", Text(r.postcode)},
+        {"asset_rating", Number(r.assetRating ? NumberText(*r.assetRating) : "")},
+        {"band", Text(r.band)},
+        {"rrn_certificate", Text(r.rrnCertificate)},
+        {"rrn_recommendations", Text(r.rrnRecommendations)},
+        {"message", Text(r.message)},
+        {"outputs", {Cell::kList, "", r.outputs}},
+        {"seconds", Number(SecondsText(r.seconds))},
+        {"warnings", Number(std::to_string(r.warnings))},
+        {"first_error", Text(r.firstError)},
+        {"input_md5", Text(r.inputDigest)},
+    };
+}
+
+// A whole number that an int holds: converting any other is undefined.
+bool WholeNumber(JsonReader& r, int& out) {
+    double number = 0;
+    if (!r.Number(number) || number < INT_MIN || number > INT_MAX || number != std::floor(number))
+        return false;
+    out = static_cast<int>(number);
+    return true;
+}
+
+// The value of one column, read into the row.
+bool ReadCell(const std::string& key, JsonReader& r, BatchRow& row) {
+    const std::map<std::string, std::string*> texts{
+        {"input", &row.input},
+        {"status", &row.status},
+        {"validated", &row.validated},
+        {"jurisdiction", &row.jurisdiction},
+        {"uprn", &row.uprn},
+        {"address", &row.address},
+        {"postcode", &row.postcode},
+        {"band", &row.band},
+        {"rrn_certificate", &row.rrnCertificate},
+        {"rrn_recommendations", &row.rrnRecommendations},
+        {"message", &row.message},
+        {"first_error", &row.firstError},
+        {"input_md5", &row.inputDigest},
+    };
+    const auto text = texts.find(key);
+    if (text != texts.end()) return r.String(*text->second);
+    if (key == "outputs") return r.Strings(row.outputs);
+    if (key == "seconds") return r.Number(row.seconds);
+    if (key == "warnings") return WholeNumber(r, row.warnings);
+    if (key == "exit_code") {
+        row.exitCode.reset();
+        if (r.Null()) return true;
+        int code = 0;
+        if (!WholeNumber(r, code)) return false;
+        row.exitCode = code;
+        return true;
+    }
+    if (key == "asset_rating") {
+        row.assetRating.reset();
+        if (r.Null()) return true;
+        double rating = 0;
+        if (!r.Number(rating)) return false;
+        row.assetRating = rating;
+        return true;
+    }
+    return false;
+}
+
+// Known orders first, in that order; any other value after them, by name;
+// "" last.
+std::size_t Rank(const std::vector<std::string>& order, const std::string& value) {
+    const auto at = std::find(order.begin(), order.end(), value);
+    if (at != order.end()) return static_cast<std::size_t>(at - order.begin());
+    return value.empty() ? order.size() + 1 : order.size();
+}
+
+const std::vector<std::string> kJurisdictionOrder{"England", "Wales", "Northern Ireland",
+                                                  "Scotland"};
+const std::vector<std::string> kBandOrder{
+    "Carbon Neutral", "A+", "A", "B+", "B", "C+", "C", "D+", "D", "E+", "E", "F+", "F", "G+", "G"};
+
+bool Before(const std::vector<std::string>& order, const std::string& a, const std::string& b) {
+    const std::size_t ra = Rank(order, a), rb = Rank(order, b);
+    return ra != rb ? ra < rb : a < b;
+}
+
+std::string Shown(const std::string& value) {
+    return value.empty() ? "(none)" : value;
+}
+
+}  // namespace
+
+std::string CsvHeader() {
+    std::string out;
+    for (const auto& [name, cell] : Cells(BatchRow()))
+        out += (out.empty() ? "" : ",") + std::string(name);
+    return out + "\n";
+}
+
+std::string CsvLine(const BatchRow& row) {
+    std::string out;
+    bool first = true;
+    for (const auto& [name, cell] : Cells(row)) {
+        if (!first) out += ',';
+        first = false;
+        if (cell.kind == Cell::kList) {
+            std::string joined;
+            for (const std::string& item : cell.list) joined += (joined.empty() ? "" : ";") + item;
+            out += CsvField(joined);
+        } else {
+            out += CsvField(cell.text);
+        }
+    }
+    return out + "\n";
+}
+
+std::string JsonLine(const BatchRow& row) {
+    std::string out = "{";
+    for (const auto& [name, cell] : Cells(row)) {
+        out += (out.size() > 1 ? ",\"" : "\"") + std::string(name) + "\":";
+        switch (cell.kind) {
+            case Cell::kText:
+                out += JsonString(cell.text);
+                break;
+            case Cell::kNumber:
+                out += cell.text.empty() ? "null" : cell.text;
+                break;
+            case Cell::kList:
+                out += JsonArray(cell.list);
+                break;
+        }
+    }
+    return out + "}\n";
+}
+
+bool ParseJsonLine(const std::string& line, BatchRow& row) {
+    JsonReader reader(line);
+    row = BatchRow();
+    const bool read = reader.Object(
+        [&row](const std::string& key, JsonReader& r) { return ReadCell(key, r, row); });
+    if (!read) row = BatchRow();
+    return read;
+}
+
+Journal ReadJournalText(const std::string& text) {
+    Journal journal;
+    std::size_t at = 0;
+    BatchRow row;
+    while (at < text.size()) {
+        const std::size_t end = text.find('\n', at);
+        if (end == std::string::npos) break;  // cut short by a killed batch
+        const std::string line = text.substr(at, end - at);
+        at = end + 1;
+        if (line.empty()) continue;
+        if (ParseJsonLine(line, row))
+            journal.rows[row.input] = row;
+        else
+            ++journal.unreadLines;
+    }
+    return journal;
+}
+
+std::vector<Total> Totals(const std::vector<BatchRow>& rows) {
+    std::map<std::pair<std::string, std::string>, std::size_t> counts;
+    for (const BatchRow& r : rows) ++counts[{r.jurisdiction, r.band}];
+    std::vector<Total> totals;
+    for (const auto& [key, n] : counts) totals.push_back({key.first, key.second, n});
+    std::sort(totals.begin(), totals.end(), [](const Total& a, const Total& b) {
+        if (a.jurisdiction != b.jurisdiction)
+            return Before(kJurisdictionOrder, a.jurisdiction, b.jurisdiction);
+        return Before(kBandOrder, a.band, b.band);
+    });
+    return totals;
+}
+
+std::string TotalsCsv(const std::vector<BatchRow>& rows) {
+    std::string out = "jurisdiction,band,inputs\n";
+    const std::vector<Total> totals = Totals(rows);
+    for (std::size_t i = 0; i < totals.size(); ++i) {
+        const Total& t = totals[i];
+        out += CsvField(Shown(t.jurisdiction)) + "," + CsvField(Shown(t.band)) + "," +
+               std::to_string(t.inputs) + "\n";
+        std::size_t all = 0;
+        for (const Total& u : totals)
+            if (u.jurisdiction == t.jurisdiction) all += u.inputs;
+        if (i + 1 == totals.size() || totals[i + 1].jurisdiction != t.jurisdiction)
+            out += CsvField(Shown(t.jurisdiction)) + ",(all)," + std::to_string(all) + "\n";
+    }
+    return out + "(all),(all)," + std::to_string(rows.size()) + "\n";
+}
+
+std::string TotalsText(const std::vector<BatchRow>& rows) {
+    std::string out;
+    const std::vector<Total> totals = Totals(rows);
+    for (std::size_t i = 0; i < totals.size();) {
+        const std::string& j = totals[i].jurisdiction;
+        std::string bands;
+        std::size_t all = 0;
+        for (; i < totals.size() && totals[i].jurisdiction == j; ++i) {
+            all += totals[i].inputs;
+            bands += (bands.empty() ? "" : ", ") + Shown(totals[i].band) + " " +
+                     std::to_string(totals[i].inputs);
+        }
+        out += "  " + Shown(j) + ": " + std::to_string(all) + " (" + bands + ")\n";
+    }
+    return out;
+}
+
+std::map<std::string, std::vector<std::string>> SharedReferences(
+    const std::vector<BatchRow>& rows) {
+    std::map<std::string, std::vector<std::string>> byNumber;
+    for (const BatchRow& r : rows) {
+        for (const std::string* number : {&r.rrnCertificate, &r.rrnRecommendations}) {
+            if (number->empty()) continue;
+            std::vector<std::string>& inputs = byNumber[*number];
+            if (std::find(inputs.begin(), inputs.end(), r.input) == inputs.end())
+                inputs.push_back(r.input);
+        }
+    }
+    for (auto it = byNumber.begin(); it != byNumber.end();)
+        it = it->second.size() > 1 ? std::next(it) : byNumber.erase(it);
+    return byNumber;
+}
+
+bool MessageKeptApart(const BatchRow& row) {
+    return !row.message.empty() && row.message != row.rrnCertificate + ".xml";
+}
