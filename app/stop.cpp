@@ -34,6 +34,11 @@ void StopRunOnErrorStream(const std::string& message, int status) {
     throw RunStop({"", message, message}, status, true);
 }
 
+void StopRunWithDiagnostics(const std::string& message, const std::string& diagnostics, bool pause,
+                            int status) {
+    throw RunStop({message, "", diagnostics}, status, true, pause);
+}
+
 void StopRunAfterPause(const std::string& message, bool pause, int status) {
     throw RunStop({message, "", ""}, status, true, pause);
 }

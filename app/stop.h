@@ -47,6 +47,10 @@ class RunStop : public std::runtime_error {
 // As StopRun, but the console gets the message on the error stream: for the
 // files that could not be opened, read or written.
 [[noreturn]] void StopRunOnErrorStream(const std::string& message, int status = 1);
+// As StopRun, and `diagnostics` (lines that say where the input is wrong) to
+// the error stream only, after the message: the log stays as it was.
+[[noreturn]] void StopRunWithDiagnostics(const std::string& message, const std::string& diagnostics,
+                                         bool pause = false, int status = 1);
 // As StopRun, but first waits for a key when `pause` is set.
 [[noreturn]] void StopRunAfterPause(const std::string& message, bool pause, int status = 1);
 // The message to the console and the log, which is not written: a stop before

@@ -37,6 +37,12 @@ class BOC {
     // How the input's texts are encoded; the matrix keeps the input's bytes.
     TextEncoding inputEncoding = TextEncoding::kWindows1252;
 
+    // Warnings for the error stream found while reading (numbers written
+    // with a decimal comma), each a line "file:line: warning: ..."; the
+    // report files do not count them. At most kErrorStreamLimit are kept,
+    // the rest counted in the last.
+    std::vector<std::string> streamWarnings;
+
     // Reading.
     void Init(const std::string& inputFileName, const std::string& libraryFile);
     // Loads the library definition only: no progress texts, no integrity check.
@@ -57,6 +63,19 @@ class BOC {
     void ComKeyExe(const std::string& keywordName, KeywordValue& value, int objectIndex,
                    int classIndex, int keyIndex);
     void Require();
+    // What Require records, in its order: the classes with too few or too
+    // many objects, and the required keywords that objects lack.
+    struct CountFinding {
+        int classIndex = 0;
+        int count = 0;
+        bool tooFew = false;
+    };
+    struct MissingKeyword {
+        int objectIndex = 0;
+        std::string keyword;
+    };
+    std::vector<CountFinding> CountFindings() const;
+    std::vector<MissingKeyword> MissingKeywords() const;
     void Fill();
     void FillId(int objectIndex);
     void CODREFid();
@@ -124,6 +143,8 @@ class BOC {
                        bool mark);
     std::string InpText(bool modifiedOnly) const;
     void StopCheck();
+    // Notes a number written with a decimal comma on the line (from 0).
+    void NoteCommaDecimal(int lineIndex, const std::string& keyword, const std::string& valueText);
     // The value checks shared by ComKey and ComKeyExe; findings are recorded
     // with the given level, text flag, position and name.
     void CheckValue(const Propiedad& def, KeywordValue& value, const std::string& refClass,
@@ -141,6 +162,8 @@ class BOC {
     [[noreturn]] void RejectLibrary(std::size_t lineIndex, const std::string& what) const;
 
     std::string libraryFile_;
+    // Decimal commas past the warnings kept, less the one the count replaced.
+    std::size_t uncountedCommas_ = 0;
     std::unordered_map<std::string, int> classIndex_;
     std::vector<std::unordered_map<std::string, int>> keyIndex_;
     mutable std::unordered_map<std::string, std::vector<int>> nameIndex_;

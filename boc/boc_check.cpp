@@ -119,35 +119,56 @@ void BOC::ComKeyExe(const std::string& keywordName, KeywordValue& value, int obj
                keywordName);
 }
 
-void BOC::Require() {
+std::vector<BOC::CountFinding> BOC::CountFindings() const {
     std::vector<int> counts(classes.size(), 0);
     for (const BObject& o : objects)
         if (o.classNumber >= 1 && o.classNumber <= static_cast<int>(classes.size()))
             ++counts[o.classNumber - 1];
 
+    std::vector<CountFinding> findings;
     for (std::size_t c = 0; c < classes.size(); ++c) {
         const Objeto& cls = classes[c];
-        if (cls.minCount != kNoLimit && counts[c] < cls.minCount) {
-            errors.AddError(kLevelInput, kErrTooFew, kFlagOwnText, 0).text =
-                "       *** ERROR *** At least " + std::to_string(cls.minCount) + " " + cls.name +
-                " needed";
-        }
-        if (cls.maxCount != kNoLimit && counts[c] > cls.maxCount) {
-            errors.AddError(kLevelInput, kErrTooMany, kFlagOwnText, 0).text =
-                "       *** ERROR *** Number of " + cls.name + " = " + std::to_string(counts[c]) +
-                ". Maximum admisible = " + std::to_string(cls.maxCount);
-        }
+        const int index = static_cast<int>(c);
+        if (cls.minCount != kNoLimit && counts[c] < cls.minCount)
+            findings.push_back({index, counts[c], true});
+        if (cls.maxCount != kNoLimit && counts[c] > cls.maxCount)
+            findings.push_back({index, counts[c], false});
     }
+    return findings;
+}
 
-    for (const BObject& o : objects) {
+std::vector<BOC::MissingKeyword> BOC::MissingKeywords() const {
+    std::vector<MissingKeyword> missing;
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        const BObject& o = objects[i];
         const int c = o.classNumber - 1;
         if (c < 0 || c >= static_cast<int>(classes.size())) continue;
         for (const Propiedad& def : classes[c].properties) {
             if (def.defaultText != "REQ" || o.keywords.count(def.name) != 0) continue;
-            errors.AddError(kLevelInput, kErrRequired, kFlagOwnText, 0).text =
-                "       *** ERROR *** Keyword " + def.name + " in Object [" + o.type + "] \"" +
-                o.name + "\" is required.";
+            missing.push_back({static_cast<int>(i), def.name});
         }
+    }
+    return missing;
+}
+
+void BOC::Require() {
+    for (const CountFinding& f : CountFindings()) {
+        const Objeto& cls = classes[f.classIndex];
+        if (f.tooFew) {
+            errors.AddError(kLevelInput, kErrTooFew, kFlagOwnText, 0).text =
+                "       *** ERROR *** At least " + std::to_string(cls.minCount) + " " + cls.name +
+                " needed";
+        } else {
+            errors.AddError(kLevelInput, kErrTooMany, kFlagOwnText, 0).text =
+                "       *** ERROR *** Number of " + cls.name + " = " + std::to_string(f.count) +
+                ". Maximum admisible = " + std::to_string(cls.maxCount);
+        }
+    }
+    for (const MissingKeyword& m : MissingKeywords()) {
+        const BObject& o = objects[m.objectIndex];
+        errors.AddError(kLevelInput, kErrRequired, kFlagOwnText, 0).text =
+            "       *** ERROR *** Keyword " + m.keyword + " in Object [" + o.type + "] \"" +
+            o.name + "\" is required.";
     }
 }
 

@@ -9,6 +9,7 @@
 #include "app/stop.h"
 #include "app/textutil.h"
 #include "boc/boc.h"
+#include "boc/diagnostics.h"
 #include "boc/fileguard.h"
 #include "library/ncmd5.h"
 
@@ -48,6 +49,8 @@ void BOC::RejectLibrary(std::size_t lineIndex, const std::string& what) const {
 
 void BOC::Init(const std::string& inputFileName, const std::string& libraryFile) {
     errors.Init();
+    streamWarnings.clear();
+    uncountedCommas_ = 0;
     objects.clear();
     inputLines.clear();
     libraryLines.clear();
@@ -85,6 +88,26 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     SendLog("  Processing Input file...\n");
     InpProceso();
     SendLog("  OK!\n");
+    // An input with errors has stopped the run with these among its lines.
+    std::string warnings;
+    for (const std::string& w : streamWarnings) warnings += w;
+    SayOnErrorStream(warnings);
+}
+
+void BOC::NoteCommaDecimal(int lineIndex, const std::string& keyword,
+                           const std::string& valueText) {
+    const std::string warning =
+        CommaDecimalWarning(Where(inputFile, lineIndex + 1), keyword, valueText);
+    if (warning.empty()) return;
+    // A file full of them is not copied to the screen: the count stands for the rest.
+    if (streamWarnings.size() < kErrorStreamLimit) {
+        streamWarnings.push_back(warning);
+    } else {
+        ++uncountedCommas_;
+        streamWarnings.back() = Where(inputFile, 0) +
+                                ": warning: " + std::to_string(uncountedCommas_ + 1) +
+                                " more numbers are written with a decimal comma\n";
+    }
 }
 
 void BOC::Init_NOT(const std::string& libraryFile) {
@@ -314,6 +337,7 @@ void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
                 KeywordValue value;
                 value.Init(def.keyType, line.value);
                 value.line = i + 1;
+                if (def.keyType == kTypeNum) NoteCommaDecimal(i, line.keyword, line.value);
                 ComKey(object, value, i, classIndex, k);
                 value.id = def.number;
                 // A keyword given twice keeps its first value; both are checked.

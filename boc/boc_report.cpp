@@ -7,6 +7,7 @@
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "boc/boc.h"
+#include "boc/diagnostics.h"
 #include "boc/fileguard.h"
 
 namespace {
@@ -135,8 +136,9 @@ void BOC::WriteBdl() {
     WriteReport(bdlFile, false);
     WriteErr();
     if (errors.errorList.empty()) return;
-    StopRun("\n\n\nBOC_b02. 2001\n" + inputFile + " has got errors.\nPlease, see " + bdlFile +
-            " or " + errFile + " to check and correct them...\n\n");
+    StopRunWithDiagnostics("\n\n\nBOC_b02. 2001\n" + inputFile + " has got errors.\nPlease, see " +
+                               bdlFile + " or " + errFile + " to check and correct them...\n\n",
+                           ErrorStreamReport(*this));
 }
 
 void BOC::WriteErr() {

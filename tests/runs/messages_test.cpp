@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "library/b64.h"
+#include "library/inpkey.h"
 #include "library/ncmd5.h"
 #include "library/ncmkeys.h"
 #include "reports/seal.h"
@@ -400,8 +401,13 @@ TEST(LodgementMessageRuns, AMessageThatCannotBeWrittenStopsTheRun) {
     for (const auto& c : cases) {
         TempDir dir;
         CopyExample(dir, "england-office");
-        WriteFileBytes(dir.file("england-office.inp"),
-                       Edited(ExampleInput("england-office"), {c.edit}));
+        const std::string input = dir.file("england-office.inp");
+        WriteFileBytes(input, Edited(ExampleInput("england-office"), {c.edit}));
+        // A key for the edited input: the error stream then holds the failure alone.
+        NCMKEYS keys;
+        keys.Init();
+        WriteFileBytes(dir.file("england-office_inpkey.txt"),
+                       InputKeyDigest(keys, 1, input) + "\n");
         ASSERT_EQ(RunInput(dir, "england-office").exitCode, 0);
         const std::string name = *c.blocked ? std::string(c.blocked) : MessageIn(dir);
         // A folder in the file's place: the file cannot replace it.

@@ -275,6 +275,8 @@ struct KeyCase {
     // Prepares the copy of the office example in the folder.
     std::function<void(const TempDir&)> prepare;
     bool validated;
+    // Why not, as the error stream's warning says it.
+    std::string reason = "";
 };
 
 std::string OfficeFile(const TempDir& dir) {
@@ -291,6 +293,10 @@ std::string DigestUnderKey(const TempDir& dir, int keyIndex) {
 }
 
 std::vector<KeyCase> KeyCases() {
+    const std::string mismatch =
+        "england-office_inpkey.txt does not match the input: the input was changed after the "
+        "calculation engine wrote the key file, or the key file is not that of ZOLM, the engine "
+        "CENGINE-VAL names";
     return {
         {"ShippedKey", [](const TempDir&) {}, true},
         {"WrittenWithWindowsLineEnd",
@@ -308,9 +314,13 @@ std::vector<KeyCase> KeyCases() {
                  Edited(ReadFileBytes(OfficeFile(d)),
                         {{Line("BUILDING-AREA", "2184.6"), Line("BUILDING-AREA", "2184.7")}}));
          },
-         false},
-        {"Missing", [](const TempDir& d) { std::remove(OfficeKeyFile(d).c_str()); }, false},
-        {"Empty", [](const TempDir& d) { WriteFileBytes(OfficeKeyFile(d), ""); }, false},
+         false, mismatch},
+        {"Missing", [](const TempDir& d) { std::remove(OfficeKeyFile(d).c_str()); }, false,
+         "there is no key file england-office_inpkey.txt beside the input"},
+        {"Empty", [](const TempDir& d) { WriteFileBytes(OfficeKeyFile(d), ""); }, false,
+         "the key file england-office_inpkey.txt is empty"},
+        {"EmptyFirstLine", [](const TempDir& d) { WriteFileBytes(OfficeKeyFile(d), "\n"); }, false,
+         "the key file england-office_inpkey.txt is empty"},
         {"InCapitals",
          [](const TempDir& d) {
              std::string digest = DigestUnderKey(d, 1);
@@ -318,10 +328,10 @@ std::vector<KeyCase> KeyCases() {
                  c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
              WriteFileBytes(OfficeKeyFile(d), digest + "\n");
          },
-         false},
+         false, mismatch},
         {"UnderTheKeyOfAnotherEngine",
          [](const TempDir& d) { WriteFileBytes(OfficeKeyFile(d), DigestUnderKey(d, 2) + "\n"); },
-         false},
+         false, mismatch},
     };
 }
 
@@ -344,9 +354,13 @@ TEST_P(InputKey, DecidesTheValidationAndTheRunGoesOn) {
     const std::string log = RunLog(dir);
     if (c.validated) {
         EXPECT_TRUE(Contains(log, "\nInput file validated? YES, Input file from: ZOLM\n\n")) << log;
+        EXPECT_EQ(r.err, "");
     } else {
         EXPECT_TRUE(Contains(log, "\nInput file validated? NO\n\n")) << log;
         EXPECT_FALSE(Contains(log, "validated? YES")) << log;
+        // The log keeps its line; the error stream says why.
+        EXPECT_EQ(r.err,
+                  "england-office.inp: warning: Input file validated? NO: " + c.reason + "\n");
     }
     EXPECT_TRUE(FileExists(dir.file(kOffice + ".csv")));
 }

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class BOC;
+struct Propiedad;
+
+// What the assessor reads on the error stream about an input: one line per
+// finding in the form compilers use ("office.inp:48: error: ..."), saying
+// what would be right where the library knows it. The report copy, the
+// error report and the run log are not touched by any of it: their formats
+// are fixed, and other programs read them.
+
+// How many errors the error stream shows before it points to the report.
+inline constexpr std::size_t kErrorStreamLimit = 10;
+
+// The error stream's lines about an input whose reading found errors: the
+// warnings noted while reading, at most `limit` errors in line order (a
+// missing ".." as one error, not as the unknown keywords it causes), then
+// where the whole report is.
+std::string ErrorStreamReport(const BOC& boc, std::size_t limit = kErrorStreamLimit);
+
+// The number of single-character insertions, deletions and substitutions
+// that turn one word into the other.
+std::size_t EditDistance(std::string_view a, std::string_view b);
+// The candidate a mistyped word most likely meant: one that differs only in
+// letter case, or one a few edits away (the first of the nearest); failing
+// that, the only candidate that holds the word. "" when none is near.
+std::string NearestWord(const std::string& word, const std::vector<std::string>& candidates);
+// The code words a keyword takes, the first few then "...".
+std::string CodeWords(const Propiedad& keyword);
+
+// A warning when a number's text goes on past what is read as the number
+// with a comma and a digit ("58,4" reads 58): the comma is not a decimal
+// point. "" when the number is read whole. `where` is "file:line".
+std::string CommaDecimalWarning(const std::string& where, const std::string& keyword,
+                                const std::string& valueText);
+
+// "file:line" for a line counted from 1, "file" for line 0 (no line).
+std::string Where(const std::string& file, int line);
+
+// Sends text to the error stream only, after what the console was shown so far.
+void SayOnErrorStream(const std::string& text);

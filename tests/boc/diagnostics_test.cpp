@@ -1,0 +1,255 @@
+// What the error stream says about an input: each error at its line, with
+// what would be right; the warnings the report files do not carry.
+#include "boc/diagnostics.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/runlog.h"
+#include "boc/boc.h"
+#include "tests/boc/boc_testing.h"
+#include "tests/support/stops.h"
+#include "tests/support/tempdir.h"
+
+namespace {
+
+// The head object every input of the fixture library needs.
+const std::string kHead = "\"Head\" = HEAD\n   ID = 1\n   ..\n";
+
+// Reads `text` as x.inp with the fixture library; what the error stream got.
+std::string ErrorStreamOf(const TempDir& dir, const std::string& text) {
+    const std::string input = WriteInput(dir, "x.inp", text);
+    const std::string library = WriteLibrary(dir);
+    SetFileLog(dir.file("Tarvex.log"));
+    return RunToStop([&] {
+               BOC boc;
+               boc.Init(input, library);
+           })
+        .err;
+}
+
+// `text` with "%i" as the input's path and "%e" as its error report's.
+std::string Paths(const TempDir& dir, std::string text) {
+    for (const auto& [mark, path] : {std::pair<std::string, std::string>{"%i", dir.file("x.inp")},
+                                     {"%e", dir.file("x.err")}}) {
+        for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at))
+            text.replace(at, mark.size(), path);
+    }
+    return text;
+}
+
+struct ErrorCase {
+    const char* what;
+    std::string input;
+    std::string errorLine;  // the one error's line, before "see ..."
+};
+
+TEST(ErrorStream, NamesEachErrorAtItsLineWithWhatWouldBeRight) {
+    const ErrorCase cases[] = {
+        {"no blank before =", "\"Head\" = HEAD\n   ID=7\n   ..\n",
+         "%i:2: error: bad syntax: put a blank between ID and its =\n"},
+        {"no value", kHead + "\"Z\" = ZONE\n   AREA =\n   ..\n",
+         "%i:5: error: bad syntax: AREA has no value after its =\n"},
+        {"unclosed quote", "\"Head\" = HEAD\n   ID = 1\n   NOTE = \"unclosed\n   ..\n",
+         "%i:3: error: bad syntax: a double quote is not closed\n"},
+        {"list left open", "\"Head\" = HEAD\n   ID = 1\n   DATES = ( 1, 2,\n   ..\n",
+         "%i:3: error: bad syntax: the list of DATES is not closed with )\n"},
+        {"lone parenthesis", "\"Head\" = HEAD\n   ID = 1\n   DATES = ( 1, 2,\n   )\n   ..\n",
+         "%i:4: error: bad syntax: a line that goes on with a list must hold more than one "
+         "character: put the ) after the list's last item\n"},
+        {"header without =", kHead + "\"Z\" ZONE\n   ..\n",
+         "%i:4: error: bad syntax: an object begins here, with \"name\" = CLASS\n"},
+        {"library entry", kHead + "LIBRARY-ENTRY X = zones\n",
+         "%i:4: error: bad syntax: a library entry reads LIBRARY-ENTRY name = \"file\"\n"},
+        {"unknown class", kHead + "\"Z\" = ZONES\n   ..\n",
+         "%i:4: error: unknown object class ZONES (did you mean ZONE?)\n"},
+        {"keyword of no class", "\"Head\" = HEAD\n   ID = 1\n   COLOUR = RED\n   ..\n",
+         "%i:3: error: unknown keyword COLOUR of class HEAD\n"},
+        {"keyword in lower case", "\"Head\" = HEAD\n   ID = 1\n   rate = 5\n   ..\n",
+         "%i:3: error: unknown keyword rate of class HEAD (did you mean RATE?)\n"},
+        {"number out of range", "\"Head\" = HEAD\n   ID = 1\n   RATE = 11\n   ..\n",
+         "%i:3: error: RATE = 11 is out of range: RATE takes from 0 to 10\n"},
+        {"list item out of range", "\"Head\" = HEAD\n   ID = 1\n   DATES = ( 5, 11 )\n   ..\n",
+         "%i:3: error: an item of DATES = ( 5, 11 ) is out of range: DATES takes from 0 to "
+         "10\n"},
+        {"code word", "\"Head\" = HEAD\n   ID = 1\n   MODE = EXTREME\n   ..\n",
+         "%i:3: error: unknown code word EXTREME for MODE; MODE takes LOW, MEDIUM, HIGH\n"},
+        {"code word in lower case", "\"Head\" = HEAD\n   ID = 1\n   MODE = high\n   ..\n",
+         "%i:3: error: unknown code word high for MODE (did you mean HIGH?); MODE takes LOW, "
+         "MEDIUM, HIGH\n"},
+        {"reference to a later object",
+         kHead + "\"L\" = LINK\n   TARGET = \"Z\"\n   ..\n\"Z\" = ZONE\n   ..\n",
+         "%i:5: error: TARGET = \"Z\" names no ZONE object given before it\n"},
+        {"required keyword", "\"Head\" = HEAD\n   RATE = 5\n   ..\n",
+         "%i: error: object \"Head\" (HEAD, line 1) lacks the keyword ID, which it must give\n"},
+        {"too few objects", "\"Z\" = ZONE\n   AREA = 1\n   ..\n",
+         "%i: error: the input needs at least 1 HEAD object and has 0\n"},
+        {"too many objects", kHead + kHead,
+         "%i: error: the input may have at most 1 HEAD object and has 2\n"},
+        // Every keyword of the second zone is one of a zone: nothing follows
+        // from the missing "..", so no note.
+        {"missing terminator",
+         kHead + "\"Z1\" = ZONE\n   AREA = 1\n\"Z2\" = ZONE\n   AREA = 2\n   ..\n",
+         "%i:6: error: \"..\" missing: object \"Z1\" (line 4) is still open where \"Z2\" = ZONE "
+         "begins\n"},
+    };
+    for (const ErrorCase& c : cases) {
+        TempDir dir;
+        EXPECT_EQ(ErrorStreamOf(dir, c.input),
+                  Paths(dir, c.errorLine + "see %e for the whole report\n"))
+            << c.what;
+    }
+}
+
+// A reference whose class another keyword gives, without that keyword: both
+// findings of the line are shown.
+TEST(ErrorStream, ReferenceWithoutItsClassKeyword) {
+    TempDir dir;
+    EXPECT_EQ(ErrorStreamOf(dir, kHead + "\"L\" = LINK\n   TO-ANY = \"Head\"\n   ..\n"),
+              Paths(dir,
+                    "%i:5: error: TO-ANY takes the class of the object it names from "
+                    "TARGET-CLASS, which must come before it in the object\n"
+                    "%i:5: error: TO-ANY = \"Head\" names no object, given before it, of the class "
+                    "that TARGET-CLASS names\n"
+                    "see %e for the whole report\n"));
+}
+
+// The reader finds a line's errors pass by pass; the error stream gives them
+// in the order of the lines, the findings of the whole input last.
+TEST(ErrorStream, ListsErrorsInLineOrder) {
+    TempDir dir;
+    const std::string input =
+        "\"Head\" = HEAD\n   ID=1\n   NOTE = \"unclosed\n   ..\n\"Z\" ZONE\n   ..\n";
+    EXPECT_EQ(ErrorStreamOf(dir, input),
+              Paths(dir,
+                    "%i:2: error: bad syntax: put a blank between ID and its =\n"
+                    "%i:3: error: bad syntax: a double quote is not closed\n"
+                    "%i:5: error: bad syntax: an object begins here, with \"name\" = CLASS\n"
+                    "see %e for the whole report\n"));
+}
+
+TEST(ErrorStream, ShowsTenErrorsThenCountsTheRest) {
+    TempDir dir;
+    std::string input = "\"Head\" = HEAD\n   ID = 1\n";
+    for (int i = 0; i < 12; ++i) input += "   COLOUR" + std::to_string(i) + " = 1\n";
+    input += "   ..\n";
+    std::string expected;
+    for (int i = 0; i < 10; ++i) {
+        expected += "%i:" + std::to_string(i + 3) + ": error: unknown keyword COLOUR" +
+                    std::to_string(i) + " of class HEAD\n";
+    }
+    expected += "%i: 2 more errors not shown here\nsee %e for the whole report\n";
+    EXPECT_EQ(ErrorStreamOf(dir, input), Paths(dir, expected));
+}
+
+// A decimal comma is no error of the report files: the number reads up to the
+// comma. The error stream warns of it, whether the reading goes on or stops.
+TEST(ErrorStream, WarnsOfDecimalCommas) {
+    const std::string warning =
+        "%i:5: warning: AREA = 12,5 is read as 12: a comma is not a decimal point (write 12.5)\n";
+    {
+        TempDir dir;
+        EXPECT_EQ(ErrorStreamOf(dir, kHead + "\"Z\" = ZONE\n   AREA = 12,5\n   ..\n"),
+                  Paths(dir, warning));
+    }
+    {
+        TempDir dir;
+        EXPECT_EQ(
+            ErrorStreamOf(dir, kHead + "\"Z\" = ZONE\n   AREA = 12,5\n   KIND = BOX\n   ..\n"),
+            Paths(dir, warning + "%i:6: error: unknown code word BOX for KIND; KIND takes ROOM, "
+                                 "HALL\nsee %e for the whole report\n"));
+    }
+    {
+        // A file full of them: the first nine, then how many more.
+        TempDir dir;
+        std::string input = kHead;
+        std::string expected;
+        for (int i = 0; i < 12; ++i) {
+            input += "\"Z" + std::to_string(i) + "\" = ZONE\n   AREA = 1,5\n   ..\n";
+            if (i < 9) {
+                expected += "%i:" + std::to_string(5 + 3 * i) +
+                            ": warning: AREA = 1,5 is read as 1: a comma is not a decimal point "
+                            "(write 1.5)\n";
+            }
+        }
+        expected += "%i: warning: 3 more numbers are written with a decimal comma\n";
+        EXPECT_EQ(ErrorStreamOf(dir, input), Paths(dir, expected));
+    }
+}
+
+TEST(CommaDecimalWarning, OnlyWhenTheNumberGoesOnPastAComma) {
+    const struct {
+        const char* text;
+        const char* read;  // nullptr: no warning
+        const char* meant;
+    } cases[] = {
+        {"58,4", "58", "58.4"},        {"-0,5", "0", "-0.5"},       {"1,234.5", "1", "1234.5"},
+        {"1,234,567", "1", "1234567"}, {"58.4", nullptr, nullptr},  {"58,", nullptr, nullptr},
+        {"58, 4", nullptr, nullptr},   {"abc,4", nullptr, nullptr}, {"( 1,2 )", nullptr, nullptr},
+    };
+    for (const auto& c : cases) {
+        const std::string warning = CommaDecimalWarning("f.inp:3", "BER", c.text);
+        if (c.read == nullptr) {
+            EXPECT_EQ(warning, "") << c.text;
+        } else {
+            EXPECT_EQ(warning, std::string("f.inp:3: warning: BER = ") + c.text + " is read as " +
+                                   c.read + ": a comma is not a decimal point (write " + c.meant +
+                                   ")\n");
+        }
+    }
+}
+
+TEST(NearestWord, ASlipOfCaseOrAFewLettersOrTheOneWordThatHoldsIt) {
+    const std::vector<std::string> keywords{"BER",         "SER",         "TER",
+                                            "B-ADDRESS-0", "B-ADDRESS-1", "MAIN-FUEL-TYPE"};
+    const std::vector<std::string> types{"England and Wales", "Scotland", "Northern Ireland"};
+    const struct {
+        const char* word;
+        const std::vector<std::string>* candidates;
+        const char* nearest;
+    } cases[] = {
+        {"BERR", &keywords, "BER"},
+        {"ber", &keywords, "BER"},
+        {"B-ADRESS-1", &keywords, "B-ADDRESS-1"},
+        {"MAIN-FUEL", &keywords, "MAIN-FUEL-TYPE"},
+        {"PER", &keywords, "BER"},  // the first of equally near words
+        {"XYZ", &keywords, ""},
+        {"FUEL-MAIN-TYPE", &keywords, ""},
+        {"Wales", &types, "England and Wales"},
+        {"scotland", &types, "Scotland"},
+        {"Ireland", &types, "Northern Ireland"},
+        {"land", &types, ""},  // held by all three
+        {"NI", &types, ""},
+        {"", &types, ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NearestWord(c.word, *c.candidates), c.nearest) << c.word;
+
+    // A word far longer than any candidate is not compared letter by letter.
+    EXPECT_EQ(NearestWord(std::string(1 << 20, 'B'), keywords), "");
+}
+
+TEST(EditDistance, CountsInsertionsDeletionsAndSubstitutions) {
+    const struct {
+        const char* a;
+        const char* b;
+        std::size_t distance;
+    } cases[] = {{"", "", 0},        {"", "abc", 3},           {"abc", "abc", 0},
+                 {"BERR", "BER", 1}, {"kitten", "sitting", 3}, {"TER", "TRE", 2},
+                 {"flaw", "lawn", 2}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(EditDistance(c.a, c.b), c.distance) << c.a << " " << c.b;
+        EXPECT_EQ(EditDistance(c.b, c.a), c.distance) << c.b << " " << c.a;
+    }
+}
+
+TEST(CodeWords, TheFirstFourThenAnEllipsis) {
+    Propiedad keyword;
+    EXPECT_EQ(CodeWords(keyword), "");
+    for (const char* word : {"A1", "B2", "C3", "D4"}) keyword.codes.push_back({1, word});
+    EXPECT_EQ(CodeWords(keyword), "A1, B2, C3, D4");
+    keyword.codes.push_back({5, "E5"});
+    EXPECT_EQ(CodeWords(keyword), "A1, B2, C3, D4, ...");
+}
+
+}  // namespace
