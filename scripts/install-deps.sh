@@ -12,6 +12,10 @@ packages=(
   clang-tidy-14                  # the checks of .clang-tidy (scripts/tidy.sh)
   fonts-liberation2              # Liberation Sans, embedded in the Welsh certificate for ŵ and ŷ
 )
+# scripts/scale-out-check.sh runs a Slurm cluster of one node and GNU parallel.
+if [ "${TARVEX_SCALE_OUT:-0}" = 1 ]; then
+  packages+=(slurm-wlm munge parallel)
+fi
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
