@@ -214,7 +214,7 @@ say "its journal: $(rows_in "$journal") whole rows, $done_before ok; no work fol
 resubmitted=$(bash -c "${resubmit_line//TASK/$cancelled}")
 job2=$(grep -o '[0-9]\+' <<<"$resubmitted" | tail -1)
 for _ in $(seq 1200); do [ -z "$(squeue -h -j "$job2" 2>/dev/null)" ] && break; sleep 0.1; done
-grep -q "$((per_shard - done_before)) run now, $done_before kept" "logs/tarvex-${job2}-$cancelled.out" ||
+grep -q "$((per_shard - done_before)) to run, $done_before kept" "logs/tarvex-${job2}-$cancelled.out" ||
   fail "the resubmitted task did not run just the rest: $(cat "logs/tarvex-${job2}-$cancelled.out")"
 say "resubmitted task $cancelled as job $job2: ran $((per_shard - done_before)), kept $done_before"
 bash -c "$join_line"
@@ -252,7 +252,7 @@ done_before=$(grep -c '"status":"ok"' "summary/shard-$stopped-of-$shards.jsonl" 
 [ "$done_before" -lt $per_shard ] || fail "the stopped shard had finished anyway"
 say "parallel: stopped shard $stopped by SIGTERM with $done_before of its $per_shard done"
 bash -c "$parallel_shards" >parallel-again.out 2>&1 || true
-grep -q "$((per_shard - done_before)) run now, $done_before kept" parallel-again.out ||
+grep -q "$((per_shard - done_before)) to run, $done_before kept" parallel-again.out ||
   fail "run again, the stopped shard did not run just the rest: $(cat parallel-again.out)"
 bash -c "$join_line"
 check_joined summary.jsonl "GNU parallel by shard, run again, joined summary"

@@ -507,7 +507,7 @@ int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
     };
     const std::size_t ok = count(status::kOk);
     std::printf(
-        "%zu inputs: %zu ok, %zu failed, %zu not run, %zu missing; %zu run now, %zu kept from "
+        "%zu inputs: %zu ok, %zu failed, %zu not run, %zu missing; %zu to run, %zu kept from "
         "the journal; %.1f s\n",
         rows.size(), ok, count(status::kFailed), count(status::kNotRun), count(status::kMissing),
         work.todo.size(), work.kept, seconds);

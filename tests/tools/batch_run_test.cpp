@@ -125,7 +125,7 @@ TEST(BatchRun, SummarisesEveryInputFromItsRun) {
                   dir.file("two")},
                  dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
-    EXPECT_NE(r.out.find("3 ok, 0 failed, 0 not run, 0 missing; 2 run now, 1 kept"),
+    EXPECT_NE(r.out.find("3 ok, 0 failed, 0 not run, 0 missing; 2 to run, 1 kept"),
               std::string::npos)
         << r.out;
     EXPECT_EQ(RowsOf(dir.file("sum.jsonl")).size(), 3u);
@@ -228,7 +228,7 @@ TEST(BatchRun, ShardsRunDisjointParts) {
     EXPECT_EQ(seen, (std::multiset<std::string>{"in0.inp", "in1.inp", "in2.inp"}));
     const ProcessResult again = RunBatch({"--resume", "--shard", "2/5", "p"}, dir.path());
     EXPECT_EQ(again.exitCode, 0) << again.out << again.err;
-    EXPECT_NE(again.out.find("1 inputs: 1 ok, 0 failed, 0 not run, 0 missing; 0 run now, 1 kept"),
+    EXPECT_NE(again.out.find("1 inputs: 1 ok, 0 failed, 0 not run, 0 missing; 0 to run, 1 kept"),
               std::string::npos)
         << again.out;
     EXPECT_EQ(RowsOf(dir.file("tarvex-batch-2-of-5.jsonl")).size(), 1u);
@@ -243,7 +243,7 @@ TEST(BatchRun, ResumesFromTheJournal) {
     ProcessResult r = RunBatch({"--resume", "--summary", "s", "p"}, dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_EQ(r.err, "tarvex-batch: no journal s.jsonl to resume from: every input runs\n");
-    EXPECT_NE(r.out.find("3 run now, 0 kept"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3 to run, 0 kept"), std::string::npos) << r.out;
 
     const std::vector<std::string> lines = Lines(ReadFileBytes(dir.file("s.jsonl")));
     ASSERT_EQ(lines.size(), 3u);
@@ -252,7 +252,7 @@ TEST(BatchRun, ResumesFromTheJournal) {
     r = RunBatch({"--resume", "--summary", "s", "p"}, dir.path());
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_EQ(r.err, "");
-    EXPECT_NE(r.out.find("3 ok, 0 failed, 0 not run, 0 missing; 1 run now, 2 kept"),
+    EXPECT_NE(r.out.find("3 ok, 0 failed, 0 not run, 0 missing; 1 to run, 2 kept"),
               std::string::npos)
         << r.out;
     const std::map<std::string, BatchRow> rows = RowsOf(dir.file("s.jsonl"));
@@ -264,7 +264,7 @@ TEST(BatchRun, ResumesFromTheJournal) {
     EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
     EXPECT_NE(r.err.find("1 lines of s.jsonl are not rows and were passed over"), std::string::npos)
         << r.err;
-    EXPECT_NE(r.out.find("1 run now, 2 kept"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("1 to run, 2 kept"), std::string::npos) << r.out;
 }
 
 // Names with blanks, quotes, a leading dash or a line break: each runs (the

@@ -77,7 +77,7 @@ TEST(BatchSignals, StopCleanlyAndResumeRunsTheRest) {
         resumeArgs.insert(resumeArgs.begin(), "--resume");
         const ProcessResult resumed = RunBatch(resumeArgs, dir.path(), dir.file("tmp"));
         EXPECT_EQ(resumed.exitCode, 0) << resumed.out << resumed.err;
-        EXPECT_NE(resumed.out.find(std::to_string(kInputs - done) + " run now, " +
+        EXPECT_NE(resumed.out.find(std::to_string(kInputs - done) + " to run, " +
                                    std::to_string(done) + " kept"),
                   std::string::npos)
             << resumed.out;
