@@ -9,9 +9,11 @@
 
 #include "app/atomicfile.h"
 #include "app/clock.h"
+#include "app/inputfile.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "library/ncmd5.h"
+#include "pdf/unicode.h"
 
 namespace {
 
@@ -77,7 +79,9 @@ PdfDocument::PdfDocument() {
 }
 
 PdfDocument::~PdfDocument() {
-    if (doc_ != nullptr) HPDF_Free(doc_);
+    if (doc_ == nullptr) return;
+    ForgetUnicodeFaces(doc_);
+    HPDF_Free(doc_);
 }
 
 HPDF_Font PdfDocument::Font(const char* name, const char* encoding) {
@@ -96,6 +100,16 @@ HPDF_Font PdfDocument::EmbeddedFont(const std::string& path, const char* encodin
     const char* name = HPDF_LoadTTFontFromFile(doc_, path.c_str(), HPDF_TRUE);
     if (name == nullptr || failed()) return nullptr;
     return HPDF_GetFont(doc_, name, encoding);
+}
+
+HPDF_Font PdfDocument::UnicodeFont(const std::string& path) {
+    if (failed() || !IsReadableRegularFile(path)) return nullptr;
+    const char* name = HPDF_LoadTTFontFromFile(doc_, path.c_str(), HPDF_TRUE);
+    if (name == nullptr || failed()) return nullptr;
+    HPDF_Font font = HPDF_GetFont(doc_, name, kWinAnsiEncoding);
+    if (font == nullptr || failed()) return nullptr;
+    RegisterUnicodeFace(doc_, font, name);
+    return font;
 }
 
 HPDF_Page PdfDocument::AddPage() {

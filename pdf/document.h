@@ -57,6 +57,11 @@ class PdfDocument {
     // letters the standard fonts lack; nullptr when it cannot be loaded.
     HPDF_Font EmbeddedFont(const std::string& path, const char* encoding);
 
+    // A TrueType font file embedded in the document as a unicode face
+    // (pdf/unicode.h): texts set in it are UTF-8. nullptr when it cannot be
+    // loaded.
+    HPDF_Font UnicodeFont(const std::string& path);
+
     // Adds an A4 portrait page and makes it the current page.
     HPDF_Page AddPage();
     const std::deque<HPDF_Page>& pages() const { return pages_; }

@@ -13,6 +13,7 @@
 #include "pdf/furniture.h"
 #include "pdf/security.h"
 #include "pdf/text.h"
+#include "pdf/unicode.h"
 #include "project/rating.h"
 
 namespace {
@@ -192,8 +193,19 @@ PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::st
             return {};
         }
     } else {
-        regular = doc.Font("Helvetica", texts.encoding);
-        bold = doc.Font("Helvetica-Bold", texts.encoding);
+        // The standard fonts, unless a typed text needs letters they lack.
+        EpcCertificate drawn = *this;
+        const auto visit = [&drawn](const TextVisitor& v) { drawn.VisitTypedTexts(v); };
+        if (!SettleFonts(doc, pdfFile, visit, regular, bold)) {
+            regular = doc.Font("Helvetica", texts.encoding);
+            bold = doc.Font("Helvetica-Bold", texts.encoding);
+        }
+        drawn.texts_ = &texts;
+        if (regular != nullptr && bold != nullptr) {
+            drawn.DrawPage1(doc, regular, bold);
+            drawn.DrawPage2(doc, regular, bold);
+        }
+        return doc.SaveProtected(pdfFile, CertificateInfo(WinAnsiText(C_REG_NUMBER)), true, key);
     }
     texts_ = &texts;
     if (regular != nullptr && bold != nullptr) {
@@ -202,6 +214,15 @@ PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::st
     }
     texts_ = nullptr;
     return doc.SaveProtected(pdfFile, CertificateInfo(C_REG_NUMBER), true, key);
+}
+
+void EpcCertificate::VisitTypedTexts(const TextVisitor& visit) {
+    for (std::string& line : B_ADDRESS) visit(line);
+    for (std::string* text :
+         {&RRN_EPC, &RRN_REC, &MAIN_FUEL_TYPE, &BUILDING_ENVIRONMENT, &BUILDING_AREA, &NOS_LEVEL,
+          &TOOL, &UPRN, &C_NAME, &C_REG_NUMBER, &C_ACCRED_SCHEME, &C_EMP_TRAD_NAME,
+          &C_EMP_TRAD_ADDRESS, &C_REL_PART_DISC, &ISSUE_DATE, &VALID_DATE})
+        visit(*text);
 }
 
 void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {

@@ -2,6 +2,7 @@
 
 #include <hpdf.h>
 
+#include <functional>
 #include <string>
 
 #include "pdf/document.h"
@@ -117,6 +118,8 @@ class EpcCertificate {
                                 const std::string& pdfFile);
 
   private:
+    // Each value typed into the input that the pages print.
+    void VisitTypedTexts(const std::function<void(std::string&)>& visit);
     void DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
     void DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
 

@@ -20,12 +20,12 @@ WrittenDocument PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
 
     w.fSetRatings(record.ratings);
 
-    // The input's texts, in the standard fonts' encoding.
+    // The input's texts as UTF-8: the writer settles the fonts they need.
     const auto plain = [this, g](const char* keyword) {
-        return OutputText(g, keyword, StripQuotes(boc.Vtext(g, keyword)), OutputEncoding::kWinAnsi);
+        return OutputText(g, keyword, StripQuotes(boc.Vtext(g, keyword)), OutputEncoding::kUtf8);
     };
     const auto named = [this, g](const char* keyword) {
-        return OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), OutputEncoding::kWinAnsi);
+        return OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), OutputEncoding::kUtf8);
     };
 
     w.fSetRRN_EPC(StripQuotes(boc.Vtext(g, "RRN-EPC")));
@@ -37,7 +37,7 @@ WrittenDocument PROJECT::PDF_EPC_Report_EW(const char* inputFile) {
     w.fSetB_ADDRESS_4(named("B-ADDRESS-4"));
     w.fSetB_ADDRESS_5(named("B-ADDRESS-5"));
     w.fSetBUILDING_AREA(
-        OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), OutputEncoding::kWinAnsi));
+        OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), OutputEncoding::kUtf8));
 
     w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
     w.fSetBUILDING_ENVIRONMENT(boc.Vcod(e, "BUILDING-ENVIRONMENT"));

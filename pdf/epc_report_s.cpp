@@ -14,8 +14,8 @@ namespace {
 constexpr int kRecommendationBoxes = 6;
 // The CODE of a recommendation written by the assessor, whose text is its own.
 constexpr int kAssessorCode = 1;
-// The certificate is set in the standard fonts.
-constexpr OutputEncoding kPdf = OutputEncoding::kWinAnsi;
+// The input's texts as UTF-8: the writer settles the fonts they need.
+constexpr OutputEncoding kPdf = OutputEncoding::kUtf8;
 
 // Building services by the code number of BUILDING-ENVIRONMENT.
 std::string VentText(int code, const std::string& codeText) {

@@ -8,6 +8,7 @@
 #include "pdf/document.h"
 #include "pdf/furniture.h"
 #include "pdf/text.h"
+#include "pdf/unicode.h"
 
 namespace {
 
@@ -138,10 +139,24 @@ void EPCS::fSetEPC(int rating) {
 bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     PdfDocument doc;
     if (!doc.valid()) return false;
-    HPDF_Font regular = doc.Font("Helvetica");
-    HPDF_Font bold = doc.Font("Helvetica-Bold");
-    if (regular != nullptr && bold != nullptr) DrawPage(doc, regular, bold);
-    return doc.SaveProtected(pdfFile, CertificateInfo(C_REG_NUMBER), false).saved;
+    // The standard fonts, unless a typed text needs letters they lack.
+    EPCS drawn = *this;
+    const auto visit = [&drawn](const TextVisitor& v) {
+        for (std::string* text :
+             {&drawn.B_ADDRESS, &drawn.MAIN_FUEL_TYPE, &drawn.VENT, &drawn.RENEWABLE,
+              &drawn.ELECTRICITY, &drawn.BUILDING_AREA, &drawn.TOOL, &drawn.B_TYPE,
+              &drawn.C_REG_NUMBER, &drawn.C_PROTOCOL_ORG, &drawn.ISSUE_DATE})
+            v(*text);
+        for (std::string& rec : drawn.REC) v(rec);
+    };
+    HPDF_Font regular = nullptr;
+    HPDF_Font bold = nullptr;
+    if (!SettleFonts(doc, pdfFile, visit, regular, bold)) {
+        regular = doc.Font("Helvetica");
+        bold = doc.Font("Helvetica-Bold");
+    }
+    if (regular != nullptr && bold != nullptr) drawn.DrawPage(doc, regular, bold);
+    return doc.SaveProtected(pdfFile, CertificateInfo(WinAnsiText(C_REG_NUMBER)), false).saved;
 }
 
 void EPCS::pHPDF_SetRGBColors(HPDF_Page page, const std::string& band) const {

@@ -13,10 +13,10 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-// The end of the character that starts at `at`: one byte, or a whole UTF-8
-// sequence, so that a text is never cut inside a letter of the documents
-// that carry UTF-8 (a single-byte text is rarely taken for one).
-std::size_t CharEnd(const std::string& text, std::size_t at) {
+}  // namespace
+
+// A single-byte text is rarely taken for UTF-8, and then only where it is cut.
+std::size_t fCharEnd(const std::string& text, std::size_t at) {
     const auto b = static_cast<unsigned char>(text[at]);
     std::size_t extra = 0;
     if (b >= 0xC2 && b <= 0xDF) extra = 1;
@@ -27,6 +27,8 @@ std::size_t CharEnd(const std::string& text, std::size_t at) {
         if ((static_cast<unsigned char>(text[at + i]) & 0xC0) != 0x80) return at + 1;
     return at + extra + 1;
 }
+
+namespace {
 
 // "12", "4a", "7-9", "10B": a house number, which stays with its street.
 bool IsHouseNumber(const std::string& word) {
@@ -96,10 +98,10 @@ std::vector<std::string> BreakWide(const std::vector<std::string>& lines, float 
         std::string rest = line;
         while (measure(rest, size) > maxWidth) {
             // At least one character, then as many more as fit.
-            std::size_t n = CharEnd(rest, 0);
+            std::size_t n = fCharEnd(rest, 0);
             if (n >= rest.size()) break;
             while (n < rest.size()) {
-                const std::size_t next = CharEnd(rest, n);
+                const std::size_t next = fCharEnd(rest, n);
                 if (measure(rest.substr(0, next), size) > maxWidth) break;
                 n = next;
             }
@@ -119,7 +121,7 @@ std::string Shortened(const std::string& line, float maxWidth, float size,
                       const TextMeasure& measure) {
     std::string kept;
     for (std::size_t at = 0; at < line.size();) {
-        const std::size_t next = CharEnd(line, at);
+        const std::size_t next = fCharEnd(line, at);
         std::string longer = line.substr(0, next);
         while (!longer.empty() && longer.back() == ' ') longer.pop_back();
         if (measure(longer + kEllipsis, size) > maxWidth) break;
@@ -162,7 +164,7 @@ void CutTo(FitLines& f, std::size_t most, float width, float size, const TextMea
 
 std::size_t fVisibleLength(const std::string& text) {
     std::size_t n = 0;
-    for (std::size_t at = 0; at < text.size(); at = CharEnd(text, at))
+    for (std::size_t at = 0; at < text.size(); at = fCharEnd(text, at))
         if (!IsBlank(text[at])) ++n;
     return n;
 }

@@ -80,5 +80,9 @@ FitBlock fFitBlock(const std::vector<FitField>& fields, float size, const TextMe
 FitBlock fFitField(const FitField& field, float size, const TextMeasure& measure,
                    float minSize = kMinTextSize);
 
+// The end of the letter that starts at `at`: one byte, or a whole UTF-8
+// sequence, so that a text is never cut inside a letter.
+std::size_t fCharEnd(const std::string& text, std::size_t at);
+
 // The number of characters of `text` other than blanks.
 std::size_t fVisibleLength(const std::string& text);

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "pdf/fit.h"
 #include "pdf/furniture.h"
 #include "pdf/text.h"
+#include "pdf/unicode.h"
 
 namespace {
 
@@ -80,12 +82,15 @@ Words CutWide(const Words& words, float width, float size, const FontMeasure& me
         out.Start();
         for (std::size_t p = word.first; p < word.last; ++p) {
             const ParagraphRun& piece = words.pieces[p];
-            for (const char& c : piece.text) {
-                const float w = measure(piece.font, std::string(1, c), size);
+            for (std::size_t at = 0; at < piece.text.size();) {
+                const std::size_t end = fCharEnd(piece.text, at);
+                const std::string letter = piece.text.substr(at, end - at);
+                const float w = measure(piece.font, letter, size);
                 const Words::Span& part = out.spans.back();
                 if (part.last > part.first && part.width + w > width) out.Start();
-                out.Add(piece, &c, 1);
+                out.Add(piece, letter.data(), letter.size());
                 out.spans.back().width += w;
+                at = end;
             }
         }
     }
@@ -229,7 +234,7 @@ float pHPDF_write_paragraph(PdfDocument& doc, const std::vector<ParagraphRun>& r
                 if (piece.font == nullptr) continue;
                 UseFont(page, piece.font, size);
                 if (piece.uri.empty()) {
-                    HPDF_Page_ShowText(page, piece.text.c_str());
+                    ShowTextIn(page, piece.font, size, piece.text);
                 } else {
                     pHPDF_show_link(page, piece.text, piece.uri);
                 }

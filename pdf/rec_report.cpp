@@ -10,6 +10,7 @@
 #include "pdf/rec_texts.h"
 #include "pdf/table.h"
 #include "pdf/text.h"
+#include "pdf/unicode.h"
 
 namespace {
 
@@ -529,22 +530,44 @@ void RecReportLayout::Finish() {
 
 }  // namespace
 
+void VisitTypedTexts(RecReportContent& c, const std::function<void(std::string&)>& visit) {
+    for (std::string& line : c.B_ADDRESS) visit(line);
+    for (std::string* text :
+         {&c.RRN_REC, &c.RRN_EPC, &c.BUILDING_ENVIRONMENT, &c.B_TYPE, &c.BUILDING_AREA, &c.TOOL,
+          &c.UPRN, &c.C_NAME, &c.C_REG_NUMBER, &c.C_EMP_TRAD_NAME, &c.C_EMP_TRAD_ADDRESS,
+          &c.C_REL_PART_DISC, &c.C_ACCRED_SCHEME, &c.C_PROTOCOL_ORG, &c.ISSUE_DATE, &c.VALID_DATE})
+        visit(*text);
+    for (std::vector<RecEntry>& group : c.groups) {
+        for (RecEntry& e : group) {
+            visit(e.text);
+            visit(e.impact);
+        }
+    }
+}
+
 Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
                            const std::string& key, const std::string& pdfFile) {
     PdfDocument doc;
     if (!doc.valid()) return Fingerprint();
+    // The standard fonts, unless a typed text needs letters they lack; the
+    // fixed oblique titles are always in the standard font.
+    RecReportContent drawn = content;
     Fonts fonts;
-    fonts.regular = doc.Font("Helvetica");
-    fonts.bold = doc.Font("Helvetica-Bold");
+    if (!SettleFonts(
+            doc, pdfFile, [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); },
+            fonts.regular, fonts.bold)) {
+        fonts.regular = doc.Font("Helvetica");
+        fonts.bold = doc.Font("Helvetica-Bold");
+    }
     fonts.oblique = doc.Font("Helvetica-Oblique");
-    doc.SetBackground(content.Cert_Background, fonts.bold);
+    doc.SetBackground(drawn.Cert_Background, fonts.bold);
     if (fonts.regular != nullptr && fonts.bold != nullptr && fonts.oblique != nullptr) {
-        RecReportLayout(doc, content, region, fonts).Draw();
+        RecReportLayout(doc, drawn, region, fonts).Draw();
     }
     PdfInfo info;
     info.title = "Recommendation Report";
     info.keywords = "Recommendation Report Energy Performance Certificate";
-    info.subject = content.C_REG_NUMBER;
+    info.subject = WinAnsiText(content.C_REG_NUMBER);
     info.creator = "Tarvex ";
     return doc.SaveProtected(pdfFile, info, false, key).fingerprint;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ struct RecReportContent {
     std::string ISSUE_DATE, VALID_DATE, ENG_HERITAGE;
     std::string Cert_Background;
 };
+
+// Each value typed into the input that the report prints.
+void VisitTypedTexts(RecReportContent& content, const std::function<void(std::string&)>& visit);
 
 // Draws the report and saves it protected to pdfFile; returns the fingerprint
 // of the saved bytes under `key`, or an empty text when a libharu error

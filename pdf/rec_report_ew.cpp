@@ -20,14 +20,14 @@ void GatherRecGroups(PROJECT& p, RecReportContent& w) {
 void GatherRecCommon(PROJECT& p, RecReportContent& w) {
     const int g = p.generalObject;
     const BOC& boc = p.boc;
-    // The input's texts, in the standard fonts' encoding.
+    // The input's texts as UTF-8: the writer settles the fonts they need.
     const auto plain = [&p, g](const char* keyword) {
         return p.OutputText(g, keyword, StripQuotes(p.boc.Vtext(g, keyword)),
-                            OutputEncoding::kWinAnsi);
+                            OutputEncoding::kUtf8);
     };
     const auto named = [&p, g](const char* keyword) {
         return p.OutputText(g, keyword, ResetQuotes(p.boc.Vtext(g, keyword)),
-                            OutputEncoding::kWinAnsi);
+                            OutputEncoding::kUtf8);
     };
     w.fSetCert_Background(p.epcs.front().certBackground);
     w.fSetRRN_REC(plain("RRN-REC"));
@@ -44,7 +44,7 @@ void GatherRecCommon(PROJECT& p, RecReportContent& w) {
     w.fSetC_EMP_TRAD_ADDRESS(named("C-EMP-TRAD-ADDRESS"));
     w.fSetC_REL_PART_DISC(named("C-REL-PART-DISC"));
     w.fSetBUILDING_AREA(
-        p.OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), OutputEncoding::kWinAnsi));
+        p.OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), OutputEncoding::kUtf8));
     w.fSetBUILDING_ENVIRONMENT(boc.Vcod(p.epcs.front().objectIndex, "BUILDING-ENVIRONMENT"));
     w.fSetENG_HERITAGE(boc.Vcod(p.recProject.objectIndex, "ENG-HERITAGE"));
     w.fSetTOOL(plain("INTERFACE") + " " + plain("INTERFACE-VERSION") +
@@ -65,10 +65,9 @@ WrittenDocument PROJECT::PDF_REC_Report_EW(const char* inputFile) {
         IsJurisdiction(boc.Vcodid(epcs.front().objectIndex, "TYPE"), Jurisdiction::NorthernIreland);
     GatherRecCommon(*this, w);
     w.fSetRRN_EPC(
-        OutputText(g, "RRN-EPC", StripQuotes(boc.Vtext(g, "RRN-EPC")), OutputEncoding::kWinAnsi));
-    w.fSetC_ACCRED_SCHEME(OutputText(g, "C-ACCRED-SCHEME",
-                                     StripQuotes(boc.Vtext(g, "C-ACCRED-SCHEME")),
-                                     OutputEncoding::kWinAnsi));
+        OutputText(g, "RRN-EPC", StripQuotes(boc.Vtext(g, "RRN-EPC")), OutputEncoding::kUtf8));
+    w.fSetC_ACCRED_SCHEME(OutputText(
+        g, "C-ACCRED-SCHEME", StripQuotes(boc.Vtext(g, "C-ACCRED-SCHEME")), OutputEncoding::kUtf8));
     w.fSetB_TYPE(boc.Vcod(g, "B-TYPE"));
 
     WrittenDocument report{output, w.PDF_REC_Report(keys.keys().at(kFingerprintKeyIndex), output)};

@@ -11,9 +11,8 @@ WrittenDocument PROJECT::PDF_REC_Report_S(const char* inputFile) {
 
     RECS w;
     GatherRecCommon(*this, w);
-    w.fSetC_PROTOCOL_ORG(OutputText(g, "C-PROTOCOL-ORG",
-                                    StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")),
-                                    OutputEncoding::kWinAnsi));
+    w.fSetC_PROTOCOL_ORG(OutputText(
+        g, "C-PROTOCOL-ORG", StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG")), OutputEncoding::kUtf8));
     w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE"), boc.Vcod(g, "B-TYPE")));
 
     return WrittenDocument{output, Fingerprint(), !w.PDF_REC_Report(output).empty()};

@@ -6,6 +6,7 @@
 #include "pdf/epc_layout.h"
 #include "pdf/furniture.h"
 #include "pdf/text.h"
+#include "pdf/unicode.h"
 
 namespace {
 
@@ -277,11 +278,26 @@ void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF
     data.y += 2.4f * textSize;
 }
 
-bool WriteShortRecReport(const SrecContent& c, const std::string& pdfFile) {
+bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile) {
     PdfDocument doc;
     if (!doc.valid()) return false;
-    HPDF_Font regular = doc.Font("Helvetica");
-    HPDF_Font bold = doc.Font("Helvetica-Bold");
+    // The standard fonts, unless a typed text needs letters they lack.
+    SrecContent c = content;
+    const auto visit = [&c](const TextVisitor& v) {
+        for (std::string* text : {&c.buildingName, &c.buildingType, &c.date, &c.registrationNumber})
+            v(*text);
+        for (SrecCategory& category : c.categories) {
+            for (std::string& stat : category.stats) v(stat);
+            for (DATA& rec : category.recommendations)
+                for (std::string& text : rec.texts) v(text);
+        }
+    };
+    HPDF_Font regular = nullptr;
+    HPDF_Font bold = nullptr;
+    if (!SettleFonts(doc, pdfFile, visit, regular, bold)) {
+        regular = doc.Font("Helvetica");
+        bold = doc.Font("Helvetica-Bold");
+    }
     if (regular != nullptr && bold != nullptr) {
         Cover(doc, c, regular, bold);
         DATA data;
@@ -333,7 +349,7 @@ bool WriteShortRecReport(const SrecContent& c, const std::string& pdfFile) {
     PdfInfo info;
     info.title = "Building Recommendation Report.";
     info.keywords = "Recommendation Report Energy Performance Certificate";
-    info.subject = c.registrationNumber;
+    info.subject = WinAnsiText(c.registrationNumber);
     info.creator = std::string("Tarvex ") + kTarvexVersion;
     return doc.SaveProtected(pdfFile, info, false).saved;
 }

@@ -78,18 +78,18 @@ WrittenDocument PROJECT::PDF_SREC_Report(const char* inputFile) {
     const int g = generalObject;
     const int r = recProject.objectIndex;
 
-    // Input text reaches the report through here only, in the standard
-    // fonts' encoding.
+    // Input text reaches the report through here only, as UTF-8: the writer
+    // settles the fonts it needs.
     const auto named = [this](int object, const char* keyword) {
         return OutputText(object, keyword, ResetQuotes(boc.Vtext(object, keyword)),
-                          OutputEncoding::kWinAnsi);
+                          OutputEncoding::kUtf8);
     };
     SrecContent c;
     c.buildingName = named(g, "P-NAME");
     c.buildingType = boc.Vcod(g, "B-TYPE");
     c.date = issueDate;
     c.registrationNumber = OutputText(g, "C-REG-NUMBER", StripQuotes(boc.Vtext(g, "C-REG-NUMBER")),
-                                      OutputEncoding::kWinAnsi);
+                                      OutputEncoding::kUtf8);
     for (const char* name : kCategories) {
         SrecCategory category;
         category.name = name;

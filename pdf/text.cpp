@@ -2,15 +2,28 @@
 
 #include <algorithm>
 
+#include "pdf/unicode.h"
+
 namespace {
 
 // Text rectangles stop writing lines this close to the bottom of the page.
 constexpr float kTextBottom = 40.0f;
 
+// Inside a text object: `text` with its baseline starting at (x, y) points.
+void TextOutIn(HPDF_Page page, HPDF_Font font, float size, float x, float y,
+               const std::string& text) {
+    if (!IsUnicodeFace(font)) {
+        HPDF_Page_TextOut(page, x, y, text.c_str());
+        return;
+    }
+    HPDF_Page_SetTextMatrix(page, 1, 0, 0, 1, x, y);
+    ShowTextIn(page, font, size, text);
+}
+
 void TextAt(HPDF_Page page, HPDF_Font font, float size, float x, float y, const std::string& text) {
     UseFont(page, font, size);
     HPDF_Page_BeginText(page);
-    HPDF_Page_TextOut(page, x, y, text.c_str());
+    TextOutIn(page, font, size, x, y, text);
     HPDF_Page_EndText(page);
 }
 
@@ -18,6 +31,19 @@ std::string TrimRight(const std::string& text) {
     const std::string::size_type end = text.find_last_not_of(' ');
     return end == std::string::npos ? std::string() : text.substr(0, end + 1);
 }
+
+// Width in points of a font's bytes.
+float BytesWidth(HPDF_Font font, float size, const std::string& bytes) {
+    if (bytes.empty()) return 0;
+    const HPDF_TextWidth w =
+        HPDF_Font_TextWidth(font, reinterpret_cast<const HPDF_BYTE*>(bytes.data()),
+                            static_cast<HPDF_UINT>(bytes.size()));
+    return static_cast<float>(w.width) * size / 1000.0f;
+}
+
+// How many bytes of a UTF-8 text fit into `width`: up to a blank, as
+// libharu measures; a first word wider than the line is cut between letters.
+std::size_t UnicodeFit(float width, HPDF_Font font, float size, const std::string& text);
 
 }  // namespace
 
@@ -34,9 +60,10 @@ void UseWordSpace(HPDF_Page page, float space) {
 
 float TextWidth(HPDF_Font font, float size, const std::string& text) {
     if (font == nullptr || text.empty()) return 0;
-    const HPDF_TextWidth w = HPDF_Font_TextWidth(
-        font, reinterpret_cast<const HPDF_BYTE*>(text.data()), static_cast<HPDF_UINT>(text.size()));
-    return static_cast<float>(w.width) * size / 1000.0f;
+    if (!IsUnicodeFace(font)) return BytesWidth(font, size, text);
+    float width = 0;
+    for (const FontRun& run : FontRuns(font, text)) width += BytesWidth(run.font, size, run.bytes);
+    return width;
 }
 
 TextMeasure MeasureIn(HPDF_Font font) {
@@ -51,7 +78,9 @@ float fFirstBaseline(HPDF_Font font, float size, float top) {
 std::string fWrap(float width, HPDF_Font font, float size, const std::string& text,
                   std::vector<std::string>& lines) {
     HPDF_UINT fit = static_cast<HPDF_UINT>(text.size());
-    if (font != nullptr && !text.empty()) {
+    if (IsUnicodeFace(font) && !text.empty()) {
+        fit = static_cast<HPDF_UINT>(UnicodeFit(width, font, size, text));
+    } else if (font != nullptr && !text.empty()) {
         const auto* bytes = reinterpret_cast<const HPDF_BYTE*>(text.data());
         const auto length = static_cast<HPDF_UINT>(text.size());
         HPDF_REAL used = 0;
@@ -129,7 +158,7 @@ void WriteOutlined(HPDF_Page page, HPDF_Font font, float size, float x, float y,
     UseFont(page, font, size);
     HPDF_Page_BeginText(page);
     HPDF_Page_SetTextRenderingMode(page, HPDF_FILL_THEN_STROKE);
-    HPDF_Page_TextOut(page, vX(x), vY(y), text.c_str());
+    TextOutIn(page, font, size, vX(x), vY(y), text);
     HPDF_Page_SetTextRenderingMode(page, HPDF_FILL);
     HPDF_Page_EndText(page);
     HPDF_Page_GRestore(page);
@@ -146,7 +175,8 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
     for (std::size_t i = 0; i < lines.size() && baseline >= kTextBottom; ++i) {
         const std::string line = TrimRight(lines[i]);
         UseWordSpace(page, 0);
-        const float width = HPDF_Page_TextWidth(page, line.c_str());
+        const float width = IsUnicodeFace(font) ? TextWidth(font, size, line)
+                                                : HPDF_Page_TextWidth(page, line.c_str());
         float x = left;
         if (alignment == HPDF_TALIGN_RIGHT) x = right - width;
         if (alignment == HPDF_TALIGN_CENTER) x = left + (right - left - width) / 2.0f;
@@ -156,7 +186,7 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
             const float space = (right - left - width) / static_cast<float>(blanks);
             if (space <= size) UseWordSpace(page, space);
         }
-        HPDF_Page_TextOut(page, x, baseline, line.c_str());
+        TextOutIn(page, font, size, x, baseline, line);
         baseline -= leading;
     }
     UseWordSpace(page, 0);
@@ -165,9 +195,27 @@ void DrawLines(HPDF_Page page, HPDF_Font font, float size, float leading, float 
 
 void pHPDF_show_link(HPDF_Page page, const std::string& text, const std::string& uri) {
     const HPDF_Point start = HPDF_Page_GetCurrentTextPos(page);
-    HPDF_Page_ShowText(page, text.c_str());
+    ShowTextIn(page, HPDF_Page_GetCurrentFont(page), HPDF_Page_GetCurrentFontSize(page), text);
     const HPDF_Point end = HPDF_Page_GetCurrentTextPos(page);
     const HPDF_Rect area{start.x - 4, start.y - 4, end.x + 4, start.y + 10};
     HPDF_Annotation link = HPDF_Page_CreateURILinkAnnot(page, area, uri.c_str());
     HPDF_LinkAnnot_SetBorderStyle(link, 0, 0, 0);
 }
+
+namespace {
+
+std::size_t UnicodeFit(float width, HPDF_Font font, float size, const std::string& text) {
+    if (TextWidth(font, size, text) <= width) return text.size();
+    std::size_t fit = 0;
+    for (std::size_t at = text.find(' '); at != std::string::npos; at = text.find(' ', at + 1)) {
+        if (TextWidth(font, size, text.substr(0, at)) > width) break;
+        fit = at + 1;
+    }
+    if (fit > 0) return fit;
+    fit = fCharEnd(text, 0);
+    while (fit < text.size() && TextWidth(font, size, text.substr(0, fCharEnd(text, fit))) <= width)
+        fit = fCharEnd(text, fit);
+    return fit;
+}
+
+}  // namespace
