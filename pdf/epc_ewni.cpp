@@ -196,10 +196,7 @@ PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::st
         // The standard fonts, unless a typed text needs letters they lack.
         EpcCertificate drawn = *this;
         const auto visit = [&drawn](const TextVisitor& v) { drawn.VisitTypedTexts(v); };
-        if (!SettleFonts(doc, pdfFile, visit, regular, bold)) {
-            regular = doc.Font("Helvetica", texts.encoding);
-            bold = doc.Font("Helvetica-Bold", texts.encoding);
-        }
+        SettleFonts(doc, pdfFile, visit, regular, bold);
         drawn.texts_ = &texts;
         if (regular != nullptr && bold != nullptr) {
             drawn.DrawPage1(doc, regular, bold);

@@ -151,10 +151,7 @@ bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     };
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
-    if (!SettleFonts(doc, pdfFile, visit, regular, bold)) {
-        regular = doc.Font("Helvetica");
-        bold = doc.Font("Helvetica-Bold");
-    }
+    SettleFonts(doc, pdfFile, visit, regular, bold);
     if (regular != nullptr && bold != nullptr) drawn.DrawPage(doc, regular, bold);
     return doc.SaveProtected(pdfFile, CertificateInfo(WinAnsiText(C_REG_NUMBER)), false).saved;
 }

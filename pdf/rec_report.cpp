@@ -553,12 +553,9 @@ Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
     // fixed oblique titles are always in the standard font.
     RecReportContent drawn = content;
     Fonts fonts;
-    if (!SettleFonts(
-            doc, pdfFile, [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); },
-            fonts.regular, fonts.bold)) {
-        fonts.regular = doc.Font("Helvetica");
-        fonts.bold = doc.Font("Helvetica-Bold");
-    }
+    SettleFonts(
+        doc, pdfFile, [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); }, fonts.regular,
+        fonts.bold);
     fonts.oblique = doc.Font("Helvetica-Oblique");
     doc.SetBackground(drawn.Cert_Background, fonts.bold);
     if (fonts.regular != nullptr && fonts.bold != nullptr && fonts.oblique != nullptr) {

@@ -294,10 +294,7 @@ bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile)
     };
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
-    if (!SettleFonts(doc, pdfFile, visit, regular, bold)) {
-        regular = doc.Font("Helvetica");
-        bold = doc.Font("Helvetica-Bold");
-    }
+    SettleFonts(doc, pdfFile, visit, regular, bold);
     if (regular != nullptr && bold != nullptr) {
         Cover(doc, c, regular, bold);
         DATA data;

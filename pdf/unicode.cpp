@@ -167,6 +167,8 @@ bool SettleFonts(PdfDocument& doc, const std::string& document,
     bool needed = false;
     visit([&needed](std::string& text) { needed = needed || NeedsUnicodeFont(text); });
     if (needed && LoadUnicodeFonts(doc, regular, bold)) return true;
+    regular = doc.Font("Helvetica");
+    bold = doc.Font("Helvetica-Bold");
     std::vector<std::pair<std::string, std::string>> replaced;
     visit([&replaced](std::string& text) { text = WinAnsiText(text, &replaced); });
     std::vector<std::string> said;

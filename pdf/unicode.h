@@ -58,9 +58,9 @@ bool LoadUnicodeFonts(PdfDocument& doc, HPDF_Font& regular, HPDF_Font& bold);
 // Settles the fonts of a document whose typed texts `visit` lists: when none
 // needs a letter beyond Windows-1252, or the embedded font cannot be found,
 // each text is made Windows-1252 (what is replaced is said in the log, with
-// the document's name) and false is answered: draw in the standard fonts.
-// Else the texts stay UTF-8, `regular` and `bold` are the embedded faces and
-// the answer is true.
+// the document's name), `regular` and `bold` are Helvetica and
+// Helvetica-Bold, and the answer is false. Else the texts stay UTF-8,
+// `regular` and `bold` are the embedded faces and the answer is true.
 bool SettleFonts(PdfDocument& doc, const std::string& document,
                  const std::function<void(const TextVisitor&)>& visit, HPDF_Font& regular,
                  HPDF_Font& bold);

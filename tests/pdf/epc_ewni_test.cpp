@@ -460,17 +460,6 @@ void ExpectOneSize(const std::vector<TextRun>& runs, int page,
     }
 }
 
-// The boxes poppler gives run from the font's ascent to its descent, taller
-// than the letters (more so for an embedded font): their middle part counts
-// upwards and downwards.
-bool Overlap(const TextBox& a, const TextBox& b) {
-    const float slack = 0.3f;
-    const float aInset = 0.15f * (a.yMax - a.yMin);
-    const float bInset = 0.15f * (b.yMax - b.yMin);
-    return a.page == b.page && a.xMin + slack < b.xMax && b.xMin + slack < a.xMax &&
-           a.yMin + aInset < b.yMax - bInset && b.yMin + bInset < a.yMax - aInset;
-}
-
 // Far longer values than usual: every block keeps one size no smaller than
 // 7 points, wraps where its rows leave room, and no text runs over a border
 // or into another.
@@ -548,7 +537,7 @@ TEST(CertificateLayout, LongValuesKeepOneSizePerBlockAndStayInside) {
         }
         for (std::size_t i = 0; i < words.size(); ++i) {
             for (std::size_t k = i + 1; k < words.size(); ++k) {
-                EXPECT_FALSE(Overlap(words[i], words[k]))
+                EXPECT_FALSE(LettersOverlap(words[i], words[k], 0.3f))
                     << pdf << ": \"" << words[i].text << "\" and \"" << words[k].text
                     << "\" on page " << words[i].page;
             }

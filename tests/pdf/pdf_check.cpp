@@ -240,6 +240,13 @@ std::vector<TextBox> PdfLines(const std::string& pdf) {
     return Boxes(RunTool("pdftotext", {"-enc", "UTF-8", "-bbox-layout", pdf, "-"}).out, "line");
 }
 
+bool LettersOverlap(const TextBox& a, const TextBox& b, float slack) {
+    const float aInset = 0.15f * (a.yMax - a.yMin);
+    const float bInset = 0.15f * (b.yMax - b.yMin);
+    return a.page == b.page && a.xMin + slack < b.xMax && b.xMin + slack < a.xMax &&
+           a.yMin + aInset < b.yMax - bInset && b.yMin + bInset < a.yMax - aInset;
+}
+
 std::vector<TextRun> PdfTextRuns(const std::string& pdf) {
     TempDir dir;
     const std::string plain = dir.file("plain.pdf");

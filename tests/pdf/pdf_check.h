@@ -71,6 +71,11 @@ struct TextBox {
 };
 std::vector<TextBox> PdfWords(const std::string& pdf);
 std::vector<TextBox> PdfLines(const std::string& pdf);
+// Whether the letters of two boxes on one page overlap by more than `slack`
+// points. poppler's boxes run from the font's ascent to its descent, taller
+// than the letters (more so for an embedded font), so only their middle part
+// counts upwards and downwards.
+bool LettersOverlap(const TextBox& a, const TextBox& b, float slack);
 
 // One text-showing operator of the page contents and the font size set for
 // it, read from the document decrypted and decompressed by qpdf. The text

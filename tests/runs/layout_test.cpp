@@ -222,17 +222,6 @@ std::vector<TextBox> ReadableBoxes(const std::vector<TextBox>& boxes) {
     return out;
 }
 
-// Two words overlap when their letters do: the boxes poppler gives run from
-// the font's ascent to its descent, taller than the letters (more so for an
-// embedded font), so only their middle part counts upwards and downwards.
-bool Overlap(const TextBox& a, const TextBox& b) {
-    const float slack = 0.5f;
-    const float aInset = 0.15f * (a.yMax - a.yMin);
-    const float bInset = 0.15f * (b.yMax - b.yMin);
-    return a.page == b.page && a.xMin + slack < b.xMax && b.xMin + slack < a.xMax &&
-           a.yMin + aInset < b.yMax - bInset && b.yMin + bInset < a.yMax - aInset;
-}
-
 // What every document must hold to: on its page, no text over other text,
 // nothing smaller than 7 points.
 void ExpectReadable(const std::string& pdf, const std::string& label) {
@@ -251,7 +240,7 @@ void ExpectReadable(const std::string& pdf, const std::string& label) {
     }
     for (std::size_t i = 0; i < words.size(); ++i) {
         for (std::size_t k = i + 1; k < words.size() && words[k].page == words[i].page; ++k) {
-            EXPECT_FALSE(Overlap(words[i], words[k]))
+            EXPECT_FALSE(LettersOverlap(words[i], words[k], 0.5f))
                 << label << " page " << words[i].page << ": \"" << words[i].text << "\" and \""
                 << words[k].text << "\"";
         }
