@@ -61,8 +61,11 @@ variant() {
     "$keys" "$dir/$name.inp" "$index" >/dev/null
 }
 
-commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null || echo unknown)
-git -C "$root" diff --quiet HEAD -- 2>/dev/null || commit="$commit (with uncommitted changes)"
+if commit=$(git -C "$root" rev-parse --short HEAD 2>/dev/null); then
+    git -C "$root" diff --quiet HEAD -- || commit="$commit (with uncommitted changes)"
+else
+    commit="unknown (not a git checkout)"
+fi
 echo "commit $commit"
 # The start of each floor, with no documents: the process start alone.
 floorStart=$(instructions "$floor" "$banner" "$fonts" "$work")
