@@ -82,7 +82,10 @@ Place PlaceOf(Face& face, char32_t cp) {
     return {0, std::move(ansi.text)};
 }
 
+// The face's font in code page `index`: 0 its Windows-1252 font, else the
+// font fetched in kCodePages[index - 1] when first needed.
 HPDF_Font FontOf(Face& face, std::size_t index) {
+    if (index == 0 || index > kCodePageCount) return face.fonts.front();
     if (face.fonts.size() <= index) face.fonts.resize(index + 1, nullptr);
     if (face.fonts[index] == nullptr)
         face.fonts[index] = HPDF_GetFont(face.doc, face.name.c_str(), kCodePages[index - 1]);
