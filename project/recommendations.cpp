@@ -43,5 +43,5 @@ std::string RecTableText(const PROJECT& p, int code) {
 std::string RecPdfText(PROJECT& p, const ShownRec& rec) {
     if (!rec.assessorText) return RecTableText(p, rec.code);
     return p.OutputText(rec.object, "REC-TEXT", ResetQuotes(p.boc.Vtext(rec.object, "REC-TEXT")),
-                        OutputEncoding::kWinAnsi);
+                        OutputEncoding::kUtf8);
 }

@@ -21,10 +21,15 @@ std::string Line(std::string keyword, const std::string& value) {
     return "   " + keyword + " = \"" + value + "\"\n";
 }
 
-// The building's name, as the project name and the first address line.
+const std::string kOwnRec =
+    "Fit sub-meters to the tenant floors and review the half-hourly data every month.";
+
+// The building's name, as the project name, the first address line and in
+// the text of a recommendation the assessor wrote.
 std::vector<Edit> HouseNamed(const std::string& name) {
     return {{Line("P-NAME", "Kestrel House"), Line("P-NAME", name)},
-            {Line("B-ADDRESS-0", "Kestrel House"), Line("B-ADDRESS-0", name)}};
+            {Line("B-ADDRESS-0", "Kestrel House"), Line("B-ADDRESS-0", name)},
+            {Line("REC-TEXT", kOwnRec), Line("REC-TEXT", "Fit sub-meters in " + name + ".")}};
 }
 
 bool Contains(const std::string& text, const std::string& part) {
@@ -48,10 +53,15 @@ TEST(Utf8Input, LettersBeyondTheStandardFontsEmbedTheirFont) {
     ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
 
     // The certificate and both recommendation reports (the address, the
-    // building's name) print the letter, in the embedded Liberation Sans.
+    // building's name, the assessor's recommendation) print the letter, in
+    // the embedded Liberation Sans.
     for (const char* ending : {"[epc].pdf", "[rec].pdf", "[srec].pdf"}) {
         const std::string pdf = utf8.file(kOffice + ending);
-        EXPECT_TRUE(Contains(PdfText(pdf), name)) << ending << PdfText(pdf);
+        const std::string text = PdfText(pdf);
+        EXPECT_TRUE(Contains(text, name)) << ending << text;
+        if (std::string(ending) != "[epc].pdf") {
+            EXPECT_TRUE(Contains(text, "Fit sub-meters in " + name)) << ending << text;
+        }
         EXPECT_TRUE(Contains(RunTool("pdffonts", {pdf}).out, "LiberationSans")) << ending;
     }
     const std::string log = RunLog(utf8);
