@@ -98,6 +98,28 @@ TEST(ScotlandRun, CertificateWithoutReferenceNumberOrScheme) {
     EXPECT_TRUE(Has(PdfText(pdf), "would have a rating: 29 B\n"));
 }
 
+// A rate marked as not provided (-7777) has no figure and no band on the
+// certificate, only a black arrow marked "??"; the results file keeps it.
+TEST(ScotlandRun, RatesNotProvidedShowNoFigure) {
+    TempDir dir;
+    std::string input = ExampleInput(kSchool);
+    for (const char* keyword : {"   BER ", "   TER "}) {
+        const std::size_t at = input.find(std::string("\n") + keyword);
+        ASSERT_NE(at, std::string::npos) << keyword;
+        const std::size_t equals = input.find('=', at);
+        const std::size_t end = input.find('\n', equals);
+        input.replace(equals, end - equals, "= -7777");
+    }
+    WriteFileBytes(dir.file(kSchool + ".inp"), input);
+    const ProcessResult r = RunInput(dir, kSchool);
+    EXPECT_EQ(r.exitCode, 0) << r.out;
+    const std::string text = PdfText(Certificate(dir));
+    EXPECT_FALSE(Has(text, "7777")) << text;
+    EXPECT_TRUE(Has(text, "??")) << text;
+    EXPECT_TRUE(
+        Has(ReadFileBytes(dir.file(kSchool + ".csv")), "Building Emission Rate (BER),-7777,"));
+}
+
 // The certificate's name is taken by a folder: the run writes its results
 // file, then stops with the message, no "OK" and nothing half written.
 TEST(ScotlandRun, CertificateThatCannotBeWrittenStopsTheRun) {
