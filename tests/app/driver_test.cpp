@@ -7,18 +7,12 @@
 
 #include <sstream>
 
+#include "tests/support/lines.h"
 #include "tests/support/process.h"
 #include "tests/support/stops.h"
 #include "tests/support/tempdir.h"
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 TEST(Help, LinesArePaddedAndTheBannerEndsIt) {
     const std::string help = show_help();

@@ -9,6 +9,7 @@
 
 #include "library/ncmd5.h"
 #include "tests/support/example_runs.h"
+#include "tests/support/lines.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
 #include "tests/tools/batch_support.h"
@@ -17,13 +18,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-std::vector<std::string> Lines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
-    return lines;
-}
 
 // The band and rating of the reviewed results file of an example.
 std::pair<std::string, std::string> ExpectedRating(const std::string& example) {
