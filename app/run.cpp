@@ -1,11 +1,11 @@
 #include "app/run.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <ctime>
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 
 #include "app/atomicfile.h"
 #include "app/codes.h"
@@ -57,10 +57,10 @@ std::optional<WrittenDocument> WriteRunResult(PROJECT& p, const std::string& inp
     add(k::kAddress, line1.empty() ? text("B-ADDRESS") : line1);
     add(k::kPostcode, text("B-POSTCODE"));
     if (IsEnglandWalesOrNorthernIreland(type) || IsJurisdiction(type, Jurisdiction::Scotland)) {
+        // A whole number, written in full: a stream's six digits would give
+        // a seven-digit rating as 1.23457e+06.
         const Ratings& r = p.epcs.front().ratings;
-        std::ostringstream rating;
-        rating << r.asset;
-        add(k::kRating, rating.str());
+        add(k::kRating, std::to_string(std::llround(r.asset)));
         add(k::kBand, r.assetBand);
     }
     // Scotland's run gives its documents no reference numbers.

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/runresult.h"
 #include "library/inpkey.h"
 #include "library/ncmkeys.h"
 #include "tests/pdf/pdf_check.h"
@@ -84,6 +85,29 @@ TEST(Utf8Input, LettersBeyondTheStandardFontsEmbedTheirFont) {
     }
     EXPECT_FALSE(Contains(RunLog(cp1252), "NOTE:"));
     EXPECT_TRUE(Contains(ReadFileBytes(cp1252.file(kOffice + ".csv")), "Ty Gwyn \x96 Caf\xE9"));
+}
+
+// The result a run leaves for tarvex-batch states the rating in full, as the
+// certificate does: a seven-digit rating is not "1.23457e+06".
+TEST(RunResult, StatesASevenDigitRatingInFull) {
+    TempDir dir;
+    std::string input = ExampleInput(kOffice);
+    for (const auto& [keyword, value] : {std::pair<std::string, std::string>{"   BER ", "1234567"},
+                                         std::pair<std::string, std::string>{"   SER ", "50"}}) {
+        const std::size_t at = input.find("\n" + keyword);
+        ASSERT_NE(at, std::string::npos) << keyword;
+        const std::size_t equals = input.find('=', at);
+        input.replace(equals, input.find('\n', equals) - equals, "= " + value);
+    }
+    WriteFileBytes(dir.file(kOffice + ".inp"), input);
+    const std::string result = dir.file("result.txt");
+    setenv(kRunResultVariable, result.c_str(), 1);
+    const ProcessResult r = RunInput(dir, kOffice);
+    unsetenv(kRunResultVariable);
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    const std::string text = ReadFileBytes(result);
+    EXPECT_TRUE(Contains(text, std::string(result_key::kRating) + "=1234567\n")) << text;
+    EXPECT_TRUE(Contains(text, std::string(result_key::kBand) + "=G\n")) << text;
 }
 
 TEST(Utf8Input, MarkBeforeAnAsciiInputIsNoSyntaxError) {
