@@ -161,6 +161,7 @@ int TarvexDriver(int argc, const char* const* argv) {
     // A write past the file size limit then fails with an error the run
     // reports, instead of killing the process with a file cut short.
     std::signal(SIGXFSZ, SIG_IGN);
+    StartRunLog();
     SetFileLog(kRunLogName);
     SendLog(show_help());
     if (argc < 3) return 1;

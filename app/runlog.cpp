@@ -40,6 +40,11 @@ std::ostringstream& LogStream() {
     return os;
 }
 
+void StartRunLog() {
+    LogStream().str(std::string());
+    LogStream().clear();
+}
+
 const std::string& FileLog() {
     return FileLogName();
 }

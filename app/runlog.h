@@ -11,8 +11,11 @@ inline constexpr int kColourGreen = 10;
 inline constexpr int kColourRed = 12;
 inline constexpr int kColourDefault = 15;
 
-// Every text sent during the run, in order; never cleared.
+// Every text sent during the run, in order; cleared only by StartRunLog.
 std::ostringstream& LogStream();
+// Empties the log for a run that starts: a worker runs many inputs in one
+// process, and each run's log holds only what that run said.
+void StartRunLog();
 // Name (path) of the run log file.
 const std::string& FileLog();
 

@@ -3,12 +3,15 @@
 //   tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]
 //                [--allow-shared-rrn] [--program PATH] [--data FOLDER] [--] SOURCE...
 //
-// Each input is an ordinary run of the program (mode /I) as a child process
-// in the input's folder: its outputs land beside the input, and its run log
-// is kept beside it as "<name>.log". Each run logs into a folder of its own
-// (a fresh temporary folder named in its own run configuration file), so two
+// Each input is an ordinary run of the program (mode /I) in the input's
+// folder: its outputs land beside the input, and its run log is kept beside
+// it as "<name>.log". The runs are made by worker processes, one for each of
+// the --jobs, each the program started once and running one input after the
+// other (app/worker.h, tools/batch_worker.h): a process start for every input
+// cost more than the run itself. Each run logs into a folder of its own (a
+// fresh temporary folder named in its own run configuration file), so two
 // inputs in one folder never share a log, and leaves there a small result
-// for the batch (app/run.h). Every finished input appends its row to the
+// for the batch (app/runresult.h). Every finished input appends its row to the
 // journal BASE.jsonl at once; at the end the journal is written again, one
 // row per input, with BASE.csv and BASE-totals.csv derived from it.
 //
@@ -55,6 +58,7 @@
 #include "tools/batch.h"
 #include "tools/batch_options.h"
 #include "tools/batch_work.h"
+#include "tools/batch_worker.h"
 
 #ifndef TARVEX_INSTALLED_DATA_DIR
 #define TARVEX_INSTALLED_DATA_DIR ""
@@ -70,7 +74,7 @@ namespace {
 // these lock-free atomics and calls kill(), which is safe in a handler.
 std::atomic<int> g_stopSignal{0};
 constexpr std::size_t kMaxJobs = 10000;  // --jobs takes at most four digits
-std::atomic<pid_t> g_running[kMaxJobs];  // the child of each worker, 0 for none
+std::atomic<pid_t> g_running[kMaxJobs];  // each slot's worker while it runs an input, else 0
 static_assert(std::atomic<pid_t>::is_always_lock_free && std::atomic<int>::is_always_lock_free,
               "the signal handler needs lock-free atomics");
 
@@ -162,52 +166,6 @@ std::string WithSlash(std::string folder) {
     return folder;
 }
 
-// How a child ended.
-struct ChildEnd {
-    int exitCode = -1;  // -1 when it did not exit normally
-    int signal = 0;     // the signal that ended it, 0 for none
-};
-
-// Runs a program with `environment`, its output to `capture` in `folder`, as
-// the child of worker `slot`, where a stop signal finds it. Everything the
-// child needs is prepared before the fork: it runs only async-signal-safe
-// calls.
-ChildEnd RunChild(const std::vector<std::string>& args, const std::vector<std::string>& environment,
-                  const std::string& folder, const std::string& capture, std::size_t slot) {
-    std::vector<char*> argv, envp;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
-    envp.push_back(nullptr);
-    ChildEnd end;
-    const pid_t pid = fork();
-    if (pid < 0) return end;
-    if (pid == 0) {
-        const int in = open("/dev/null", O_RDONLY);
-        const int fd = open(capture.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (in < 0 || fd < 0 || dup2(in, 0) < 0 || dup2(fd, 1) < 0 || dup2(fd, 2) < 0) _exit(127);
-        if (!folder.empty() && chdir(folder.c_str()) != 0) _exit(127);
-        execve(argv[0], argv.data(), envp.data());
-        _exit(127);
-    }
-    // Either the handler sees the child here, or this sees the signal.
-    g_running[slot].store(pid);
-    if (g_stopSignal.load() != 0) kill(pid, SIGTERM);
-    // Waited for without being reaped, so that its number cannot be taken by
-    // another process while the handler may still signal it.
-    siginfo_t info{};
-    while (waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
-    }
-    g_running[slot].store(0);
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return end;
-    }
-    if (WIFSIGNALED(status)) end.signal = WTERMSIG(status);
-    if (WIFEXITED(status)) end.exitCode = WEXITSTATUS(status);
-    return end;
-}
-
 // What every run of the batch shares.
 struct Settings {
     std::string program;
@@ -267,10 +225,10 @@ void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
 }
 
 // Runs the program on one input, in the input's folder, with a run folder
-// of its own (work/run-<index>, removed afterwards), as the child of worker
-// `slot`; the input's row.
-BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t index,
-                std::size_t slot) {
+// of its own (work/run-<index>, removed afterwards), on the worker of `slot`;
+// the input's row.
+BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& inputPath,
+                std::size_t index, std::size_t slot) {
     BatchRow row;
     row.input = inputPath;
     const fs::path input(inputPath);
@@ -288,15 +246,13 @@ BatchRow RunOne(const Settings& s, const std::string& inputPath, std::size_t ind
         row.firstError = "cannot prepare the run configuration in " + runFolder.string();
         return row;
     }
-    std::vector<std::string> environment = s.environment;
-    environment.push_back(std::string(kRunResultVariable) + "=" +
-                          (runFolder / "result.txt").string());
+    const WorkerRequest request{input.parent_path().string(), ini.string(),
+                                (runFolder / "result.txt").string(),
+                                (runFolder / "console.txt").string()};
 
     const OutputTimes before = RunOutputTimes(inputPath);
     const auto start = std::chrono::steady_clock::now();
-    const ChildEnd end =
-        RunChild({s.program, "/I", ini.string()}, environment, input.parent_path().string(),
-                 (runFolder / "console.txt").string(), slot);
+    const ChildEnd end = worker.Run(request, g_running[slot], g_stopSignal);
     row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     row.outputs = OutputsWritten(inputPath, before);
 
@@ -337,7 +293,7 @@ std::string FindTools(const BatchOptions& options, Settings& s) {
     const std::string variable = std::string(kRunResultVariable) + "=";
     for (char** e = environ; e != nullptr && *e != nullptr; ++e)
         if (std::string(*e).rfind(variable, 0) != 0) s.environment.push_back(*e);
-    return std::string();
+    return BatchWorker::Check(s.program, s.environment);
 }
 
 // The batch's own temporary folder, under $TMPDIR when a run configuration
@@ -440,10 +396,11 @@ bool RunAll(Settings s, unsigned jobs, BatchWork& work, JournalFile& journal) {
     std::size_t done = 0, failed = 0;
     const auto begun = std::chrono::steady_clock::now();
     auto worker = [&](std::size_t slot) {
+        BatchWorker program(s.program, s.environment);
         for (std::size_t t = next++; t < todo.size() && g_stopSignal.load() == 0; t = next++) {
             started[t] = 1;
             const std::size_t i = todo[t];
-            BatchRow row = RunOne(s, work.inputs[i], i, slot);
+            BatchRow row = RunOne(s, program, work.inputs[i], i, slot);
             journal.Append(row);
             std::lock_guard<std::mutex> lock(progress);
             work.rows[i] = std::move(row);

@@ -1,0 +1,104 @@
+#include "app/worker.h"
+
+#include <fcntl.h>
+#include <malloc.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+
+#include "app/driver.h"
+#include "app/runresult.h"
+
+namespace {
+
+bool SendAll(int fd, const std::string& bytes) {
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        sent += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads requests from the socket, buffering what comes after one.
+class RequestReader {
+  public:
+    explicit RequestReader(int fd) : fd_(fd) {}
+
+    // The next request; false at the end of the stream or on an error.
+    bool Next(WorkerRequest& request) {
+        std::string* fields[] = {&request.folder, &request.ini, &request.result, &request.console};
+        for (std::string* field : fields)
+            if (!NextField(*field)) return false;
+        return true;
+    }
+
+  private:
+    bool NextField(std::string& field) {
+        for (;;) {
+            const std::size_t end = buffer_.find('\0');
+            if (end != std::string::npos) {
+                field.assign(buffer_, 0, end);
+                buffer_.erase(0, end + 1);
+                return true;
+            }
+            char chunk[4096];
+            const ssize_t n = read(fd_, chunk, sizeof chunk);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            buffer_.append(chunk, static_cast<std::size_t>(n));
+        }
+    }
+
+    int fd_;
+    std::string buffer_;
+};
+
+// One input, run as the program would run it, with standard output and
+// error to the request's console file; the run's exit status.
+int RunRequest(const WorkerRequest& request, int null) {
+    if (chdir(request.folder.c_str()) != 0) return 127;
+    const int console =
+        open(request.console.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (console < 0) return 127;
+    const bool redirected = dup2(console, STDOUT_FILENO) >= 0 && dup2(console, STDERR_FILENO) >= 0;
+    close(console);
+    if (!redirected) return 127;
+    setenv(kRunResultVariable, request.result.c_str(), 1);
+
+    const char* const argv[] = {"tarvex", "/I", request.ini.c_str(), nullptr};
+    const int status = TarvexMain(3, argv);
+
+    // Everything the run said reaches its console file before it is let go.
+    std::cout.flush();
+    std::cerr.flush();
+    std::fflush(nullptr);
+    dup2(null, STDOUT_FILENO);
+    dup2(null, STDERR_FILENO);
+    unsetenv(kRunResultVariable);
+    return status;
+}
+
+}  // namespace
+
+int ServeBatchRuns(int channel) {
+    // The heap one run grew is kept for the next: memory handed back to the
+    // kernel after each run would come back as fresh pages, each a fault.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
+    if (null < 0 || dup2(null, STDIN_FILENO) < 0) return 2;
+    if (!SendAll(channel, kWorkerGreeting)) return 2;
+    RequestReader requests(channel);
+    WorkerRequest request;
+    while (requests.Next(request)) {
+        const int status = RunRequest(request, null);
+        if (!SendAll(channel, std::to_string(status) + "\n")) return 2;
+    }
+    return 0;
+}

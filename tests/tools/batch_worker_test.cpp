@@ -1,0 +1,176 @@
+// The batch's workers: one process runs many inputs, and every run must come
+// out as it would from a process of its own; a worker that dies costs only
+// the input it was running.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "tests/support/example_runs.h"
+#include "tests/support/lines.h"
+#include "tests/support/process.h"
+#include "tests/support/tempdir.h"
+#include "tests/tools/batch_support.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Sets an environment variable of this process, and so of the processes it
+// starts, for the life of the object.
+class ScopedVariable {
+  public:
+    ScopedVariable(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        setenv(name, value.c_str(), 1);
+    }
+    ~ScopedVariable() {
+        if (old_.empty()) {
+            unsetenv(name_);
+        } else {
+            setenv(name_, old_.c_str(), 1);
+        }
+    }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+  private:
+    const char* name_;
+    std::string old_;
+};
+
+// Every file under `folder`, by path, with its bytes.
+std::map<std::string, std::string> FilesUnder(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file()) files[entry.path().string()] = ReadFileBytes(entry.path());
+    return files;
+}
+
+// Removes what the runs wrote, leaving the inputs and their keys.
+void RemoveOutputs(const std::string& folder, const std::map<std::string, std::string>& inputs) {
+    for (const auto& entry : fs::recursive_directory_iterator(folder))
+        if (entry.is_regular_file() && inputs.count(entry.path().string()) == 0)
+            fs::remove(entry.path());
+}
+
+// Inputs of every kind, one after the other in one worker, against each in a
+// worker of its own, under one fixed clock: every file byte for byte. A
+// failing run, the Welsh certificate with its own fonts, a message and the
+// other jurisdictions come before runs that would show what they left.
+TEST(BatchWorker, ManyRunsInOneProcessWriteWhatSingleRunsWrite) {
+    const ScopedVariable preload("LD_PRELOAD", TARVEX_FIXED_CLOCK_LIB);
+    const ScopedVariable time("TARVEX_FIXED_TIME", "1765411200");
+    // The sanitizer's runtime must otherwise be the first library loaded.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const ScopedVariable asanOptions("ASAN_OPTIONS",
+                                     std::string(asan ? asan : "") + ":verify_asan_link_order=0");
+
+    TempDir dir;
+    const std::string source = std::string(TARVEX_SOURCE_DIR) + "/examples/";
+    const std::string england = ExampleInput("england-office");
+    struct Input {
+        std::string name;
+        std::string text;
+        std::string key;  // the example whose key file it takes, or none
+    };
+    const std::vector<Input> inputs = {
+        {"broken", england.substr(0, england.size() / 2), ""},
+        {"wales-library", ExampleInput("wales-library"), "wales-library"},
+        {"england-office", england, "england-office"},
+        {"scotland-school", ExampleInput("scotland-school"), "scotland-school"},
+        {"ni-shop", ExampleInput("ni-shop"), "ni-shop"},
+        {"unvalidated", WithKeyword(england, "UPRN", "\"100000000777\""), ""},
+    };
+    std::vector<std::string> paths;
+    for (const Input& in : inputs) {
+        const std::string folder = dir.file("p/" + in.name);
+        fs::create_directories(folder);
+        paths.push_back(folder + "/" + in.name + ".inp");
+        WriteFileBytes(paths.back(), in.text);
+        if (!in.key.empty())
+            fs::copy_file(source + in.key + "_inpkey.txt", folder + "/" + in.name + "_inpkey.txt");
+    }
+    const std::map<std::string, std::string> given = FilesUnder(dir.file("p"));
+
+    std::vector<std::string> all{"--jobs", "1", "--summary", dir.file("all")};
+    all.insert(all.end(), paths.begin(), paths.end());
+    const ProcessResult together = RunBatch(all, dir.path());
+    EXPECT_EQ(together.exitCode, 1) << together.out << together.err;
+    const std::map<std::string, std::string> inOneWorker = FilesUnder(dir.file("p"));
+    const std::map<std::string, BatchRow> rows = RowsOf(dir.file("all.jsonl"));
+
+    RemoveOutputs(dir.file("p"), given);
+    for (const std::string& path : paths)
+        RunBatch({"--summary", dir.file("one"), path}, dir.path());
+    const std::map<std::string, std::string> eachAlone = FilesUnder(dir.file("p"));
+
+    ASSERT_EQ(inOneWorker.size(), eachAlone.size());
+    EXPECT_EQ(inOneWorker.count(dir.file("p/wales-library/wales-library[epcw].pdf")), 1u);
+    for (const auto& [path, bytes] : inOneWorker) {
+        ASSERT_EQ(eachAlone.count(path), 1u) << path;
+        EXPECT_TRUE(bytes == eachAlone.at(path))
+            << path << ": " << FirstDifference(eachAlone.at(path), bytes);
+    }
+    // The runs themselves went as they should.
+    EXPECT_EQ(rows.at("broken.inp").status, "failed");
+    for (const char* name : {"wales-library.inp", "england-office.inp", "scotland-school.inp",
+                             "ni-shop.inp", "unvalidated.inp"}) {
+        EXPECT_EQ(rows.at(name).status, "ok") << name << ": " << rows.at(name).firstError;
+    }
+}
+
+// A stand-in for the program that speaks the worker's protocol: it answers 3
+// for every input and dies of a segmentation fault on one whose folder is
+// named "crash".
+constexpr const char* kFakeWorker = R"(#!/bin/bash
+[ "$1" = --batch-worker ] || exit 1
+printf 'tarvex batch worker 1\n' >&0
+while IFS= read -r -d '' folder && IFS= read -r -d '' ini && IFS= read -r -d '' result &&
+      IFS= read -r -d '' console; do
+    case "$folder" in */crash) kill -SEGV $$ ;; esac
+    printf '3\n' >&0
+done
+)";
+
+// The input whose run kills its worker fails alone; the next input gets a
+// new worker. A program that is no worker is refused before anything runs.
+TEST(BatchWorker, AWorkerThatDiesCostsOnlyItsInput) {
+    TempDir dir;
+    WriteFileBytes(dir.file("fake"), kFakeWorker);
+    fs::permissions(dir.file("fake"), fs::perms::owner_all);
+    for (const char* folder : {"a", "crash", "z"}) {
+        fs::create_directories(dir.file(folder));
+        WriteFileBytes(dir.file(std::string(folder) + "/in.inp"), ExampleInput("england-office"));
+    }
+    const std::string data = std::string(TARVEX_SOURCE_DIR) + "/data";
+    const ProcessResult r = RunBatch(
+        {"--program", dir.file("fake"), "--data", data, "--jobs", "1", "--summary", dir.file("s"),
+         dir.file("a/in.inp"), dir.file("crash/in.inp"), dir.file("z/in.inp")},
+        dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    std::map<std::string, BatchRow> rows;
+    for (const std::string& line : Lines(ReadFileBytes(dir.file("s.jsonl")))) {
+        BatchRow row;
+        ASSERT_TRUE(ParseJsonLine(line, row)) << line;
+        rows[fs::path(row.input).parent_path().filename().string()] = row;
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows.at("a").exitCode, 3);
+    EXPECT_EQ(rows.at("crash").status, "failed");
+    EXPECT_FALSE(rows.at("crash").exitCode.has_value());
+    EXPECT_EQ(rows.at("z").exitCode, 3);
+
+    const ProcessResult refused = RunBatch({"--program", "/bin/true", "--data", data, "--summary",
+                                            dir.file("t"), dir.file("a/in.inp")},
+                                           dir.path());
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("does not run as tarvex-batch's worker"), std::string::npos)
+        << refused.err;
+    EXPECT_FALSE(fs::exists(dir.file("t.jsonl")));
+}
+
+}  // namespace

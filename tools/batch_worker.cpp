@@ -1,0 +1,139 @@
+#include "tools/batch_worker.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+BatchWorker::BatchWorker(std::string program, std::vector<std::string> environment)
+    : program_(std::move(program)), environment_(std::move(environment)) {}
+
+BatchWorker::~BatchWorker() {
+    if (pid_ < 0) return;
+    // No more work: the worker reads the end of its socket and ends.
+    close(channel_);
+    channel_ = -1;
+    Reap(nullptr);
+}
+
+namespace {
+
+bool SendAll(int fd, const std::string& bytes) {
+    std::size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        sent += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The next line the worker says, without its end; false when its socket
+// ends first.
+bool ReadLine(int fd, std::string& pending, std::string& line) {
+    for (;;) {
+        const std::size_t end = pending.find('\n');
+        if (end != std::string::npos) {
+            line.assign(pending, 0, end);
+            pending.erase(0, end + 1);
+            return true;
+        }
+        char chunk[256];
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        pending.append(chunk, static_cast<std::size_t>(n));
+    }
+}
+
+}  // namespace
+
+bool BatchWorker::Start() {
+    // Everything the child needs is made before the fork: the batch has
+    // threads, so the child calls only what is safe after one.
+    std::vector<char*> argv{const_cast<char*>(program_.c_str()),
+                            const_cast<char*>(kBatchWorkerArgument), nullptr};
+    std::vector<char*> envp;
+    for (const std::string& e : environment_) envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
+    int ends[2];
+    if (socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, ends) != 0) return false;
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(ends[0]);
+        close(ends[1]);
+        return false;
+    }
+    if (pid == 0) {
+        const int null = open("/dev/null", O_WRONLY);
+        if (null < 0 || dup2(ends[1], 0) < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0) _exit(127);
+        execve(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    close(ends[1]);
+    pid_ = pid;
+    channel_ = ends[0];
+    replies_.clear();
+    std::string greeting;
+    if (ReadLine(channel_, replies_, greeting) && greeting + "\n" == kWorkerGreeting) return true;
+    kill(pid_, SIGKILL);
+    close(channel_);
+    channel_ = -1;
+    Reap(nullptr);
+    return false;
+}
+
+ChildEnd BatchWorker::Reap(std::atomic<pid_t>* running) {
+    ChildEnd end;
+    // Waited for without being reaped first, so that its process id cannot
+    // be taken by another process while a handler may still signal it.
+    siginfo_t info{};
+    while (waitid(P_PID, static_cast<id_t>(pid_), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    if (running != nullptr) running->store(0);
+    int status = 0;
+    while (waitpid(pid_, &status, 0) < 0 && errno == EINTR) {
+    }
+    if (WIFSIGNALED(status)) end.signal = WTERMSIG(status);
+    if (WIFEXITED(status)) end.exitCode = WEXITSTATUS(status);
+    if (channel_ >= 0) close(channel_);
+    channel_ = -1;
+    pid_ = -1;
+    return end;
+}
+
+ChildEnd BatchWorker::Run(const WorkerRequest& request, std::atomic<pid_t>& running,
+                          const std::atomic<int>& stop) {
+    if (pid_ < 0 && !Start()) return ChildEnd{127, 0};
+    // Either the handler sees the worker here, or this sees the signal.
+    running.store(pid_);
+    if (stop.load() != 0) kill(pid_, SIGTERM);
+    std::string reply;
+    if (SendAll(channel_, EncodeWorkerRequest(request)) && ReadLine(channel_, replies_, reply)) {
+        running.store(0);
+        char* end = nullptr;
+        const long status = std::strtol(reply.c_str(), &end, 10);
+        if (end != reply.c_str() && *end == '\0' && status >= 0 && status <= 255)
+            return ChildEnd{static_cast<int>(status), 0};
+        // A worker that answers nonsense is not trusted with more work.
+        kill(pid_, SIGKILL);
+        Reap(nullptr);
+        return ChildEnd{};
+    }
+    // The worker's process ended during the run (a signal, a crash): how.
+    return Reap(&running);
+}
+
+std::string BatchWorker::Check(const std::string& program,
+                               const std::vector<std::string>& environment) {
+    BatchWorker worker(program, environment);
+    if (worker.Start()) return std::string();
+    return "the program " + program + " does not run as tarvex-batch's worker (" +
+           kBatchWorkerArgument + "); name tarvex with --program";
+}
