@@ -1,6 +1,7 @@
 #include "tools/batch_worker.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -35,8 +36,8 @@ bool SendAll(int fd, const std::string& bytes) {
 }
 
 // The next line the worker says, without its end; false when its socket
-// ends first.
-bool ReadLine(int fd, std::string& pending, std::string& line) {
+// ends first, or nothing comes for `timeoutMs` (-1: no limit).
+bool ReadLine(int fd, std::string& pending, std::string& line, int timeoutMs = -1) {
     for (;;) {
         const std::size_t end = pending.find('\n');
         if (end != std::string::npos) {
@@ -44,6 +45,10 @@ bool ReadLine(int fd, std::string& pending, std::string& line) {
             pending.erase(0, end + 1);
             return true;
         }
+        pollfd ready{fd, POLLIN, 0};
+        const int polled = poll(&ready, 1, timeoutMs);
+        if (polled < 0 && errno == EINTR) continue;
+        if (polled <= 0) return false;
         char chunk[256];
         const ssize_t n = read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
@@ -80,8 +85,14 @@ bool BatchWorker::Start() {
     pid_ = pid;
     channel_ = ends[0];
     replies_.clear();
+    // A program that is no worker may wait on its input for ever instead of
+    // ending: it has a while to greet. A run itself may take as long as it
+    // takes.
+    constexpr int kGreetingTimeoutMs = 30000;
     std::string greeting;
-    if (ReadLine(channel_, replies_, greeting) && greeting + "\n" == kWorkerGreeting) return true;
+    if (ReadLine(channel_, replies_, greeting, kGreetingTimeoutMs) &&
+        greeting + "\n" == kWorkerGreeting)
+        return true;
     kill(pid_, SIGKILL);
     close(channel_);
     channel_ = -1;
