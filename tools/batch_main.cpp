@@ -310,7 +310,10 @@ class WorkFolder {
         buf.push_back('\0');
         const char* made = !FitsRunConfiguration(templ) ? nullptr : mkdtemp(buf.data());
         if (made == nullptr) made = mkdtemp(fallback);
-        if (made != nullptr) path_ = made;
+        // Absolute: each run is made in its input's folder, and the work
+        // files are named to it from there.
+        std::error_code ec;
+        if (made != nullptr) path_ = fs::absolute(made, ec);
     }
     ~WorkFolder() {
         std::error_code ec;

@@ -123,6 +123,27 @@ TEST(BatchWorker, ManyRunsInOneProcessWriteWhatSingleRunsWrite) {
     }
 }
 
+// One worker moves from folder to folder; the batch's own files are found
+// wherever it is, even when TMPDIR is named relative to where the batch
+// started.
+TEST(BatchWorker, RunsEachInputInItsOwnFolder) {
+    TempDir dir;
+    for (const char* folder : {"tmp", "a", "b"}) fs::create_directories(dir.file(folder));
+    WriteFileBytes(dir.file("a/one.inp"), ExampleInput("england-office"));
+    WriteFileBytes(dir.file("b/two.inp"),
+                   WithKeyword(ExampleInput("england-office"), "UPRN", "\"100000000002\""));
+    const ProcessResult r =
+        RunBatch({"--jobs", "1", "--summary", "s", "a", "b"}, dir.path(), "tmp");
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    const std::map<std::string, BatchRow> rows = RowsOf(dir.file("s.jsonl"));
+    ASSERT_EQ(rows.size(), 2u);
+    for (const auto& [name, row] : rows)
+        EXPECT_EQ(row.status, "ok") << name << ": " << row.firstError;
+    EXPECT_TRUE(fs::exists(dir.file("a/one[epc].pdf")));
+    EXPECT_TRUE(fs::exists(dir.file("b/two.log")));
+    EXPECT_TRUE(fs::is_empty(dir.file("tmp")));
+}
+
 // A stand-in for the program that speaks the worker's protocol: it answers 3
 // for every input and dies of a segmentation fault on one whose folder is
 // named "crash".
