@@ -36,36 +36,57 @@ constexpr PairTable kPairs;
 
 }  // namespace
 
-std::string B64::b64encode(const unsigned char* bytes, std::size_t length) {
-    // Lines of 19 groups, each ended; a last, shorter line is ended only when
-    // the input's length is not a multiple of three. Each line is made in a
-    // small buffer and added to a text reserved at its final size.
+namespace {
+
+constexpr std::size_t kLineBytes = kGroupsPerLine * 3;
+
+// The four characters of each of `groups` groups of three bytes; the end of
+// what was written.
+char* EncodeGroups(const unsigned char* bytes, std::size_t groups, char* o) {
+    for (std::size_t g = 0; g < groups; ++g, bytes += 3, o += 4) {
+        const unsigned v = (static_cast<unsigned>(bytes[0]) << 16) |
+                           (static_cast<unsigned>(bytes[1]) << 8) | bytes[2];
+        std::memcpy(o, kPairs.pair[v >> 12], 2);
+        std::memcpy(o + 2, kPairs.pair[v & 0xfff], 2);
+    }
+    return o;
+}
+
+}  // namespace
+
+void AppendBase64Lines(std::string& out, const unsigned char* bytes, std::size_t length) {
     const std::size_t groups = (length + 2) / 3;
-    const std::size_t tail = groups % kGroupsPerLine;
-    std::string out;
-    out.reserve(groups * 4 + groups / kGroupsPerLine + (tail > 0 && length % 3 != 0 ? 1 : 0));
+    out.reserve(out.size() + groups * 4 + (groups + kGroupsPerLine - 1) / kGroupsPerLine);
+    // Each line is made in a small buffer and appended whole.
     char line[kGroupsPerLine * 4 + 1];
     std::size_t i = 0;
-    while (i + 3 <= length) {
-        char* o = line;
-        for (std::size_t g = 0; g < kGroupsPerLine && i + 3 <= length; ++g, i += 3, o += 4) {
-            const unsigned v = (static_cast<unsigned>(bytes[i]) << 16) |
-                               (static_cast<unsigned>(bytes[i + 1]) << 8) | bytes[i + 2];
-            std::memcpy(o, kPairs.pair[v >> 12], 2);
-            std::memcpy(o + 2, kPairs.pair[v & 0xfff], 2);
-        }
-        // A full line is ended; a shorter one only if a partial group follows.
-        if (o == line + kGroupsPerLine * 4) *o++ = '\n';
-        out.append(line, static_cast<std::size_t>(o - line));
+    for (; length - i >= kLineBytes; i += kLineBytes) {
+        EncodeGroups(bytes + i, kGroupsPerLine, line);
+        line[kGroupsPerLine * 4] = '\n';
+        out.append(line, sizeof line);
     }
+    if (i == length) return;
+    // The last, shorter line: its whole groups, then a partial one padded.
+    const std::size_t whole = (length - i) / 3;
+    char* o = EncodeGroups(bytes + i, whole, line);
+    i += whole * 3;
     if (i < length) {
         const unsigned b0 = bytes[i];
         const unsigned b1 = i + 1 < length ? bytes[i + 1] : 0;
-        // Whether or not it fills its line, a partial group ends one.
-        const char last[5] = {kAlphabet[b0 >> 2], kAlphabet[((b0 & 0x03) << 4) | (b1 >> 4)],
-                              i + 1 < length ? kAlphabet[(b1 & 0x0f) << 2] : '=', '=', '\n'};
-        out.append(last, sizeof last);
+        *o++ = kAlphabet[b0 >> 2];
+        *o++ = kAlphabet[((b0 & 0x03) << 4) | (b1 >> 4)];
+        *o++ = i + 1 < length ? kAlphabet[(b1 & 0x0f) << 2] : '=';
+        *o++ = '=';
     }
+    *o++ = '\n';
+    out.append(line, static_cast<std::size_t>(o - line));
+}
+
+std::string B64::b64encode(const unsigned char* bytes, std::size_t length) {
+    std::string out;
+    AppendBase64Lines(out, bytes, length);
+    // A last line shorter than the others is left unended after whole groups.
+    if ((length + 2) / 3 % kGroupsPerLine != 0 && length % 3 == 0) out.pop_back();
     text = out;
     return out;
 }

@@ -22,3 +22,7 @@ class B64 {
     std::string text;
     std::vector<unsigned char> decoded;
 };
+
+// Appends the base64 lines of `bytes` to `out`, every line (the last one too)
+// ended in "\n": what a message carries, written in place.
+void AppendBase64Lines(std::string& out, const unsigned char* bytes, std::size_t length);

@@ -171,8 +171,6 @@ class PROJECT {
     // The sections of the message, each ending in a line end.
     std::string XML_Report_Header(bool epcReport);
     std::string XML_Summary_Of_Performance();
-    std::string XML_Formatted_Report_EPC(const WrittenDocument& certificate);
-    std::string XML_Formatted_Report_REC(const WrittenDocument& report);
     std::string XML_Unstructured_Data();
     std::string XML_Report_Insurance_Details();
     std::string XML_Energy_Performance_Certificate();

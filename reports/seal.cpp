@@ -16,16 +16,17 @@ constexpr const char kVersionEnd[] = "End Version -->";
 constexpr std::size_t kLongestVersion = 50;
 
 // The text as a file with Windows line ends holds it: a CR before every LF.
-// Made in one buffer of its final size, a line at a time (a message is
-// mostly base64 lines of 76 characters), without clearing it first.
-std::string CrLf(const std::string& text) {
+// Made in one buffer of its final size and `room` bytes more, a line at a
+// time (a message is mostly base64 lines of 76 characters), without clearing
+// it first.
+std::string CrLf(const std::string& text, std::size_t room = 0) {
     const char* const begin = text.data();
     const char* const end = begin + text.size();
     std::size_t lineEnds = 0;
     for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p)
         ++lineEnds;
     std::string out;
-    out.reserve(text.size() + lineEnds);
+    out.reserve(text.size() + lineEnds + room);
     for (const char* p = begin; p < end;) {
         const char* lf = static_cast<const char*>(std::memchr(p, '\n', end - p));
         if (!lf) {
@@ -33,7 +34,8 @@ std::string CrLf(const std::string& text) {
             break;
         }
         out.append(p, static_cast<std::size_t>(lf - p));
-        out.append("\r\n", 2);
+        out += '\r';
+        out += '\n';
         p = lf + 1;
     }
     return out;
@@ -51,10 +53,12 @@ std::string SealDigest(const std::string& key, const std::string& body) {
 }
 
 std::string SealedBytes(const std::string& key, const std::string& text, SealKind kind) {
-    // The seal covers the bytes as written, so they are made once and hashed.
-    std::string bytes = CrLf(text);
+    // The seal covers the bytes as written, so they are made once, with room
+    // for the seal line, and hashed.
+    const std::string start = SealLineStart(kind);
+    std::string bytes = CrLf(text, start.size() + 32 + 4);
     const std::string digest = NCMD5().keyhash(key, bytes);
-    bytes += SealLineStart(kind);
+    bytes += start;
     bytes += digest;
     bytes += " -->";
     return bytes;

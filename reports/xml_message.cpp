@@ -49,14 +49,23 @@ std::string TwoDecimals(double value) {
     return Num(std::round(value * 100) / 100 + 0.0);
 }
 
-std::string Element(const std::string& indent, const std::string& name, const std::string& value) {
-    return indent + "<" + name + ">" + value + "</" + name + ">\n";
+// Appends "<name>value</name>" on a line of its own after `indent`, in place:
+// a message has hundreds of them.
+void AddElement(std::string& s, std::string_view indent, std::string_view name,
+                std::string_view value) {
+    s.append(indent);
+    s += '<';
+    s.append(name);
+    s += '>';
+    s.append(value);
+    s.append("</", 2);
+    s.append(name);
+    s.append(">\n", 2);
 }
 
-// Base64 text ends its last line, so the closing line starts a line of its own.
-std::string EndedLines(std::string text) {
-    if (!text.empty() && text.back() != '\n') text += '\n';
-    return text;
+// Base64 lines, each ended, so the closing line starts a line of its own.
+void AddBase64(std::string& s, const std::string& bytes) {
+    AppendBase64Lines(s, reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size());
 }
 
 // A file the run wrote itself (a document, the input): any regular file.
@@ -86,17 +95,20 @@ std::string Code(const BOC& boc, int object, const char* keyword) {
     return XmlRaw(boc.Vcod(object, keyword));
 }
 
-std::string Activities(const std::vector<double>& pairs, const std::string& open,
-                       const std::string& activity, const std::string& item) {
-    std::string s = open + "<Activities>\n";
+void AddActivities(std::string& s, const std::vector<double>& pairs, std::string_view open,
+                   std::string_view activity, std::string_view item) {
+    s.append(open);
+    s += "<Activities>\n";
     for (std::size_t i = 0; i + 1 < pairs.size(); i += 2) {
-        s += activity + "<Activity>\n";
-        s += Element(item, "ID", Num(pairs[i]));
-        s += Element(item, "Area", Num(pairs[i + 1]));
-        s += activity + "</Activity>\n";
+        s.append(activity);
+        s += "<Activity>\n";
+        AddElement(s, item, "ID", Num(pairs[i]));
+        AddElement(s, item, "Area", Num(pairs[i + 1]));
+        s.append(activity);
+        s += "</Activity>\n";
     }
-    s += open + "</Activities>\n";
-    return s;
+    s.append(open);
+    s += "</Activities>\n";
 }
 
 }  // namespace
@@ -106,50 +118,50 @@ std::string PROJECT::XML_Report_Header(bool epcReport) {
     const int e = epcObject;
     const std::string t2 = "\t\t", t3 = "\t\t\t", t4 = "\t\t\t\t";
     std::string s = "\t<CEPC:Report-Header>\n";
-    s += Element(t2, "CEPC:RRN", Raw(boc, g, epcReport ? "RRN-EPC" : "RRN-REC"));
-    s += Element(t2, "CEPC:Issue-Date", todayIso);
+    AddElement(s, t2, "CEPC:RRN", Raw(boc, g, epcReport ? "RRN-EPC" : "RRN-REC"));
+    AddElement(s, t2, "CEPC:Issue-Date", todayIso);
     s += epcReport ? "\t\t<CEPC:Report-Type>3</CEPC:Report-Type>\n"
                    : "\t\t<CEPC:Report-Type>4</CEPC:Report-Type>\n";
-    s += Element(t2, "CEPC:Valid-Until", validUntilIso);
-    s += Element(t2, "CEPC:Related-RRN", Raw(boc, g, epcReport ? "RRN-REC" : "RRN-EPC"));
-    s += Element(t2, "CEPC:Inspection-Date", Raw(boc, g, "XML-INSP-DATE"));
-    s += Element(t2, "CEPC:Registration-Date", todayIso);
+    AddElement(s, t2, "CEPC:Valid-Until", validUntilIso);
+    AddElement(s, t2, "CEPC:Related-RRN", Raw(boc, g, epcReport ? "RRN-REC" : "RRN-EPC"));
+    AddElement(s, t2, "CEPC:Inspection-Date", Raw(boc, g, "XML-INSP-DATE"));
+    AddElement(s, t2, "CEPC:Registration-Date", todayIso);
     s += "\t\t<CEPC:Status>entered</CEPC:Status>\n";
-    s += Element(t2, "CEPC:Language-Code", std::to_string(boc.Vcodid(e, "EPC-LANGUAGE")));
+    AddElement(s, t2, "CEPC:Language-Code", std::to_string(boc.Vcodid(e, "EPC-LANGUAGE")));
     s += "\t\t<CEPC:Energy-Assessor>\n";
-    s += Element(t3, "CEPC:Certificate-Number", Raw(boc, g, "C-REG-NUMBER"));
-    s += Element(t3, "CEPC:Name", Raw(boc, g, "C-NAME"));
-    s += Element(t3, "CEPC:Accreditation-Scheme-Name", Raw(boc, g, "C-ACCRED-SCHEME"));
-    s += Element(t3, "CEPC:Trading-Address", Escaped(boc, g, "C-EMP-TRAD-ADDRESS"));
-    s += Element(t3, "CEPC:Company-Name", Escaped(boc, g, "C-EMP-TRAD-NAME"));
-    s += Element(t3, "CEPC:Qualifications", Code(boc, g, "C-QUALIFICATIONS"));
+    AddElement(s, t3, "CEPC:Certificate-Number", Raw(boc, g, "C-REG-NUMBER"));
+    AddElement(s, t3, "CEPC:Name", Raw(boc, g, "C-NAME"));
+    AddElement(s, t3, "CEPC:Accreditation-Scheme-Name", Raw(boc, g, "C-ACCRED-SCHEME"));
+    AddElement(s, t3, "CEPC:Trading-Address", Escaped(boc, g, "C-EMP-TRAD-ADDRESS"));
+    AddElement(s, t3, "CEPC:Company-Name", Escaped(boc, g, "C-EMP-TRAD-NAME"));
+    AddElement(s, t3, "CEPC:Qualifications", Code(boc, g, "C-QUALIFICATIONS"));
     s += "\t\t\t<CEPC:Status>Registered</CEPC:Status>\n";
     s += "\t\t</CEPC:Energy-Assessor>\n";
-    s += Element(t2, "CEPC:Building-Complexity", Code(boc, e, "NOS-LEVEL"));
+    AddElement(s, t2, "CEPC:Building-Complexity", Code(boc, e, "NOS-LEVEL"));
     s += "\t\t<CEPC:Property-Details>\n";
-    s += Element(t3, "CEPC:Location-Description", Escaped(boc, g, "B-LOC-DESCRIPTION"));
-    s += Element(t3, "CEPC:UPRN", Escaped(boc, g, "UPRN"));
+    AddElement(s, t3, "CEPC:Location-Description", Escaped(boc, g, "B-LOC-DESCRIPTION"));
+    AddElement(s, t3, "CEPC:UPRN", Escaped(boc, g, "UPRN"));
     s += "\t\t\t<CEPC:Property-Address>\n";
-    s += Element(t4, "CEPC:Address-Line-1", Escaped(boc, g, "B-ADDRESS-0"));
-    s += Element(t4, "CEPC:Address-Line-2", Escaped(boc, g, "B-ADDRESS-1"));
-    s += Element(t4, "CEPC:Address-Line-3", Escaped(boc, g, "B-ADDRESS-2"));
-    s += Element(t4, "CEPC:Address-Line-4", Escaped(boc, g, "B-ADDRESS-3"));
-    s += Element(t4, "CEPC:Post-Town", Escaped(boc, g, "B-ADDRESS-4"));
-    s += Element(t4, "CEPC:Postcode", Escaped(boc, g, "B-ADDRESS-5"));
+    AddElement(s, t4, "CEPC:Address-Line-1", Escaped(boc, g, "B-ADDRESS-0"));
+    AddElement(s, t4, "CEPC:Address-Line-2", Escaped(boc, g, "B-ADDRESS-1"));
+    AddElement(s, t4, "CEPC:Address-Line-3", Escaped(boc, g, "B-ADDRESS-2"));
+    AddElement(s, t4, "CEPC:Address-Line-4", Escaped(boc, g, "B-ADDRESS-3"));
+    AddElement(s, t4, "CEPC:Post-Town", Escaped(boc, g, "B-ADDRESS-4"));
+    AddElement(s, t4, "CEPC:Postcode", Escaped(boc, g, "B-ADDRESS-5"));
     s += "\t\t\t</CEPC:Property-Address>\n";
-    s += Element(t3, "CEPC:Property-Type", Code(boc, g, "B-TYPE"));
-    s += Element(t3, "CEPC:Owner", Escaped(boc, g, "O-NAME"));
+    AddElement(s, t3, "CEPC:Property-Type", Code(boc, g, "B-TYPE"));
+    AddElement(s, t3, "CEPC:Owner", Escaped(boc, g, "O-NAME"));
     const bool heritage = boc.Vcod(recProject.objectIndex, "ENG-HERITAGE") == "YES";
-    s += Element(t3, "CEPC:Is-Heritage-Site", heritage ? "Y" : "N");
+    AddElement(s, t3, "CEPC:Is-Heritage-Site", heritage ? "Y" : "N");
     s += "\t\t</CEPC:Property-Details>\n";
     s += "\t\t<CEPC:Calculation-Details>\n";
     s += Escaped(boc, g, "CENGINE") == "ZOLM" ? "\t\t\t<CEPC:Methodology>ZOLM</CEPC:Methodology>\n"
                                               : "\t\t\t<CEPC:Methodology>DSM</CEPC:Methodology>\n";
-    s += Element(t3, "CEPC:Calculation-Tool",
-                 Escaped(boc, g, "SOFT-COMP-NAME") + ", " + Escaped(boc, g, "INTERFACE") + ", " +
-                     Escaped(boc, g, "INTERFACE-VERSION") + ", " + Escaped(boc, g, "CENGINE") +
-                     ", " + Escaped(boc, g, "CENGINE-VERSION"));
-    s += Element(t3, "CEPC:Output-Engine", std::string("Tarvex, ") + kTarvexVersion);
+    AddElement(s, t3, "CEPC:Calculation-Tool",
+               Escaped(boc, g, "SOFT-COMP-NAME") + ", " + Escaped(boc, g, "INTERFACE") + ", " +
+                   Escaped(boc, g, "INTERFACE-VERSION") + ", " + Escaped(boc, g, "CENGINE") + ", " +
+                   Escaped(boc, g, "CENGINE-VERSION"));
+    AddElement(s, t3, "CEPC:Output-Engine", std::string("Tarvex, ") + kTarvexVersion);
     s += "\t\t\t<CEPC:Inspection-Type>Physical</CEPC:Inspection-Type>\n";
     s += "\t\t</CEPC:Calculation-Details>\n";
     s += "\t</CEPC:Report-Header>\n";
@@ -164,15 +176,15 @@ std::string PROJECT::XML_Summary_Of_Performance() {
         SendLog(".");
         const int b = building.objectIndex;
         s += "  \t<Building-Data>\n";
-        s += Element(nine, "Analysis-Type", Code(boc, b, "ANALYSIS"));
-        s += Element(nine, "Area", Num(boc.Vnum(b, "AREA")));
-        s += Element(nine, "Area-Exterior", Num(boc.Vnum(b, "AREA-EXT")));
-        s += Element(nine, "Weather", Code(boc, b, "WEATHER"));
-        s += Element(nine, "Q50-Infiltration", Num(boc.Vnum(b, "Q50-INF")));
-        s += Element(nine, "Building-W-K", Num(boc.Vnum(b, "BUILDING-W/K")));
-        s += Element(nine, "Building-W-M2K", Num(boc.Vnum(b, "BUILDING-W/M2K")));
-        s += Element(nine, "Building-Alpha", Num(boc.Vnum(b, "BUILDING-ALPHA")));
-        s += Activities(boc.Vlnum(b, "ACT-AREA"), nine, "           ", "             ");
+        AddElement(s, nine, "Analysis-Type", Code(boc, b, "ANALYSIS"));
+        AddElement(s, nine, "Area", Num(boc.Vnum(b, "AREA")));
+        AddElement(s, nine, "Area-Exterior", Num(boc.Vnum(b, "AREA-EXT")));
+        AddElement(s, nine, "Weather", Code(boc, b, "WEATHER"));
+        AddElement(s, nine, "Q50-Infiltration", Num(boc.Vnum(b, "Q50-INF")));
+        AddElement(s, nine, "Building-W-K", Num(boc.Vnum(b, "BUILDING-W/K")));
+        AddElement(s, nine, "Building-W-M2K", Num(boc.Vnum(b, "BUILDING-W/M2K")));
+        AddElement(s, nine, "Building-Alpha", Num(boc.Vnum(b, "BUILDING-ALPHA")));
+        AddActivities(s, boc.Vlnum(b, "ACT-AREA"), nine, "           ", "             ");
         s += "         <Global-Performance>\n";
         static const char* const kFigures[][2] = {
             {"KWH-M2-Heating", "KWH/M2-HEAT"},
@@ -199,34 +211,34 @@ std::string PROJECT::XML_Summary_Of_Performance() {
             {"KWH-M2-CHP", "KWH/M2-CHP"},
             {"KWH-M2-SES", "KWH/M2-SES"},
         };
-        for (const auto& f : kFigures) s += Element(fiveTabs, f[0], Num(boc.Vnum(b, f[1])));
+        for (const auto& f : kFigures) AddElement(s, fiveTabs, f[0], Num(boc.Vnum(b, f[1])));
         s += "         </Global-Performance>\n";
         s += "         <HVAC-Systems>\n";
         for (const HVAC_SYSTEM_DATA& hvac : building.hvacSystems) {
             SendLog(".");
             const int h = hvac.objectIndex;
             s += "    \t    <HVAC-System-Data>\n";
-            s += Element(nine, "Area", Num(boc.Vnum(h, "AREA")));
-            s += Element(nine, "Type", Code(boc, h, "TYPE"));
+            AddElement(s, nine, "Area", Num(boc.Vnum(h, "AREA")));
+            AddElement(s, nine, "Type", Code(boc, h, "TYPE"));
             const int source = boc.Vcodid(h, "HEAT-SOURCE");
             std::string heatSource = Code(boc, h, "HEAT-SOURCE");
             if (source == kHeatPumpElectricAir || source == kHeatPumpGasAir)
                 heatSource = "Heat pump: air source";
             if (source == kHeatPumpElectricGround || source == kHeatPumpGasGround)
                 heatSource = "Heat pump: ground or water source";
-            s += Element(nine, "Heat-Source", heatSource);
-            s += Element(nine, "Fuel-Type", Code(boc, h, "FUEL-TYPE"));
-            s += Element(nine, "MJ-M2-Heating-Dem", Num(boc.Vnum(h, "MJ/M2-HEAT-DEM")));
-            s += Element(nine, "MJ-M2-Cooling-Dem", Num(boc.Vnum(h, "MJ/M2-COOL-DEM")));
-            s += Element(nine, "KWH-M2-Heating", Num(boc.Vnum(h, "KWH/M2-HEAT")));
-            s += Element(nine, "KWH-M2-Cooling", Num(boc.Vnum(h, "KWH/M2-COOL")));
-            s += Element(nine, "KWH-M2-Auxiliary", Num(boc.Vnum(h, "KWH/M2-AUX")));
-            s += Element(nine, "Heating-SSEFF", Num(boc.Vnum(h, "HEAT-SSEFF")));
-            s += Element(nine, "Cooling-SSEER", Num(boc.Vnum(h, "COOL-SSEER")));
-            s += Element(nine, "Heating-Gen-SEFF", Num(boc.Vnum(h, "HEAT-GEN-SEFF")));
-            s += Element(nine, "Cooling-Gen-SEER", Num(boc.Vnum(h, "COOL-GEN-SEER")));
-            s += Activities(boc.Vlnum(h, "ACT-AREA"), "       \t\t", "          \t\t",
-                            "          \t\t  ");
+            AddElement(s, nine, "Heat-Source", heatSource);
+            AddElement(s, nine, "Fuel-Type", Code(boc, h, "FUEL-TYPE"));
+            AddElement(s, nine, "MJ-M2-Heating-Dem", Num(boc.Vnum(h, "MJ/M2-HEAT-DEM")));
+            AddElement(s, nine, "MJ-M2-Cooling-Dem", Num(boc.Vnum(h, "MJ/M2-COOL-DEM")));
+            AddElement(s, nine, "KWH-M2-Heating", Num(boc.Vnum(h, "KWH/M2-HEAT")));
+            AddElement(s, nine, "KWH-M2-Cooling", Num(boc.Vnum(h, "KWH/M2-COOL")));
+            AddElement(s, nine, "KWH-M2-Auxiliary", Num(boc.Vnum(h, "KWH/M2-AUX")));
+            AddElement(s, nine, "Heating-SSEFF", Num(boc.Vnum(h, "HEAT-SSEFF")));
+            AddElement(s, nine, "Cooling-SSEER", Num(boc.Vnum(h, "COOL-SSEER")));
+            AddElement(s, nine, "Heating-Gen-SEFF", Num(boc.Vnum(h, "HEAT-GEN-SEFF")));
+            AddElement(s, nine, "Cooling-Gen-SEER", Num(boc.Vnum(h, "COOL-GEN-SEER")));
+            AddActivities(s, boc.Vlnum(h, "ACT-AREA"), "       \t\t", "          \t\t",
+                          "          \t\t  ");
             s += "  \t    </HVAC-System-Data>\n";
         }
         s += "         </HVAC-Systems>\n";
@@ -248,9 +260,11 @@ struct FormattedReport {
 
 // The document as this run wrote it: the bytes its writer handed over, or,
 // for a file the run did not write itself, the file the keyword names.
-std::string FormattedReportText(const FormattedReport& r, const BOC& boc, int g, B64& b64,
-                                const WrittenDocument& document) {
-    std::string s = std::string(r.intro) + "\t<CEPC:Formatted-Report>\n";
+// Appended to the message in place: it is most of the message.
+void AddFormattedReport(std::string& s, const FormattedReport& r, const BOC& boc, int g,
+                        const WrittenDocument& document) {
+    s += r.intro;
+    s += "\t<CEPC:Formatted-Report>\n";
     const std::string path = PathKeyword(boc, g, r.pathKeyword);
     if (path == kNotSetText) {
         s += r.notAvailable;
@@ -259,37 +273,30 @@ std::string FormattedReportText(const FormattedReport& r, const BOC& boc, int g,
         std::string read;
         if (document.written() && document.path == path) {
             const std::vector<unsigned char>& bytes = document.fingerprint.bytes();
-            s += EndedLines(b64.b64encode(bytes.data(), bytes.size()));
+            AppendBase64Lines(s, bytes.data(), bytes.size());
         } else if (ReadFileBytes(path, read)) {
-            s += EndedLines(
-                b64.b64encode(reinterpret_cast<const unsigned char*>(read.data()), read.size()));
+            AddBase64(s, read);
         } else {
             s += r.wrongPath;
         }
     }
     s += "\t</CEPC:Formatted-Report>\n";
-    s += std::string(r.hashIntro) + document.fingerprint.text() + " -->\n";
-    return s;
+    s += r.hashIntro;
+    s += document.fingerprint.text();
+    s += " -->\n";
 }
+
+const FormattedReport kEpcReport{" <!-- The EPC PDF encoded in base64. -->\n", "PATH-FILE-EPCPDF",
+                                 "  \t<!-- The EPC PDF is not available. -->\n",
+                                 "  \t<!-- The EPC PDF is not available. (Wrong path) -->\n",
+                                 " <!-- secure hash: "};
+const FormattedReport kRecReport{
+    "\t<!-- The REC PDF encoded in base64. -->\n", "PATH-FILE-RECPDF",
+    "  \t<!-- The Recommendation Report PDF is not available. -->\n",
+    "  \t<!-- The Recommendation Report PDF is not available. (Wrong path) -->\n",
+    "\t<!-- secure hash: "};
 
 }  // namespace
-
-std::string PROJECT::XML_Formatted_Report_EPC(const WrittenDocument& certificate) {
-    static const FormattedReport kEpc{
-        " <!-- The EPC PDF encoded in base64. -->\n", "PATH-FILE-EPCPDF",
-        "  \t<!-- The EPC PDF is not available. -->\n",
-        "  \t<!-- The EPC PDF is not available. (Wrong path) -->\n", " <!-- secure hash: "};
-    return FormattedReportText(kEpc, boc, generalObject, b64, certificate);
-}
-
-std::string PROJECT::XML_Formatted_Report_REC(const WrittenDocument& report) {
-    static const FormattedReport kRec{
-        "\t<!-- The REC PDF encoded in base64. -->\n", "PATH-FILE-RECPDF",
-        "  \t<!-- The Recommendation Report PDF is not available. -->\n",
-        "  \t<!-- The Recommendation Report PDF is not available. (Wrong path) -->\n",
-        "\t<!-- secure hash: "};
-    return FormattedReportText(kRec, boc, generalObject, b64, report);
-}
 
 namespace {
 
@@ -299,15 +306,20 @@ struct Blob {
     const char* notAvailable;
 };
 
-std::string DataBlob(const std::string& location, const std::string& base64,
-                     const std::string& fileType) {
-    std::string s = "  \t<Data-Blob>\n";
-    s += "         <File-Location>" + XmlEscaped(location) + "</File-Location>\n";
-    if (!fileType.empty()) s += "         <File-Type>" + fileType + "</File-Type>\n";
+void AddDataBlob(std::string& s, const std::string& location, const std::string& bytes,
+                 const char* fileType) {
+    s += "  \t<Data-Blob>\n";
+    s += "         <File-Location>";
+    s += XmlEscaped(location);
+    s += "</File-Location>\n";
+    if (*fileType != '\0') {
+        s += "         <File-Type>";
+        s += fileType;
+        s += "</File-Type>\n";
+    }
     s += "         <Data>\n";
-    s += EndedLines(base64);
+    AddBase64(s, bytes);
     s += "         </Data>\n";
-    return s;
 }
 
 // Why a file an input names is left out of the message, for the log.
@@ -328,8 +340,8 @@ std::string RefusalReason(FileRead result) {
 // location names the ".zip" copy the register expects, but no such file is
 // made). Only a regular file in the input's folder or below it is carried:
 // an input cannot make the message carry any other file of the machine.
-std::string FileBlob(const Blob& blob, const char* keyword, const std::string& path,
-                     const std::string& folder, bool compress, B64& b64) {
+void AddFileBlob(std::string& s, const Blob& blob, const char* keyword, const std::string& path,
+                 const std::string& folder, bool compress) {
     std::string bytes;
     const FileRead read = folder.empty() ? ReadRegularFile(path, kInputFileLimit, bytes)
                                          : ReadFileInFolder(folder, path, kInputFileLimit, bytes);
@@ -338,21 +350,22 @@ std::string FileBlob(const Blob& blob, const char* keyword, const std::string& p
         if (read != FileRead::kCannotOpen)
             SendLog(std::string("\nWARNING: ") + keyword + " names " + path + ", which " +
                     RefusalReason(read) + "; the message says it is not available\n");
-        return blob.wrongPath;
+        s += blob.wrongPath;
+        return;
     }
     std::string location = path;
     if (compress) {
         std::string compressed;
-        if (!GzipBytes(bytes, compressed)) return blob.wrongPath;
+        if (!GzipBytes(bytes, compressed)) {
+            s += blob.wrongPath;
+            return;
+        }
         bytes.swap(compressed);
         location += ".zip";
     }
-    return std::string(blob.encoded) +
-           DataBlob(
-               location,
-               b64.b64encode(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()),
-               "") +
-           "  \t</Data-Blob>\n";
+    s += blob.encoded;
+    AddDataBlob(s, location, bytes, "");
+    s += "  \t</Data-Blob>\n";
 }
 
 }  // namespace
@@ -374,9 +387,9 @@ std::string PROJECT::XML_Unstructured_Data() {
         // Our own interface's project lies in the program's folder; any other
         // file named by the input must lie beside the input.
         if (ownPath != nullptr)
-            s += FileBlob(blob, keyword, *ownPath, std::string(), compress, b64);
+            AddFileBlob(s, blob, keyword, *ownPath, std::string(), compress);
         else
-            s += FileBlob(blob, keyword, path, FolderOf(boc.inputFile), compress, b64);
+            AddFileBlob(s, blob, keyword, path, FolderOf(boc.inputFile), compress);
     };
     static const Blob kInterface{
         "  \t<!-- The Interface Input Data encoded in base64. -->\n",
@@ -405,7 +418,7 @@ std::string PROJECT::XML_Unstructured_Data() {
         const std::string key =
             keyIndex >= 1 && keyIndex < static_cast<int>(list.size()) ? list[keyIndex] : "";
         s += "  \t<!-- The Tarvex Input Data encoded in base64. -->\n";
-        s += DataBlob(inputPath, b64.b64encodeS(input), "inp");
+        AddDataBlob(s, inputPath, input, "inp");
         s += "  \t      <!-- original secure hash: " + validationNote + " -->\n";
         s += "  \t      <!-- tarvex updated secure hash: " + NCMD5().keyhash(key, input) + " -->\n";
         s += "  \t</Data-Blob>\n";
@@ -425,7 +438,7 @@ std::string PROJECT::XML_Report_Insurance_Details() {
     for (const auto& f : kFields)
         if (StripQuotes(boc.Vtext(g, f[0])).find_first_not_of(' ') == std::string::npos) return "";
     std::string s = "\t<CEPC:Insurance-Details>\n";
-    for (const auto& f : kFields) s += Element("\t\t", f[1], Escaped(boc, g, f[0]));
+    for (const auto& f : kFields) AddElement(s, "\t\t", f[1], Escaped(boc, g, f[0]));
     s += "\t</CEPC:Insurance-Details>\n";
     return s;
 }
@@ -434,15 +447,14 @@ std::string PROJECT::XML_Report_Technical_Info(bool withFuel) {
     const int e = epcObject;
     std::string s = "\t\t<Technical-Information>\n";
     if (withFuel) {
-        s += Element("\t\t\t", "Main-Heating-Fuel", Code(boc, e, "MAIN-FUEL-TYPE"));
-        s += Element("\t\t\t", "Building-Environment", Code(boc, e, "BUILDING-ENVIRONMENT"));
+        AddElement(s, "\t\t\t", "Main-Heating-Fuel", Code(boc, e, "MAIN-FUEL-TYPE"));
+        AddElement(s, "\t\t\t", "Building-Environment", Code(boc, e, "BUILDING-ENVIRONMENT"));
     }
-    s += Element("\t\t\t", "Floor-Area", Rounded(boc.Vnum(generalObject, "BUILDING-AREA")));
+    AddElement(s, "\t\t\t", "Floor-Area", Rounded(boc.Vnum(generalObject, "BUILDING-AREA")));
     // "Level 4" is written "4"; "Undefined" as it stands.
     const std::string level = boc.Vcod(e, "NOS-LEVEL");
-    s +=
-        Element("\t\t\t", "Building-Level",
-                level == "Undefined" || level.size() < 6 ? XmlRaw(level) : XmlRaw(level.substr(6)));
+    AddElement(s, "\t\t\t", "Building-Level",
+               level == "Undefined" || level.size() < 6 ? XmlRaw(level) : XmlRaw(level.substr(6)));
     s += "\t\t</Technical-Information>\n";
     return s;
 }
@@ -461,21 +473,22 @@ std::string PROJECT::XML_Report_AC_Questionnaire() {
         s += kNotCommissioned;
     } else {
         const int a = acInspection.objectIndex;
-        s += Element("\t\t\t", "AC-Present", Code(boc, a, "AIR-CON-INSTALLED"));
+        AddElement(s, "\t\t\t", "AC-Present", Code(boc, a, "AIR-CON-INSTALLED"));
         if (boc.Vcodid(a, "AIR-CON-INSTALLED") == kAirConInstalledYes) {
             const int kw = boc.Vcodid(a, "AIR-CON-KW");
             s += "\t\t\t<AC-Rated-Output>\n";
             if (kw == kAirConExactOutput) {
                 // Calc has refused an output of half a kilowatt or less.
-                s += Element("\t\t\t   ", "AC-kW-Rating", Rounded(boc.Vnum(a, "AIR-CON-KW-EXACT")));
+                AddElement(s, "\t\t\t   ", "AC-kW-Rating",
+                           Rounded(boc.Vnum(a, "AIR-CON-KW-EXACT")));
             } else {
                 s += "\t\t\t   <AC-Rating-Unknown-Flag>1</AC-Rating-Unknown-Flag>\n";
             }
             s += "\t\t\t</AC-Rated-Output>\n";
             if (kw <= kAirConLargestBand)
-                s += Element("\t\t\t", "AC-Estimated-Output", std::to_string(kw));
-            s += Element("\t\t\t", "AC-Inspection-Commissioned",
-                         std::to_string(boc.Vcodid(a, "AIR-CON-INSPECTION")));
+                AddElement(s, "\t\t\t", "AC-Estimated-Output", std::to_string(kw));
+            AddElement(s, "\t\t\t", "AC-Inspection-Commissioned",
+                       std::to_string(boc.Vcodid(a, "AIR-CON-INSPECTION")));
         } else {
             s += kUnknownOutput;
             s += kNotCommissioned;
@@ -489,18 +502,18 @@ std::string PROJECT::XML_Energy_Performance_Certificate() {
     const int g = generalObject;
     const int e = epcObject;
     std::string s = "\t<CEPC:Energy-Performance-Certificate>\n";
-    s += Element("\t\t", "Transaction-Type", std::to_string(boc.Vcodid(e, "TRANSACTION-TYPE")));
-    s += Element("\t\t", "EPC-Related-Party-Disclosure",
-                 std::to_string(boc.Vcodid(g, "C-REL-PART-DISC")));
+    AddElement(s, "\t\t", "Transaction-Type", std::to_string(boc.Vcodid(e, "TRANSACTION-TYPE")));
+    AddElement(s, "\t\t", "EPC-Related-Party-Disclosure",
+               std::to_string(boc.Vcodid(g, "C-REL-PART-DISC")));
     s += "\t\t<EPC-Rating>\n";
     const Ratings& r = epcs.front().ratings;
-    s += Element("\t\t\t", "Asset-Rating", Rounded(r.asset));
-    s += Element("\t\t\t", "New-Build-Benchmark", Rounded(r.newBuild));
-    s += Element("\t\t\t", "Existing-Stock-Benchmark", Rounded(r.stock));
-    s += Element("\t\t\t", "SER", TwoDecimals(boc.Vnum(e, "SER")));
-    s += Element("\t\t\t", "BER", TwoDecimals(boc.Vnum(e, "BER")));
-    s += Element("\t\t\t", "TER", TwoDecimals(boc.Vnum(e, "TER")));
-    s += Element("\t\t\t", "TYR", TwoDecimals(boc.Vnum(e, "TYR")));
+    AddElement(s, "\t\t\t", "Asset-Rating", Rounded(r.asset));
+    AddElement(s, "\t\t\t", "New-Build-Benchmark", Rounded(r.newBuild));
+    AddElement(s, "\t\t\t", "Existing-Stock-Benchmark", Rounded(r.stock));
+    AddElement(s, "\t\t\t", "SER", TwoDecimals(boc.Vnum(e, "SER")));
+    AddElement(s, "\t\t\t", "BER", TwoDecimals(boc.Vnum(e, "BER")));
+    AddElement(s, "\t\t\t", "TER", TwoDecimals(boc.Vnum(e, "TER")));
+    AddElement(s, "\t\t\t", "TYR", TwoDecimals(boc.Vnum(e, "TYR")));
     s += "\t\t</EPC-Rating>\n";
 
     const std::array<double, kScaleNumbers> numbers =
@@ -512,7 +525,7 @@ std::string PROJECT::XML_Energy_Performance_Certificate() {
         "Lower-Number-F-Scale", "Upper-Number-F-Scale", "Lowest-Number-G-Scale"};
     s += "\t\t<EPC-Rating-Scale>\n";
     for (std::size_t n = 0; n < kScaleNumbers; ++n)
-        s += Element("\t\t\t", kScaleElements[n], Num(numbers[n] + 0.0));
+        AddElement(s, "\t\t\t", kScaleElements[n], Num(numbers[n] + 0.0));
     s += "\t\t</EPC-Rating-Scale>\n";
     s += XML_Report_Technical_Info(true);
     s += XML_Report_AC_Questionnaire();
@@ -546,9 +559,9 @@ std::string PROJECT::XML_Recommendations_Report() {
                 text = XmlEscaped(RecTableText(*this, rec.code));
             }
             s += std::string("\t\t\t<") + group.element + ">\n";
-            s += Element("\t\t\t\t", "Recommendation-Code", Code(boc, r, "CODE"));
-            s += Element("\t\t\t\t", "Recommendation", text);
-            s += Element("\t\t\t\t", "CO2-Impact", Code(boc, r, "CO2-IMPACT"));
+            AddElement(s, "\t\t\t\t", "Recommendation-Code", Code(boc, r, "CODE"));
+            AddElement(s, "\t\t\t\t", "Recommendation", text);
+            AddElement(s, "\t\t\t\t", "CO2-Impact", Code(boc, r, "CO2-IMPACT"));
             s += std::string("\t\t\t</") + group.element + ">\n";
         }
     }
@@ -560,56 +573,73 @@ std::string PROJECT::XML_Recommendations_Report() {
 
 std::string PROJECT::XML_Message(const WrittenDocument& certificate,
                                  const WrittenDocument& report) {
-    std::ostringstream m;
+    // One text, reserved for the two documents' base64 and the rest, so that
+    // the sections are appended without the message being copied as it grows.
+    const std::size_t documents =
+        certificate.fingerprint.bytes().size() + report.fingerprint.bytes().size();
+    std::string m;
+    m.reserve(documents / 57 * 77 + 64 * 1024);
     const auto Section = [&m](const std::string& text) {
-        m << text;
+        m += text;
+        SendLog(".");
+    };
+    const auto Document = [this, &m](const FormattedReport& kind, const WrittenDocument& document) {
+        AddFormattedReport(m, kind, boc, generalObject, document);
         SendLog(".");
     };
     const std::string now = Ahora();
-    m << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    m << "<!-- Tarvex version: " << kTarvexVersion << " End Version -->\n";
-    m << "<!-- Date: " << now.substr(0, now.size() - 1) << " -->\n";
-    m << "<LodgeReportRequest\n";
-    m << "\txmlns:CEPC=\"MERO-CEPC\"\n";
-    m << "\txmlns:CS=\"MERO-CEPC/CommonStructures\"\n";
-    m << "\txmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n";
-    m << "\txsi:noNamespaceSchemaLocation=\"https://"
-      << Code(boc, generalObject, "LANDMARK-ENVIRONMENT") << "." << kRegisterSchemaDomain
-      << "/xsd/Messages/LodgeReportRequest.xsd\"\n";
-    m << ">\n";
-    m << "<MessageIdentifier>\n";
-    m << "   <CS:ClientID>Ostrel Lodgement Example</CS:ClientID>\n";
-    m << "   <CS:TransactionID>My Transation ID</CS:TransactionID>\n";
-    m << "   <CS:Timestamp>2001-12-17T09:30:47.0Z</CS:Timestamp>\n";
-    m << "</MessageIdentifier>\n";
+    m += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    m += "<!-- Tarvex version: ";
+    m += kTarvexVersion;
+    m += " End Version -->\n";
+    m += "<!-- Date: ";
+    m.append(now, 0, now.size() - 1);
+    m += " -->\n";
+    m += "<LodgeReportRequest\n";
+    m += "\txmlns:CEPC=\"MERO-CEPC\"\n";
+    m += "\txmlns:CS=\"MERO-CEPC/CommonStructures\"\n";
+    m += "\txmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"\n";
+    m += "\txsi:noNamespaceSchemaLocation=\"https://";
+    m += Code(boc, generalObject, "LANDMARK-ENVIRONMENT");
+    m += ".";
+    m += kRegisterSchemaDomain;
+    m += "/xsd/Messages/LodgeReportRequest.xsd\"\n";
+    m += ">\n";
+    m += "<MessageIdentifier>\n";
+    m += "   <CS:ClientID>Ostrel Lodgement Example</CS:ClientID>\n";
+    m += "   <CS:TransactionID>My Transation ID</CS:TransactionID>\n";
+    m += "   <CS:Timestamp>2001-12-17T09:30:47.0Z</CS:Timestamp>\n";
+    m += "</MessageIdentifier>\n";
     const int type = boc.Vcodid(epcObject, "TYPE");
     if (IsJurisdiction(type, Jurisdiction::EnglandWales))
-        m << "<!-- This XML message is for an EPC in England and Wales. -->\n";
+        m += "<!-- This XML message is for an EPC in England and Wales. -->\n";
     else if (IsJurisdiction(type, Jurisdiction::NorthernIreland))
-        m << "<!-- This XML message is for an EPC in Northern Ireland. -->\n";
+        m += "<!-- This XML message is for an EPC in Northern Ireland. -->\n";
 
-    m << "<Report>\n";
+    m += "<Report>\n";
     Section(XML_Report_Header(true));
     Section(XML_Summary_Of_Performance());
-    Section(XML_Formatted_Report_EPC(certificate));
+    Document(kEpcReport, certificate);
     if (fromIasPackage)
-        m << iasLodgementText;
+        m += iasLodgementText;
     else
         Section(XML_Unstructured_Data());
     Section(XML_Report_Insurance_Details());
     Section(XML_Energy_Performance_Certificate());
-    m << "</Report>\n";
+    m += "</Report>\n";
 
-    m << "<Report>\n";
+    m += "<Report>\n";
     Section(XML_Report_Header(false));
-    Section(XML_Formatted_Report_REC(report));
+    Document(kRecReport, report);
     Section(XML_Report_Insurance_Details());
     Section(XML_Recommendations_Report());
-    m << "</Report>\n";
+    m += "</Report>\n";
 
-    m << "<!-- System date: " << Ahora() << " -->\n";
-    m << "</LodgeReportRequest>\n";
-    return m.str();
+    m += "<!-- System date: ";
+    m += Ahora();
+    m += " -->\n";
+    m += "</LodgeReportRequest>\n";
+    return m;
 }
 
 namespace {

@@ -72,6 +72,20 @@ TEST(B64Test, RoundTripEveryLengthUpTo200) {
     }
 }
 
+// What a message carries: the same lines, every one ended, after what the
+// text already holds.
+TEST(B64Test, AppendedLinesAreAllEnded) {
+    for (std::size_t length = 0; length <= 200; ++length) {
+        const std::string bytes = RandomBytes(length, static_cast<unsigned>(length) + 3);
+        std::string lines = "<Data>\n";
+        AppendBase64Lines(lines, reinterpret_cast<const unsigned char*>(bytes.data()),
+                          bytes.size());
+        std::string expected = Encode(bytes);
+        if (!expected.empty() && expected.back() != '\n') expected += '\n';
+        EXPECT_EQ(lines, "<Data>\n" + expected) << length;
+    }
+}
+
 // coreutils wraps at 76 too, but always ends a non-empty output with a line
 // end, where we leave it off after a partial line of whole groups.
 TEST(B64Test, AgreesWithCoreutils) {
