@@ -27,7 +27,16 @@ TEST(Num2String, WritesWhatADefaultStreamWrites) {
         values.push_back(v);
         values.push_back(
             static_cast<double>(static_cast<std::int64_t>(random() % 2000001) - 1000000) / 1000);
+        // Short decimals of every scale, most of a report's numbers, and
+        // those of seven digits that must round.
+        const auto digits = static_cast<double>(random() % 10000000);
+        const double scale = std::pow(10.0, static_cast<double>(random() % 14) - 4);
+        values.push_back(digits / scale);
+        values.push_back(-digits * scale / 1e7);
     }
+    for (double edge : {999999.0, 999999.4, 999999.5, 0.0001, 0.000099999, 0.00009999995, 99999.95,
+                        0.1 + 0.2, 1.0 / 3, 2.675, 1e-4 * 3, 5e-5, 123456.0, 12345.65})
+        values.insert(values.end(), {edge, -edge});
     for (double v : values) {
         std::ostringstream out;
         out << v;
