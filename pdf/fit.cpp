@@ -171,9 +171,20 @@ std::size_t fVisibleLength(const std::string& text) {
 
 std::vector<std::string> fBreakLines(const std::string& text, float maxWidth, float size,
                                      const TextMeasure& measure) {
+    const std::vector<Piece> pieces = Pieces(text);
+    // A text is never narrower than its beginning, so when the pieces fit on
+    // one line every line tried on the way would fit too: one measure, where
+    // trying them costs one for each piece.
+    std::string whole;
+    for (const Piece& p : pieces) {
+        if (!whole.empty() && p.blank) whole += ' ';
+        whole += p.text;
+    }
+    if (whole.empty()) return {};
+    if (measure(whole, size) <= maxWidth) return {whole};
     std::vector<std::string> lines;
     std::string line;
-    for (const Piece& p : Pieces(text)) {
+    for (const Piece& p : pieces) {
         if (line.empty()) {
             line = p.text;
             continue;

@@ -14,7 +14,8 @@
 // as it holds, ending in "...", and the number of characters left out is
 // counted so that the document can say so (PdfDocument::NoteCut).
 
-// Width in points of a text at a font size.
+// Width in points of a text at a font size; never less than the width of
+// the text's beginning.
 using TextMeasure = std::function<float(const std::string& text, float size)>;
 
 // No text a reader needs is set smaller than this (points). The security

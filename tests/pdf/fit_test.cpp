@@ -24,6 +24,10 @@ TEST(BreakLines, AtBlanksAndAfterCommasNeverAfterAHouseNumber) {
         {"Unit 4, Market Road", 30, {"Unit 4, Market Road"}},
         {"aa bb cc", 5, {"aa bb", "cc"}},
         {"  aa   bb  ", 5, {"aa bb"}},
+        // A whole text exactly as wide as the line is one line; any wider, two.
+        {"aa bb", 5, {"aa bb"}},
+        {"aa bb", 4.9f, {"aa", "bb"}},
+        {"aa\tbb\r\n cc,dd", 20, {"aa bb cc,dd"}},
         // A word wider than a line keeps a line to itself.
         {"a abcdefgh b", 5, {"a", "abcdefgh", "b"}},
         // A comma without a blank after it may end a line.
