@@ -177,6 +177,28 @@ TEST(EncodeText, EachOutputGetsItsOwnBytes) {
 }
 
 // A UTF-8 input prints exactly as the same text saved as Windows-1252.
+// Plain ASCII passes through whole; one letter beyond it anywhere in a long
+// text, in the first eight bytes, a later eight or the last few, is still
+// encoded.
+TEST(EncodeText, ALetterBeyondAsciiAnywhereIsEncoded) {
+    for (std::size_t at = 0; at <= 17; ++at) {
+        std::string utf8(17, 'a');
+        std::string pdf = utf8;
+        std::string xml = utf8;
+        utf8.insert(at, "\xC3\xA9");
+        pdf.insert(at, "\xE9");
+        xml.insert(at, "&#233;");
+        EXPECT_EQ(EncodeText(utf8, TextEncoding::kUtf8, OutputEncoding::kWinAnsi).text, pdf) << at;
+        EXPECT_EQ(EncodeText(utf8, TextEncoding::kUtf8, OutputEncoding::kXml).text, xml) << at;
+        EXPECT_EQ(EncodeText(pdf, TextEncoding::kWindows1252, OutputEncoding::kUtf8).text, utf8)
+            << at;
+    }
+    const std::string markup = "a<b> & \"c\" 'd'\t";
+    EXPECT_EQ(EncodeText(markup, TextEncoding::kUtf8, OutputEncoding::kXml).text,
+              "a&lt;b&gt; &amp; c &apos;d&apos;\t");
+    EXPECT_EQ(EncodeText(markup, TextEncoding::kUtf8, OutputEncoding::kWinAnsi).text, markup);
+}
+
 TEST(EncodeText, Utf8AndWindows1252OfTheSameTextAgree) {
     for (int b = 0x20; b < 0x100; ++b) {
         if (b == 0x7F) continue;
