@@ -10,9 +10,29 @@ namespace {
 constexpr std::size_t kNpos = std::string::npos;
 constexpr std::size_t kCommentLimit = 1000;
 constexpr std::size_t kClassNameLimit = 100;
+
+// A plain whole number of at most nine digits, with or without a minus sign
+// ("-6666", most numbers of the library definition): its digits' value and
+// sign. strtol and strtod read exactly this from it; false for any other
+// text, which they are left to read.
+bool PlainWhole(const std::string& text, long& digits, bool& negative) {
+    negative = !text.empty() && text[0] == '-';
+    std::size_t at = negative ? 1 : 0;
+    if (at == text.size() || text.size() - at > 9) return false;
+    digits = 0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c < '0' || c > '9') return false;
+        digits = digits * 10 + (c - '0');
+    }
+    return true;
+}
 }  // namespace
 
 int TextToInt(const std::string& text) {
+    long digits = 0;
+    bool negative = false;
+    if (PlainWhole(text, digits, negative)) return static_cast<int>(negative ? -digits : digits);
     const long v = std::strtol(text.c_str(), nullptr, 10);
     if (v > INT_MAX) return INT_MAX;
     if (v < INT_MIN) return INT_MIN;
@@ -20,6 +40,13 @@ int TextToInt(const std::string& text) {
 }
 
 double TextToDouble(const std::string& text) {
+    long digits = 0;
+    bool negative = false;
+    if (PlainWhole(text, digits, negative)) {
+        // "-0" is negative zero, as strtod reads it.
+        const auto value = static_cast<double>(digits);
+        return negative ? -value : value;
+    }
     return std::strtod(text.c_str(), nullptr);
 }
 

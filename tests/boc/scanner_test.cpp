@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -293,6 +294,20 @@ TEST(NumberTextTest, CLibraryRulesWithClampedIntegers) {
     EXPECT_EQ(TextToDouble(" 12.5x"), 12.5);
     EXPECT_EQ(TextToDouble("abc"), 0);
     EXPECT_EQ(TextToDouble("-2.9"), -2.9);
+    // Whatever the text, what the C library reads from it, sign of zero included.
+    for (const char* text :
+         {"-6666",       "0",    "-0",  "7",   "123456789", "-123456789", "1234567890",
+          "-9999999999", "12a",  "-",   "--5", "+5",        " 5",         "5 ",
+          "1e3",         "0x1A", "007", "",    "-.5",       "10000"}) {
+        const double expected = std::strtod(text, nullptr);
+        const double read = TextToDouble(text);
+        EXPECT_EQ(read, expected) << text;
+        EXPECT_EQ(std::signbit(read), std::signbit(expected)) << text;
+        const long whole = std::strtol(text, nullptr, 10);
+        if (whole >= INT_MIN && whole <= INT_MAX) {
+            EXPECT_EQ(TextToInt(text), whole) << text;
+        }
+    }
 }
 
 }  // namespace
