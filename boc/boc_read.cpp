@@ -96,6 +96,9 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
 
 void BOC::NoteCommaDecimal(int lineIndex, const std::string& keyword,
                            const std::string& valueText) {
+    // A number without a comma is never worth the warning: its place is not
+    // even written out.
+    if (valueText.find(',') == std::string::npos) return;
     const std::string warning =
         CommaDecimalWarning(Where(inputFile, lineIndex + 1), keyword, valueText);
     if (warning.empty()) return;
