@@ -6,11 +6,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <mutex>
 
 namespace {
 
@@ -142,6 +144,77 @@ FileWriteResult NotOpened(int error) {
 
 }  // namespace
 
+namespace {
+
+// An output written to its temporary file, still open, not yet in place.
+struct HeldOutput {
+    int fd;
+    std::string temp;
+    std::string path;
+};
+
+struct Held {
+    std::mutex mutex;
+    bool holding = false;
+    std::vector<HeldOutput> outputs;
+};
+
+Held& HeldFiles() {
+    static Held held;
+    return held;
+}
+
+}  // namespace
+
+void HoldOutputs() {
+    DiscardHeldOutputs();
+    Held& held = HeldFiles();
+    const std::lock_guard<std::mutex> lock(held.mutex);
+    held.holding = true;
+}
+
+void DiscardHeldOutputs() {
+    Held& held = HeldFiles();
+    const std::lock_guard<std::mutex> lock(held.mutex);
+    for (const HeldOutput& o : held.outputs) {
+        close(o.fd);
+        unlink(o.temp.c_str());
+    }
+    held.outputs.clear();
+    held.holding = false;
+}
+
+std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs() {
+    Held& held = HeldFiles();
+    const std::lock_guard<std::mutex> lock(held.mutex);
+    held.holding = false;
+    // One flush for each file system the outputs are on; a write error it
+    // reports fails every output there, since it does not say whose.
+    std::vector<std::pair<dev_t, int>> flushed;  // device, error (0 for none)
+    std::vector<std::pair<std::string, FileWriteResult>> failed;
+    for (const HeldOutput& o : held.outputs) {
+        struct stat info {};
+        int error = fstat(o.fd, &info) == 0 ? 0 : errno;
+        if (error == 0) {
+            auto known = std::find_if(flushed.begin(), flushed.end(),
+                                      [&info](const auto& f) { return f.first == info.st_dev; });
+            if (known == flushed.end()) {
+                flushed.emplace_back(info.st_dev, syncfs(o.fd) == 0 ? 0 : errno);
+                known = flushed.end() - 1;
+            }
+            error = known->second;
+        }
+        if (error != 0) {
+            close(o.fd);
+            failed.emplace_back(o.path, Failed(o.temp, error));
+        } else if (!SyncAndRename(o.fd, o.temp, o.path, error, FileSync::kLeftToSystem)) {
+            failed.emplace_back(o.path, Failed(o.temp, error));
+        }
+    }
+    held.outputs.clear();
+    return failed;
+}
+
 FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::size_t size,
                                FileSync sync) {
     std::string temp;
@@ -151,6 +224,20 @@ FileWriteResult WriteFileWhole(const std::string& path, const void* data, std::s
     if (!WriteAll(fd, static_cast<const unsigned char*>(data), size, error)) {
         close(fd);
         return Failed(temp, error);
+    }
+    if (sync == FileSync::kToDisk) {
+        // Only a name that is free or a plain file is held: one that cannot
+        // be replaced (a folder, a name too long) fails here and now, as it
+        // always has, where the writer can say so in its own words.
+        struct stat there {};
+        const bool replaceable =
+            lstat(path.c_str(), &there) == 0 ? S_ISREG(there.st_mode) : errno == ENOENT;
+        Held& held = HeldFiles();
+        const std::lock_guard<std::mutex> lock(held.mutex);
+        if (held.holding && replaceable) {
+            held.outputs.push_back({fd, temp, path});
+            return FileWriteResult();
+        }
     }
     if (!SyncAndRename(fd, temp, path, error, sync)) return Failed(temp, error);
     return FileWriteResult();

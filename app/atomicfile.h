@@ -4,6 +4,7 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // Writing an output whole or not at all: the bytes go to a temporary file in
@@ -40,6 +41,22 @@ inline FileWriteResult WriteFileWhole(const std::string& path,
                                       const std::vector<unsigned char>& bytes) {
     return WriteFileWhole(path, bytes.data(), bytes.size());
 }
+
+// A run's outputs are made durable together. From HoldOutputs on, and
+// until CommitOutputs, WriteFileWhole with FileSync::kToDisk writes the
+// temporary file and keeps it; the target is not touched yet. CommitOutputs
+// flushes every kept file to disk at once (one syncfs for each file system,
+// where a flush for each file cost a wait for the disk each, and two runs at a
+// time waited for each other's) and then renames each into place, in the
+// order written. Only then is an output there, and whole after a crash of
+// the system too. The process's one run holds; tools writing many files
+// from several threads never do.
+void HoldOutputs();
+// The held outputs that could not be put in place, each with why, in order;
+// holding ends.
+std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs();
+// The held outputs are dropped, their temporary files removed; holding ends.
+void DiscardHeldOutputs();
 
 // As WriteFileWhole, but only where no file of that name is: the complete
 // file is linked into place, which fails when the name is taken, so of two

@@ -1,5 +1,6 @@
 #include "app/run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -88,6 +89,19 @@ std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
     return message;
 }
 
+void CommitRunOutputs(WrittenOutputs& outputs) {
+    for (auto& [path, result] : CommitOutputs()) {
+        ReportWriteFailure(path, result);
+        const auto it = std::find_if(outputs.begin(), outputs.end(),
+                                     [&path](const WrittenDocument& o) { return o.path == path; });
+        if (it != outputs.end()) {
+            it->saved = false;
+        } else {
+            outputs.push_back(WrittenDocument{path, Fingerprint(), false});
+        }
+    }
+}
+
 void FinishRun(const WrittenOutputs& outputs) {
     // An output abandoned on the way ends the run as failed, once the others
     // have been written.
@@ -116,6 +130,7 @@ int RunBuilding(const RunSettings& settings) {
     RemoveStaleTemporaries(FolderOf(files.log), started);
     SetFileLog(files.log);
     WriteLogProgress();
+    HoldOutputs();
 
     SendLog("\n");
     SendLog(std::string("Running EPC generator Tarvex ") + kTarvexVersion + " on: " + Ahora() +
@@ -187,6 +202,7 @@ int RunBuilding(const RunSettings& settings) {
         outputs.push_back(p.PDF_REC_Report_S(input));
     }
 
+    CommitRunOutputs(outputs);
     if (const auto result = WriteRunResult(p, settings.inputFile, type, outputs))
         outputs.push_back(*result);
     FinishRun(outputs);

@@ -64,6 +64,13 @@ int ReportStop(const RunStop& stop) {
     // What went to the console so far comes before the error, as it was said.
     std::cout.flush();
     if (!t.error.empty()) std::cerr << t.error << std::flush;
+    // What the run wrote before it stopped is put in place, as it would have
+    // been had it gone on.
+    int status = stop.status();
+    for (const auto& [path, result] : CommitOutputs()) {
+        ReportWriteFailure(path, result);
+        if (status == 0) status = 1;
+    }
     if (stop.writeLog()) {
         try {
             WriteLog();
@@ -75,7 +82,7 @@ int ReportStop(const RunStop& stop) {
     }
     if (stop.pause()) PauseForKey();
     std::cout.flush();
-    return stop.status();
+    return status;
 }
 
 void WriteRunOutput(const std::string& path, std::string_view bytes) {

@@ -164,6 +164,51 @@ std::string OurHost() {
     return TemporaryNameHost();
 }
 
+// A run's outputs are held until it commits them: nothing is in place
+// before, each is whole after, in the order written, and an output that
+// cannot be put in place then is named with the reason while the others are
+// placed. A name that could never be replaced fails at once, as it did
+// before holding; a run that is dropped leaves nothing.
+TEST(HeldOutputs, ArePlacedTogetherWhenTheRunCommits) {
+    TempDir dir;
+    WriteFileBytes(dir.file("old.csv"), "old");
+    std::filesystem::create_directory(dir.file("folder"));
+    HoldOutputs();
+    EXPECT_TRUE(WriteFileWhole(dir.file("a.pdf"), std::string("first")).ok);
+    EXPECT_TRUE(WriteFileWhole(dir.file("old.csv"), std::string("new")).ok);
+    EXPECT_TRUE(WriteFileWhole(dir.file("a.pdf"), std::string("second")).ok);
+    EXPECT_TRUE(WriteFileWhole(dir.file("gone.pdf"), std::string("x")).ok);
+    // Written at once: the progress of a log is not held.
+    EXPECT_TRUE(WriteFileWhole(dir.file("run.log"), "log", FileSync::kLeftToSystem).ok);
+    const FileWriteResult intoFolder = WriteFileWhole(dir.file("folder"), std::string("x"));
+    EXPECT_FALSE(intoFolder.ok);
+    EXPECT_EQ(intoFolder.reason, "Is a directory");
+    EXPECT_FALSE(FileExists(dir.file("a.pdf")));
+    EXPECT_EQ(ReadFileBytes(dir.file("old.csv")), "old");
+    EXPECT_EQ(ReadFileBytes(dir.file("run.log")), "log");
+    // Its name taken by a folder while it was held.
+    std::filesystem::create_directory(dir.file("gone.pdf"));
+
+    const auto failed = CommitOutputs();
+    ASSERT_EQ(failed.size(), 1u);
+    EXPECT_EQ(failed[0].first, dir.file("gone.pdf"));
+    EXPECT_FALSE(failed[0].second.ok);
+    EXPECT_EQ(ReadFileBytes(dir.file("a.pdf")), "second");
+    EXPECT_EQ(ReadFileBytes(dir.file("old.csv")), "new");
+    EXPECT_EQ(Entries(dir.path()),
+              (std::vector<std::string>{"a.pdf", "folder", "gone.pdf", "old.csv", "run.log"}));
+    // Holding ended with the commit.
+    EXPECT_TRUE(WriteFileWhole(dir.file("b.pdf"), std::string("b")).ok);
+    EXPECT_EQ(ReadFileBytes(dir.file("b.pdf")), "b");
+
+    HoldOutputs();
+    EXPECT_TRUE(WriteFileWhole(dir.file("c.pdf"), std::string("c")).ok);
+    DiscardHeldOutputs();
+    EXPECT_FALSE(FileExists(dir.file("c.pdf")));
+    EXPECT_TRUE(CommitOutputs().empty());
+    EXPECT_EQ(Entries(dir.path()).size(), 6u);
+}
+
 TEST(RemoveStaleTemporaries, RemovesOnlyWhatAnEndedRunLeftBeforeTheStart) {
     TempDir dir;
     const std::string host = OurHost();
