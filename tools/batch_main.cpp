@@ -8,8 +8,8 @@
 // it as "<name>.log". The runs are made by worker processes, one for each of
 // the --jobs, each the program started once and running one input after the
 // other (app/worker.h, tools/batch_worker.h): a process start for every input
-// cost more than the run itself. Each run logs into a folder of its own (a
-// fresh temporary folder named in its own run configuration file), so two
+// cost more than the run itself. Each run logs into its worker's folder in
+// the batch's temporary folder (named in its run configuration file), so two
 // inputs in one folder never share a log, and leaves there a small result
 // for the batch (app/runresult.h). Every finished input appends its row to the
 // journal BASE.jsonl at once; at the end the journal is written again, one
@@ -224,11 +224,10 @@ void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
     }
 }
 
-// Runs the program on one input, in the input's folder, with a run folder
-// of its own (work/run-<index>, removed afterwards), on the worker of `slot`;
-// the input's row.
+// Runs the program on one input, in the input's folder, on the worker of
+// `slot`, with that slot's run folder (work/slot-<slot>); the input's row.
 BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& inputPath,
-                std::size_t index, std::size_t slot) {
+                std::size_t slot) {
     BatchRow row;
     row.input = inputPath;
     const fs::path input(inputPath);
@@ -236,9 +235,18 @@ BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& input
     if (!ReadInput(inputPath, inputText, row)) return row;
     row.inputDigest = NCMD5().hash(inputText);
 
-    const fs::path runFolder = s.work / ("run-" + std::to_string(index));
+    // The slot's runs share its folder one after the other: what the last
+    // one left there is taken away, not the folder. A folder and its files
+    // made and removed for every input slowed every file made after them
+    // (a file system without a journal looks past the inodes freed in the
+    // last minute each time it makes a file).
+    const fs::path runFolder = s.work / ("slot-" + std::to_string(slot));
     std::error_code ec;
     fs::create_directories(runFolder, ec);
+    for (const char* left : {"result.txt", kRunLogName}) {
+        std::error_code gone;
+        fs::remove(runFolder / left, gone);
+    }
     const fs::path ini = runFolder / "tarvex.ini";
     if (ec || !WriteWorkFile(ini, WithSlash(s.data) + "\n" + inputPath + "\n" +
                                       WithSlash(runFolder.string()) + "\n")) {
@@ -274,7 +282,6 @@ BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& input
             if (row.firstError.empty()) row.firstError = "the program did not end normally";
         }
     }
-    fs::remove_all(runFolder, ec);
     return row;
 }
 
@@ -380,8 +387,8 @@ double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-// Runs the inputs at work.todo into their rows, `jobs` at a time, each in a
-// run folder of its own under a temporary folder that is gone on return,
+// Runs the inputs at work.todo into their rows, `jobs` at a time, each with
+// its worker's run folder under a temporary folder that is gone on return,
 // appending each row to the journal as it is done; on a terminal, shows the
 // progress. Once a stop signal has come no run starts, and the rows of those
 // not started say so. False, with nothing run, when no temporary folder can
@@ -403,7 +410,7 @@ bool RunAll(Settings s, unsigned jobs, BatchWork& work, JournalFile& journal) {
         for (std::size_t t = next++; t < todo.size() && g_stopSignal.load() == 0; t = next++) {
             started[t] = 1;
             const std::size_t i = todo[t];
-            BatchRow row = RunOne(s, program, work.inputs[i], i, slot);
+            BatchRow row = RunOne(s, program, work.inputs[i], slot);
             journal.Append(row);
             std::lock_guard<std::mutex> lock(progress);
             work.rows[i] = std::move(row);
