@@ -90,8 +90,9 @@ std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
 }
 
 void CommitRunOutputs(WrittenOutputs& outputs) {
-    for (auto& [path, result] : CommitOutputs()) {
-        ReportWriteFailure(path, result);
+    for (const auto& failure : CommitOutputs()) {
+        const std::string& path = failure.first;
+        ReportWriteFailure(path, failure.second);
         const auto it = std::find_if(outputs.begin(), outputs.end(),
                                      [&path](const WrittenDocument& o) { return o.path == path; });
         if (it != outputs.end()) {
