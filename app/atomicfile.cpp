@@ -184,7 +184,7 @@ void DiscardHeldOutputs() {
     held.holding = false;
 }
 
-std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs() {
+std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs(bool lastAfterAll) {
     Held& held = HeldFiles();
     const std::lock_guard<std::mutex> lock(held.mutex);
     held.holding = false;
@@ -192,7 +192,13 @@ std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs() {
     // reports fails every output there, since it does not say whose.
     std::vector<std::pair<dev_t, int>> flushed;  // device, error (0 for none)
     std::vector<std::pair<std::string, FileWriteResult>> failed;
-    for (const HeldOutput& o : held.outputs) {
+    for (std::size_t i = 0; i < held.outputs.size(); ++i) {
+        const HeldOutput& o = held.outputs[i];
+        if (lastAfterAll && i + 1 == held.outputs.size() && !failed.empty()) {
+            close(o.fd);
+            unlink(o.temp.c_str());
+            break;
+        }
         struct stat info {};
         int error = fstat(o.fd, &info) == 0 ? 0 : errno;
         if (error == 0) {

@@ -53,8 +53,10 @@ inline FileWriteResult WriteFileWhole(const std::string& path,
 // from several threads never do.
 void HoldOutputs();
 // The held outputs that could not be put in place, each with why, in order;
-// holding ends.
-std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs();
+// holding ends. With `lastAfterAll`, the last one held (the log that says
+// the run went well) is put in place only when all the others were, and
+// otherwise dropped without being named.
+std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs(bool lastAfterAll = false);
 // The held outputs are dropped, their temporary files removed; holding ends.
 void DiscardHeldOutputs();
 

@@ -1,6 +1,5 @@
 #include "app/run.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -89,30 +88,29 @@ std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
     return message;
 }
 
-void CommitRunOutputs(WrittenOutputs& outputs) {
-    for (const auto& failure : CommitOutputs()) {
-        const std::string& path = failure.first;
-        ReportWriteFailure(path, failure.second);
-        const auto it = std::find_if(outputs.begin(), outputs.end(),
-                                     [&path](const WrittenDocument& o) { return o.path == path; });
-        if (it != outputs.end()) {
-            it->saved = false;
-        } else {
-            outputs.push_back(WrittenDocument{path, Fingerprint(), false});
-        }
-    }
-}
-
 void FinishRun(const WrittenOutputs& outputs) {
     // An output abandoned on the way ends the run as failed, once the others
-    // have been written.
+    // have been put in place (ReportStop).
     std::vector<std::string> failed;
     for (const WrittenDocument& output : outputs)
         if (!output.written()) failed.push_back(output.path);
     if (!failed.empty()) StopRun(FailedOutputsMessage(failed));
     // "OK" reaches the console only once the log that records it is written.
+    // It goes to disk with the held outputs, in one flush, and is put in
+    // place after them, only when every one of them was.
+    const std::string beforeOk = LogStream().str();
     LogStream() << "OK\n";
     WriteLog();
+    const auto unplaced = CommitOutputs(true);
+    if (!unplaced.empty()) {
+        LogStream().str(beforeOk);
+        LogStream().seekp(0, std::ios::end);
+        for (const auto& [path, result] : unplaced) {
+            ReportWriteFailure(path, result);
+            failed.push_back(path);
+        }
+        StopRun(FailedOutputsMessage(failed));
+    }
     std::cout << "OK\n" << std::flush;
 }
 
@@ -203,7 +201,6 @@ int RunBuilding(const RunSettings& settings) {
         outputs.push_back(p.PDF_REC_Report_S(input));
     }
 
-    CommitRunOutputs(outputs);
     if (const auto result = WriteRunResult(p, settings.inputFile, type, outputs))
         outputs.push_back(*result);
     FinishRun(outputs);

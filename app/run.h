@@ -14,10 +14,7 @@ int RunBuilding(const RunSettings& settings);
 // What a run says at its end when outputs were abandoned: one line for each,
 // in place of "OK".
 std::string FailedOutputsMessage(const std::vector<std::string>& outputs);
-// Puts the outputs the run wrote in place (CommitOutputs): those that could
-// not be are reported and marked not written, added when the writer did not
-// hand them back.
-void CommitRunOutputs(WrittenOutputs& outputs);
-// The end of a run: "OK" and the log, or, when outputs were not written, their
-// message, the log and exit status 1.
+// The end of a run: the outputs it holds put in place (CommitOutputs), then
+// "OK" and the log; or, when outputs were not written or could not be put in
+// place, their message, the log and exit status 1.
 void FinishRun(const WrittenOutputs& outputs);

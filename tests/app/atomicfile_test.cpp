@@ -201,6 +201,23 @@ TEST(HeldOutputs, ArePlacedTogetherWhenTheRunCommits) {
     EXPECT_TRUE(WriteFileWhole(dir.file("b.pdf"), std::string("b")).ok);
     EXPECT_EQ(ReadFileBytes(dir.file("b.pdf")), "b");
 
+    // The log that says the run went well is placed only after all the rest.
+    for (const bool placeable : {false, true}) {
+        std::filesystem::remove_all(dir.file("gone.pdf"));
+        HoldOutputs();
+        EXPECT_TRUE(WriteFileWhole(dir.file("b.pdf"), std::string("b2")).ok);
+        EXPECT_TRUE(WriteFileWhole(dir.file("gone.pdf"), std::string("x")).ok);
+        EXPECT_TRUE(WriteFileWhole(dir.file("ok.log"), std::string("OK")).ok);
+        if (!placeable) std::filesystem::create_directory(dir.file("gone.pdf"));
+        const auto unplaced = CommitOutputs(true);
+        EXPECT_EQ(unplaced.size(), placeable ? 0u : 1u);
+        EXPECT_EQ(FileExists(dir.file("ok.log")), placeable);
+        EXPECT_EQ(ReadFileBytes(dir.file("b.pdf")), "b2");
+    }
+    std::filesystem::remove(dir.file("ok.log"));
+    std::filesystem::remove(dir.file("gone.pdf"));
+    std::filesystem::create_directory(dir.file("gone.pdf"));
+
     HoldOutputs();
     EXPECT_TRUE(WriteFileWhole(dir.file("c.pdf"), std::string("c")).ok);
     DiscardHeldOutputs();
