@@ -15,7 +15,7 @@ constexpr std::size_t kClassNameLimit = 100;
 // ("-6666", most numbers of the library definition): its digits' value and
 // sign. strtol and strtod read exactly this from it; false for any other
 // text, which they are left to read.
-bool PlainWhole(const std::string& text, long& digits, bool& negative) {
+bool PlainWhole(std::string_view text, long& digits, bool& negative) {
     negative = !text.empty() && text[0] == '-';
     std::size_t at = negative ? 1 : 0;
     if (at == text.size() || text.size() - at > 9) return false;
@@ -29,17 +29,17 @@ bool PlainWhole(const std::string& text, long& digits, bool& negative) {
 }
 }  // namespace
 
-int TextToInt(const std::string& text) {
+int TextToInt(std::string_view text) {
     long digits = 0;
     bool negative = false;
     if (PlainWhole(text, digits, negative)) return static_cast<int>(negative ? -digits : digits);
-    const long v = std::strtol(text.c_str(), nullptr, 10);
+    const long v = std::strtol(std::string(text).c_str(), nullptr, 10);
     if (v > INT_MAX) return INT_MAX;
     if (v < INT_MIN) return INT_MIN;
     return static_cast<int>(v);
 }
 
-double TextToDouble(const std::string& text) {
+double TextToDouble(std::string_view text) {
     long digits = 0;
     bool negative = false;
     if (PlainWhole(text, digits, negative)) {
@@ -47,7 +47,7 @@ double TextToDouble(const std::string& text) {
         const auto value = static_cast<double>(digits);
         return negative ? -value : value;
     }
-    return std::strtod(text.c_str(), nullptr);
+    return std::strtod(std::string(text).c_str(), nullptr);
 }
 
 void SLINE::Load(std::string line) {
@@ -183,9 +183,9 @@ int SLINE::LibFind(const std::string& /*name*/, const char* /*what*/) const {
     return 1;
 }
 
-const std::string& CSVLINE::Field(std::size_t i) const {
-    static const std::string kEmpty;
-    return i < fields.size() ? fields[i] : kEmpty;
+std::string_view CSVLINE::Field(std::size_t i) const {
+    if (i >= fields.size()) return std::string_view();
+    return std::string_view(line).substr(fields[i].start, fields[i].length);
 }
 
 void CSVLINE::Init() {
@@ -195,7 +195,7 @@ void CSVLINE::Init() {
     fields.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')));
     std::size_t start = 0;
     for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
-        fields.emplace_back(line, start, comma - start);
+        fields.push_back(Span{start, comma - start});
         start = comma + 1;
     }
     if (Field(0) == "$") {
@@ -222,30 +222,30 @@ void CSVLINE::Init() {
 void CSVLINE::pObj() {
     kind = kCsvClass;
     number = TextToInt(Field(2));
-    name = Field(3);
+    name = std::string(Field(3));
     minCount = TextToInt(Field(4));
     maxCount = TextToInt(Field(5));
-    classNote = Field(6);
+    classNote = std::string(Field(6));
 }
 
 void CSVLINE::pKey() {
     kind = kCsvKeyword;
     number = TextToInt(Field(2));
-    name = Field(3);
+    name = std::string(Field(3));
     keyType = TextToInt(Field(4));
-    defaultText = Field(5);
+    defaultText = std::string(Field(5));
     if (keyType == 1 || keyType == 5) {
         bounds[0] = TextToDouble(Field(6));
     } else {
-        refType = Field(6);
+        refType = std::string(Field(6));
         byKeyword = Field(7) == "K";
     }
     for (std::size_t b = 1; b < 6; ++b) bounds[b] = TextToDouble(Field(6 + b));
-    note = Field(12);
+    note = std::string(Field(12));
 }
 
 void CSVLINE::pCod() {
     kind = kCsvCode;
     number = TextToInt(Field(2));
-    name = Field(3);
+    name = std::string(Field(3));
 }

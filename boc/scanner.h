@@ -10,8 +10,8 @@
 // Numbers read with the C library's rules: leading blanks skipped, the longest
 // valid prefix taken, 0 when there is none. Integers beyond the range of int
 // are clamped to it instead of being undefined.
-int TextToInt(const std::string& text);
-double TextToDouble(const std::string& text);
+int TextToInt(std::string_view text);
+double TextToDouble(std::string_view text);
 
 // Kinds of an input line.
 enum LineKind : int {
@@ -85,9 +85,15 @@ inline constexpr int kCsvCode = 3;
 
 // One line of the comma-separated library definition.
 struct CSVLINE {
+    // Where a field stands in `line`: positions, not copies, so that a line
+    // is cut without a text for each field and stays valid when copied.
+    struct Span {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
     int kind = kCsvComment;
     std::string line;
-    std::vector<std::string> fields;
+    std::vector<Span> fields;
     int number = 0;
     std::string name;
     int keyType = 0;
@@ -107,5 +113,5 @@ struct CSVLINE {
     void pCod();
 
     // Field i, or an empty text when the line is shorter.
-    const std::string& Field(std::size_t i) const;
+    std::string_view Field(std::size_t i) const;
 };
