@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -81,30 +82,30 @@ class BOC {
     void CODREFid();
 
     // Keyword access. A keyword that the object lacks ends the run.
-    double Vnum(int objectIndex, const std::string& keyword) const;
-    int Vint(int objectIndex, const std::string& keyword) const;
-    std::string Vtext(int objectIndex, const std::string& keyword) const;
-    std::string Vcod(int objectIndex, const std::string& keyword) const;
+    double Vnum(int objectIndex, std::string_view keyword) const;
+    int Vint(int objectIndex, std::string_view keyword) const;
+    std::string Vtext(int objectIndex, std::string_view keyword) const;
+    std::string Vcod(int objectIndex, std::string_view keyword) const;
     // Record number of the keyword's code; kNoCode when its word is not a code.
-    int Vcodid(int objectIndex, const std::string& keyword) const;
+    int Vcodid(int objectIndex, std::string_view keyword) const;
     // Word of the n-th code (1-based) of the keyword; a single blank when the
     // keyword has no n-th code.
-    std::string Vcod(int objectIndex, const std::string& keyword, int n) const;
-    std::string Vref(int objectIndex, const std::string& keyword) const;
-    int Vrefid(int objectIndex, const std::string& keyword) const;
-    std::vector<double> Vlnum(int objectIndex, const std::string& keyword) const;
-    std::vector<double> Vlnum_Div(int objectIndex, const std::string& keyword, double d) const;
-    std::vector<double> Vlnum_Mul(int objectIndex, const std::string& keyword, double d) const;
-    double V1lnum(int objectIndex, const std::string& keyword, int i) const;
-    int V1lint(int objectIndex, const std::string& keyword, int i) const;
-    std::vector<std::string> Vlref(int objectIndex, const std::string& keyword) const;
-    std::string V1lref(int objectIndex, const std::string& keyword, int i) const;
-    std::vector<int> Vlrefid(int objectIndex, const std::string& keyword) const;
-    std::vector<std::string> Vltext(int objectIndex, const std::string& keyword) const;
+    std::string Vcod(int objectIndex, std::string_view keyword, int n) const;
+    std::string Vref(int objectIndex, std::string_view keyword) const;
+    int Vrefid(int objectIndex, std::string_view keyword) const;
+    std::vector<double> Vlnum(int objectIndex, std::string_view keyword) const;
+    std::vector<double> Vlnum_Div(int objectIndex, std::string_view keyword, double d) const;
+    std::vector<double> Vlnum_Mul(int objectIndex, std::string_view keyword, double d) const;
+    double V1lnum(int objectIndex, std::string_view keyword, int i) const;
+    int V1lint(int objectIndex, std::string_view keyword, int i) const;
+    std::vector<std::string> Vlref(int objectIndex, std::string_view keyword) const;
+    std::string V1lref(int objectIndex, std::string_view keyword, int i) const;
+    std::vector<int> Vlrefid(int objectIndex, std::string_view keyword) const;
+    std::vector<std::string> Vltext(int objectIndex, std::string_view keyword) const;
     // The input line (counted from 1) that gave the keyword its value; 0 for
     // a value the input did not give (a default), a missing keyword or object.
-    int KeywordLine(int objectIndex, const std::string& keyword) const;
-    std::string V1ltext(int objectIndex, const std::string& keyword, int i) const;
+    int KeywordLine(int objectIndex, std::string_view keyword) const;
+    std::string V1ltext(int objectIndex, std::string_view keyword, int i) const;
 
     // Modification. A failed check writes the short error report and the run
     // goes on.
@@ -136,9 +137,9 @@ class BOC {
     void ScanLines();
     void ReportScanError(int line, ScanResult err);
     const BObject& Object(int objectIndex) const;
-    const KeywordValue& Value(int objectIndex, const std::string& keyword) const;
+    const KeywordValue& Value(int objectIndex, std::string_view keyword) const;
     // The keyword's definition in the object's class, or nullptr.
-    const Propiedad* Definition(int objectIndex, const std::string& keyword) const;
+    const Propiedad* Definition(int objectIndex, std::string_view keyword) const;
     void ModKeyTracked(int objectIndex, const std::string& keyword, const std::string& valueText,
                        bool mark);
     std::string InpText(bool modifiedOnly) const;

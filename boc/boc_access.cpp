@@ -16,13 +16,13 @@ int TruncToInt(double v) {
     return static_cast<int>(v);
 }
 
-[[noreturn]] void NotInList(const BObject& o, const std::string& keyword, int i) {
-    StopRun("[" + o.name + "] " + keyword + " has not " + std::to_string(i) +
+[[noreturn]] void NotInList(const BObject& o, std::string_view keyword, int i) {
+    StopRun("[" + o.name + "] " + std::string(keyword) + " has not " + std::to_string(i) +
             " values in the list\n");
 }
 
 template <typename T>
-const T& Item(const BObject& o, const std::string& keyword, const std::vector<T>& list, int i) {
+const T& Item(const BObject& o, std::string_view keyword, const std::vector<T>& list, int i) {
     if (i < 0 || static_cast<std::size_t>(i) >= list.size()) NotInList(o, keyword, i);
     return list[static_cast<std::size_t>(i)];
 }
@@ -37,37 +37,37 @@ const BObject& BOC::Object(int objectIndex) const {
     return objects[static_cast<std::size_t>(objectIndex)];
 }
 
-const KeywordValue& BOC::Value(int objectIndex, const std::string& keyword) const {
+const KeywordValue& BOC::Value(int objectIndex, std::string_view keyword) const {
     const BObject& o = Object(objectIndex);
     const auto it = o.keywords.find(keyword);
     if (it == o.keywords.end())
-        StopRun("[" + o.name + "] " + keyword + " is not a keyword of this object\n");
+        StopRun("[" + o.name + "] " + std::string(keyword) + " is not a keyword of this object\n");
     return it->second;
 }
 
-const Propiedad* BOC::Definition(int objectIndex, const std::string& keyword) const {
+const Propiedad* BOC::Definition(int objectIndex, std::string_view keyword) const {
     const int c = Object(objectIndex).classNumber - 1;
-    const int k = FindKey(c, keyword);
+    const int k = FindKey(c, std::string(keyword));
     return k < 0 ? nullptr : &classes[c].properties[k];
 }
 
-double BOC::Vnum(int objectIndex, const std::string& keyword) const {
+double BOC::Vnum(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).num;
 }
 
-int BOC::Vint(int objectIndex, const std::string& keyword) const {
+int BOC::Vint(int objectIndex, std::string_view keyword) const {
     return TruncToInt(Vnum(objectIndex, keyword));
 }
 
-std::string BOC::Vtext(int objectIndex, const std::string& keyword) const {
+std::string BOC::Vtext(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).text;
 }
 
-std::string BOC::Vcod(int objectIndex, const std::string& keyword) const {
+std::string BOC::Vcod(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).cod;
 }
 
-int BOC::Vcodid(int objectIndex, const std::string& keyword) const {
+int BOC::Vcodid(int objectIndex, std::string_view keyword) const {
     const KeywordValue& v = Value(objectIndex, keyword);
     const Propiedad* def = Definition(objectIndex, keyword);
     if (def == nullptr) return kNoCode;
@@ -76,71 +76,72 @@ int BOC::Vcodid(int objectIndex, const std::string& keyword) const {
     return kNoCode;
 }
 
-std::string BOC::Vcod(int objectIndex, const std::string& keyword, int n) const {
+std::string BOC::Vcod(int objectIndex, std::string_view keyword, int n) const {
     Value(objectIndex, keyword);
     const Propiedad* def = Definition(objectIndex, keyword);
     if (def == nullptr || n < 1 || static_cast<std::size_t>(n) > def->codes.size()) return " ";
     return def->codes[static_cast<std::size_t>(n) - 1].name;
 }
 
-std::string BOC::Vref(int objectIndex, const std::string& keyword) const {
+std::string BOC::Vref(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).ref;
 }
 
-int BOC::Vrefid(int objectIndex, const std::string& keyword) const {
+int BOC::Vrefid(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).refid;
 }
 
-std::vector<double> BOC::Vlnum(int objectIndex, const std::string& keyword) const {
+std::vector<double> BOC::Vlnum(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).lnum;
 }
 
-std::vector<double> BOC::Vlnum_Div(int objectIndex, const std::string& keyword, double d) const {
+std::vector<double> BOC::Vlnum_Div(int objectIndex, std::string_view keyword, double d) const {
     if (d == 0)
-        StopRun("[" + Object(objectIndex).name + "] " + keyword + " attempt of division by 0\n");
+        StopRun("[" + Object(objectIndex).name + "] " + std::string(keyword) +
+                " attempt of division by 0\n");
     std::vector<double> items = Vlnum(objectIndex, keyword);
     for (double& x : items) x /= d;
     return items;
 }
 
-std::vector<double> BOC::Vlnum_Mul(int objectIndex, const std::string& keyword, double d) const {
+std::vector<double> BOC::Vlnum_Mul(int objectIndex, std::string_view keyword, double d) const {
     std::vector<double> items = Vlnum(objectIndex, keyword);
     for (double& x : items) x *= d;
     return items;
 }
 
-double BOC::V1lnum(int objectIndex, const std::string& keyword, int i) const {
+double BOC::V1lnum(int objectIndex, std::string_view keyword, int i) const {
     return Item(Object(objectIndex), keyword, Value(objectIndex, keyword).lnum, i);
 }
 
-int BOC::V1lint(int objectIndex, const std::string& keyword, int i) const {
+int BOC::V1lint(int objectIndex, std::string_view keyword, int i) const {
     return TruncToInt(V1lnum(objectIndex, keyword, i));
 }
 
-std::vector<std::string> BOC::Vlref(int objectIndex, const std::string& keyword) const {
+std::vector<std::string> BOC::Vlref(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).lref;
 }
 
-std::string BOC::V1lref(int objectIndex, const std::string& keyword, int i) const {
+std::string BOC::V1lref(int objectIndex, std::string_view keyword, int i) const {
     return Item(Object(objectIndex), keyword, Value(objectIndex, keyword).lref, i);
 }
 
-std::vector<int> BOC::Vlrefid(int objectIndex, const std::string& keyword) const {
+std::vector<int> BOC::Vlrefid(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).lrefid;
 }
 
-int BOC::KeywordLine(int objectIndex, const std::string& keyword) const {
+int BOC::KeywordLine(int objectIndex, std::string_view keyword) const {
     if (objectIndex < 0 || objectIndex >= static_cast<int>(objects.size())) return 0;
     const auto& keywords = objects[objectIndex].keywords;
     const auto it = keywords.find(keyword);
     return it == keywords.end() ? 0 : it->second.line;
 }
 
-std::vector<std::string> BOC::Vltext(int objectIndex, const std::string& keyword) const {
+std::vector<std::string> BOC::Vltext(int objectIndex, std::string_view keyword) const {
     return Value(objectIndex, keyword).ltext;
 }
 
-std::string BOC::V1ltext(int objectIndex, const std::string& keyword, int i) const {
+std::string BOC::V1ltext(int objectIndex, std::string_view keyword, int i) const {
     return Item(Object(objectIndex), keyword, Value(objectIndex, keyword).ltext, i);
 }
 

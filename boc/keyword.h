@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -55,7 +56,9 @@ struct BObject {
     std::string name = " ";
     int classNumber = 0;
     std::string type = " ";  // class name as written in the header
-    std::map<std::string, KeywordValue> keywords;
+    // Ordered by name; looked up by any text (std::less<>), so that a name
+    // written as a literal needs no std::string made for each lookup.
+    std::map<std::string, KeywordValue, std::less<>> keywords;
     // Positions in the input's lines (from 0): the header, then every line up
     // to the terminator. The lines themselves stay in the reader's list.
     std::vector<int> lines;
