@@ -79,6 +79,11 @@ class PROJECT {
     BOC boc;
     NCMKEYS keys;
     std::string validationNote;
+    // The input's bytes as INP_Validate read them and their digest under the
+    // note's key; the message states that digest of the same bytes again.
+    // Empty when the input could not be read.
+    std::string validatedInput;
+    std::string validatedDigest;
     std::deque<GENERAL> generals;
     std::deque<EPC> epcs;
     std::deque<RECOMMENDATION> recommendations;

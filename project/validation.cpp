@@ -52,8 +52,15 @@ void PROJECT::INP_Validate(const char* inputFile, const char* inputKeyFile) {
     const int keyIndex = boc.Vcodid(g, "CENGINE-VAL");
     // The note carries the input's digest under the first key, which is also
     // the input key of the most common engine: it is worked out once.
+    const std::string& noteKey = keys.keys().at(kValidationNoteKeyIndex);
+    validatedInput.clear();
+    validatedDigest.clear();
+    if (ReadRunFile(inputFile, validatedInput))
+        validatedDigest = NCMD5().keyhash(noteKey, validatedInput);
+    else
+        validatedInput.clear();
     const std::string digest =
-        NCMD5().keyhashFile(keys.keys().at(kValidationNoteKeyIndex), inputFile);
+        validatedDigest.empty() ? NCMD5().keyhashFile(noteKey, inputFile) : validatedDigest;
     const bool valid = InputKeyMatches(keys, keyIndex, inputFile, inputKeyFile, 1, digest);
     const std::string result = valid ? "YES" : "NO";
     boc.ModKey(g, "CENGINE-VAL-OK", result);

@@ -420,7 +420,12 @@ std::string PROJECT::XML_Unstructured_Data() {
         s += "  \t<!-- The Tarvex Input Data encoded in base64. -->\n";
         AddDataBlob(s, inputPath, input, "inp");
         s += "  \t      <!-- original secure hash: " + validationNote + " -->\n";
-        s += "  \t      <!-- tarvex updated secure hash: " + NCMD5().keyhash(key, input) + " -->\n";
+        // Under the note's key, the same bytes as validated have the note's digest.
+        const bool validated = keyIndex == kValidationNoteKeyIndex && !validatedDigest.empty() &&
+                               input == validatedInput;
+        s += "  \t      <!-- tarvex updated secure hash: ";
+        s += validated ? validatedDigest : NCMD5().keyhash(key, input);
+        s += " -->\n";
         s += "  \t</Data-Blob>\n";
     }
     s += "\t</CEPC:Unstructured-Data>\n";
