@@ -13,6 +13,12 @@ void Unquote(std::vector<std::string>& items) {
         item = item.substr(q1 + 1, q2 - q1 - 1);
     }
 }
+
+// Sets a text to a single blank; one that is a blank already (a value just
+// made, most of them) is left as it is.
+void SetBlank(std::string& text) {
+    if (text.size() != 1 || text[0] != ' ') text.assign(1, ' ');
+}
 }  // namespace
 
 std::vector<std::string> SplitListItems(const std::string& valueText) {
@@ -32,9 +38,9 @@ std::vector<std::string> SplitListItems(const std::string& valueText) {
 void KeywordValue::Reset() {
     type = 0;
     num = 0;
-    text = " ";
-    ref = " ";
-    cod = " ";
+    SetBlank(text);
+    SetBlank(ref);
+    SetBlank(cod);
     refid = 0;
     codid = 0;
     lnum.clear();
