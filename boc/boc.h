@@ -30,7 +30,6 @@ class BOC {
     std::vector<Objeto> classes;   // the library definition, in file order
     BOCERROR errors;
     std::vector<SLINE> inputLines;
-    std::vector<CSVLINE> libraryLines;
     std::string inputFile;
     std::string bdlFile = "default.bdl";
     std::string errFile;
@@ -50,7 +49,6 @@ class BOC {
     void Init_NOT(const std::string& libraryFile);
     // Whether the library definition's protection line matched.
     bool IsOriginal() const { return libraryIntact; }
-    void DefProceso();
     // Reads the input in stages, stopping after any stage that found errors:
     // scan the lines, add the objects, require keywords, fill defaults,
     // number codes and references, write the report copy.
@@ -132,6 +130,12 @@ class BOC {
     int FindKey(int classIndex, const std::string& keyword) const;
 
   private:
+    // The library definition's classes, keywords and codes, read line by
+    // line; a line that breaks their order or uniqueness stops the run.
+    void ReadDefinition(std::string_view definition);
+    // Adds the record of line n (from 0) to the classes; its texts are
+    // taken over.
+    void Define(CSVLINE& l, std::size_t n);
     // The scanning stage of InpProceso: comments, library entries, the kind
     // of every line, headers and keyword lines with their lists.
     void ScanLines();

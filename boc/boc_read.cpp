@@ -31,15 +31,6 @@ std::size_t CountLines(std::string_view content) {
     return n + (!content.empty() && content.back() != '\n' ? 1 : 0);
 }
 
-// Every line of the library definition, cut into its fields.
-void LoadDefinition(std::string_view definition, std::vector<CSVLINE>& lines) {
-    lines.reserve(CountLines(definition));
-    ForEachLine(definition, [&lines](std::string& line) {
-        lines.emplace_back();
-        lines.back().line = std::move(line);
-        lines.back().Init();
-    });
-}
 }  // namespace
 
 void BOC::RejectLibrary(std::size_t lineIndex, const std::string& what) const {
@@ -53,17 +44,15 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     uncountedCommas_ = 0;
     objects.clear();
     inputLines.clear();
-    libraryLines.clear();
     nameIndex_.clear();
     indexedObjects_ = 0;
     libraryFile_ = libraryFile;
 
     const std::string definition = ReadLogged(libraryFile);
     SendLog("\n  Initializing Matrix...");
-    // Read once: the lines and the protection check take the same bytes.
-    LoadDefinition(definition, libraryLines);
+    // Read once: the protection check and the classes take the same bytes.
     libraryIntact = NCMD5().flibcheckText(PathFileName(libraryFile), definition);
-    DefProceso();
+    ReadDefinition(definition);
     SendLog(" OK\n");
 
     SendLog("  Reading Input file...");
@@ -115,79 +104,74 @@ void BOC::NoteCommaDecimal(int lineIndex, const std::string& keyword,
 
 void BOC::Init_NOT(const std::string& libraryFile) {
     errors.Init();
-    libraryLines.clear();
     libraryFile_ = libraryFile;
-    LoadDefinition(ReadLogged(libraryFile), libraryLines);
-    DefProceso();
+    ReadDefinition(ReadLogged(libraryFile));
 }
 
-void BOC::DefProceso() {
+void BOC::ReadDefinition(std::string_view definition) {
     classes.clear();
     classIndex_.clear();
     keyIndex_.clear();
-    // Each class's keywords are counted first, so that its list is made once.
-    std::vector<std::size_t> keywordCounts;
-    for (const CSVLINE& l : libraryLines) {
-        if (l.kind == kCsvClass) keywordCounts.push_back(0);
-        if (l.kind == kCsvKeyword && !keywordCounts.empty()) ++keywordCounts.back();
+    // One line at a time through the same record, whose texts the classes
+    // take over: the definition is not kept as lines.
+    TextLines lines(definition);
+    CSVLINE l;
+    for (std::size_t n = 0; lines.Next(l.line); ++n) {
+        l.Init();
+        Define(l, n);
     }
-    classes.reserve(keywordCounts.size());
-    keyIndex_.reserve(keywordCounts.size());
-    for (std::size_t n = 0; n < libraryLines.size(); ++n) {
-        const CSVLINE& l = libraryLines[n];
-        if (l.kind == kCsvClass) {
-            // Objects find their class at position classNumber - 1.
-            if (l.number != static_cast<int>(classes.size()) + 1)
-                RejectLibrary(n, "object class " + l.name + " has the number " +
-                                     std::to_string(l.number) +
-                                     "; classes are numbered 1, 2, 3 "
-                                     "... in file order, so it must be " +
-                                     std::to_string(classes.size() + 1));
-            if (!classIndex_.emplace(l.name, static_cast<int>(classes.size())).second)
-                RejectLibrary(n, "object class " + l.name + " is defined twice");
-            Objeto o;
-            o.number = l.number;
-            o.name = l.name;
-            o.minCount = l.minCount;
-            o.maxCount = l.maxCount;
-            o.classNote = l.classNote;
-            o.properties.reserve(keywordCounts[classes.size()]);
-            classes.push_back(std::move(o));
-            keyIndex_.emplace_back();
-        } else if (l.kind == kCsvKeyword) {
-            if (classes.empty())
-                RejectLibrary(n, "keyword " + l.name + " comes before any object class");
-            if (l.keyType < kTypeNum || l.keyType > kTypeLtext)
-                RejectLibrary(n, "keyword " + l.name + " has the value type " +
-                                     std::to_string(l.keyType) + "; types are 1 to 7");
-            Objeto& cls = classes.back();
-            if (!keyIndex_.back().emplace(l.name, static_cast<int>(cls.properties.size())).second)
-                RejectLibrary(
-                    n, "keyword " + l.name + " is defined twice in object class " + cls.name);
-            Propiedad p;
-            p.number = l.number;
-            p.name = l.name;
-            p.keyType = l.keyType;
-            p.defaultText = l.defaultText;
-            p.refType = l.refType;
-            p.byKeyword = l.byKeyword;
-            p.bounds = l.bounds;
-            p.note = l.note;
-            cls.properties.push_back(std::move(p));
-        } else if (l.kind == kCsvCode) {
-            if (classes.empty() || classes.back().properties.empty())
-                RejectLibrary(n, "code " + l.name + " comes before any keyword of its class");
-            Propiedad& key = classes.back().properties.back();
-            // 0 answers for a code word that is not in the list.
-            if (l.number < 1)
-                RejectLibrary(n, "code " + l.name + " of keyword " + key.name + " has the number " +
-                                     std::to_string(l.number) + "; codes are numbered from 1");
-            for (const Codigo& c : key.codes)
-                if (c.name == l.name)
-                    RejectLibrary(n,
-                                  "code " + l.name + " is defined twice for keyword " + key.name);
-            key.codes.push_back(Codigo{l.number, l.name});
-        }
+}
+
+void BOC::Define(CSVLINE& l, std::size_t n) {
+    if (l.kind == kCsvClass) {
+        // Objects find their class at position classNumber - 1.
+        if (l.number != static_cast<int>(classes.size()) + 1)
+            RejectLibrary(n, "object class " + l.name + " has the number " +
+                                 std::to_string(l.number) +
+                                 "; classes are numbered 1, 2, 3 "
+                                 "... in file order, so it must be " +
+                                 std::to_string(classes.size() + 1));
+        if (!classIndex_.emplace(l.name, static_cast<int>(classes.size())).second)
+            RejectLibrary(n, "object class " + l.name + " is defined twice");
+        Objeto o;
+        o.number = l.number;
+        o.name = std::move(l.name);
+        o.minCount = l.minCount;
+        o.maxCount = l.maxCount;
+        o.classNote = std::move(l.classNote);
+        classes.push_back(std::move(o));
+        keyIndex_.emplace_back();
+    } else if (l.kind == kCsvKeyword) {
+        if (classes.empty())
+            RejectLibrary(n, "keyword " + l.name + " comes before any object class");
+        if (l.keyType < kTypeNum || l.keyType > kTypeLtext)
+            RejectLibrary(n, "keyword " + l.name + " has the value type " +
+                                 std::to_string(l.keyType) + "; types are 1 to 7");
+        Objeto& cls = classes.back();
+        if (!keyIndex_.back().emplace(l.name, static_cast<int>(cls.properties.size())).second)
+            RejectLibrary(n, "keyword " + l.name + " is defined twice in object class " + cls.name);
+        Propiedad p;
+        p.number = l.number;
+        p.name = std::move(l.name);
+        p.keyType = l.keyType;
+        p.defaultText = std::move(l.defaultText);
+        p.refType = std::move(l.refType);
+        p.byKeyword = l.byKeyword;
+        p.bounds = l.bounds;
+        p.note = std::move(l.note);
+        cls.properties.push_back(std::move(p));
+    } else if (l.kind == kCsvCode) {
+        if (classes.empty() || classes.back().properties.empty())
+            RejectLibrary(n, "code " + l.name + " comes before any keyword of its class");
+        Propiedad& key = classes.back().properties.back();
+        // 0 answers for a code word that is not in the list.
+        if (l.number < 1)
+            RejectLibrary(n, "code " + l.name + " of keyword " + key.name + " has the number " +
+                                 std::to_string(l.number) + "; codes are numbered from 1");
+        for (const Codigo& c : key.codes)
+            if (c.name == l.name)
+                RejectLibrary(n, "code " + l.name + " is defined twice for keyword " + key.name);
+        key.codes.push_back(Codigo{l.number, std::move(l.name)});
     }
 }
 

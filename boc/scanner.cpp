@@ -189,6 +189,19 @@ std::string_view CSVLINE::Field(std::size_t i) const {
 }
 
 void CSVLINE::Init() {
+    // Nothing of a line read before stays: a record sets only what it holds.
+    kind = kCsvComment;
+    number = 0;
+    name.clear();
+    keyType = 0;
+    defaultText.clear();
+    refType.clear();
+    byKeyword = false;
+    bounds.fill(kNoLimit);
+    note.clear();
+    minCount = 0;
+    maxCount = 0;
+    classNote.clear();
     fields.clear();
     // Every piece that a comma ends is a field; the text after the last comma
     // is not.

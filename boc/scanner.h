@@ -106,7 +106,8 @@ struct CSVLINE {
     int maxCount = 0;
     std::string classNote;
 
-    // Cuts `line` into fields and reads the record they hold.
+    // Cuts `line` into fields and reads the record they hold; nothing of a
+    // line read before stays.
     void Init();
     void pObj();
     void pKey();

@@ -238,6 +238,27 @@ TEST(CsvlineTest, KeywordRecordOfAReference) {
     EXPECT_FALSE(l.byKeyword);  // only "K" selects the keyword form
 }
 
+TEST(CsvlineTest, ARecordReadAgainKeepsNothingOfTheLineBefore) {
+    // The reader cuts every line of the definition through one record.
+    CSVLINE l;
+    l.line = "K,2,4,TO-ANY,3,NC,TARGET-CLASS,K,-6666,1,2,3,a note,";
+    l.Init();
+    l.line = "L,2,15,KEY,1,0.35,0,10,-6666,-6666,-6666,-6666,,";
+    l.Init();
+    EXPECT_EQ(l.refType, "");
+    EXPECT_FALSE(l.byKeyword);
+    EXPECT_EQ(l.note, "");
+
+    l.line = "C,1,3,LINK,0,-6666,a note,";
+    l.Init();
+    l.line = "$,a comment,";
+    l.Init();
+    EXPECT_EQ(l.kind, kCsvComment);
+    EXPECT_EQ(l.name, "");
+    EXPECT_EQ(l.number, 0);
+    EXPECT_EQ(l.classNote, "");
+}
+
 TEST(CsvlineTest, ClassAndCodeRecords) {
     CSVLINE c;
     c.line = "C,1,3,LINK,0,-6666,a note,";
