@@ -204,8 +204,7 @@ void CSVLINE::Init() {
     classNote.clear();
     fields.clear();
     // Every piece that a comma ends is a field; the text after the last comma
-    // is not.
-    fields.reserve(static_cast<std::size_t>(std::count(line.begin(), line.end(), ',')));
+    // is not. A record that reads line after line keeps its list's room.
     std::size_t start = 0;
     for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
         fields.push_back(Span{start, comma - start});
