@@ -205,8 +205,9 @@ void CSVLINE::Init() {
     fields.clear();
     // Every piece that a comma ends is a field; the text after the last comma
     // is not. A record that reads line after line keeps its list's room.
+    const std::string_view text(line);
     std::size_t start = 0;
-    for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
+    for (std::size_t comma = text.find(','); comma != kNpos; comma = text.find(',', start)) {
         fields.push_back(Span{start, comma - start});
         start = comma + 1;
     }
