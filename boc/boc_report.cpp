@@ -1,5 +1,8 @@
 // The report copy (.bdl), the error report (.err) and the short error report.
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <iostream>
 #include <sstream>
 
@@ -22,12 +25,21 @@ int NumberWidth(std::size_t count) {
     return static_cast<int>(std::ceil(std::log10(static_cast<double>(count)) + 0.00001));
 }
 
+// The prefix, the line number right-aligned in `width` places and "]  ",
+// added to `out` in one piece: the blanks first, then the rest over them.
 void AppendNumbered(std::string& out, std::size_t n, int width, const char* prefix) {
-    const std::string digits = std::to_string(n);
-    out += prefix;
-    if (static_cast<int>(digits.size()) < width) out.append(width - digits.size(), ' ');
-    out += digits;
-    out += "]  ";
+    char digits[24];
+    const std::size_t count =
+        static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+    const std::size_t places = std::max(count, static_cast<std::size_t>(std::max(width, 0)));
+    const std::size_t prefixLength = std::strlen(prefix);
+    const std::size_t at = out.size();
+    out.append(prefixLength + places + 3, ' ');
+    char* p = &out[at];
+    std::memcpy(p, prefix, prefixLength);
+    p += prefixLength + places - count;
+    std::memcpy(p, digits, count);
+    std::memcpy(p + count, "]", 1);
 }
 
 template <typename Records>
