@@ -66,7 +66,7 @@ void SLINE::pComments() {
     }
     // With no "$" after its start the line has no comment: only the quotes'
     // balance is left to tell.
-    if (raw.find('$', first) == kNpos) {
+    if (std::string_view(raw).find('$', first) == kNpos) {
         const bool odd = std::count(raw.begin(), raw.end(), '"') % 2 != 0;
         kind = odd ? kLineBad : kLinePlain;
         if (odd)
