@@ -31,6 +31,13 @@ std::size_t CountLines(std::string_view content) {
     return n + (!content.empty() && content.back() != '\n' ? 1 : 0);
 }
 
+// Moves a text over; what stays behind is empty, so a record read again
+// starts from empty texts.
+void MoveText(std::string& to, std::string& from) {
+    to = std::move(from);
+    from.clear();
+}
+
 }  // namespace
 
 void BOC::RejectLibrary(std::size_t lineIndex, const std::string& what) const {
@@ -135,10 +142,10 @@ void BOC::Define(CSVLINE& l, std::size_t n) {
             RejectLibrary(n, "object class " + l.name + " is defined twice");
         Objeto o;
         o.number = l.number;
-        o.name = std::move(l.name);
+        MoveText(o.name, l.name);
         o.minCount = l.minCount;
         o.maxCount = l.maxCount;
-        o.classNote = std::move(l.classNote);
+        MoveText(o.classNote, l.classNote);
         classes.push_back(std::move(o));
         keyIndex_.emplace_back();
     } else if (l.kind == kCsvKeyword) {
@@ -152,13 +159,13 @@ void BOC::Define(CSVLINE& l, std::size_t n) {
             RejectLibrary(n, "keyword " + l.name + " is defined twice in object class " + cls.name);
         Propiedad p;
         p.number = l.number;
-        p.name = std::move(l.name);
+        MoveText(p.name, l.name);
         p.keyType = l.keyType;
-        p.defaultText = std::move(l.defaultText);
-        p.refType = std::move(l.refType);
+        MoveText(p.defaultText, l.defaultText);
+        MoveText(p.refType, l.refType);
         p.byKeyword = l.byKeyword;
         p.bounds = l.bounds;
-        p.note = std::move(l.note);
+        MoveText(p.note, l.note);
         cls.properties.push_back(std::move(p));
     } else if (l.kind == kCsvCode) {
         if (classes.empty() || classes.back().properties.empty())
@@ -171,7 +178,9 @@ void BOC::Define(CSVLINE& l, std::size_t n) {
         for (const Codigo& c : key.codes)
             if (c.name == l.name)
                 RejectLibrary(n, "code " + l.name + " is defined twice for keyword " + key.name);
-        key.codes.push_back(Codigo{l.number, std::move(l.name)});
+        Codigo code{l.number, std::string()};
+        MoveText(code.name, l.name);
+        key.codes.push_back(std::move(code));
     }
 }
 
