@@ -59,6 +59,12 @@ void HoldOutputs();
 std::vector<std::pair<std::string, FileWriteResult>> CommitOutputs(bool lastAfterAll = false);
 // The held outputs are dropped, their temporary files removed; holding ends.
 void DiscardHeldOutputs();
+// Whether CommitOutputs flushes the outputs to disk (the default). A process
+// whose caller flushes them itself before it records the run as done (the
+// batch's worker) turns it off; the outputs are then whole or absent for
+// every other process, and after a crash of the system only once the caller
+// has flushed them.
+void SetCommitFlush(bool flush);
 
 // As WriteFileWhole, but only where no file of that name is: the complete
 // file is linked into place, which fails when the name is taken, so of two

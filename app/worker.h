@@ -15,7 +15,9 @@
 // for the run's result, the file that takes the run's console) it runs the
 // input and answers with its exit status in decimal and a line end. The
 // batch closes the socket when it has no more work; the worker then ends
-// with status 0. A request that cannot be prepared (a folder that is gone, a
+// with status 0. A worker's runs put their outputs in place without flushing
+// them to disk (SetCommitFlush): the batch flushes them, many runs at a time,
+// before it records the runs as done. A request that cannot be prepared (a folder that is gone, a
 // console file that cannot be made) is answered 127, as a program that could
 // not be started.
 inline constexpr const char* kBatchWorkerArgument = "--batch-worker";

@@ -46,6 +46,7 @@
 #include <iostream>
 #include <map>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
@@ -335,9 +336,14 @@ class WorkFolder {
     fs::path path_;
 };
 
-// The journal as it is being written: whole lines appended, each in one
-// write, so that a batch killed at any moment leaves whole rows and at most
-// one line cut short at the end.
+// The journal as it is being written: whole lines appended, so that a batch
+// killed at any moment leaves whole rows and at most one line cut short at
+// the end. A row is appended only once what its run wrote is on disk: the
+// workers' runs do not flush their outputs (app/worker.h); the journal
+// flushes the file systems of the finished runs' folders (syncfs) at most
+// every kFlushEvery, then appends their rows. A crash of the system thus
+// never leaves a row saying "ok" for outputs that did not reach the disk;
+// the runs it lost are run again by --resume.
 class JournalFile {
   public:
     explicit JournalFile(const std::string& path)
@@ -350,14 +356,59 @@ class JournalFile {
     JournalFile(const JournalFile&) = delete;
     JournalFile& operator=(const JournalFile&) = delete;
 
-    // The first line that cannot be written is said on the error stream;
-    // the rows are written whole at the end all the same.
+    // Takes the row of a finished input; its line is written with the next
+    // flush.
     void Append(const BatchRow& row) {
         const std::string line = JsonLine(row);
         std::lock_guard<std::mutex> lock(mutex_);
-        if (!ok_) return;
-        const char* at = line.data();
-        std::size_t left = line.size();
+        pending_ += line;
+        folders_.insert(fs::path(row.input).parent_path().string());
+        if (std::chrono::steady_clock::now() - lastFlush_ >= kFlushEvery) FlushLocked();
+    }
+
+    // Flushes and writes every row taken.
+    void Flush() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        FlushLocked();
+    }
+
+    // Why the runs' outputs could not be flushed to disk; "" when they were.
+    std::string flushError() {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return flushError_;
+    }
+
+  private:
+    static constexpr std::chrono::milliseconds kFlushEvery{50};
+
+    void FlushLocked() {
+        lastFlush_ = std::chrono::steady_clock::now();
+        std::set<dev_t> flushed;
+        for (const std::string& folder : folders_) {
+            const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            struct stat info {};
+            if (dir < 0 || fstat(dir, &info) != 0) {
+                if (dir >= 0) close(dir);
+                continue;  // gone: nothing of it to flush
+            }
+            if (flushed.insert(info.st_dev).second && syncfs(dir) != 0 && flushError_.empty()) {
+                flushError_ = std::strerror(errno);
+                std::cerr << "tarvex-batch: the runs' outputs in " << folder
+                          << " could not be flushed to disk (" << flushError_ << ")\n";
+            }
+            close(dir);
+        }
+        folders_.clear();
+        WriteLocked(pending_);
+        pending_.clear();
+    }
+
+    // The first line that cannot be written is said on the error stream;
+    // the rows are written whole at the end all the same.
+    void WriteLocked(const std::string& lines) {
+        if (!ok_ || lines.empty()) return;
+        const char* at = lines.data();
+        std::size_t left = lines.size();
         int error = fd_ < 0 ? openError_ : 0;
         while (error == 0 && left > 0) {
             const ssize_t n = write(fd_, at, left);
@@ -375,12 +426,15 @@ class JournalFile {
                   << std::strerror(error) << "); it is written whole at the end\n";
     }
 
-  private:
     std::string path_;
     int fd_;
     int openError_ = 0;
     std::mutex mutex_;
     bool ok_ = true;
+    std::string pending_;
+    std::set<std::string> folders_;
+    std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
+    std::string flushError_;
 };
 
 double SecondsSince(std::chrono::steady_clock::time_point start) {
@@ -429,6 +483,7 @@ bool RunAll(Settings s, unsigned jobs, BatchWork& work, JournalFile& journal) {
     for (std::size_t j = 0; j < std::min<std::size_t>({jobs, todo.size(), kMaxJobs}); ++j)
         threads.emplace_back(worker, j);
     for (std::thread& t : threads) t.join();
+    journal.Flush();
     if (terminal && !todo.empty()) std::fprintf(stderr, "\n");
 
     const int stop = g_stopSignal.load();
@@ -571,6 +626,8 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
         return 1;
     }
-    const std::vector<std::string> unwritten = WriteSummary(work.rows, base);
+    std::vector<std::string> unwritten = WriteSummary(work.rows, base);
+    const std::string flushError = journal.flushError();
+    if (!flushError.empty()) unwritten.push_back("the runs' outputs to disk (" + flushError + ")");
     return Report(work, unwritten, base, options, SecondsSince(begun));
 }

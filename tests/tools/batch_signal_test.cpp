@@ -37,7 +37,8 @@ TEST(BatchSignals, StopCleanlyAndResumeRunsTheRest) {
     // Right after the journal is started (the first runs under way), after
     // one run, and later; with one and two runs at a time.
     const Case cases[] = {{SIGTERM, 0, 2}, {SIGINT, 1, 1}, {SIGTERM, 3, 2}, {SIGHUP, 2, 2}};
-    constexpr int kInputs = 8;
+    // Enough that a signal sent once the first rows are in lands part way.
+    constexpr int kInputs = 40;
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.signal) + " after " + std::to_string(c.rowsFirst) +
                      " rows, --jobs " + std::to_string(c.jobs));
