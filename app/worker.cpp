@@ -11,23 +11,13 @@
 #include <iostream>
 
 #include "app/atomicfile.h"
+#include "app/channel.h"
 #include "app/driver.h"
 #include "app/runresult.h"
 
 namespace {
 
-bool SendAll(int fd, const std::string& bytes) {
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        sent += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// Reads requests from the socket, buffering what comes after one.
+// Reads requests from the socket, keeping what comes after one.
 class RequestReader {
   public:
     explicit RequestReader(int fd) : fd_(fd) {}
@@ -36,29 +26,13 @@ class RequestReader {
     bool Next(WorkerRequest& request) {
         std::string* fields[] = {&request.folder, &request.ini, &request.result, &request.console};
         for (std::string* field : fields)
-            if (!NextField(*field)) return false;
+            if (!ReadUntil(fd_, '\0', pending_, *field)) return false;
         return true;
     }
 
   private:
-    bool NextField(std::string& field) {
-        for (;;) {
-            const std::size_t end = buffer_.find('\0');
-            if (end != std::string::npos) {
-                field.assign(buffer_, 0, end);
-                buffer_.erase(0, end + 1);
-                return true;
-            }
-            char chunk[4096];
-            const ssize_t n = read(fd_, chunk, sizeof chunk);
-            if (n < 0 && errno == EINTR) continue;
-            if (n <= 0) return false;
-            buffer_.append(chunk, static_cast<std::size_t>(n));
-        }
-    }
-
     int fd_;
-    std::string buffer_;
+    std::string pending_;
 };
 
 // One input, run as the program would run it, with standard output and

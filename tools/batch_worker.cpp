@@ -1,7 +1,6 @@
 #include "tools/batch_worker.h"
 
 #include <fcntl.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
@@ -10,6 +9,8 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+
+#include "app/channel.h"
 
 BatchWorker::BatchWorker(std::string program, std::vector<std::string> environment)
     : program_(std::move(program)), environment_(std::move(environment)) {}
@@ -21,43 +22,6 @@ BatchWorker::~BatchWorker() {
     channel_ = -1;
     Reap(nullptr);
 }
-
-namespace {
-
-bool SendAll(int fd, const std::string& bytes) {
-    std::size_t sent = 0;
-    while (sent < bytes.size()) {
-        const ssize_t n = send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        sent += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-// The next line the worker says, without its end; false when its socket
-// ends first, or nothing comes for `timeoutMs` (-1: no limit).
-bool ReadLine(int fd, std::string& pending, std::string& line, int timeoutMs = -1) {
-    for (;;) {
-        const std::size_t end = pending.find('\n');
-        if (end != std::string::npos) {
-            line.assign(pending, 0, end);
-            pending.erase(0, end + 1);
-            return true;
-        }
-        pollfd ready{fd, POLLIN, 0};
-        const int polled = poll(&ready, 1, timeoutMs);
-        if (polled < 0 && errno == EINTR) continue;
-        if (polled <= 0) return false;
-        char chunk[256];
-        const ssize_t n = read(fd, chunk, sizeof chunk);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
-        pending.append(chunk, static_cast<std::size_t>(n));
-    }
-}
-
-}  // namespace
 
 bool BatchWorker::Start() {
     // Everything the child needs is made before the fork: the batch has
@@ -90,7 +54,7 @@ bool BatchWorker::Start() {
     // takes.
     constexpr int kGreetingTimeoutMs = 30000;
     std::string greeting;
-    if (ReadLine(channel_, replies_, greeting, kGreetingTimeoutMs) &&
+    if (ReadUntil(channel_, '\n', replies_, greeting, kGreetingTimeoutMs) &&
         greeting + "\n" == kWorkerGreeting)
         return true;
     kill(pid_, SIGKILL);
@@ -126,7 +90,8 @@ ChildEnd BatchWorker::Run(const WorkerRequest& request, std::atomic<pid_t>& runn
     running.store(pid_);
     if (stop.load() != 0) kill(pid_, SIGTERM);
     std::string reply;
-    if (SendAll(channel_, EncodeWorkerRequest(request)) && ReadLine(channel_, replies_, reply)) {
+    if (SendAll(channel_, EncodeWorkerRequest(request)) &&
+        ReadUntil(channel_, '\n', replies_, reply)) {
         running.store(0);
         char* end = nullptr;
         const long status = std::strtol(reply.c_str(), &end, 10);
