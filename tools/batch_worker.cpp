@@ -18,8 +18,7 @@ BatchWorker::BatchWorker(std::string program, std::vector<std::string> environme
 BatchWorker::~BatchWorker() {
     if (pid_ < 0) return;
     // No more work: the worker reads the end of its socket and ends.
-    close(channel_);
-    channel_ = -1;
+    shutdown(channel_, SHUT_WR);
     Reap(nullptr);
 }
 
@@ -58,8 +57,6 @@ bool BatchWorker::Start() {
         greeting + "\n" == kWorkerGreeting)
         return true;
     kill(pid_, SIGKILL);
-    close(channel_);
-    channel_ = -1;
     Reap(nullptr);
     return false;
 }
@@ -77,7 +74,7 @@ ChildEnd BatchWorker::Reap(std::atomic<pid_t>* running) {
     }
     if (WIFSIGNALED(status)) end.signal = WTERMSIG(status);
     if (WIFEXITED(status)) end.exitCode = WEXITSTATUS(status);
-    if (channel_ >= 0) close(channel_);
+    close(channel_);
     channel_ = -1;
     pid_ = -1;
     return end;
