@@ -74,6 +74,10 @@ std::optional<WrittenDocument> WriteRunResult(PROJECT& p, const std::string& inp
             o.path.compare(o.path.size() - e.size(), e.size(), e) == 0)
             add(k::kMessage, o.path);
     }
+    const RunWarnings& warnings = WarningsOfRun();
+    add(k::kWarnings, std::to_string(warnings.count));
+    add(k::kFirstWarning,
+        EncodeText(warnings.first, p.boc.inputEncoding, OutputEncoding::kUtf8).text);
     // Read at once by the program that asked, from its own work folder.
     const bool saved = WriteFileWhole(path, result, FileSync::kLeftToSystem).ok;
     return WrittenDocument{path, Fingerprint(), saved};
@@ -179,9 +183,11 @@ int RunBuilding(const RunSettings& settings) {
             if (IsJurisdiction(type, Jurisdiction::EnglandWales)) {
                 outputs.push_back(p.PDF_EPC_Report_W(input));
             } else {
-                SendLog(
+                const std::string warning =
                     "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is "
-                    "for buildings in Wales only: none is written for Northern Ireland\n");
+                    "for buildings in Wales only: none is written for Northern Ireland\n";
+                SendLog(warning);
+                NoteWarnings(warning);
             }
         }
         p.fREC_Report();

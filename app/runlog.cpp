@@ -17,6 +17,11 @@ std::string& FileLogName() {
 }
 int g_colourMode = -1;
 
+RunWarnings& Warnings() {
+    static RunWarnings warnings;
+    return warnings;
+}
+
 bool UseColour() {
     if (g_colourMode >= 0) return g_colourMode == 1;
     static const bool tty = isatty(STDOUT_FILENO) != 0;
@@ -43,6 +48,23 @@ std::ostringstream& LogStream() {
 void StartRunLog() {
     LogStream().str(std::string());
     LogStream().clear();
+    Warnings() = RunWarnings{};
+}
+
+void NoteWarnings(const std::string& text, std::size_t count) {
+    RunWarnings& w = Warnings();
+    if (count == 0) return;
+    if (w.count == 0) {
+        // One line: the text's first line that says something.
+        std::size_t from = text.find_first_not_of("\r\n");
+        if (from == std::string::npos) from = text.size();
+        w.first = text.substr(from, text.find_first_of("\r\n", from) - from);
+    }
+    w.count += count;
+}
+
+const RunWarnings& WarningsOfRun() {
+    return Warnings();
 }
 
 const std::string& FileLog() {
@@ -55,6 +77,7 @@ void SendLog(const std::string& text) {
 }
 
 void SendWarning(const std::string& text) {
+    NoteWarnings(text);
     LogStream() << text;
     std::cout.flush();
     std::cerr << text << std::flush;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <sstream>
 #include <string>
 
@@ -11,7 +12,8 @@ inline constexpr int kColourGreen = 10;
 inline constexpr int kColourRed = 12;
 inline constexpr int kColourDefault = 15;
 
-// Every text sent during the run, in order; cleared only by StartRunLog.
+// Every text sent during the run, in order; cleared only by StartRunLog
+// (which also forgets the run's warnings).
 std::ostringstream& LogStream();
 // Empties the log for a run that starts: a worker runs many inputs in one
 // process, and each run's log holds only what that run said.
@@ -22,8 +24,19 @@ const std::string& FileLog();
 void SendLog(const std::string& text);
 void SendLog(const std::string& text, int colour);
 // A warning: to the log, and to the error stream rather than the console's
-// output, so that a script running many inputs sees it.
+// output, so that a script running many inputs sees it. Counted (NoteWarnings).
 void SendWarning(const std::string& text);
+// A warning said on the error stream only (SayOnErrorStream), counted as
+// `count` warnings: every warning a run gives reaches what it reports to a
+// batch, wherever it was said.
+void NoteWarnings(const std::string& text, std::size_t count = 1);
+// The warnings of the run so far: how many, and the first one's text on
+// one line, without its line end.
+struct RunWarnings {
+    std::size_t count = 0;
+    std::string first;
+};
+const RunWarnings& WarningsOfRun();
 void SetFileLog(const std::string& name);
 // Replaces the log file with everything sent so far, whole. When that fails,
 // says which file and why on the error stream and ends the process with

@@ -20,4 +20,7 @@ inline constexpr const char* kBand = "band";
 inline constexpr const char* kRrnCertificate = "rrn-certificate";
 inline constexpr const char* kRrnRecommendations = "rrn-recommendations";
 inline constexpr const char* kMessage = "message";  // the lodgement message written
+// How many warnings the run gave, wherever it said them, and the first one.
+inline constexpr const char* kWarnings = "warnings";
+inline constexpr const char* kFirstWarning = "first-warning";
 }  // namespace result_key

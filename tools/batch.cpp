@@ -276,9 +276,16 @@ void ApplyRunResult(const std::string& resultText, BatchRow& row) {
     row.rrnCertificate = v[k::kRrnCertificate];
     row.rrnRecommendations = v[k::kRrnRecommendations];
     if (!v[k::kMessage].empty()) row.message = fs::path(v[k::kMessage]).filename().string();
+    row.firstWarning = v[k::kFirstWarning];
+    const std::string warnings = v[k::kWarnings];
+    char* countEnd = nullptr;
+    const long count = std::strtol(warnings.c_str(), &countEnd, 10);
+    if (!warnings.empty() && *countEnd == '\0' && count >= 0)
+        row.runWarnings = static_cast<int>(std::min<long>(count, INT_MAX));
 }
 
-int WarningCount(const std::string& errorReport, const std::string& logText) {
+int WarningCount(const std::string& errorReport, const std::string& logText,
+                 std::optional<int> runWarnings) {
     long count = 0;
     std::istringstream err(errorReport);
     std::string line;
@@ -290,6 +297,9 @@ int WarningCount(const std::string& errorReport, const std::string& logText) {
             count = std::min<long>(count + std::clamp<long>(n, 0, INT_MAX), INT_MAX);
         }
     }
+    // A run that counted its own warnings (those on the error stream too)
+    // is taken at its word; an older one's log is searched.
+    if (runWarnings) return static_cast<int>(std::min<long>(count + *runWarnings, INT_MAX));
     std::istringstream log(logText);
     while (std::getline(log, line))
         if (line.find("WARNING") != std::string::npos && count < INT_MAX) ++count;

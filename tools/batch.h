@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -84,7 +85,9 @@ std::string JurisdictionName(int typeCode, bool welshCertificate, const std::str
 bool WelshPostcode(const std::string& postcode);
 
 // The warnings of a run: those the error report counts (warnings and
-// certification warnings) and the "WARNING" lines of its log.
-int WarningCount(const std::string& errorReport, const std::string& logText);
+// certification warnings) and those the run counted itself, or, from a run
+// that did not count them, the "WARNING" lines of its log.
+int WarningCount(const std::string& errorReport, const std::string& logText,
+                 std::optional<int> runWarnings = std::nullopt);
 // The first line of a run log or error report that names an error, or "".
 std::string FirstErrorLine(const std::string& logText);

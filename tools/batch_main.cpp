@@ -214,7 +214,7 @@ void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
     };
     const std::string errorReport =
         written(ending::kErrorReport) ? ReadAll(OutputName(inputPath, ending::kErrorReport)) : "";
-    row.warnings = WarningCount(errorReport, logText);
+    row.warnings = WarningCount(errorReport, logText, row.runWarnings);
     if (row.firstError.empty() && row.exitCode != 0) row.firstError = FirstErrorLine(errorReport);
     if (row.firstError.empty()) row.firstError = FirstErrorLine(logText);
     if (row.firstError.empty() && row.exitCode != 0) {

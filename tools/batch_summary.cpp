@@ -270,6 +270,7 @@ std::vector<std::pair<const char*, Cell>> Cells(const BatchRow& r) {
         {"seconds", Number(SecondsText(r.seconds))},
         {"warnings", Number(std::to_string(r.warnings))},
         {"first_error", Text(r.firstError)},
+        {"first_warning", Text(r.firstWarning)},
         {"input_md5", Text(r.inputDigest)},
     };
 }
@@ -298,6 +299,7 @@ bool ReadCell(const std::string& key, JsonReader& r, BatchRow& row) {
         {"rrn_recommendations", &row.rrnRecommendations},
         {"message", &row.message},
         {"first_error", &row.firstError},
+        {"first_warning", &row.firstWarning},
         {"input_md5", &row.inputDigest},
     };
     const auto text = texts.find(key);

@@ -35,6 +35,9 @@ struct BatchRow {
     double seconds = 0;
     int warnings = 0;
     std::string firstError;
+    std::string firstWarning;  // the run's first warning, on one line
+    // The warnings the run counted itself, when it said; no column of its own.
+    std::optional<int> runWarnings;
     std::string inputDigest;  // MD5 of the input's bytes, for --resume
 };
 
