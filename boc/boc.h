@@ -38,10 +38,21 @@ class BOC {
     TextEncoding inputEncoding = TextEncoding::kWindows1252;
 
     // Warnings for the error stream found while reading (numbers written
-    // with a decimal comma), each a line "file:line: warning: ..."; the
-    // report files do not count them. At most kErrorStreamLimit are kept,
-    // the rest counted in the last.
+    // with a decimal comma, numbers that are not numbers, keywords given
+    // twice), each a line "file:line: warning: ..."; the report files do not
+    // count them. At most kErrorStreamLimit are kept, the rest counted in the
+    // last.
     std::vector<std::string> streamWarnings;
+
+    // Numeric keywords whose value the run works out itself, replacing what
+    // the input gives: a text there that is not wholly a number is only
+    // warned of. Any other numeric keyword whose text is not wholly a number
+    // is an input error: the documents and the message are worked out from
+    // it. Set before Init.
+    std::vector<std::string> keywordsTheRunWrites;
+    // Numeric keywords that an object of their class must give, above 0 (a
+    // floor area): their default is no fact about the building. Set before Init.
+    std::vector<std::string> keywordsAbove0;
 
     // Reading.
     void Init(const std::string& inputFileName, const std::string& libraryFile);
@@ -148,8 +159,23 @@ class BOC {
                        bool mark);
     std::string InpText(bool modifiedOnly) const;
     void StopCheck();
-    // Notes a number written with a decimal comma on the line (from 0).
-    void NoteCommaDecimal(int lineIndex, const std::string& keyword, const std::string& valueText);
+    // Notes a number written with a decimal comma on the line (from 0);
+    // false when the text is not a number with a decimal comma.
+    bool NoteCommaDecimal(int lineIndex, const std::string& keyword, const std::string& valueText);
+    // The text of a NUM or LNUM keyword on the line (from 0): a warning or an
+    // error when it is not wholly a number (or a list of them).
+    void CheckNumberText(int lineIndex, const std::string& keyword, int keyType,
+                         const std::string& valueText);
+    // A keyword given again in one object: the first value stays.
+    void NoteRepeatedKeyword(const BObject& object, const KeywordValue& kept, int lineIndex,
+                             const std::string& keyword, const std::string& valueText);
+    // A warning for the error stream; `logged` ones also go to the run log
+    // whole, where the error stream shows only the first few.
+    void AddStreamWarning(const std::string& text, bool logged, bool comma = false);
+    // Says the warnings gathered while reading: the log's, then, when asked,
+    // the error stream's (a stop says those with its errors); each counts as
+    // a warning of the run. Once.
+    void SayReadingWarnings(bool onErrorStream);
     // The value checks shared by ComKey and ComKeyExe; findings are recorded
     // with the given level, text flag, position and name.
     void CheckValue(const Propiedad& def, KeywordValue& value, const std::string& refClass,
@@ -167,8 +193,15 @@ class BOC {
     [[noreturn]] void RejectLibrary(std::size_t lineIndex, const std::string& what) const;
 
     std::string libraryFile_;
-    // Decimal commas past the warnings kept, less the one the count replaced.
-    std::size_t uncountedCommas_ = 0;
+    // Warnings past those kept, less the one the count replaced, and
+    // whether every one of those was a decimal comma.
+    std::size_t uncountedWarnings_ = 0;
+    bool uncountedAreCommas_ = true;
+    bool lastKeptIsComma_ = false;
+    // Every warning of the reading, and the lines of those that the log gets.
+    std::size_t readingWarnings_ = 0;
+    std::string loggedWarnings_;
+    bool warningsSaid_ = false;
     std::unordered_map<std::string, int> classIndex_;
     std::vector<std::unordered_map<std::string, int>> keyIndex_;
     mutable std::unordered_map<std::string, std::vector<int>> nameIndex_;

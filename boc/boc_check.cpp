@@ -1,5 +1,7 @@
 // Value checks, object counts, required keywords, completion with defaults and
 // the code and reference positions.
+#include <algorithm>
+
 #include "app/codes.h"
 #include "app/runlog.h"
 #include "boc/boc.h"
@@ -144,7 +146,10 @@ std::vector<BOC::MissingKeyword> BOC::MissingKeywords() const {
         const int c = o.classNumber - 1;
         if (c < 0 || c >= static_cast<int>(classes.size())) continue;
         for (const Propiedad& def : classes[c].properties) {
-            if (def.defaultText != "REQ" || o.keywords.count(def.name) != 0) continue;
+            const bool required =
+                def.defaultText == "REQ" || std::find(keywordsAbove0.begin(), keywordsAbove0.end(),
+                                                      def.name) != keywordsAbove0.end();
+            if (!required || o.keywords.count(def.name) != 0) continue;
             missing.push_back({static_cast<int>(i), def.name});
         }
     }

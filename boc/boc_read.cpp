@@ -1,5 +1,6 @@
 // Reading: the library definition, the input lines, and the objects built from them.
 #include <algorithm>
+#include <cmath>
 
 #include "app/codes.h"
 #include "app/encoding.h"
@@ -25,6 +26,12 @@ void ForEachLine(std::string_view content, Sink sink) {
     }
 }
 
+std::string Trimmed(const std::string& text) {
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string::npos) return "";
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
 // How many lines TextLines cuts the text into.
 std::size_t CountLines(std::string_view content) {
     std::size_t n = static_cast<std::size_t>(std::count(content.begin(), content.end(), '\n'));
@@ -48,7 +55,11 @@ void BOC::RejectLibrary(std::size_t lineIndex, const std::string& what) const {
 void BOC::Init(const std::string& inputFileName, const std::string& libraryFile) {
     errors.Init();
     streamWarnings.clear();
-    uncountedCommas_ = 0;
+    uncountedWarnings_ = 0;
+    uncountedAreCommas_ = true;
+    readingWarnings_ = 0;
+    loggedWarnings_.clear();
+    warningsSaid_ = false;
     objects.clear();
     inputLines.clear();
     nameIndex_.clear();
@@ -85,28 +96,92 @@ void BOC::Init(const std::string& inputFileName, const std::string& libraryFile)
     InpProceso();
     SendLog("  OK!\n");
     // An input with errors has stopped the run with these among its lines.
+    SayReadingWarnings(true);
+}
+
+void BOC::SayReadingWarnings(bool onErrorStream) {
+    if (warningsSaid_ || readingWarnings_ == 0) return;
+    warningsSaid_ = true;
+    LogStream() << loggedWarnings_;
+    NoteWarnings(streamWarnings.front(), readingWarnings_);
+    if (!onErrorStream) return;
     std::string warnings;
     for (const std::string& w : streamWarnings) warnings += w;
     SayOnErrorStream(warnings);
 }
 
-void BOC::NoteCommaDecimal(int lineIndex, const std::string& keyword,
+void BOC::AddStreamWarning(const std::string& text, bool logged, bool comma) {
+    ++readingWarnings_;
+    if (logged) loggedWarnings_ += text;
+    // A file full of them is not copied to the screen: the count stands for
+    // the rest, and for the last one kept, which it replaces.
+    if (streamWarnings.size() < kErrorStreamLimit) {
+        streamWarnings.push_back(text);
+        lastKeptIsComma_ = comma;
+        return;
+    }
+    if (uncountedWarnings_ == 0) uncountedAreCommas_ = lastKeptIsComma_;
+    ++uncountedWarnings_;
+    uncountedAreCommas_ = uncountedAreCommas_ && comma;
+    streamWarnings.back() =
+        Where(inputFile, 0) + ": warning: " + std::to_string(uncountedWarnings_ + 1) +
+        (uncountedAreCommas_ ? " more numbers are written with a decimal comma\n"
+                             : " more warnings are not shown here (the run log has all but "
+                               "the decimal commas)\n");
+}
+
+bool BOC::NoteCommaDecimal(int lineIndex, const std::string& keyword,
                            const std::string& valueText) {
     // A number without a comma is never worth the warning: its place is not
     // even written out.
-    if (valueText.find(',') == std::string::npos) return;
+    if (valueText.find(',') == std::string::npos) return false;
     const std::string warning =
         CommaDecimalWarning(Where(inputFile, lineIndex + 1), keyword, valueText);
-    if (warning.empty()) return;
-    // A file full of them is not copied to the screen: the count stands for the rest.
-    if (streamWarnings.size() < kErrorStreamLimit) {
-        streamWarnings.push_back(warning);
+    if (warning.empty()) return false;
+    AddStreamWarning(warning, false, true);
+    return true;
+}
+
+void BOC::CheckNumberText(int lineIndex, const std::string& keyword, int keyType,
+                          const std::string& valueText) {
+    // Past any double, a number reads as infinite: no figure either.
+    const auto isNumber = [](const std::string& text) {
+        return IsWholeNumber(text) && std::isfinite(TextToDouble(text));
+    };
+    std::string bad;
+    if (keyType == kTypeNum) {
+        if (isNumber(valueText)) return;
+        // A decimal comma keeps its own warning and its reading: the
+        // assessor's first slip, and nothing else is wrong with the number.
+        if (CommaDecimalNumber(valueText) && NoteCommaDecimal(lineIndex, keyword, valueText))
+            return;
+        bad = valueText;
     } else {
-        ++uncountedCommas_;
-        streamWarnings.back() = Where(inputFile, 0) +
-                                ": warning: " + std::to_string(uncountedCommas_ + 1) +
-                                " more numbers are written with a decimal comma\n";
+        const std::vector<std::string> items = SplitListItems(valueText);
+        const auto notNumber =
+            std::find_if(items.begin(), items.end(),
+                         [&isNumber](const std::string& item) { return !isNumber(item); });
+        if (notNumber == items.end()) return;
+        bad = *notNumber;
     }
+    const bool replaced = std::find(keywordsTheRunWrites.begin(), keywordsTheRunWrites.end(),
+                                    keyword) != keywordsTheRunWrites.end();
+    if (!replaced) {
+        errors.AddError(kLevelLine, kErrNotANumber, kFlagCatalogue, lineIndex).info = bad;
+        return;
+    }
+    AddStreamWarning(
+        NotANumberWarning(Where(inputFile, lineIndex + 1), keyword, keyType, valueText, bad), true);
+}
+
+void BOC::NoteRepeatedKeyword(const BObject& object, const KeywordValue& kept, int lineIndex,
+                              const std::string& keyword, const std::string& valueText) {
+    AddStreamWarning(Where(inputFile, lineIndex + 1) + ": warning: " + keyword +
+                         " is given again in object \"" + object.name + "\" (line " +
+                         std::to_string(kept.line) + " gave it first): the first value, " +
+                         Trimmed(kept.text) + ", is kept and " + Trimmed(valueText) +
+                         " here is not read\n",
+                     true);
 }
 
 void BOC::Init_NOT(const std::string& libraryFile) {
@@ -323,20 +398,39 @@ void BOC::AddObj() {
 
 void BOC::AddKey(BObject& object, int lineIndex, int classIndex) {
     const Objeto& cls = classes[classIndex];
+    // After a header read as a keyword line (the ".." before it missing), the
+    // keywords are another object's: that they repeat is no news.
+    bool strayHeader = false;
     // An input that ends inside an object ends the object there.
     for (int i = lineIndex + 1; i < static_cast<int>(inputLines.size()); ++i) {
         const SLINE& line = inputLines[i];
         if (line.kind == kLineKeyword) {
+            if (!line.keyword.empty() && line.keyword[0] == '"') strayHeader = true;
             const int k = FindKey(classIndex, line.keyword);
             if (k >= 0) {
                 const Propiedad& def = cls.properties[k];
                 KeywordValue value;
                 value.Init(def.keyType, line.value);
                 value.line = i + 1;
-                if (def.keyType == kTypeNum) NoteCommaDecimal(i, line.keyword, line.value);
+                // A keyword given twice keeps its first value; both are checked
+                // against the library, the one not read is only warned of.
+                const std::size_t before = errors.errorList.size();
+                const auto given = object.keywords.find(line.keyword);
+                if (given != object.keywords.end()) {
+                    if (!strayHeader)
+                        NoteRepeatedKeyword(object, given->second, i, line.keyword, line.value);
+                } else if (def.keyType == kTypeNum || def.keyType == kTypeLnum)
+                    CheckNumberText(i, line.keyword, def.keyType, line.value);
                 ComKey(object, value, i, classIndex, k);
+                // Not above 0, and a number in range: an error of its own.
+                // Otherwise it has one already.
+                if (given == object.keywords.end() && def.keyType == kTypeNum && !(value.num > 0) &&
+                    errors.errorList.size() == before &&
+                    std::find(keywordsAbove0.begin(), keywordsAbove0.end(), line.keyword) !=
+                        keywordsAbove0.end())
+                    errors.AddError(kLevelLine, kErrOutOfRange, kFlagCatalogue, i).info =
+                        "a number above 0";
                 value.id = def.number;
-                // A keyword given twice keeps its first value; both are checked.
                 object.keywords.try_emplace(line.keyword, std::move(value));
             } else {
                 errors.AddError(kLevelLine, kErrKeywordUnknown, kFlagCatalogue, i);

@@ -148,6 +148,7 @@ void BOC::WriteBdl() {
     WriteReport(bdlFile, false);
     WriteErr();
     if (errors.errorList.empty()) return;
+    SayReadingWarnings(false);
     StopRunWithDiagnostics("\n\n\nBOC_b02. 2001\n" + inputFile + " has got errors.\nPlease, see " +
                                bdlFile + " or " + errFile + " to check and correct them...\n\n",
                            ErrorStreamReport(*this));

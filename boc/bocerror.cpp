@@ -2,6 +2,8 @@
 
 const char* ErrorCatalogue(ErrorCode code) {
     switch (code) {
+        case -14:
+            return "Keyword is not a number";
         case -13:
             return "Keyword with type of reference not found when checking reference";
         case -12:

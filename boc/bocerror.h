@@ -32,6 +32,7 @@ enum ErrorCode : int {
     kErrRequired = -11,
     kErrObjectNotInLibrary = -12,
     kErrRefTypeKeyword = -13,
+    kErrNotANumber = -14,
 };
 // Codes of warnings and certification warnings.
 enum WarningCode : int {

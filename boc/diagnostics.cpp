@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/codes.h"
+#include "app/runlog.h"
 #include "boc/boc.h"
 
 namespace {
@@ -141,6 +142,18 @@ class Account {
             Item item;
             item.line = lined ? e.position + 1 : 0;
             item.record = r;
+            // A keyword an object lacks is told at the object's first line.
+            if (!lined && e.code == kErrRequired) {
+                if (missing_.empty()) missing_ = boc_.MissingKeywords();
+                if (nextMissing_ < missing_.size()) {
+                    const BOC::MissingKeyword& m = missing_[nextMissing_++];
+                    const BObject& o = boc_.objects[static_cast<std::size_t>(m.objectIndex)];
+                    item.line = o.lines.empty() ? 0 : o.lines.front() + 1;
+                    item.text = "object \"" + o.name + "\" (" + o.type + ", line " +
+                                std::to_string(item.line) + ") lacks the keyword " + m.keyword +
+                                ", which it must give";
+                }
+            }
             SLINE stray;
             const int open = OpenObjectAt(e, stray);
             if (open >= 0) {
@@ -206,7 +219,8 @@ class Account {
         switch (e.code) {
             case kErrOutOfRange:
                 item.text = (def->keyType == kTypeLnum ? "an item of " : "") + key + " = " +
-                            line->value + " is out of range: " + key + " takes " + RangeText(*def);
+                            line->value + " is out of range: " + key + " takes " +
+                            (e.info.empty() ? RangeText(*def) : e.info);
                 return;
             case kErrCodeUnknown: {
                 std::vector<std::string> words;
@@ -222,6 +236,10 @@ class Account {
                                       "that " +
                                           def->refType + " names"
                                     : " names no " + def->refType + " object given before it");
+                return;
+            case kErrNotANumber:
+                item.text = NotANumberText(key, def->keyType, line->value, e.info) +
+                            ", and the documents and the message are worked out from it";
                 return;
             case kErrRefTypeKeyword:
                 item.text = key + " takes the class of the object it names from " + def->refType +
@@ -284,16 +302,6 @@ class Account {
                            : "the input may have at most " +
                                  Plural(static_cast<std::size_t>(c.maxCount), c.name + " object") +
                                  " and has " + std::to_string(f.count);
-            }
-        }
-        if (e.code == kErrRequired) {
-            if (missing_.empty()) missing_ = boc_.MissingKeywords();
-            if (nextMissing_ < missing_.size()) {
-                const BOC::MissingKeyword& m = missing_[nextMissing_++];
-                const BObject& o = boc_.objects[static_cast<std::size_t>(m.objectIndex)];
-                return "object \"" + o.name + "\" (" + o.type + ", line " +
-                       std::to_string(o.lines.empty() ? 0 : o.lines.front() + 1) +
-                       ") lacks the keyword " + m.keyword + ", which it must give";
             }
         }
         // Our own texts carry the report's marks; the error stream says "error:" already.
@@ -372,31 +380,94 @@ std::string CodeWords(const Propiedad& keyword) {
     return out;
 }
 
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    std::string out = text;
+    const std::size_t last = out.find_last_not_of(' ');
+    out.erase(last == std::string::npos ? 0 : last + 1);
+    out.erase(0, out.find_first_not_of(' '));
+    return out;
+}
+
+// The number a text with commas was meant to be: one comma is a decimal
+// point; commas beside a point, or several, group thousands.
+std::string MeantWithoutCommas(const std::string& written) {
+    std::string meant = written;
+    if (std::count(meant.begin(), meant.end(), ',') == 1 && meant.find('.') == std::string::npos)
+        std::replace(meant.begin(), meant.end(), ',', '.');
+    else
+        meant.erase(std::remove(meant.begin(), meant.end(), ','), meant.end());
+    return meant;
+}
+
+// What the reader takes from the text; "-0" shows as 0.
+std::string ReadAs(const std::string& text) {
+    const double read = TextToDouble(text);
+    return Number(read == 0 ? 0.0 : read);
+}
+
+}  // namespace
+
 std::string CommaDecimalWarning(const std::string& where, const std::string& keyword,
                                 const std::string& valueText) {
     const char* start = valueText.c_str();
     char* end = nullptr;
     const double read = std::strtod(start, &end);
     if (end == start || *end != ',' || !std::isdigit(static_cast<unsigned char>(end[1]))) return "";
-    std::string written = valueText;
-    const std::size_t last = written.find_last_not_of(' ');
-    written.erase(last + 1);
-    written.erase(0, written.find_first_not_of(' '));
-    // One comma is a decimal point; commas beside a point, or several, group
-    // thousands.
-    std::string meant = written;
-    if (std::count(meant.begin(), meant.end(), ',') == 1 && meant.find('.') == std::string::npos)
-        std::replace(meant.begin(), meant.end(), ',', '.');
-    else
-        meant.erase(std::remove(meant.begin(), meant.end(), ','), meant.end());
+    const std::string written = Trimmed(valueText);
     // "-0,5" reads as 0, not as "-0".
     const double shown = read == 0 ? 0.0 : read;
     return where + ": warning: " + keyword + " = " + written + " is read as " + Number(shown) +
-           ": a comma is not a decimal point (write " + meant + ")\n";
+           ": a comma is not a decimal point (write " + MeantWithoutCommas(written) + ")\n";
+}
+
+bool CommaDecimalNumber(const std::string& valueText) {
+    return valueText.find(',') != std::string::npos &&
+           IsWholeNumber(MeantWithoutCommas(Trimmed(valueText)));
+}
+
+std::string NotANumberText(const std::string& keyword, int keyType, const std::string& valueText,
+                           const std::string& bad) {
+    if (keyType == kTypeLnum)
+        return keyword + " = " + Trimmed(valueText) + " holds \"" + Trimmed(bad) +
+               "\", which is not a number: that item is read as " + ReadAs(bad);
+    return keyword + " = " + Trimmed(valueText) + " is not a number: it is read as " +
+           ReadAs(valueText);
+}
+
+std::string NotANumberWarning(const std::string& where, const std::string& keyword, int keyType,
+                              const std::string& valueText, const std::string& bad) {
+    return where + ": warning: " + NotANumberText(keyword, keyType, valueText, bad) + "\n";
+}
+
+namespace {
+int HeaderLine(const BOC& boc, int objectIndex) {
+    if (objectIndex < 0 || objectIndex >= static_cast<int>(boc.objects.size())) return 0;
+    const BObject& o = boc.objects[static_cast<std::size_t>(objectIndex)];
+    return o.lines.empty() ? 0 : o.lines.front() + 1;
+}
+}  // namespace
+
+std::string KeywordPlace(const BOC& boc, int objectIndex, std::string_view keyword) {
+    const int line = boc.KeywordLine(objectIndex, keyword);
+    return Where(boc.inputFile, line > 0 ? line : HeaderLine(boc, objectIndex));
+}
+
+std::string ObjectNamed(const BOC& boc, int objectIndex) {
+    if (objectIndex < 0 || objectIndex >= static_cast<int>(boc.objects.size())) return "object";
+    const BObject& o = boc.objects[static_cast<std::size_t>(objectIndex)];
+    return "object \"" + o.name + "\" (" + o.type + ", line " +
+           std::to_string(HeaderLine(boc, objectIndex)) + ")";
 }
 
 std::string Where(const std::string& file, int line) {
     return line > 0 ? file + ":" + std::to_string(line) : file;
+}
+
+void WarnOnErrorStream(const std::string& text) {
+    NoteWarnings(text);
+    SayOnErrorStream(text);
 }
 
 void SayOnErrorStream(const std::string& text) {

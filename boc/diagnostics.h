@@ -39,8 +39,29 @@ std::string CodeWords(const Propiedad& keyword);
 std::string CommaDecimalWarning(const std::string& where, const std::string& keyword,
                                 const std::string& valueText);
 
+// Whether the text is a number but for a decimal comma ("47,25", "1,234.5"):
+// with the comma read as it was meant, it is wholly a number.
+bool CommaDecimalNumber(const std::string& valueText);
+
+// What is wrong with a NUM or LNUM value whose text (or list item `bad`)
+// is not wholly a number, and what it is read as: "BER = fifty is not a
+// number: it is read as 0".
+std::string NotANumberText(const std::string& keyword, int keyType, const std::string& valueText,
+                           const std::string& bad);
+// The same as a warning line at `where` ("file:line").
+std::string NotANumberWarning(const std::string& where, const std::string& keyword, int keyType,
+                              const std::string& valueText, const std::string& bad);
+
+// For the error stream, the place of an object's keyword: "file:line" of the
+// keyword, or of the object's header when the input leaves the keyword out.
+std::string KeywordPlace(const BOC& boc, int objectIndex, std::string_view keyword);
+// An object as the error stream names it: object "name" (CLASS, line n).
+std::string ObjectNamed(const BOC& boc, int objectIndex);
+
 // "file:line" for a line counted from 1, "file" for line 0 (no line).
 std::string Where(const std::string& file, int line);
 
 // Sends text to the error stream only, after what the console was shown so far.
 void SayOnErrorStream(const std::string& text);
+// The same for a warning, which counts as one of the run's (app/runlog.h).
+void WarnOnErrorStream(const std::string& text);

@@ -50,6 +50,33 @@ double TextToDouble(std::string_view text) {
     return std::strtod(std::string(text).c_str(), nullptr);
 }
 
+bool IsWholeNumber(std::string_view text) {
+    std::size_t at = 0;
+    const auto skipBlanks = [&] {
+        while (at < text.size() && (text[at] == ' ' || text[at] == '\t')) ++at;
+    };
+    const auto digits = [&] {
+        const std::size_t from = at;
+        while (at < text.size() && text[at] >= '0' && text[at] <= '9') ++at;
+        return at - from;
+    };
+    skipBlanks();
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+    std::size_t mantissa = digits();
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (at < text.size() && (text[at] == 'e' || text[at] == 'E')) {
+        ++at;
+        if (at < text.size() && (text[at] == '+' || text[at] == '-')) ++at;
+        if (digits() == 0) return false;
+    }
+    skipBlanks();
+    return at == text.size();
+}
+
 void SLINE::Load(std::string line) {
     raw = std::move(line);
     textLength_ = raw.size();

@@ -12,6 +12,10 @@
 // are clamped to it instead of being undefined.
 int TextToInt(std::string_view text);
 double TextToDouble(std::string_view text);
+// Whether the text is wholly a number: blanks, a sign, digits with at most one
+// decimal point, an exponent, blanks. What TextToDouble reads from any other
+// text ("52.1kg", "fifty", "nan") is not what the writer meant.
+bool IsWholeNumber(std::string_view text);
 
 // Kinds of an input line.
 enum LineKind : int {

@@ -3,6 +3,7 @@
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/textutil.h"
+#include "boc/diagnostics.h"
 #include "project/project.h"
 #include "project/rating.h"
 
@@ -10,6 +11,18 @@ namespace {
 
 std::string Num(double value) {
     return num2string(value, -1);
+}
+
+// A rate the rating needs and the input does not provide: the console and
+// the log as always, and the error stream told where.
+[[noreturn]] void StopForRate(const BOC& boc, int e, const char* keyword,
+                              const std::string& message, const std::string& what) {
+    const std::string said =
+        boc.KeywordLine(e, keyword) > 0
+            ? std::string(keyword) + " = -7777 says that " + what + " was not provided"
+            : ObjectNamed(boc, e) + " does not give " + keyword + ", " + what;
+    StopRunWithDiagnostics(message, KeywordPlace(boc, e, keyword) + ": error: " + said +
+                                        ", and the rating is worked out from it\n");
 }
 
 }  // namespace
@@ -53,8 +66,11 @@ void EPC::Calc(const PROJECTDefaults& defaults, const PROJECTTables&, const PROJ
     const double tyr = boc.Vnum(e, "TYR");
     const double ter = boc.Vnum(e, "TER");
     if (ser == kNotProvided)
-        StopRun("ERROR: Must provide a value for the Standard Emission Rate\n");
-    if (tyr == kNotProvided) StopRun("ERROR: Must provide a value for the Typical Emission Rate\n");
+        StopForRate(boc, e, "SER", "ERROR: Must provide a value for the Standard Emission Rate\n",
+                    "the Standard Emission Rate");
+    if (tyr == kNotProvided)
+        StopForRate(boc, e, "TYR", "ERROR: Must provide a value for the Typical Emission Rate\n",
+                    "the Typical Emission Rate");
 
     const double L = defaults.Value("LAMBDA-REF");
     const BandGeometry g = MakeBandGeometry(L);

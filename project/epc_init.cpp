@@ -1,6 +1,7 @@
 #include "app/codes.h"
 #include "app/runlog.h"
 #include "app/stop.h"
+#include "boc/diagnostics.h"
 #include "project/project.h"
 
 namespace {
@@ -10,6 +11,19 @@ constexpr int kFuelNotSpecified = 15;
 constexpr int kEnvironmentNotSpecified = 7;
 constexpr int kRelatedPartyUndefined = 13;
 constexpr int kTransactionUndefined = 7;
+
+// A declaration every certificate states, left undefined: the console and
+// the log as always, and the error stream told where.
+[[noreturn]] void StopForUndefined(const BOC& boc, int o, const char* keyword, const char* what) {
+    const std::string said =
+        boc.KeywordLine(o, keyword) > 0
+            ? std::string(keyword) + " = " + boc.Vcod(o, keyword) + " leaves the " + what +
+                  " undefined"
+            : ObjectNamed(boc, o) + " does not give " + keyword + ", the " + what;
+    StopRunWithDiagnostics(
+        "\n\nERROR: \"" + std::string(what) + "\" is undefined in " + boc.objects[o].name + "\n",
+        KeywordPlace(boc, o, keyword) + ": error: " + said + ", which every certificate states\n");
+}
 
 }  // namespace
 
@@ -24,9 +38,7 @@ void EPC::Init(const PROJECTDefaults&, const PROJECTTables&, const PROJECTTables
     // the project stops on the missing object once the records are built.
     if (generalObjectIndex >= 0 &&
         boc.Vcodid(generalObjectIndex, "C-REL-PART-DISC") == kRelatedPartyUndefined)
-        StopRun("\n\nERROR: \"Related Party Disclosure\" is undefined in " +
-                boc.objects[generalObjectIndex].name + "\n");
+        StopForUndefined(boc, generalObjectIndex, "C-REL-PART-DISC", "Related Party Disclosure");
     if (boc.Vcodid(objectIndex, "TRANSACTION-TYPE") == kTransactionUndefined)
-        StopRun("\n\nERROR: \"Transaction Type\" is undefined in " + boc.objects[objectIndex].name +
-                "\n");
+        StopForUndefined(boc, objectIndex, "TRANSACTION-TYPE", "Transaction Type");
 }

@@ -52,6 +52,12 @@ void PROJECT::Init(const char* defaultsFile, const char* tablesFile, const char*
         StopRun("\nERROR: AS Table values are corrupted. Please reinstall Tarvex \n");
     SendLog("OK\n");
 
+    // The numbers the rating writes over; every other number of the input
+    // reaches a document or the message, and must be a number.
+    boc.keywordsTheRunWrites = {"EPC-RATING", "TER-RATING", "TYR-RATING", "PER-RATING",
+                                "EPC-A",      "EPC-R",      "EPC-R-ORI",  "EPC-BAND-LIMITS"};
+    // A certificate states the floor area; the library's 0 is no area.
+    boc.keywordsAbove0 = {"BUILDING-AREA"};
     boc.Init(inputFile, definitionFile);
     if (!boc.IsOriginal())
         StopRun("\nERROR: Tarvex Matrix is corrupted. Please reinstall Tarvex \n");

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <fstream>
 
 #include "app/codes.h"
@@ -31,6 +32,31 @@ std::string WhyNotValidated(const std::string& keyFile, const std::string& engin
            engine + ", the engine CENGINE-VAL names";
 }
 
+// What an IAS package's note says of the input a run reads.
+enum class PackageNote { kNone, kValidated, kNotValidated, kOtherInput };
+
+// The package's sealed note ("<!-- original secure hash: DIGEST // Original
+// file from ENGINE was correctly validated. -->") read against the digest of
+// the input this run reads under the note's key: the input it speaks of, or
+// another (an input beside the package that was changed).
+PackageNote ReadPackageNote(const std::string& lodgement, const std::string& digest) {
+    static const std::string kOpen = "<!-- original secure hash: ";
+    const std::size_t at = lodgement.find(kOpen);
+    if (at == std::string::npos) return PackageNote::kNone;
+    const std::size_t from = at + kOpen.size();
+    const std::size_t end = lodgement.find(" -->", from);
+    if (end == std::string::npos) return PackageNote::kNone;
+    const std::string note = lodgement.substr(from, end - from);
+    if (note.compare(0, digest.size(), digest) != 0 || note.size() == digest.size() ||
+        note[digest.size()] != ' ')
+        return PackageNote::kOtherInput;
+    static const std::string kValidated = " was correctly validated.";
+    return note.size() > kValidated.size() &&
+                   note.compare(note.size() - kValidated.size(), kValidated.size(), kValidated) == 0
+               ? PackageNote::kValidated
+               : PackageNote::kNotValidated;
+}
+
 // Every document prints the postcode line: an input that leaves it empty
 // gets certificates without a postcode, which the assessor must hear of.
 void WarnOfEmptyPostcode(const BOC& boc, int g) {
@@ -42,7 +68,7 @@ void WarnOfEmptyPostcode(const BOC& boc, int g) {
     const std::string postcode = Trimmed(StripQuotes(boc.Vtext(g, "B-POSTCODE")));
     if (!postcode.empty())
         warning += " (B-POSTCODE \"" + postcode + "\" reaches the results file only)";
-    SayOnErrorStream(warning + "\n");
+    WarnOnErrorStream(warning + "\n");
 }
 
 }  // namespace
@@ -61,7 +87,12 @@ void PROJECT::INP_Validate(const char* inputFile, const char* inputKeyFile) {
         validatedInput.clear();
     const std::string digest =
         validatedDigest.empty() ? NCMD5().keyhashFile(noteKey, inputFile) : validatedDigest;
-    const bool valid = InputKeyMatches(keys, keyIndex, inputFile, inputKeyFile, 1, digest);
+    const bool keyed = InputKeyMatches(keys, keyIndex, inputFile, inputKeyFile, 1, digest);
+    // A run taken up from a package has no key file: the package's sealed
+    // note says whether the input it carries was validated when it was made.
+    const PackageNote note =
+        fromIasPackage ? ReadPackageNote(iasLodgementText, digest) : PackageNote::kNone;
+    const bool valid = keyed || note == PackageNote::kValidated;
     const std::string result = valid ? "YES" : "NO";
     boc.ModKey(g, "CENGINE-VAL-OK", result);
 
@@ -75,8 +106,16 @@ void PROJECT::INP_Validate(const char* inputFile, const char* inputKeyFile) {
     } else {
         SendLog("\nInput file validated? " + shown, kColourRed);
         SendLog("\n\n");
-        SayOnErrorStream(Where(boc.inputFile, 0) + ": warning: Input file validated? " + shown +
-                         ": " + WhyNotValidated(inputKeyFile, boc.Vcod(g, "CENGINE-VAL")) + "\n");
+        const std::string why =
+            note == PackageNote::kNotValidated
+                ? "the package says that the input it carries was not validated when the package "
+                  "was made"
+            : note == PackageNote::kOtherInput
+                ? "the input is not the one the package carries, and " +
+                      WhyNotValidated(inputKeyFile, boc.Vcod(g, "CENGINE-VAL"))
+                : WhyNotValidated(inputKeyFile, boc.Vcod(g, "CENGINE-VAL"));
+        WarnOnErrorStream(Where(boc.inputFile, 0) + ": warning: Input file validated? " + shown +
+                          ": " + why + "\n");
     }
     WriteLogProgress();
     WarnOfEmptyPostcode(boc, g);
@@ -113,10 +152,52 @@ int DatePart(double value) {
 [[noreturn]] void KnownError(BOC& boc, int general, const std::string& keyword,
                              const std::string& value, const std::string& rule) {
     const bool pause = boc.Vcod(general, "PAUSE-KNOWN-ERRORS") == "YES";
+    const std::string said = boc.KeywordLine(general, keyword) > 0
+                                 ? keyword + " \"" + value + "\" is not valid: " + rule
+                                 : ObjectNamed(boc, general) + " does not give " + keyword +
+                                       ", which every certificate states";
     StopRunWithDiagnostics("\nERROR: " + keyword + " is not valid\n\n",
-                           Where(boc.inputFile, boc.KeywordLine(general, keyword)) + ": error: " +
-                               keyword + " \"" + value + "\" is not valid: " + rule + "\n",
-                           pause);
+                           KeywordPlace(boc, general, keyword) + ": error: " + said + "\n", pause);
+}
+
+bool WholeIn(double value, int low, int high) {
+    return value == std::floor(value) && value >= low && value <= high;
+}
+
+int DaysInMonth(int year, int month) {
+    static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+// What is wrong with (year, month, day) as a calendar date; "" when nothing.
+std::string NotACalendarDate(const std::vector<double>& date) {
+    const auto part = [](double v) { return num2string(v, -1); };
+    if (!WholeIn(date[0], 1000, 9999))
+        return "the year " + part(date[0]) + " is not written with four digits";
+    if (!WholeIn(date[1], 1, 12)) return "the month " + part(date[1]) + " is not 1 to 12";
+    const int days = DaysInMonth(static_cast<int>(date[0]), static_cast<int>(date[1]));
+    if (!WholeIn(date[2], 1, days))
+        return "the day " + part(date[2]) + " is not 1 to " + std::to_string(days) +
+               " in that month";
+    return "";
+}
+
+// An inspection date that is not a calendar date is read through the
+// calendar (month 13 is January of the next year), and one after the run
+// is accepted: both are stated, and the reading stays.
+void WarnOfInspectionDate(const BOC& boc, int line, const std::vector<double>& date,
+                          const std::string& readAs, const std::string& today) {
+    const std::string where = Where(boc.inputFile, line) + ": warning: B-INSP-DATE ";
+    const std::string wrong = NotACalendarDate(date);
+    if (!wrong.empty())
+        SendWarning(where + "(" + num2string(date[0], -1) + "," + num2string(date[1], -1) + "," +
+                    num2string(date[2], -1) + ") is not a calendar date (" + wrong +
+                    "): it is read as " + readAs + "\n");
+    // ISO dates of four-digit years compare as texts.
+    if (readAs.size() == 10 && readAs > today)
+        SendWarning(where + readAs + " is after the date of this run, " + today +
+                    ": an inspection cannot have taken place yet\n");
 }
 
 }  // namespace
@@ -142,13 +223,21 @@ void GENERAL::Checks(const PROJECTDefaults&, const PROJECTTables&, BOC& boc,
     boc.ModKey(g, "C-REG-NUMBER", reg);
 
     const std::vector<double> date = boc.Vlnum(g, "B-INSP-DATE");
+    const int dateLine = boc.KeywordLine(g, "B-INSP-DATE");
     if (date.size() == 3) {
         const int y = DatePart(date[0]), m = DatePart(date[1]), d = DatePart(date[2]);
-        boc.ModKey(g, "XML-INSP-DATE", fCreateDate(y, m, d, true));
+        const std::string readAs = fCreateDate(y, m, d, true);
+        boc.ModKey(g, "XML-INSP-DATE", readAs);
         boc.ModKey(g, "RRN-INSP-DATE", fCreateDate(y, m, d, false));
+        WarnOfInspectionDate(boc, dateLine, date, readAs, isoDate);
     } else {
         boc.ModKey(g, "XML-INSP-DATE", isoDate);
         boc.ModKey(g, "RRN-INSP-DATE", shortDate);
+        if (dateLine > 0)
+            SendWarning(Where(boc.inputFile, dateLine) +
+                        ": warning: B-INSP-DATE = " + Trimmed(boc.Vtext(g, "B-INSP-DATE")) +
+                        " does not hold a year, a month and a day: the date of this run, " +
+                        isoDate + ", is used\n");
     }
 }
 

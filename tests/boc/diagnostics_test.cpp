@@ -82,7 +82,7 @@ TEST(ErrorStream, NamesEachErrorAtItsLineWithWhatWouldBeRight) {
          kHead + "\"L\" = LINK\n   TARGET = \"Z\"\n   ..\n\"Z\" = ZONE\n   ..\n",
          "%i:5: error: TARGET = \"Z\" names no ZONE object given before it\n"},
         {"required keyword", "\"Head\" = HEAD\n   RATE = 5\n   ..\n",
-         "%i: error: object \"Head\" (HEAD, line 1) lacks the keyword ID, which it must give\n"},
+         "%i:1: error: object \"Head\" (HEAD, line 1) lacks the keyword ID, which it must give\n"},
         {"too few objects", "\"Z\" = ZONE\n   AREA = 1\n   ..\n",
          "%i: error: the input needs at least 1 HEAD object and has 0\n"},
         {"too many objects", kHead + kHead,
@@ -176,6 +176,104 @@ TEST(ErrorStream, WarnsOfDecimalCommas) {
         expected += "%i: warning: 3 more numbers are written with a decimal comma\n";
         EXPECT_EQ(ErrorStreamOf(dir, input), Paths(dir, expected));
     }
+}
+
+// A number that is not a number stops the reading, as any input error does:
+// what is worked out from it would not be what the assessor meant. Only the
+// keywords the run writes over itself are warned of; a decimal comma keeps
+// its warning and its reading.
+TEST(ErrorStream, NumbersThatAreNotNumbers) {
+    const struct {
+        const char* what;
+        std::string input;
+        std::vector<std::string> runWrites;
+        std::string errorStream;
+    } cases[] = {
+        {"text",
+         kHead + "\"Z\" = ZONE\n   AREA = fifty\n   ..\n",
+         {},
+         "%i:5: error: AREA = fifty is not a number: it is read as 0, and the documents and the "
+         "message are worked out from it\nsee %e for the whole report\n"},
+        {"a unit after it",
+         kHead + "\"Z\" = ZONE\n   AREA = 52.1kg\n   ..\n",
+         {},
+         "%i:5: error: AREA = 52.1kg is not a number: it is read as 52.1, and the documents and "
+         "the message are worked out from it\nsee %e for the whole report\n"},
+        {"two points",
+         kHead + "\"Z\" = ZONE\n   AREA = 52.1.3\n   ..\n",
+         {},
+         "%i:5: error: AREA = 52.1.3 is not a number: it is read as 52.1, and the documents and "
+         "the message are worked out from it\nsee %e for the whole report\n"},
+        {"an item of a list",
+         kHead + "\"Z\" = ZONE\n   VALUES = ( 1, two, 3 )\n   ..\n",
+         {},
+         "%i:5: error: VALUES = ( 1, two, 3 ) holds \"two\", which is not a number: that item is "
+         "read as 0, and the documents and the message are worked out from it\nsee %e for the "
+         "whole report\n"},
+        {"a keyword the run writes",
+         kHead + "\"Z\" = ZONE\n   AREA = n/a\n   ..\n",
+         {"AREA"},
+         "%i:5: warning: AREA = n/a is not a number: it is read as 0\n"},
+        {"a decimal comma",
+         kHead + "\"Z\" = ZONE\n   AREA = 47,25\n   ..\n",
+         {},
+         "%i:5: warning: AREA = 47,25 is read as 47: a comma is not a decimal point (write "
+         "47.25)\n"},
+        {"a comma and more",
+         kHead + "\"Z\" = ZONE\n   AREA = 47,25m\n   ..\n",
+         {},
+         "%i:5: error: AREA = 47,25m is not a number: it is read as 47, and the documents and the "
+         "message are worked out from it\nsee %e for the whole report\n"},
+        {"given twice, the second not a number",
+         kHead + "\"Z\" = ZONE\n   AREA = 12\n   AREA = twelve\n   ..\n",
+         {},
+         "%i:6: warning: AREA is given again in object \"Z\" (line 5 gave it first): the first "
+         "value, 12, is kept and twelve here is not read\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TempDir dir;
+        const std::string input = WriteInput(dir, "x.inp", c.input);
+        const std::string library = WriteLibrary(dir);
+        SetFileLog(dir.file("Tarvex.log"));
+        const StopOutcome out = RunToStop([&] {
+            BOC boc;
+            boc.keywordsTheRunWrites = c.runWrites;
+            boc.Init(input, library);
+        });
+        EXPECT_EQ(out.err, Paths(dir, c.errorStream));
+    }
+}
+
+// The run log keeps every warning of the reading but the decimal commas'
+// (whose lines other programs read as they were); the error stream the
+// first few; the run counts them all.
+TEST(ErrorStream, WarningsOfTheReadingReachTheLogAndAreCounted) {
+    TempDir dir;
+    std::string text = kHead;
+    for (int i = 0; i < 12; ++i)
+        text += "\"Z" + std::to_string(i) + "\" = ZONE\n   AREA = 1\n   AREA = 2\n   ..\n";
+    text += "\"C\" = ZONE\n   AREA = 1,5\n   ..\n";
+    const std::string input = WriteInput(dir, "x.inp", text);
+    const std::string library = WriteLibrary(dir);
+    SetFileLog(dir.file("Tarvex.log"));
+    StartRunLog();
+    const StopOutcome out = RunToStop([&] {
+        BOC boc;
+        boc.Init(input, library);
+    });
+    EXPECT_EQ(WarningsOfRun().count, 13u);
+    EXPECT_EQ(WarningsOfRun().first, Paths(dir,
+                                           "%i:6: warning: AREA is given again in object "
+                                           "\"Z0\" (line 5 gave it first): the first value, "
+                                           "1, is kept and 2 here is not read"));
+    const std::string log = LogStream().str();
+    EXPECT_NE(log.find(Paths(dir, "%i:50: warning: AREA is given again in object \"Z11\"")),
+              std::string::npos);
+    EXPECT_EQ(log.find("decimal"), std::string::npos);
+    EXPECT_NE(out.err.find(Paths(dir, "%i: warning: 4 more warnings are not shown here")),
+              std::string::npos)
+        << out.err;
 }
 
 TEST(CommaDecimalWarning, OnlyWhenTheNumberGoesOnPastAComma) {

@@ -332,3 +332,19 @@ TEST(NumberTextTest, CLibraryRulesWithClampedIntegers) {
 }
 
 }  // namespace
+
+TEST(NumberTextTest, WholeNumbersAreDigitsWithASignAPointAndAnExponent) {
+    const struct {
+        const char* text;
+        bool whole;
+    } cases[] = {
+        {"52.1", true},       {" 52.1 ", true},  {"-7777", true},   {"+5", true},
+        {".5", true},         {"5.", true},      {"1e3", true},     {"1.5E-2", true},
+        {"\t7\t", true},      {"52.1kg", false}, {"52.1.3", false}, {"fifty", false},
+        {"about 400", false}, {"", false},       {" ", false},      {"-", false},
+        {".", false},         {"1e", false},     {"e3", false},     {"nan", false},
+        {"inf", false},       {"0x1A", false},   {"1 000", false},  {"47,25", false},
+        {"--5", false},       {"5-", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(IsWholeNumber(c.text), c.whole) << "[" << c.text << "]";
+}

@@ -533,6 +533,61 @@ TEST_F(IasPackage, ModeRTakesTheInputBesideThePackageAndLeavesItAlone) {
     EXPECT_FALSE(FileExists(bare.file("job.inp")));
 }
 
+// A run taken up from a package has no key file beside it: what its input
+// was is what the package's sealed note says, and the console, the error
+// stream and the message all say the same. An input beside the package that
+// is not the one it carries (/R) is not validated.
+TEST(IasValidation, TheRunSaysWhatThePackageSaysOfItsInput) {
+    NCMKEYS keys;
+    keys.Init();
+    constexpr int kZolmKey = 1;  // CENGINE-VAL ZOLM
+    for (const bool keyed : {true, false}) {
+        SCOPED_TRACE(keyed ? "made from a validated input" : "made from an input not validated");
+        TempDir made;
+        CopyExample(made, "england-office");
+        const std::string path = made.file("england-office.inp");
+        WriteFileBytes(path, Edited(ExampleInput("england-office"), {kIasFormat}));
+        if (keyed) {
+            WriteFileBytes(made.file("england-office_inpkey.txt"),
+                           InputKeyDigest(keys, kZolmKey, path) + "\n");
+        }
+        ASSERT_EQ(RunInput(made, "england-office").exitCode, 0);
+        const std::string ias = ReadFileBytes(made.file("england-office.ias"));
+
+        TempDir dir;
+        WriteFileBytes(dir.file("job.ias"), ias);
+        const ProcessResult a = RunTarvex({"/A", "job.ias"}, dir.path());
+        ASSERT_EQ(a.exitCode, 0) << a.out << a.err;
+        EXPECT_NE(a.out.find(std::string("Input file validated? ") + (keyed ? "YES" : "NO")),
+                  std::string::npos)
+            << a.out;
+        if (keyed) {
+            EXPECT_EQ(a.err.find("validated?"), std::string::npos) << a.err;
+        } else {
+            EXPECT_NE(a.err.find("job.inp: warning: Input file validated? NO: the package says "
+                                 "that the input it carries was not validated when the package "
+                                 "was made\n"),
+                      std::string::npos)
+                << a.err;
+        }
+        const std::string message = ReadFileBytes(dir.file(MessageIn(dir)));
+        EXPECT_NE(message.find(keyed ? " was correctly validated. -->" : " was NOT validated. -->"),
+                  std::string::npos);
+
+        // The input beside the package, changed after it was made.
+        TempDir beside;
+        WriteFileBytes(beside.file("job.ias"), ias);
+        WriteFileBytes(beside.file("job.inp"), ReadFileBytes(path) + "$ changed\n");
+        const ProcessResult r = RunTarvex({"/R", "job.ias"}, beside.path());
+        ASSERT_EQ(r.exitCode, 0) << r.out << r.err;
+        EXPECT_NE(r.out.find("Input file validated? NO"), std::string::npos);
+        EXPECT_NE(r.err.find("job.inp: warning: Input file validated? NO: the input is not the "
+                             "one the package carries, and there is no key file"),
+                  std::string::npos)
+            << r.err;
+    }
+}
+
 // Data that is not the XML the writer makes is refused however well it is
 // sealed: copied into the lodgement message, it would make the message fail
 // to parse while /V says it holds. The log says where and why.

@@ -13,6 +13,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <regex>
 
 #include "library/inpkey.h"
@@ -36,6 +38,8 @@ struct Mistake {
     // The error stream, whole. "{text}" stands for the number of the first
     // line of the mistaken input that holds the text.
     std::string errorStream;
+    // Whether the log holds the error stream's first line too.
+    bool logged = false;
 };
 
 const std::vector<Mistake>& Mistakes() {
@@ -113,8 +117,147 @@ const std::vector<Mistake>& Mistakes() {
          0,
          "ni-shop.inp: warning: B-ADDRESS-5, the postcode line that the documents print, is not "
          "given (B-POSTCODE \"BT52 9QX\" reaches the results file only)\n"},
+        // Values that are not what the assessor meant: a figure of the
+        // documents that is not a number stops the run before any document.
+        {"rate-in-words",
+         {{"= 87.3", "= fifty"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= fifty}: error: BER = fifty is not a number: it is read as 0, and the "
+         "documents and the message are worked out from it\n"
+         "see ni-shop.err for the whole report\n"},
+        {"rate-with-a-unit",
+         {{"= 87.3", "= 52.1kg"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= 52.1kg}: error: BER = 52.1kg is not a number: it is read as 52.1, and the "
+         "documents and the message are worked out from it\n"
+         "see ni-shop.err for the whole report\n"},
+        {"rate-with-two-points",
+         {{"= 87.3", "= 52.1.3"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= 52.1.3}: error: BER = 52.1.3 is not a number: it is read as 52.1, and the "
+         "documents and the message are worked out from it\n"
+         "see ni-shop.err for the whole report\n"},
+        {"area-in-words",
+         {{"= 612.4", "= about 400"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{about 400}: error: BUILDING-AREA = about 400 is not a number: it is read as "
+         "0, and the documents and the message are worked out from it\n"
+         "see ni-shop.err for the whole report\n"},
+        {"rating-written-by-the-run-in-words",
+         {{"   CERTIFICATE-NUMBER ", "   EPC-RATING = abc\n   CERTIFICATE-NUMBER "}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{EPC-RATING}: warning: EPC-RATING = abc is not a number: it is read as 0\n",
+         true},
+        {"rate-given-twice",
+         {{"   TYR                            = 116.4\n",
+           "   TYR                            = 116.4\n   BER = 90.2\n"}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{BER = 90.2}: warning: BER is given again in object \"Harbour Hardware "
+         "EPC\" (line {= 87.3} gave it first): the first value, 87.3, is kept and 90.2 here is "
+         "not read\n",
+         true},
+        // Facts a certificate needs.
+        {"area-left-out",
+         {{"   BUILDING-AREA                  = 612.4\n", ""}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= GENERAL}: error: object \"Harbour Hardware\" (GENERAL, line "
+         "{= GENERAL}) lacks the keyword BUILDING-AREA, which it must give\n"
+         "see ni-shop.err for the whole report\n"},
+        {"area-of-nought",
+         {{"= 612.4", "= 0"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{BUILDING-AREA}: error: BUILDING-AREA = 0 is out of range: BUILDING-AREA "
+         "takes a number above 0\n"
+         "see ni-shop.err for the whole report\n"},
+        {"standard-rate-left-out",
+         {{"   SER                            = 58.2\n", ""}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= EPC}: error: object \"Harbour Hardware EPC\" (EPC, line {= EPC}) does "
+         "not give SER, the Standard Emission Rate, and the rating is worked out from it\n"},
+        {"typical-rate-not-provided",
+         {{"= 116.4", "= -7777"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= -7777}: error: TYR = -7777 says that the Typical Emission Rate was not "
+         "provided, and the rating is worked out from it\n"},
+        {"transaction-type-left-out",
+         {{"   TRANSACTION-TYPE               = Mandatory issue (Marketed sale)\n", ""}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= EPC}: error: object \"Harbour Hardware EPC\" (EPC, line {= EPC}) does "
+         "not give TRANSACTION-TYPE, the Transaction Type, which every certificate states\n"},
+        {"related-party-disclosure-left-out",
+         {{"   C-REL-PART-DISC                = Not related to the owner\n", ""}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= GENERAL}: error: object \"Harbour Hardware\" (GENERAL, line "
+         "{= GENERAL}) does not give C-REL-PART-DISC, the Related Party Disclosure, which every "
+         "certificate states\n"},
+        {"uprn-left-out",
+         {{"   UPRN                           = \"187340061523\"\n", ""}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= GENERAL}: error: object \"Harbour Hardware\" (GENERAL, line "
+         "{= GENERAL}) does not give UPRN, which every certificate states\n"},
+        // Dates: the reading through the calendar stays, and is stated.
+        {"inspection-month-13",
+         {{"( 2026, 2, 3 )", "( 2025, 13, 2 )"}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{B-INSP-DATE}: warning: B-INSP-DATE (2025,13,2) is not a calendar date (the "
+         "month 13 is not 1 to 12): it is read as 2026-01-02\n",
+         true},
+        {"inspection-on-30-february",
+         {{"( 2026, 2, 3 )", "( 2026, 2, 30 )"}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{B-INSP-DATE}: warning: B-INSP-DATE (2026,2,30) is not a calendar date (the "
+         "day 30 is not 1 to 28 in that month): it is read as 2026-03-02\n",
+         true},
+        {"inspection-year-of-two-digits",
+         {{"( 2026, 2, 3 )", "( 26, 12, 2 )"}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{B-INSP-DATE}: warning: B-INSP-DATE (26,12,2) is not a calendar date (the "
+         "year 26 is not written with four digits): it is read as 26-12-02\n",
+         true},
+        {"inspection-after-the-run",
+         {{"( 2026, 2, 3 )", "( 2999, 1, 1 )"}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{B-INSP-DATE}: warning: B-INSP-DATE 2999-01-01 is after the date of this "
+         "run, <today>: an inspection cannot have taken place yet\n",
+         true},
+        {"inspection-date-of-two-numbers",
+         {{"( 2026, 2, 3 )", "( 2026, 2 )"}},
+         KeyFile::kForTheInput,
+         0,
+         "ni-shop.inp:{B-INSP-DATE}: warning: B-INSP-DATE = ( 2026, 2 ) does not hold a year, a "
+         "month and a day: the date of this run, <today>, is used\n",
+         true},
     };
     return mistakes;
+}
+
+// The run's date as the program writes it, for "<today>" in a text.
+std::string WithToday(std::string text) {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char today[16];
+    std::strftime(today, sizeof today, "%Y-%m-%d", &local);
+    for (std::size_t at = text.find("<today>"); at != std::string::npos; at = text.find("<today>"))
+        text.replace(at, 7, today);
+    return text;
 }
 
 // The text with each "{part}" replaced by the number of the first line of
@@ -135,10 +278,12 @@ std::string WithLineNumbers(const std::string& text, const std::string& input) {
     return out + text.substr(at);
 }
 
-// The log with the time stamp of its start line masked.
+// The log with the time stamp of its start line, and the run's date, masked.
 std::string WithoutTime(const std::string& log) {
-    return std::regex_replace(log, std::regex("(Running EPC generator Tarvex [^\n]* on: )[^\n]*"),
-                              "$1<time>");
+    return std::regex_replace(
+        std::regex_replace(log, std::regex("(Running EPC generator Tarvex [^\n]* on: )[^\n]*"),
+                           "$1<time>"),
+        std::regex("the date of this run, [0-9-]*"), "the date of this run, <today>");
 }
 
 std::string ExpectedPath(const std::string& file) {
@@ -164,7 +309,24 @@ TEST(Mistakes, EachIsNamedOnTheErrorStreamAndTheReportsStayAsTheyWere) {
 
         const ProcessResult r = RunInput(dir, kShop);
         EXPECT_EQ(r.exitCode, m.status) << r.out;
-        EXPECT_EQ(r.err, WithLineNumbers(m.errorStream, input));
+        const std::string errorStream = WithToday(WithLineNumbers(m.errorStream, input));
+        EXPECT_EQ(r.err, errorStream);
+        // What the error stream warned of, the log holds too (but a decimal
+        // comma, whose log stays as it was).
+        if (m.logged) {
+            EXPECT_NE(RunLog(dir).find(errorStream.substr(0, errorStream.find('\n'))),
+                      std::string::npos);
+        }
+        // A run that stops on its input writes no document and no message.
+        if (m.status != 0) {
+            for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+                const std::string name = entry.path().filename().string();
+                EXPECT_TRUE(name.find(".pdf") == std::string::npos &&
+                            name.find(".xml") == std::string::npos &&
+                            name.find(".ias") == std::string::npos)
+                    << name;
+            }
+        }
 
         const std::pair<std::string, std::string> files[] = {
             {".bdl", ReadFileBytes(dir.file(kShop + ".bdl"))},

@@ -7,7 +7,9 @@
 #include <set>
 #include <sstream>
 
+#include "library/inpkey.h"
 #include "library/ncmd5.h"
+#include "library/ncmkeys.h"
 #include "tests/support/example_runs.h"
 #include "tests/support/lines.h"
 #include "tests/support/process.h"
@@ -336,6 +338,46 @@ TEST(BatchRun, RejectsAWrongCommandLine) {
                                                  {"--frobnicate", "x"}}) {
         EXPECT_EQ(RunBatch(args, dir.path()).exitCode, 2);
     }
+}
+
+}  // namespace
+
+namespace {
+
+// An input that is wrong where a certificate would be worked out from it,
+// and one with a slip the run reads through: the first row fails with the
+// error, the second is ok and says its warning, wherever the run said it.
+TEST(BatchRun, RowsSayTheErrorOrTheWarningsOfTheirRun) {
+    TempDir dir;
+    const std::string example = ExampleInput("england-office");
+    WriteFileBytes(dir.file("fifty.inp"), WithKeyword(example, "BER", "fifty"));
+    const std::string ber = KeywordValue(example, "BER");
+    std::string comma = ber;
+    std::replace(comma.begin(), comma.end(), '.', ',');
+    ASSERT_NE(comma, ber);
+    WriteFileBytes(dir.file("comma.inp"), WithKeyword(example, "BER", comma));
+    // Keyed, so that the comma is its one warning.
+    NCMKEYS keys;
+    keys.Init();
+    constexpr int kZolmKey = 1;
+    WriteFileBytes(dir.file("comma_inpkey.txt"),
+                   InputKeyDigest(keys, kZolmKey, dir.file("comma.inp")) + "\n");
+
+    const ProcessResult r = RunBatch({"--summary", "sum", dir.path()}, dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    std::map<std::string, BatchRow> rows = RowsOf(dir.file("sum.jsonl"));
+    const BatchRow& fifty = rows["fifty.inp"];
+    EXPECT_EQ(fifty.status, "failed");
+    EXPECT_NE(fifty.firstError.find("(Keyword is not a number):"), std::string::npos)
+        << fifty.firstError;
+    const BatchRow& slip = rows["comma.inp"];
+    EXPECT_EQ(slip.status, "ok") << slip.firstError;
+    EXPECT_EQ(slip.warnings, 1);
+    EXPECT_NE(slip.firstWarning.find(": warning: BER = " + comma + " is read as "),
+              std::string::npos)
+        << slip.firstWarning;
+    EXPECT_NE(ReadFileBytes(dir.file("sum.csv")).find("a comma is not a decimal point"),
+              std::string::npos);
 }
 
 }  // namespace
