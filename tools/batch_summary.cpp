@@ -255,6 +255,7 @@ std::vector<std::pair<const char*, Cell>> Cells(const BatchRow& r) {
     return {
         {"input", Text(r.input)},
         {"status", Text(r.status)},
+        {"attention", Text(r.attention)},
         {"exit_code", Number(r.exitCode ? std::to_string(*r.exitCode) : "")},
         {"validated", Text(r.validated)},
         {"jurisdiction", Text(r.jurisdiction)},
@@ -271,6 +272,7 @@ std::vector<std::pair<const char*, Cell>> Cells(const BatchRow& r) {
         {"warnings", Number(std::to_string(r.warnings))},
         {"first_error", Text(r.firstError)},
         {"first_warning", Text(r.firstWarning)},
+        {"fields_cut", {Cell::kList, "", r.fieldsCut}},
         {"input_md5", Text(r.inputDigest)},
     };
 }
@@ -289,6 +291,7 @@ bool ReadCell(const std::string& key, JsonReader& r, BatchRow& row) {
     const std::map<std::string, std::string*> texts{
         {"input", &row.input},
         {"status", &row.status},
+        {"attention", &row.attention},
         {"validated", &row.validated},
         {"jurisdiction", &row.jurisdiction},
         {"uprn", &row.uprn},
@@ -305,6 +308,7 @@ bool ReadCell(const std::string& key, JsonReader& r, BatchRow& row) {
     const auto text = texts.find(key);
     if (text != texts.end()) return r.String(*text->second);
     if (key == "outputs") return r.Strings(row.outputs);
+    if (key == "fields_cut") return r.Strings(row.fieldsCut);
     if (key == "seconds") return r.Number(row.seconds);
     if (key == "warnings") return WholeNumber(r, row.warnings);
     if (key == "exit_code") {
@@ -434,19 +438,29 @@ std::vector<Total> Totals(const std::vector<BatchRow>& rows) {
 }
 
 std::string TotalsCsv(const std::vector<BatchRow>& rows) {
-    std::string out = "jurisdiction,band,inputs\n";
+    std::string out = "jurisdiction,band,status,inputs\n";
     const std::vector<Total> totals = Totals(rows);
     for (std::size_t i = 0; i < totals.size(); ++i) {
         const Total& t = totals[i];
-        out += CsvField(Shown(t.jurisdiction)) + "," + CsvField(Shown(t.band)) + "," +
+        out += CsvField(Shown(t.jurisdiction)) + "," + CsvField(Shown(t.band)) + ",(all)," +
                std::to_string(t.inputs) + "\n";
         std::size_t all = 0;
         for (const Total& u : totals)
             if (u.jurisdiction == t.jurisdiction) all += u.inputs;
         if (i + 1 == totals.size() || totals[i + 1].jurisdiction != t.jurisdiction)
-            out += CsvField(Shown(t.jurisdiction)) + ",(all)," + std::to_string(all) + "\n";
+            out += CsvField(Shown(t.jurisdiction)) + ",(all),(all)," + std::to_string(all) + "\n";
     }
-    return out + "(all),(all)," + std::to_string(rows.size()) + "\n";
+    std::map<std::string, std::size_t> byStatus;
+    for (const BatchRow& r : rows) ++byStatus[r.status];
+    std::vector<std::pair<std::string, std::size_t>> statuses(byStatus.begin(), byStatus.end());
+    const std::vector<std::string> order{status::kOk, status::kFailed, status::kNotRun,
+                                         status::kMissing};
+    std::stable_sort(statuses.begin(), statuses.end(), [&order](const auto& a, const auto& b) {
+        return Rank(order, a.first) < Rank(order, b.first);
+    });
+    for (const auto& [name, n] : statuses)
+        out += "(all),(all)," + CsvField(Shown(name)) + "," + std::to_string(n) + "\n";
+    return out + "(all),(all),(all)," + std::to_string(rows.size()) + "\n";
 }
 
 std::string TotalsText(const std::vector<BatchRow>& rows) {

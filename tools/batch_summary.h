@@ -19,7 +19,10 @@ inline constexpr const char* kMissing = "missing";
 
 struct BatchRow {
     std::string input;
-    std::string status;           // one of status::
+    std::string status;  // one of status::
+    // Why the row needs a look ("; " between reasons, tools/batch_attention.h),
+    // "" when it needs none; set from all the rows together (MarkAttention).
+    std::string attention;
     std::optional<int> exitCode;  // none when the program did not run or end normally
     std::string validated;        // "yes", "no", or "" when the run did not say
     std::string jurisdiction;     // England, Wales, Northern Ireland, Scotland
@@ -36,6 +39,8 @@ struct BatchRow {
     int warnings = 0;
     std::string firstError;
     std::string firstWarning;  // the run's first warning, on one line
+    // The fields the run's documents could not hold whole, "<file>: <field>".
+    std::vector<std::string> fieldsCut;
     // The warnings the run counted itself, when it said; no column of its own.
     std::optional<int> runWarnings;
     std::string inputDigest;  // MD5 of the input's bytes, for --resume
@@ -69,8 +74,10 @@ struct Total {
     std::size_t inputs = 0;
 };
 std::vector<Total> Totals(const std::vector<BatchRow>& rows);
-// The totals as CSV: "jurisdiction,band,inputs", a line per jurisdiction and
-// band, a line per jurisdiction with the band "(all)", and "(all),(all)".
+// The totals as CSV: "jurisdiction,band,status,inputs": a line per
+// jurisdiction and band, a line per jurisdiction with the band "(all)", a
+// line per status (ok, failed, not run, missing) of every jurisdiction and
+// band, and "(all),(all),(all)"; "(all)" where a column is summed over.
 std::string TotalsCsv(const std::vector<BatchRow>& rows);
 // The same for a terminal: one line per jurisdiction, its bands in order.
 std::string TotalsText(const std::vector<BatchRow>& rows);

@@ -149,7 +149,7 @@ TEST(BatchSummary, RowsReadBackAsWritten) {
 
     // CSV quotes fields with commas, quotes or line breaks, doubling the quotes.
     const std::string csv = CsvLine(row);
-    EXPECT_EQ(csv.rfind("\"/data/a \"\"quoted\"\"\\folder/x, y.inp\",ok,0,yes,Wales,", 0), 0u)
+    EXPECT_EQ(csv.rfind("\"/data/a \"\"quoted\"\"\\folder/x, y.inp\",ok,,0,yes,Wales,", 0), 0u)
         << csv;
     EXPECT_NE(csv.find(",57,C,"), std::string::npos) << csv;
     EXPECT_NE(csv.find("\"line one\ttab \x01 and\nline two\""), std::string::npos) << csv;
@@ -271,16 +271,19 @@ TEST(BatchSummary, RollsUpByJurisdictionAndBand) {
         Rated("g", "England", ""),    Rated("h", "Scotland", "Carbon Neutral"),
         Rated("i", "Scotland", "C")};
     EXPECT_EQ(TotalsCsv(rows),
-              "jurisdiction,band,inputs\n"
-              "England,A+,1\nEngland,C,2\nEngland,(none),1\nEngland,(all),4\n"
-              "Wales,G,1\nWales,(all),1\n"
-              "Scotland,Carbon Neutral,1\nScotland,C+,1\nScotland,C,1\nScotland,(all),3\n"
-              "(none),(none),1\n(none),(all),1\n"
-              "(all),(all),9\n");
+              "jurisdiction,band,status,inputs\n"
+              "England,A+,(all),1\nEngland,C,(all),2\nEngland,(none),(all),1\n"
+              "England,(all),(all),4\n"
+              "Wales,G,(all),1\nWales,(all),(all),1\n"
+              "Scotland,Carbon Neutral,(all),1\nScotland,C+,(all),1\nScotland,C,(all),1\n"
+              "Scotland,(all),(all),3\n"
+              "(none),(none),(all),1\n(none),(all),(all),1\n"
+              "(all),(all),ok,7\n(all),(all),failed,2\n"
+              "(all),(all),(all),9\n");
     EXPECT_EQ(TotalsText(rows),
               "  England: 4 (A+ 1, C 2, (none) 1)\n  Wales: 1 (G 1)\n"
               "  Scotland: 3 (Carbon Neutral 1, C+ 1, C 1)\n  (none): 1 ((none) 1)\n");
-    EXPECT_EQ(TotalsCsv({}), "jurisdiction,band,inputs\n(all),(all),0\n");
+    EXPECT_EQ(TotalsCsv({}), "jurisdiction,band,status,inputs\n(all),(all),(all),0\n");
 }
 
 // Inputs that share a reference number are listed with it, each once; a
