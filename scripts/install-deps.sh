@@ -11,6 +11,7 @@ packages=(
   clang-format-14                # the formatting check, pinned to one version
   clang-tidy-14                  # the checks of .clang-tidy (scripts/tidy.sh)
   fonts-liberation2              # Liberation Sans, embedded in the Welsh certificate for ŵ and ŷ
+  chromium                       # the browser test opens the batch's report headless
 )
 # scripts/scale-out-check.sh runs a Slurm cluster of one node and GNU parallel.
 if [ "${TARVEX_SCALE_OUT:-0}" = 1 ]; then

@@ -57,6 +57,8 @@
 #include "app/runresult.h"
 #include "library/ncmd5.h"
 #include "tools/batch.h"
+#include "tools/batch_attention.h"
+#include "tools/batch_join.h"
 #include "tools/batch_options.h"
 #include "tools/batch_work.h"
 #include "tools/batch_worker.h"
@@ -215,6 +217,11 @@ void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
     const std::string errorReport =
         written(ending::kErrorReport) ? ReadAll(OutputName(inputPath, ending::kErrorReport)) : "";
     row.warnings = WarningCount(errorReport, logText, row.runWarnings);
+    row.fieldsCut = FieldsCut(logText);
+    // The diagnosis the run printed names the file and line; the report's
+    // records do not.
+    if (row.firstError.empty() && row.exitCode != 0)
+        row.firstError = DiagnosisLine(ReadAll(console));
     if (row.firstError.empty() && row.exitCode != 0) row.firstError = FirstErrorLine(errorReport);
     if (row.firstError.empty()) row.firstError = FirstErrorLine(logText);
     if (row.firstError.empty() && row.exitCode != 0) {
@@ -283,6 +290,8 @@ BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& input
             if (row.firstError.empty()) row.firstError = "the program did not end normally";
         }
     }
+    // A run that stopped said nothing of the building: the input says who it is.
+    AddIdentityFromInput(inputText, row);
     return row;
 }
 
@@ -471,10 +480,8 @@ bool RunAll(Settings s, unsigned jobs, BatchWork& work, JournalFile& journal) {
             ++done;
             if (work.rows[i].status != status::kOk) ++failed;
             if (terminal) {
-                const double elapsed = SecondsSince(begun);
-                std::fprintf(stderr, "\r%zu/%zu runs, %zu failed, %.1f s, %.1f runs/s   ", done,
-                             todo.size(), failed, elapsed,
-                             elapsed > 0 ? static_cast<double>(done) / elapsed : 0.0);
+                std::fprintf(stderr, "\r%s   ",
+                             ProgressLine(done, todo.size(), failed, SecondsSince(begun)).c_str());
                 std::fflush(stderr);
             }
         }
@@ -503,22 +510,6 @@ std::string JournalText(const std::vector<BatchRow>& rows) {
     return text;
 }
 
-// The journal again, one row per input in order, then the CSV and the totals
-// derived from it, each whole or absent; the files that could not be written.
-std::vector<std::string> WriteSummary(const std::vector<BatchRow>& rows, const std::string& base) {
-    std::string csv = CsvHeader();
-    for (const BatchRow& r : rows) csv += CsvLine(r);
-    std::vector<std::string> failed;
-    for (const auto& [path, text] : std::vector<std::pair<std::string, std::string>>{
-             {base + ".jsonl", JournalText(rows)},
-             {base + ".csv", csv},
-             {base + "-totals.csv", TotalsCsv(rows)}}) {
-        const FileWriteResult written = WriteFileWhole(path, text);
-        if (!written.ok) failed.push_back(path + " (" + written.reason + ")");
-    }
-    return failed;
-}
-
 // Prints what the batch did and where its summary is; the exit status.
 int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
            const std::string& base, const BatchOptions& options, double seconds) {
@@ -533,34 +524,16 @@ int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
         "the journal; %.1f s\n",
         rows.size(), ok, count(status::kFailed), count(status::kNotRun), count(status::kMissing),
         work.todo.size(), work.kept, seconds);
-    if (!rows.empty()) std::printf("by jurisdiction and band:\n%s", TotalsText(rows).c_str());
-
-    const auto shared = SharedReferences(rows);
-    if (!shared.empty()) {
-        std::printf("report reference numbers shared by more than one input%s:\n",
-                    options.allowSharedReferences ? " (allowed)" : "");
-        for (const auto& [number, inputs] : shared) {
-            std::string names;
-            for (const std::string& i : inputs) names += (names.empty() ? "" : ", ") + i;
-            std::printf("  %s: %s\n", number.c_str(), names.c_str());
-        }
-    }
-    bool apart = false;
-    for (const BatchRow& r : rows) {
-        if (!MessageKeptApart(r)) continue;
-        if (!apart)
-            std::printf(
-                "lodgement messages written under the input's name, the file of their "
-                "reference number holding another input's message:\n");
-        apart = true;
-        std::printf("  %s: %s\n", r.input.c_str(), r.message.c_str());
-    }
-
+    std::printf("%s", SummaryText(rows, options.allowSharedReferences).c_str());
     for (const std::string& f : unwritten)
         std::cerr << "tarvex-batch: could not write " << f << "\n";
-    if (unwritten.empty())
-        std::printf("summary: %s.csv, %s.jsonl, %s-totals.csv\n", base.c_str(), base.c_str(),
+    if (unwritten.empty()) {
+        std::printf("summary: %s.csv, %s.jsonl, %s-totals.csv", base.c_str(), base.c_str(),
                     base.c_str());
+        for (const std::string* extra : {&options.attention, &options.report})
+            if (!extra->empty()) std::printf(", %s", extra->c_str());
+        std::printf("\n");
+    }
     const int stop = g_stopSignal.load();
     if (stop != 0) {
         std::printf("stopped by %s: %zu inputs not run; --resume runs them\n",
@@ -568,13 +541,15 @@ int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
         return 128 + stop;
     }
     const bool clean = ok == rows.size() && work.problems.empty() && unwritten.empty() &&
-                       (shared.empty() || options.allowSharedReferences);
+                       (SharedPairs(rows).empty() || options.allowSharedReferences);
     return clean ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc > 1 && std::string(argv[1]) == "join")
+        return JoinMain(std::vector<std::string>(argv + 2, argv + argc));
     const CommandLine line = ParseOptions(argc > 1 ? std::vector<std::string>(argv + 1, argv + argc)
                                                    : std::vector<std::string>());
     if (line.exitStatus) {
@@ -626,7 +601,8 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
         return 1;
     }
-    std::vector<std::string> unwritten = WriteSummary(work.rows, base);
+    std::vector<std::string> unwritten =
+        WriteSummaryFiles(work.rows, {base, options.attention, options.report});
     const std::string flushError = journal.flushError();
     if (!flushError.empty()) unwritten.push_back("the runs' outputs to disk (" + flushError + ")");
     return Report(work, unwritten, base, options, SecondsSince(begun));

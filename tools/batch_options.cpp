@@ -9,8 +9,10 @@ namespace {
 
 constexpr const char kUsage[] =
     "usage: tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]\n"
-    "                    [--allow-shared-rrn] [--program PATH] [--data FOLDER]\n"
-    "                    [--] SOURCE...\n"
+    "                    [--attention CSV] [--report HTML] [--allow-shared-rrn]\n"
+    "                    [--program PATH] [--data FOLDER] [--] SOURCE...\n"
+    "       tarvex-batch join [--summary BASE] [--attention CSV] [--report HTML]\n"
+    "                    [--allow-shared-rrn] [--] JOURNAL...\n"
     "  SOURCE    a folder (every .inp file under it), an .inp file, or a list file\n"
     "            (one input a line, relative to the list's folder)\n"
     "  --jobs N  runs at a time (default: the number of cores)\n"
@@ -18,10 +20,14 @@ constexpr const char kUsage[] =
     "  --shard K/N  run only the K-th of N disjoint parts of the inputs\n"
     "  --summary BASE  journal BASE.jsonl, summary BASE.csv, totals BASE-totals.csv\n"
     "                  (default tarvex-batch[-K-of-N])\n"
+    "  --attention CSV  also the rows that need a look (failed, not validated, warned...)\n"
+    "  --report HTML    also a report of the portfolio as one HTML page\n"
     "  --allow-shared-rrn  report reference numbers shared by inputs without failing\n"
     "  --program PATH  the tarvex program (default: beside this one)\n"
     "  --data FOLDER   the folder holding csv/ and KORULib/ (default: the program's)\n"
-    "  --        every argument after it is a source, even one starting with a dash\n";
+    "  --        every argument after it is a source, even one starting with a dash\n"
+    "  join      joins the journals of shards (files, or folders of .jsonl files) into\n"
+    "            one summary, as one batch would have written it (join --help)\n";
 
 CommandLine Wrong(CommandLine line, const std::string& why) {
     line.exitStatus = 2;
@@ -74,6 +80,10 @@ CommandLine ParseOptions(const std::vector<std::string>& args) {
             if (!value(o.program)) return Wrong(line, "");
         } else if (a == "--data") {
             if (!value(o.data)) return Wrong(line, "");
+        } else if (a == "--attention") {
+            if (!value(o.attention)) return Wrong(line, "");
+        } else if (a == "--report") {
+            if (!value(o.report)) return Wrong(line, "");
         } else if (a == "--help" || a == "-h") {
             line.exitStatus = 0;
             line.message = kUsage;

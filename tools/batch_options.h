@@ -14,6 +14,8 @@ struct BatchOptions {
     std::string program;  // as given, "" to look beside this program
     std::string data;     // as given, "" to look beside the program
     std::vector<std::string> sources;
+    // --attention CSV (the rows that need a look) and --report HTML; "" for none.
+    std::string attention, report;
 };
 
 // A command line read: either options to run with, or no run at all, with

@@ -480,22 +480,6 @@ std::string TotalsText(const std::vector<BatchRow>& rows) {
     return out;
 }
 
-std::map<std::string, std::vector<std::string>> SharedReferences(
-    const std::vector<BatchRow>& rows) {
-    std::map<std::string, std::vector<std::string>> byNumber;
-    for (const BatchRow& r : rows) {
-        for (const std::string* number : {&r.rrnCertificate, &r.rrnRecommendations}) {
-            if (number->empty()) continue;
-            std::vector<std::string>& inputs = byNumber[*number];
-            if (std::find(inputs.begin(), inputs.end(), r.input) == inputs.end())
-                inputs.push_back(r.input);
-        }
-    }
-    for (auto it = byNumber.begin(); it != byNumber.end();)
-        it = it->second.size() > 1 ? std::next(it) : byNumber.erase(it);
-    return byNumber;
-}
-
 bool MessageKeptApart(const BatchRow& row) {
     return !row.message.empty() && row.message != row.rrnCertificate + ".xml";
 }

@@ -82,10 +82,6 @@ std::string TotalsCsv(const std::vector<BatchRow>& rows);
 // The same for a terminal: one line per jurisdiction, its bands in order.
 std::string TotalsText(const std::vector<BatchRow>& rows);
 
-// Report reference numbers that more than one input was given, each with
-// those inputs (in row order), by number.
-std::map<std::string, std::vector<std::string>> SharedReferences(const std::vector<BatchRow>& rows);
-
 // Whether the row's message was written under the input's own name because
 // the file of its reference number holds another input's message.
 bool MessageKeptApart(const BatchRow& row);

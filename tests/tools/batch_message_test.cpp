@@ -123,7 +123,9 @@ TEST(MessageName, TheBatchSaysWhereEachMessageWent) {
             }
         }
         EXPECT_EQ(std::vector<std::string>(named.begin(), named.end()), messages);
-        EXPECT_NE(r.out.find("  " + reference + ": "), std::string::npos) << r.out;
+        EXPECT_NE(r.out.find(" and " + dir.file("b.inp") + ": certificate " + reference),
+                  std::string::npos)
+            << r.out;
     }
 }
 

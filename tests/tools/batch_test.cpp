@@ -286,24 +286,6 @@ TEST(BatchSummary, RollsUpByJurisdictionAndBand) {
     EXPECT_EQ(TotalsCsv({}), "jurisdiction,band,status,inputs\n(all),(all),(all),0\n");
 }
 
-// Inputs that share a reference number are listed with it, each once; a
-// number of one input is not.
-TEST(BatchSummary, ListsSharedReferenceNumbers) {
-    const auto row = [](const std::string& input, const std::string& epc, const std::string& rec) {
-        BatchRow r;
-        r.input = input;
-        r.rrnCertificate = epc;
-        r.rrnRecommendations = rec;
-        return r;
-    };
-    const std::vector<BatchRow> rows{row("a", "1", "2"), row("b", "3", "4"), row("c", "1", "2"),
-                                     row("d", "", ""),   row("e", "", ""),   row("f", "4", "5")};
-    const std::map<std::string, std::vector<std::string>> expected{
-        {"1", {"a", "c"}}, {"2", {"a", "c"}}, {"4", {"b", "f"}}};
-    EXPECT_EQ(SharedReferences(rows), expected);
-    EXPECT_TRUE(SharedReferences({row("a", "1", "1")}).empty());
-}
-
 // What a run writes for the batch fills the row; Welsh buildings are told
 // from those of England by their Welsh certificate or their postcode.
 TEST(BatchRunResult, FillsTheRow) {
