@@ -6,12 +6,16 @@
 # 1. Slurm: starts munged, slurmctld and slurmd on localhost (Debian's
 #    slurm-wlm and munge; all their state in a temporary folder), takes the
 #    documented job script and its submission, resubmission and join lines
-#    out of docs/scale-out.md (shard count 6, one core per task), submits the
-#    array over 60 inputs, cancels one task with scancel once its journal has
-#    a row, resubmits it with the documented line, and checks the joined
-#    summary: every input exactly once, every one "ok".
-# 2. GNU parallel: the two documented lines on ":" (this machine), the first
-#    with one shard stopped by SIGTERM part way and the line run again.
+#    out of docs/scale-out.md (shard count 6, the CPUs of a task taken from
+#    the node as documented), submits the array over 60 inputs, one building
+#    planted twice in two shards, cancels one task with scancel once its
+#    journal has a row, resubmits it with the documented line, and checks the
+#    join: every input exactly once, every one "ok", the planted pair named
+#    and the join's status 1 for it; its report written.
+# 2. GNU parallel: the two documented recipes on ":" (this machine), the
+#    first with one shard stopped by SIGTERM part way and the line run again;
+#    each ends with its join, status 0 (nothing planted); the per-input one
+#    leaves nothing beside the inputs but their outputs.
 #
 # Only the processes it starts are stopped, by their process ids. Exit status
 # 0 when every check held, 1 when one did not, 2 when something it needs is
@@ -69,30 +73,53 @@ swap() {
   printf '%s\n' "${text//"$1"/"$2"}"
 }
 slurm_script=$(block "## A Slurm job array" bash 1 | swap "--array=1-50" "--array=1-$shards" |
-  swap "SHARDS=50" "SHARDS=$shards" | swap "--cpus-per-task=16" "--cpus-per-task=1")
+  swap "SHARDS=50" "SHARDS=$shards")
+[[ $slurm_script != *"--cpus-per-task="* ]] ||
+  fail "the Slurm script of docs/scale-out.md names a CPU count, which can pend for ever"
 slurm_lines=$(block "## A Slurm job array" sh 1 | swap "-of-50" "-of-$shards")
-submit_line=$(sed -n 1p <<<"$slurm_lines")
-resubmit_line=$(sed -n 2p <<<"$slurm_lines")
-join_line=$(sed -n 3p <<<"$slurm_lines")
-[[ $submit_line == *"sbatch scale-out.slurm"* && $resubmit_line == *"--array=TASK"* &&
-  $join_line == cat* ]] || fail "the Slurm lines of docs/scale-out.md are not as the check expects"
-parallel_shards=$(block "## GNU parallel across machines" sh 1 | swap "/20" "/$shards" |
+cpus_line=$(sed -n 1p <<<"$slurm_lines")
+submit_line="$cpus_line; $(sed -n 2p <<<"$slurm_lines")"
+resubmit_line="$cpus_line; $(sed -n 3p <<<"$slurm_lines")"
+join_line=$(sed -n 4p <<<"$slurm_lines")
+[[ $cpus_line == CPUS=*sinfo* && $submit_line == *"sbatch --cpus-per-task"*"scale-out.slurm"* &&
+  $resubmit_line == *"--array=TASK"* && $join_line == "tarvex-batch join "* ]] ||
+  fail "the Slurm lines of docs/scale-out.md are not as the check expects"
+# A block's last line is its join; the lines before it, the run.
+parallel_block=$(block "## GNU parallel across machines" sh 1 | swap "/20" "/$shards" |
   swap "-of-20" "-of-$shards" | swap "seq 1 20" "seq 1 $shards")
-parallel_inputs=$(block "## GNU parallel across machines" sh 2)
+parallel_shards=$(sed '$d' <<<"$parallel_block")
+parallel_join=$(tail -1 <<<"$parallel_block")
+inputs_block=$(block "## GNU parallel across machines" sh 2)
+parallel_inputs=$(sed '$d' <<<"$inputs_block")
+inputs_join=$(tail -1 <<<"$inputs_block")
 [ -n "$slurm_script" ] && [ -n "$parallel_shards" ] && [ -n "$parallel_inputs" ] ||
   fail "a block of docs/scale-out.md is missing"
+[[ $parallel_join == "tarvex-batch join "* && $inputs_join == "tarvex-batch join "* ]] ||
+  fail "the GNU parallel recipes of docs/scale-out.md do not end with their join"
 
 # --- a portfolio ----------------------------------------------------------------
-# 60 copies of the England example, each its own UPRN, listed in inputs.txt.
+# 60 copies of the England example, each its own UPRN, listed in inputs.txt;
+# with "plant", in60.inp gets the UPRN of in1.inp: one building twice, in two
+# shards (the inputs sorted by name, in1 is the first of shard 1 and in60 the
+# 57th input, in shard 3 of 6), so that only the join can see the pair.
 portfolio() {
-  local dir=$1 i
+  local dir=$1 plant=${2:-} i uprn
   mkdir -p "$dir"
   : >"$dir/inputs.txt"
   for i in $(seq 1 $inputs); do
-    sed -E "0,/^( *UPRN *= *)\"[0-9]+\"/s//\1\"$(printf '4000%08d' "$i")\"/" \
+    uprn=$(printf '4000%08d' "$i")
+    [ "$plant" = plant ] && [ "$i" -eq $inputs ] && uprn=$(printf '4000%08d' 1)
+    sed -E "0,/^( *UPRN *= *)\"[0-9]+\"/s//\1\"$uprn\"/" \
       "$root/examples/england-office.inp" >"$dir/in$i.inp"
     echo "in$i.inp" >>"$dir/inputs.txt"
   done
+}
+# Runs a documented join line; checks its status.
+join_as_documented() {
+  local line=$1 want=$2 what=$3 status=0
+  bash -c "$line" >join.out 2>&1 || status=$?
+  [ "$status" -eq "$want" ] || fail "$what: the join ended with $status (want $want): $(cat join.out)"
+  [ -s portfolio.html ] || fail "$what: the join wrote no report"
 }
 # Checks a joined journal: every input of the portfolio exactly once, "ok".
 check_joined() {
@@ -173,13 +200,15 @@ done
 say "Slurm 22.05 cluster of one node ($(nproc) CPUs) up in $(($(date +%s) - started)) s"
 
 cluster=$work/slurm-portfolio
-portfolio "$cluster"
+portfolio "$cluster" plant
 printf '%s\n' "$slurm_script" >"$cluster/scale-out.slurm"
 cd "$cluster"
 submitted=$(bash -c "$submit_line")
 job=$(grep -o '[0-9]\+' <<<"$submitted" | tail -1)
 [ -n "$job" ] || fail "sbatch said: $submitted"
-say "submitted array job $job: $shards tasks over $inputs inputs"
+cpus=$(bash -c "$cpus_line; echo \"\$CPUS\"")
+[ "$cpus" = "$(nproc)" ] || fail "the documented line sized a task to $cpus CPUs on a node of $(nproc)"
+say "submitted array job $job: $shards tasks of $cpus CPUs (the node's) over $inputs inputs"
 
 # The first task found part way (its journal started, most of its rows still
 # to come: runs take milliseconds, and the journal takes their rows some at a
@@ -218,8 +247,16 @@ for _ in $(seq 1200); do [ -z "$(squeue -h -j "$job2" 2>/dev/null)" ] && break; 
 grep -q "$((per_shard - done_before)) to run, $done_before kept" "logs/tarvex-${job2}-$cancelled.out" ||
   fail "the resubmitted task did not run just the rest: $(cat "logs/tarvex-${job2}-$cancelled.out")"
 say "resubmitted task $cancelled as job $job2: ran $((per_shard - done_before)), kept $done_before"
-bash -c "$join_line"
-check_joined summary.jsonl "Slurm, joined summary"
+join_as_documented "$join_line" 1 "Slurm"
+check_joined portfolio.jsonl "Slurm, joined summary"
+grep -q "^  $cluster/in1.inp and $cluster/in60.inp: certificate [0-9-]*, recommendations report " join.out ||
+  fail "the join did not name the planted pair: $(cat join.out)"
+[ "$(grep -c '"attention":"[^"]*shared reference number"' portfolio.jsonl)" -eq 2 ] ||
+  fail "the planted pair's rows do not say so"
+for k in $(seq 1 $shards); do
+  grep -q "shared" "summary/shard-$k-of-$shards.csv" && fail "shard $k saw a shared number on its own"
+done
+say "Slurm, join: the building planted in shards 1 and 3 named, status 1"
 no_work_folders "Slurm"
 
 # --- GNU parallel -------------------------------------------------------------------
@@ -268,8 +305,8 @@ say "parallel: stopped shard $stopped by SIGTERM with $done_before of its $per_s
 bash -c "$parallel_shards" >parallel-again.out 2>&1 || true
 grep -q "$((per_shard - done_before)) to run, $done_before kept" parallel-again.out ||
   fail "run again, the stopped shard did not run just the rest: $(cat parallel-again.out)"
-bash -c "$join_line"
-check_joined summary.jsonl "GNU parallel by shard, run again, joined summary"
+join_as_documented "$parallel_join" 0 "GNU parallel by shard"
+check_joined portfolio.jsonl "GNU parallel by shard, run again, joined summary"
 no_work_folders "GNU parallel by shard"
 
 single=$work/parallel-inputs
@@ -279,7 +316,10 @@ echo ":" >hosts.txt
 # One input named as hostile names are, to show they pass through.
 mv -- "in1.inp" "-in 1 \"quoted\".inp"
 bash -c "$parallel_inputs" >parallel.out 2>&1 || fail "the per-input line failed: $(tail -5 parallel.out)"
-check_joined summary.jsonl "GNU parallel by input, joined summaries"
+left=$(find . -maxdepth 1 -type f \( -name '*.jsonl' -o -name '*summary*' -o -name '*-totals.csv' \))
+[ -z "$left" ] || fail "the per-input line left files beside the inputs: $left"
+join_as_documented "$inputs_join" 0 "GNU parallel by input"
+check_joined portfolio.jsonl "GNU parallel by input, joined summaries"
 no_work_folders "GNU parallel by input"
 
 say "all checks held in $(($(date +%s) - started)) s"
