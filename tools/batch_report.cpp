@@ -113,7 +113,9 @@ const char* const kStyle =
     "figure{display:inline-block;margin:0 2em 1em 0;vertical-align:top}"
     "figcaption{font-weight:bold;margin-bottom:.3em}svg text{font-size:13px}"
     "td.why{color:#a00000}td.files a{white-space:nowrap}.small{font-size:.85em;color:#444}"
-    "@media print{body{margin:0}figure,tr,svg{break-inside:avoid}"
+    // On paper the links lead nowhere: the files' column is left out.
+    "@media print{body{margin:0;font-size:10pt}figure,tr,svg{break-inside:avoid}"
+    "h2{break-after:avoid}.files{display:none}"
     "thead{display:table-header-group}a{color:inherit}"
     "*{-webkit-print-color-adjust:exact;print-color-adjust:exact}}";
 
@@ -253,7 +255,8 @@ std::string ReportHtml(const std::vector<BatchRow>& rows, const std::string& rep
     } else {
         page +=
             "<table><thead><tr><th>input</th><th>status</th><th>why</th><th>UPRN</th>"
-            "<th>address</th><th>postcode</th><th>first error or warning</th><th>files</th>"
+            "<th>address</th><th>postcode</th><th>first error or warning</th>"
+            "<th class=\"files\">files</th>"
             "</tr></thead><tbody>\n";
         for (const BatchRow& r : needing) {
             const fs::path input(r.input);
