@@ -142,12 +142,20 @@ bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     // The standard fonts, unless a typed text needs letters they lack.
     EPCS drawn = *this;
     const auto visit = [&drawn](const TextVisitor& v) {
-        for (std::string* text :
-             {&drawn.B_ADDRESS, &drawn.MAIN_FUEL_TYPE, &drawn.VENT, &drawn.RENEWABLE,
-              &drawn.ELECTRICITY, &drawn.BUILDING_AREA, &drawn.TOOL, &drawn.B_TYPE,
-              &drawn.C_REG_NUMBER, &drawn.C_PROTOCOL_ORG, &drawn.ISSUE_DATE})
-            v(*text);
-        for (std::string& rec : drawn.REC) v(rec);
+        const std::pair<const char*, std::string*> texts[] = {
+            {"B-ADDRESS", &drawn.B_ADDRESS},
+            {"MAIN-FUEL-TYPE", &drawn.MAIN_FUEL_TYPE},
+            {"BUILDING-ENVIRONMENT", &drawn.VENT},
+            {"RENEWABLE-MAIN", &drawn.RENEWABLE},
+            {"ELECTRICITY", &drawn.ELECTRICITY},
+            {"BUILDING-AREA", &drawn.BUILDING_AREA},
+            {"INTERFACE", &drawn.TOOL},
+            {"B-TYPE", &drawn.B_TYPE},
+            {"C-REG-NUMBER", &drawn.C_REG_NUMBER},
+            {"C-PROTOCOL-ORG", &drawn.C_PROTOCOL_ORG},
+            {"ISSUE-DATE", &drawn.ISSUE_DATE}};
+        for (const auto& [field, text] : texts) v(field, *text);
+        for (std::string& rec : drawn.REC) v("REC-TEXT", rec);
     };
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
