@@ -291,6 +291,7 @@ void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
                            Points(kAddressRight - kAddressLeft), kUnlimitedLines});
     }
     FitRoom addressRoom;
+    addressRoom.keepLast = true;
     addressRoom.totalLines = [](float size) {
         return static_cast<int>((kAddressLastBaseline - kAddressTop) /
                                     (kAddressStep * size / kAddressSize) +

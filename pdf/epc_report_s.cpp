@@ -53,6 +53,7 @@ WrittenDocument PROJECT::PDF_EPC_Report_S(const char* inputFile) {
          {"B-ADDRESS-0", "B-ADDRESS-1", "B-ADDRESS-2", "B-ADDRESS-3", "B-ADDRESS-4", "B-ADDRESS-5"})
         address.push_back(OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), kPdf));
     w.fSetB_ADDRESS(fScottishAddress(address));
+    w.fSetB_ADDRESS_LAST(fScottishAddressEnd(address));
 
     w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
     w.fSetVENT(

@@ -144,6 +144,7 @@ bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     const auto visit = [&drawn](const TextVisitor& v) {
         const std::pair<const char*, std::string*> texts[] = {
             {"B-ADDRESS", &drawn.B_ADDRESS},
+            {"B-ADDRESS", &drawn.B_ADDRESS_LAST},
             {"MAIN-FUEL-TYPE", &drawn.MAIN_FUEL_TYPE},
             {"BUILDING-ENVIRONMENT", &drawn.VENT},
             {"RENEWABLE-MAIN", &drawn.RENEWABLE},
@@ -304,11 +305,16 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
     // Without an organisation the number stands alone, not after a comma.
     if (!C_REG_NUMBER.empty()) protocol += (protocol.empty() ? "[" : ", [") + C_REG_NUMBER + "]";
     protocol += "  ";
+    // The area and the date are short and of fixed width: they keep their
+    // lines, and the address and the organisation share what is left. Cut,
+    // each keeps its end: the postcode, the assessor's number.
+    const std::string number = C_REG_NUMBER.empty() ? std::string() : "[" + C_REG_NUMBER + "]";
     const std::vector<FitField> values = {
-        {"B-ADDRESS", B_ADDRESS, Points(kBlockRight - kValueX), 2},
-        {"BUILDING-AREA", BUILDING_AREA, Points(kBlockRight - kValueX), 1},
-        {"C-PROTOCOL-ORG", protocol, Points(kBlockRight - kValueX), 2},
-        {"ISSUE-DATE", ISSUE_DATE, Points(585 - kValueX), 1}};
+        {"B-ADDRESS", B_ADDRESS, Points(kBlockRight - kValueX), 2, 0, false, B_ADDRESS_LAST},
+        {"BUILDING-AREA", BUILDING_AREA, Points(kBlockRight - kValueX), 1, 0, true},
+        {"C-PROTOCOL-ORG", protocol, Points(kBlockRight - kValueX), 2, 0, false,
+         C_PROTOCOL_ORG.empty() ? std::string() : number},
+        {"ISSUE-DATE", ISSUE_DATE, Points(585 - kValueX), 1, 0, true}};
     FitRoom room;
     room.totalLines = [](float size) {
         return 4 + static_cast<int>(kFootSpare / (2 * kFitLeading * size));

@@ -205,6 +205,7 @@ void RecReportLayout::Cover() {
     // when there are many, and set smaller when even that is not enough.
     const float last = 540;
     FitRoom room;
+    room.keepLast = true;
     room.totalLines = [firstLine, last](float size) {
         return static_cast<int>((last - firstLine) / (kAddressMinStep * size / 16) + 1e-3f) + 1;
     };

@@ -238,6 +238,44 @@ TEST(ScottishCertificateLayout, LongTextsStayInTheirBoxes) {
     EXPECT_TRUE(Has(text, "\n-2147483647\n")) << text;
 }
 
+// The block under the frame: the longest address and organisation leave the
+// date of issue and the area their lines, and a cut address its postcode.
+TEST(ScottishCertificateLayout, FixedValuesAndThePostcodeKeepTheirPlace) {
+    TempDir dir;
+    SetFileLog(dir.file("Tarvex.log"));
+    const std::string first =
+        "Units 4 to 9, The Grand Old Brewery Buildings and Malt House Annexe, "
+        "Lane";
+    ASSERT_EQ(first.size(), 73u);
+    std::string protocol;
+    while (protocol.size() < 98) protocol += "Caledonian Energy Assessors Scheme ";
+    protocol.resize(98);
+    const struct {
+        const char* label;
+        std::string address;
+        std::string shown;  // the address's line as printed, or its end
+    } cases[] = {
+        {"73-character first line", first + ", Perth, PH2 9QN", ", Perth, PH2 9QN"},
+        {"too long for two lines", first + ", " + first + ", " + first + ", Perth, PH2 9QN",
+         "..., PH2 9QN"},
+    };
+    for (const auto& c : cases) {
+        EPCS w = School();
+        w.fSetB_ADDRESS(c.address);
+        w.fSetB_ADDRESS_LAST("PH2 9QN");
+        w.fSetC_PROTOCOL_ORG(protocol);
+        const std::string pdf = dir.file("foot[epc].pdf");
+        ASSERT_TRUE(w.PDF_EPC_Report(pdf)) << c.label;
+        const std::string text = PdfText(pdf);
+        EXPECT_TRUE(Has(text, "\nDate of issue of certificate: 21 Jan 2026 (Valid"))
+            << c.label << text;
+        EXPECT_TRUE(Has(text, "): 3306.8\n")) << c.label << text;
+        EXPECT_TRUE(Has(text, c.shown + "\n")) << c.label << text;
+        EXPECT_TRUE(Has(text, "Name of protocol organisation: Caledonian")) << c.label << text;
+        for (const TextBox& word : PdfWords(pdf)) EXPECT_LE(word.yMax, 841) << word.text;
+    }
+}
+
 // Letters that no font holds print as "?", said once for each field that
 // holds them; the common ones print in their plain form, unsaid.
 TEST(ScottishCertificate, LettersNoFontHoldsAreNamedByField) {
