@@ -79,6 +79,10 @@ class PdfDocument {
     // in "...". Once the document is saved, each is said as a warning.
     void NoteCut(const std::string& field, std::size_t characters);
     std::size_t cuts() const { return cuts_.size(); }
+    // Letters of `field` (UTF-8) that no font of the document holds, so that
+    // each is printed as "?". Said once the document is saved, one warning
+    // a field.
+    void NoteUnprintable(const std::string& field, const std::vector<std::string>& letters);
 
     // Sets the information (author "Ostrel", creation date from the run clock),
     // protects the document (empty user password: anyone opens it; print only)
@@ -112,6 +116,7 @@ class PdfDocument {
     std::deque<HPDF_Page> pages_;
     std::string background_;
     std::vector<std::pair<std::string, std::size_t>> cuts_;
+    std::vector<std::pair<std::string, std::vector<std::string>>> unprintable_;
     HPDF_Font backgroundFont_ = nullptr;
 };
 
