@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/encoding.h"
 #include "app/runresult.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
@@ -220,6 +221,60 @@ TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
         const std::string written = JsonLine(row);
         ASSERT_TRUE(ParseJsonLine(written, again)) << written;
         EXPECT_EQ(JsonLine(again), written);
+    }
+}
+
+// A text a spreadsheet would take for a formula is shown as text; a number
+// is left a number. A name that is not UTF-8 makes a journal line that is
+// UTF-8 all the same, and reads back to the very bytes.
+TEST(BatchSummary, TextsStayTextsForSpreadsheetsAndJsonReaders) {
+    const struct {
+        std::string address;
+        std::string field;
+    } csvCases[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {"+44 20 7946 0000", "'+44 20 7946 0000"},
+        {"-1+2", "'-1+2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tcmd", "'\tcmd"},
+        {"\rcmd", "\"'\rcmd\""},
+        {"1 High Street", "1 High Street"},
+        {"High Street -=+@", "High Street -=+@"},
+    };
+    for (const auto& c : csvCases) {
+        BatchRow row;
+        row.address = c.address;
+        row.assetRating = -12.5;
+        const std::string csv = CsvLine(row);
+        EXPECT_NE(csv.find(",," + c.field + ",,-12.5,"), std::string::npos) << csv;
+    }
+
+    const struct {
+        std::string name;
+        const char* escaped;
+    } jsonCases[] = {
+        {"/d/caf\xe9.inp", "/d/caf\\udce9.inp"},                     // Latin-1
+        {"/d/caf\xc3\xa9.inp", "/d/caf\xc3\xa9.inp"},                // UTF-8 as it is
+        {"/d/\xc0\xaf.inp", "/d/\\udcc0\\udcaf.inp"},                // overlong
+        {"/d/\xed\xa0\x80.inp", "/d/\\udced\\udca0\\udc80.inp"},     // a surrogate
+        {"/d/\xf4\x90\x80\x80", "/d/\\udcf4\\udc90\\udc80\\udc80"},  // past U+10FFFF
+        {"/d/a\xe2\x82", "/d/a\\udce2\\udc82"},                      // cut short
+        {"/d/\xff\xfe/a.inp", "/d/\\udcff\\udcfe/a.inp"},
+    };
+    for (const auto& c : jsonCases) {
+        BatchRow row;
+        row.input = c.name;
+        row.outputs = {fs::path(c.name).filename().string()};
+        row.firstError = "cannot read " + c.name;
+        const std::string line = JsonLine(row);
+        EXPECT_TRUE(IsValidUtf8(line)) << line;
+        EXPECT_NE(line.find(std::string("\"input\":\"") + c.escaped + "\""), std::string::npos)
+            << line;
+        BatchRow back;
+        ASSERT_TRUE(ParseJsonLine(line, back)) << line;
+        EXPECT_EQ(back.input, c.name);
+        EXPECT_EQ(back.outputs, row.outputs);
+        EXPECT_EQ(back.firstError, row.firstError);
     }
 }
 
