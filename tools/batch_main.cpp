@@ -601,6 +601,9 @@ int main(int argc, char** argv) {
         if (previous.unreadLines > 0)
             std::cerr << "tarvex-batch: " << previous.unreadLines << " lines of " << journalPath
                       << " are not rows and were passed over\n";
+        if (previous.longLines > 0)
+            std::cerr << "tarvex-batch: " << previous.longLines << " lines of " << journalPath
+                      << " are longer than a row can be and were passed over\n";
     }
     BatchWork work = GatherWork(options.sources, options.shardK, options.shardN, previous.rows);
     for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";

@@ -457,20 +457,27 @@ bool ParseJsonLine(const std::string& line, BatchRow& row) {
     return read;
 }
 
+void AddJournalLine(const std::string& line, Journal& journal) {
+    if (line.empty()) return;
+    if (line.size() > kJournalLineLimit) {
+        ++journal.longLines;
+        return;
+    }
+    BatchRow row;
+    if (ParseJsonLine(line, row))
+        journal.rows[row.input] = std::move(row);
+    else
+        ++journal.unreadLines;
+}
+
 Journal ReadJournalText(const std::string& text) {
     Journal journal;
     std::size_t at = 0;
-    BatchRow row;
     while (at < text.size()) {
         const std::size_t end = text.find('\n', at);
         if (end == std::string::npos) break;  // cut short by a killed batch
-        const std::string line = text.substr(at, end - at);
+        AddJournalLine(text.substr(at, end - at), journal);
         at = end + 1;
-        if (line.empty()) continue;
-        if (ParseJsonLine(line, row))
-            journal.rows[row.input] = row;
-        else
-            ++journal.unreadLines;
     }
     return journal;
 }
