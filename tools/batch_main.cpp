@@ -605,7 +605,12 @@ int main(int argc, char** argv) {
             std::cerr << "tarvex-batch: " << previous.longLines << " lines of " << journalPath
                       << " are longer than a row can be and were passed over\n";
     }
-    BatchWork work = GatherWork(options.sources, options.shardK, options.shardN, previous.rows);
+    BatchWork work = GatherWork(options.sources, options.shardK, options.shardN, previous.rows,
+                                {journalPath, base + ".csv", base + "-totals.csv"});
+    if (!work.refusal.empty()) {
+        std::cerr << "tarvex-batch: " << work.refusal << "; nothing was run\n";
+        return 2;
+    }
     for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";
 
     // The journal starts with what is known before any run: kept, missing

@@ -86,16 +86,21 @@ Journal ReadJournal(const fs::path& path, std::string& note) {
 }
 
 BatchWork GatherWork(const std::vector<std::string>& sources, int shardK, int shardN,
-                     const std::map<std::string, BatchRow>& previous) {
+                     const std::map<std::string, BatchRow>& previous,
+                     const std::vector<std::string>& own) {
     BatchWork work;
-    const std::vector<SourceInput> all = GatherInputs(sources, work.problems);
+    std::vector<std::string> lists;
+    const std::vector<SourceInput> all = GatherInputs(sources, work.problems, &lists);
     // Clashes are looked for among all the inputs, not just this shard's:
     // the other shards run at the same time.
     std::vector<std::string> present;
     for (const SourceInput& s : all)
         if (!s.missing) present.push_back(s.path);
     std::map<std::string, std::string> refused;
-    const std::vector<std::string> why = InputRefusals(present);
+    std::vector<std::string> every;
+    for (const SourceInput& s : all) every.push_back(s.path);
+    work.refusal = OwnFileClash(own, every, lists);
+    const std::vector<std::string> why = InputRefusals(present, lists);
     for (std::size_t i = 0; i < present.size(); ++i)
         if (!why[i].empty()) refused[present[i]] = why[i];
 

@@ -168,6 +168,48 @@ TEST(BatchRun, DoesNotRunInputsThatCannotRunSafely) {
         EXPECT_FALSE(FileExists(dir.file(std::string("two/") + name))) << name;
 }
 
+// The batch writes over nothing that is not its own: not an input whose kept
+// log would be itself, not a list file, not a run's results with its summary.
+// Each clash is found before anything runs, and what is there stays as it was.
+TEST(BatchRun, WritesOverNothingThatIsNotItsOwn) {
+    TempDir dir;
+    fs::create_directories(dir.file("in"));
+    const std::string input = ExampleInput("england-office");
+    WriteFileBytes(dir.file("in/a.inp"), input);
+    WriteFileBytes(dir.file("in/survey.log"), input);
+    WriteFileBytes(dir.file("in/list"), "survey.log\n");
+    WriteFileBytes(dir.file("in/a.log"), "a.inp\n");
+
+    // An input that is its own kept log, an input whose log is a list file.
+    const ProcessResult r = RunBatch(
+        {"--summary", dir.file("s"), dir.file("in/list"), dir.file("in/a.log")}, dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    std::map<std::string, BatchRow> rows = RowsOf(dir.file("s.jsonl"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows["survey.log"].status, "not run");
+    EXPECT_NE(rows["survey.log"].firstError.find("over the input itself (survey.log)"),
+              std::string::npos)
+        << rows["survey.log"].firstError;
+    EXPECT_EQ(rows["a.inp"].status, "not run");
+    EXPECT_NE(rows["a.inp"].firstError.find("list file " + dir.file("in/a.log")), std::string::npos)
+        << rows["a.inp"].firstError;
+    EXPECT_EQ(ReadFileBytes(dir.file("in/survey.log")), input);
+    EXPECT_EQ(ReadFileBytes(dir.file("in/a.log")), "a.inp\n");
+
+    // A summary named like a run's results file: the batch does not start.
+    fs::remove(dir.file("in/a.log"));
+    const ProcessResult clash =
+        RunBatch({"--summary", dir.file("in/a"), dir.file("in/a.inp")}, dir.path());
+    EXPECT_EQ(clash.exitCode, 2) << clash.out << clash.err;
+    EXPECT_NE(clash.err.find("the batch's own file " + dir.file("in/a.csv") +
+                             " would be the file a.csv that the run of " + dir.file("in/a.inp")),
+              std::string::npos)
+        << clash.err;
+    EXPECT_NE(clash.err.find("nothing was run"), std::string::npos) << clash.err;
+    for (const char* name : {"in/a.csv", "in/a.jsonl", "in/a.lock", "in/a.log"})
+        EXPECT_FALSE(FileExists(dir.file(name))) << name;
+}
+
 // Inputs a list names that are not there have rows of their own; the batch
 // fails, and says so.
 TEST(BatchRun, GivesMissingInputsARow) {

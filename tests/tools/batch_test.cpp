@@ -464,8 +464,17 @@ TEST(BatchInputs, RefusesNamesThatCannotRunApart) {
          "letter case"},
         {"one stem, two extensions", {"a.inp", "a.txt"}, {"a.inp", "a.txt"}, "(a.csv)"},
         {"one stem, no extension", {"a", "a.inp"}, {"a", "a.inp"}, "(a.csv)"},
-        {"an input that is another's output", {"a.csv", "a.inp"}, {"a.csv", "a.inp"}, "same file"},
+        {"an input that is another's output",
+         {"a[epc].pdf", "a.inp"},
+         {"a[epc].pdf", "a.inp"},
+         "same file"},
         {"an input that is another's log", {"a.inp", "a.log"}, {"a.inp", "a.log"}, "same file"},
+        {"an input that is its own kept log",
+         {"survey.log"},
+         {"survey.log"},
+         "itself (survey.log)"},
+        {"an input that is its own results", {"b.csv"}, {"b.csv"}, "itself (b.csv)"},
+        {"an input that is its own report copy", {"B.BDL"}, {"B.BDL"}, "itself (B.BDL)"},
         {"a longer stem", {"a.inp", "a.v2.inp", "a_b.inp", "ab.inp"}, {}, ""},
         {"one name in two folders", {"x/a.inp", "y/a.inp"}, {}, ""},
         {"unusual names",
@@ -493,6 +502,39 @@ TEST(BatchInputs, RefusesNamesThatCannotRunApart) {
                 EXPECT_NE(why[i].find(inputs[1 - i]), std::string::npos)
                     << c.what << ": " << why[i];
             }
+        }
+    }
+}
+
+// Nothing the batch writes may be a list file that named inputs, nor may its
+// own files (journal, summary, totals, lock) be an input or what a run writes.
+TEST(BatchInputs, TheBatchWritesOnlyWhatIsItsOwn) {
+    const std::vector<std::string> inputs{"/d/a.inp", "/d/b.inp", "/d/c.txt"};
+    const std::vector<std::string> why = InputRefusals(inputs, {"/d/A.LOG", "/d/list"});
+    EXPECT_NE(why[0].find("the list file /d/A.LOG (a.log)"), std::string::npos) << why[0];
+    EXPECT_EQ(why[1], "");
+    EXPECT_EQ(why[2], "");
+
+    const struct {
+        std::vector<std::string> own;
+        std::vector<std::string> lists;
+        const char* clash;  // "" for none
+    } cases[] = {
+        {{"/d/a.jsonl", "/d/a.csv", "/d/a-totals.csv", "/d/a.lock"},
+         {},
+         "/d/a.csv would be the file a.csv that the run of /d/a.inp writes"},
+        {{"/d/b.log"}, {}, "the file b.log that the run of /d/b.inp writes"},
+        {{"/d/C.TXT"}, {}, "would be the input /d/c.txt"},
+        {{"/d/x/../s.jsonl"}, {"/d/s.jsonl"}, "would be the list file /d/s.jsonl"},
+        {{"/d/s.jsonl", "/d/s.csv", "/d/s-totals.csv", "/d/s.lock"}, {"/d/list"}, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string clash = OwnFileClash(c.own, inputs, c.lists);
+        if (std::string(c.clash).empty()) {
+            EXPECT_EQ(clash, "") << c.own[0];
+        } else {
+            EXPECT_NE(clash.find(c.clash), std::string::npos) << clash;
+            EXPECT_NE(clash.find("--summary"), std::string::npos) << clash;
         }
     }
 }
