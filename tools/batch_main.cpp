@@ -437,6 +437,90 @@ class JournalFile {
     std::string flushError_;
 };
 
+// The lock that makes a journal one batch's at a time: BASE.lock, locked
+// (fcntl, which the system drops when the process ends however it ends) for
+// the batch's life. The journal itself is no place for it: it is replaced
+// whole, twice, by rename. Removed at the end when it is the file this batch
+// locked and holds nothing (a lock file is always empty).
+class JournalLock {
+  public:
+    explicit JournalLock(std::string path) : path_(std::move(path)) {
+        for (int attempt = 0; attempt < 100 && fd_ < 0 && problem_.empty(); ++attempt) Take();
+        if (fd_ < 0 && problem_.empty()) problem_ = "its lock " + path_ + " keeps changing";
+    }
+    ~JournalLock() {
+        if (fd_ < 0) return;
+        struct stat held {};
+        struct stat named {};
+        if (!keep_ && fstat(fd_, &held) == 0 && lstat(path_.c_str(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino && held.st_size == 0)
+            unlink(path_.c_str());
+        close(fd_);
+    }
+    JournalLock(const JournalLock&) = delete;
+    JournalLock& operator=(const JournalLock&) = delete;
+
+    // Why it is not held, "" when it is.
+    const std::string& problem() const { return problem_; }
+    // The file is left where it is at the end, unless this batch made it.
+    void Keep() { keep_ = !made_; }
+
+  private:
+    void Take() {
+        made_ = true;
+        int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) {
+            made_ = false;
+            fd = open(path_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT) return;  // removed meanwhile: again
+        }
+        if (fd < 0) {
+            problem_ = errno == ELOOP ? path_ + " is a link" : std::string(std::strerror(errno));
+            return;
+        }
+        struct stat held {};
+        if (fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            problem_ = path_ + " is not a regular file";
+            close(fd);
+            return;
+        }
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        if (fcntl(fd, F_SETLK, &lock) != 0) {
+            const int error = errno;
+            if (error == EACCES || error == EAGAIN) {
+                struct flock holder = lock;
+                const bool named = fcntl(fd, F_GETLK, &holder) == 0 && holder.l_type != F_UNLCK &&
+                                   holder.l_pid > 0;
+                problem_ =
+                    "it is in use by another batch" +
+                    (named ? " (process " + std::to_string(holder.l_pid) + ")" : std::string()) +
+                    ", which holds " + path_;
+            } else {
+                problem_ = path_ + " cannot be locked (" + std::strerror(error) + ")";
+            }
+            close(fd);
+            return;
+        }
+        // Locked, but perhaps a file its last holder removed meanwhile: only
+        // the file of that name counts.
+        struct stat named {};
+        if (lstat(path_.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+            named.st_ino == held.st_ino) {
+            fd_ = fd;
+            return;
+        }
+        close(fd);
+    }
+
+    std::string path_;
+    int fd_ = -1;
+    bool made_ = false;
+    bool keep_ = false;
+    std::string problem_;
+};
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -593,6 +677,13 @@ int main(int argc, char** argv) {
 
     const std::string base = SummaryBase(options);
     const std::string journalPath = base + ".jsonl";
+    // Before the journal is read: another batch on it may be writing it.
+    JournalLock lock(base + ".lock");
+    if (!lock.problem().empty()) {
+        std::cerr << "tarvex-batch: cannot write the journal " << journalPath << ": "
+                  << lock.problem() << "; nothing was run\n";
+        return 2;
+    }
     Journal previous;
     if (options.resume) {
         std::string note;
@@ -606,8 +697,9 @@ int main(int argc, char** argv) {
                       << " are longer than a row can be and were passed over\n";
     }
     BatchWork work = GatherWork(options.sources, options.shardK, options.shardN, previous.rows,
-                                {journalPath, base + ".csv", base + "-totals.csv"});
+                                {journalPath, base + ".csv", base + "-totals.csv", base + ".lock"});
     if (!work.refusal.empty()) {
+        lock.Keep();
         std::cerr << "tarvex-batch: " << work.refusal << "; nothing was run\n";
         return 2;
     }
