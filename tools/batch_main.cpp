@@ -37,6 +37,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -100,17 +101,10 @@ void CatchStopSignals() {
     }
 }
 
+// "SIGSEGV"; "signal N" for one without a name.
 std::string SignalName(int signal) {
-    switch (signal) {
-        case SIGINT:
-            return "SIGINT";
-        case SIGTERM:
-            return "SIGTERM";
-        case SIGHUP:
-            return "SIGHUP";
-        default:
-            return "signal " + std::to_string(signal);
-    }
+    const char* name = sigabbrev_np(signal);
+    return name != nullptr ? std::string("SIG") + name : "signal " + std::to_string(signal);
 }
 
 // A file the run wrote (log, report, result), read when it is a regular
@@ -173,6 +167,7 @@ struct Settings {
     std::string data;
     fs::path work;                         // this batch's temporary folder
     std::vector<std::string> environment;  // ours, without a result variable
+    unsigned timeout = 0;                  // seconds a run may take, 0 for no limit
 };
 
 // The run log, result and console of a run: the log is kept beside the
@@ -261,23 +256,39 @@ BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& input
 
     const OutputTimes before = RunOutputTimes(inputPath);
     const auto start = std::chrono::steady_clock::now();
-    const ChildEnd end = worker.Run(request, g_running[slot], g_stopSignal);
+    const int timeoutMs = static_cast<int>(std::min<unsigned>(s.timeout, INT_MAX / 1000) * 1000);
+    const ChildEnd end =
+        worker.Run(request, g_running[slot], g_stopSignal, s.timeout == 0 ? -1 : timeoutMs);
     row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     row.outputs = OutputsWritten(inputPath, before);
 
     // A run ended by a stop signal, ours or one sent to every process of the
     // batch (Ctrl-C on a terminal, a job cancelled), did not fail: it is not
-    // done. What it wrote is whole; its temporary files, whose process is
-    // gone, are removed.
+    // done. What it wrote is whole; the temporary files its worker held are
+    // gone with it (BatchWorker::Run). The row names the signal the batch
+    // was given, not the SIGTERM it passed on to the worker.
     const int stop = g_stopSignal.load();
     const bool stopSignal = end.signal == SIGINT || end.signal == SIGTERM || end.signal == SIGHUP;
     if (end.signal != 0 && (stop != 0 || stopSignal)) {
         row.status = status::kNotRun;
-        row.firstError = "interrupted by " + SignalName(stopSignal ? end.signal : stop);
-        RemoveStaleTemporaries(WithSlash(input.parent_path().string()), std::time(nullptr) + 1);
+        row.firstError = "interrupted by " + SignalName(stop != 0 ? stop : end.signal);
+    } else if (end.timedOut) {
+        row.status = status::kFailed;
+        row.firstError = "timed out: the run took more than " + std::to_string(s.timeout) +
+                         " s (--timeout), and its worker was killed";
     } else {
         if (end.exitCode >= 0) row.exitCode = end.exitCode;
         ReadWhatTheRunLeft(runFolder, row);
+        // A worker that died or answered nonsense: how, rather than the last
+        // words of its console.
+        if (end.died && end.signal != 0)
+            row.firstError = "the program was ended by " + SignalName(end.signal) +
+                             ", which tarvex-batch did not send";
+        else if (end.died && end.exitCode >= 0)
+            row.firstError = "the program's process ended with status " +
+                             std::to_string(end.exitCode) + " before its run was done";
+        else if (!end.fault.empty())
+            row.firstError = "the program did not end normally: " + end.fault;
         if (!row.exitCode) {
             row.status = status::kFailed;
             if (row.firstError.empty()) row.firstError = "the program did not end normally";
@@ -304,20 +315,81 @@ std::string FindTools(const BatchOptions& options, Settings& s) {
     return BatchWorker::Check(s.program, s.environment);
 }
 
+// Where the batch's temporary folders are made: $TMPDIR when a run
+// configuration can name it, and /tmp.
+std::vector<std::string> WorkFolderParents() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::vector<std::string> parents;
+    if (tmp != nullptr && *tmp != '\0' && FitsRunConfiguration(tmp)) parents.push_back(tmp);
+    if (parents.empty() || fs::path(parents[0]).lexically_normal() != fs::path("/tmp"))
+        parents.push_back("/tmp");
+    return parents;
+}
+
+// "tarvex-batch-HOST-PID-": the start of a work folder's name, which says
+// which batch made it, so that a later batch can tell one whose batch is gone.
+constexpr const char kWorkFolderStart[] = "tarvex-batch-";
+std::string WorkFolderPrefix() {
+    return kWorkFolderStart + TemporaryNameHost() + "-" + std::to_string(getpid()) + "-";
+}
+
+// Removes the work folders that batches of this machine left when they were
+// killed (SIGKILL, a power cut): those of this user, named by a process that
+// is gone. A folder of another machine (a shared /tmp) or of a process that
+// still runs is left alone, as are names of another form.
+void RemoveDeadBatchesWorkFolders() {
+    const std::string ours = kWorkFolderStart + TemporaryNameHost() + "-";
+    for (const std::string& parent : WorkFolderParents()) {
+        std::error_code ec;
+        for (fs::directory_iterator it(parent, ec); !ec && it != fs::directory_iterator();
+             it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (name.compare(0, ours.size(), ours) != 0) continue;
+            const std::string rest = name.substr(ours.size());
+            const std::size_t dash = rest.find('-');
+            if (dash == 0 || dash == std::string::npos || dash > 9 ||
+                rest.find_first_not_of("0123456789") != dash)
+                continue;
+            const long pid = std::stol(rest.substr(0, dash));
+            struct stat info {};
+            if (lstat(it->path().c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+                info.st_uid != geteuid())
+                continue;
+            if (!ProcessHasEnded(pid)) continue;
+            std::error_code gone;
+            fs::remove_all(it->path(), gone);
+        }
+    }
+}
+
+// The temporary files that runs and batches killed before they could clean
+// up left in the inputs' folders and the summary's: those of processes that
+// are gone (RemoveStaleTemporaries), however recent. Done at the start, and
+// again at the end: the workers of a batch just killed die with it, but may
+// take a moment more than it to be gone.
+void RemoveDeadProcessesTemporaries(const BatchWork& work, const std::string& base) {
+    std::set<std::string> folders{fs::path(base).parent_path().string()};
+    for (const std::string& input : work.inputs)
+        folders.insert(fs::path(input).parent_path().string());
+    const std::time_t now = std::time(nullptr) + 1;
+    for (const std::string& folder : folders) RemoveStaleTemporaries(folder, now);
+}
+
 // The batch's own temporary folder, under $TMPDIR when a run configuration
 // can name it there, else under /tmp; gone, with all in it, when this goes.
 // Its path is empty when no folder could be made.
 class WorkFolder {
   public:
     WorkFolder() {
-        char fallback[] = "/tmp/tarvex-batch-XXXXXX";
-        const char* tmp = std::getenv("TMPDIR");
-        const std::string templ =
-            (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/tarvex-batch-XXXXXX";
-        std::vector<char> buf(templ.begin(), templ.end());
-        buf.push_back('\0');
-        const char* made = !FitsRunConfiguration(templ) ? nullptr : mkdtemp(buf.data());
-        if (made == nullptr) made = mkdtemp(fallback);
+        const char* made = nullptr;
+        std::vector<char> buf;
+        for (const std::string& parent : WorkFolderParents()) {
+            const std::string templ = parent + "/" + WorkFolderPrefix() + "XXXXXX";
+            buf.assign(templ.begin(), templ.end());
+            buf.push_back('\0');
+            made = mkdtemp(buf.data());
+            if (made != nullptr) break;
+        }
         // Absolute: each run is made in its input's folder, and the work
         // files are named to it from there.
         std::error_code ec;
@@ -669,6 +741,7 @@ int main(int argc, char** argv) {
     CatchStopSignals();
 
     Settings settings;
+    settings.timeout = options.timeout;
     const std::string missing = FindTools(options, settings);
     if (!missing.empty()) {
         std::cerr << "tarvex-batch: " << missing << "\n";
@@ -704,6 +777,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";
+    RemoveDeadBatchesWorkFolders();
+    RemoveDeadProcessesTemporaries(work, base);
 
     // The journal starts with what is known before any run: kept, missing
     // and refused rows. Written before the first run, so that a summary
@@ -726,6 +801,7 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
         return 1;
     }
+    RemoveDeadProcessesTemporaries(work, base);
     std::vector<std::string> unwritten = WriteSummary(work.rows, base);
     const std::string flushError = journal.flushError();
     if (!flushError.empty()) unwritten.push_back("the runs' outputs to disk (" + flushError + ")");

@@ -37,6 +37,10 @@ TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
         {{"x", "--jobs"}, 2, "tarvex-batch: --jobs takes"},
         {{"--shard", "3/2", "x"}, 2, "tarvex-batch: --shard takes"},
         {{"x", "--shard"}, 2, "tarvex-batch: --shard takes"},
+        {{"--timeout", "-1", "x"}, 2, "tarvex-batch: --timeout takes"},
+        {{"--timeout", "1.5", "x"}, 2, "tarvex-batch: --timeout takes"},
+        {{"--timeout", "1000000", "x"}, 2, "tarvex-batch: --timeout takes"},
+        {{"x", "--timeout"}, 2, "tarvex-batch: --timeout takes"},
         {{"x", "--summary"}, 2, "usage:"},
         {{"x", "--program"}, 2, "usage:"},
         {{"x", "--data"}, 2, "usage:"},
@@ -60,9 +64,9 @@ TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
 }
 
 TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
-    const CommandLine parsed =
-        ParseOptions({"a", "--jobs", "3", "--shard", "2/3", "b", "--resume", "--summary", "s",
-                      "--program", "p", "--data", "d", "-x", "--allow-shared-rrn"});
+    const CommandLine parsed = ParseOptions({"a", "--jobs", "3", "--shard", "2/3", "b", "--resume",
+                                             "--summary", "s", "--program", "p", "--data", "d",
+                                             "-x", "--allow-shared-rrn", "--timeout", "0"});
     ASSERT_FALSE(parsed.exitStatus.has_value()) << parsed.message;
     const BatchOptions& o = parsed.options;
     EXPECT_EQ(o.jobs, 3u);
@@ -72,12 +76,14 @@ TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
     EXPECT_EQ(o.summary, "s");
     EXPECT_EQ(o.program, "p");
     EXPECT_EQ(o.data, "d");
+    EXPECT_EQ(o.timeout, 0u);
     EXPECT_EQ(o.sources, (std::vector<std::string>{"a", "b", "-x"}));
 
     const BatchOptions plain = ParseOptions({"a"}).options;
     EXPECT_GE(plain.jobs, 1u);
     EXPECT_FALSE(plain.resume);
     EXPECT_FALSE(plain.allowSharedReferences);
+    EXPECT_EQ(plain.timeout, kDefaultRunTimeout);
     EXPECT_EQ(SummaryBase(plain), "tarvex-batch");
 
     // After "--" every argument is a source, an option's name or "--" included.
