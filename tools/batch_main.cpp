@@ -13,7 +13,11 @@
 // inputs in one folder never share a log, and leaves there a small result
 // for the batch (app/runresult.h). Every finished input appends its row to the
 // journal BASE.jsonl at once; at the end the journal is written again, one
-// row per input, with BASE.csv and BASE-totals.csv derived from it.
+// row per input, with BASE.csv and BASE-totals.csv derived from it. The
+// journal is one batch's at a time (BASE.lock), and none of the batch's
+// files may be an input, a list or a run's output (tools/batch.h). A run
+// past --timeout, or whose worker dies, fails alone; a batch killed outright
+// takes its workers with it, and the next one removes what they left.
 //
 // SIGINT, SIGTERM and SIGHUP stop the batch: no run is started any more, the
 // running ones are ended (SIGTERM; each output of the program is whole or
@@ -25,8 +29,9 @@
 // Exit status otherwise: 0 when every input succeeded, 1 when any did not,
 // a source could not be read, a summary file could not be written or a
 // report reference number is shared by inputs (unless --allow-shared-rrn);
-// 2 for a wrong command line, or when the program, its data or the journal's
-// folder is not usable (nothing has run then).
+// 2 for a wrong command line, or when the program, its data or the journal
+// is not usable, or the batch's own files would be another's (nothing has
+// run then).
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
