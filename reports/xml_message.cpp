@@ -332,6 +332,10 @@ std::string RefusalReason(FileRead result) {
             return "is larger than 64 MB";
         case FileRead::kOutside:
             return "lies outside the input's folder";
+        case FileRead::kHidden:
+            return "is hidden or in a hidden folder";
+        case FileRead::kManyLinks:
+            return "has more than one link";
         default:
             return "could not be read";
     }
@@ -339,8 +343,9 @@ std::string RefusalReason(FileRead result) {
 
 // An interface or engine file, compressed first when asked (in memory: the
 // location names the ".zip" copy the register expects, but no such file is
-// made). Only a regular file in the input's folder or below it is carried:
-// an input cannot make the message carry any other file of the machine.
+// made). Only a regular file in the input's folder or below it, not hidden
+// and with one link, is carried: an input cannot make the message carry any
+// other file of the machine, nor the keys kept in a home folder's hidden ones.
 void AddFileBlob(std::string& s, const Blob& blob, const char* keyword, const std::string& path,
                  TextEncoding encoding, const std::string& folder, bool compress) {
     std::string bytes;
