@@ -113,6 +113,19 @@ HPDF_Font PdfDocument::UnicodeFont(const std::string& path) {
     return font;
 }
 
+bool MayPassOnePageList(std::size_t bytes, std::size_t texts) {
+    constexpr std::size_t kLinesOfAText = 4;  // its label, the spacing after it
+    constexpr std::size_t kLinesOfAPage = 20;
+    constexpr std::size_t kFixedPages = 10;  // cover, contents, fixed sections
+    const std::size_t lines = bytes + kLinesOfAText * texts;
+    return lines / kLinesOfAPage + kFixedPages > kPagesOfOneList;
+}
+
+void PdfDocument::ListPagesInParts() {
+    if (failed()) return;
+    HPDF_SetPagesConfiguration(doc_, kPagesInAPart);
+}
+
 HPDF_Page PdfDocument::AddPage() {
     if (failed()) return nullptr;
     HPDF_Page page = HPDF_AddPage(doc_);

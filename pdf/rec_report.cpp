@@ -567,9 +567,9 @@ Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
     // fixed oblique titles are always in the standard font.
     RecReportContent drawn = content;
     Fonts fonts;
-    SettleFonts(
-        doc, pdfFile, [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); }, fonts.regular,
-        fonts.bold);
+    const auto visit = [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); };
+    SettleFonts(doc, pdfFile, visit, fonts.regular, fonts.bold);
+    ListPagesInPartsWhenLong(doc, visit);
     fonts.oblique = doc.Font("Helvetica-Oblique");
     doc.SetBackground(drawn.Cert_Background, fonts.bold);
     if (fonts.regular != nullptr && fonts.bold != nullptr && fonts.oblique != nullptr) {

@@ -302,6 +302,7 @@ bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile)
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
     SettleFonts(doc, pdfFile, visit, regular, bold);
+    ListPagesInPartsWhenLong(doc, visit);
     if (regular != nullptr && bold != nullptr) {
         Cover(doc, c, regular, bold);
         DATA data;

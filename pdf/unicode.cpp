@@ -212,3 +212,14 @@ bool SettleFonts(PdfDocument& doc, const std::string& document,
     }
     return false;
 }
+
+void ListPagesInPartsWhenLong(PdfDocument& doc,
+                              const std::function<void(const TextVisitor&)>& visit) {
+    std::size_t bytes = 0;
+    std::size_t texts = 0;
+    visit([&bytes, &texts](const std::string&, std::string& text) {
+        bytes += text.size();
+        ++texts;
+    });
+    if (MayPassOnePageList(bytes, texts)) doc.ListPagesInParts();
+}

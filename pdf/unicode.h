@@ -52,6 +52,11 @@ void ShowTextIn(HPDF_Page page, HPDF_Font font, float size, const std::string& t
 // a document can be drawn in the fonts they need.
 using TextVisitor = std::function<void(const std::string& field, std::string& text)>;
 
+// Before the first page: lists the document's pages in parts when its typed
+// texts (`visit`) are so long that it may pass one list's pages.
+void ListPagesInPartsWhenLong(PdfDocument& doc,
+                              const std::function<void(const TextVisitor&)>& visit);
+
 // Liberation Sans regular and bold embedded in `doc` as unicode faces;
 // false when the font files are missing (nothing is said).
 bool LoadUnicodeFonts(PdfDocument& doc, HPDF_Font& regular, HPDF_Font& bold);
