@@ -323,7 +323,12 @@ bool ParseTemporaryName(const std::string& name, std::string& host, long& pid) {
     return pid > 0;
 }
 
-int RemoveStaleTemporaries(const std::string& folder, std::time_t start) {
+namespace {
+
+// Removes the temporary files of ours in `folder` (regular files only) for
+// which `stale(path, info, host, pid)` holds; how many were removed.
+template <typename Stale>
+int RemoveTemporariesWhere(const std::string& folder, const Stale& stale) {
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) return 0;
     const std::unique_ptr<DIR, int (*)(DIR*)> closer(dir, &closedir);
@@ -338,15 +343,46 @@ int RemoveStaleTemporaries(const std::string& folder, std::time_t start) {
         struct stat info {};
         // Only a regular file of ours: a link or anything else is left alone.
         if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) continue;
-        if (info.st_mtime >= start) continue;
-        if (host == TemporaryNameHost()) {
-            // A run of this machine that still runs may be about to rename it.
-            if (kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
-        } else if (info.st_mtime >= start - kOtherMachineGrace) {
-            // Another machine's run cannot be asked; a run lasts seconds.
-            continue;
-        }
+        if (!stale(info, host, pid)) continue;
         if (unlink(path.c_str()) == 0) ++removed;
     }
     return removed;
+}
+
+}  // namespace
+
+bool ProcessHasEnded(long pid) {
+    if (pid <= 0) return false;
+    if (kill(static_cast<pid_t>(pid), 0) != 0) return errno == ESRCH;
+    // "PID (NAME) STATE ...": the name may hold anything, so the state is
+    // read after its last ")".
+    char text[512] = {};
+    const std::string path = "/proc/" + std::to_string(pid) + "/stat";
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT;
+    const ssize_t n = read(fd, text, sizeof text - 1);
+    close(fd);
+    if (n <= 0) return false;
+    const char* name = std::strrchr(text, ')');
+    return name != nullptr && name[1] == ' ' && (name[2] == 'Z' || name[2] == 'X');
+}
+
+int RemoveStaleTemporaries(const std::string& folder, std::time_t start) {
+    return RemoveTemporariesWhere(
+        folder, [start](const struct stat& info, const std::string& host, long pid) {
+            if (info.st_mtime >= start) return false;
+            if (host == TemporaryNameHost()) {
+                // A run of this machine that still runs may be about to rename it.
+                return ProcessHasEnded(pid);
+            }
+            // Another machine's run cannot be asked; a run lasts seconds.
+            return info.st_mtime < start - kOtherMachineGrace;
+        });
+}
+
+int RemoveTemporariesOf(const std::string& folder, long pid) {
+    return RemoveTemporariesWhere(folder,
+                                  [pid](const struct stat&, const std::string& host, long madeBy) {
+                                      return madeBy == pid && host == TemporaryNameHost();
+                                  });
 }

@@ -84,6 +84,14 @@ std::string FileWriteFailureText(const std::string& path, const FileWriteResult&
 // older than kOtherMachineGrace. Returns how many were removed.
 inline constexpr std::time_t kOtherMachineGrace = 3600;
 int RemoveStaleTemporaries(const std::string& folder, std::time_t start);
+// Removes from `folder` the temporary files of ours that process `pid` of
+// this machine made: a process the caller has seen end (and not yet reaped,
+// so that its id is not another's) left them. Returns how many were removed.
+int RemoveTemporariesOf(const std::string& folder, long pid);
+// Whether process `pid` of this machine has ended: there is none, or it is a
+// zombie that its parent has not reaped yet (a killed batch's workers wait
+// so for whatever adopts them, which may take its time).
+bool ProcessHasEnded(long pid);
 // This machine's name as temporary file names carry it.
 const std::string& TemporaryNameHost();
 // Whether `name` (no folder) is such a temporary file's name; its machine and

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 
 bool SendAll(int fd, const std::string& bytes) {
     std::size_t sent = 0;
@@ -17,7 +18,10 @@ bool SendAll(int fd, const std::string& bytes) {
     return true;
 }
 
-bool ReadUntil(int fd, char mark, std::string& pending, std::string& text, int timeoutMs) {
+bool ReadUntil(int fd, char mark, std::string& pending, std::string& text, int timeoutMs,
+               std::size_t limit) {
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         const std::size_t end = pending.find(mark);
         if (end != std::string::npos) {
@@ -25,8 +29,16 @@ bool ReadUntil(int fd, char mark, std::string& pending, std::string& text, int t
             pending.erase(0, end + 1);
             return true;
         }
+        if (pending.size() > limit) return false;
+        int waitMs = -1;
+        if (timeoutMs >= 0) {
+            const auto left =
+                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            if (left.count() <= 0) return false;
+            waitMs = static_cast<int>(left.count());
+        }
         pollfd ready{fd, POLLIN, 0};
-        const int polled = poll(&ready, 1, timeoutMs);
+        const int polled = poll(&ready, 1, waitMs);
         if (polled < 0 && errno == EINTR) continue;
         if (polled <= 0) return false;
         char chunk[4096];

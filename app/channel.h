@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The socket between tarvex-batch and its workers (app/worker.h): whole
@@ -11,5 +12,8 @@ bool SendAll(int fd, const std::string& bytes);
 
 // The next text up to `mark` (not included) into `text`, keeping what came
 // after it in `pending` for the next call; false when the socket ends first,
-// or nothing comes for `timeoutMs` (-1: no limit).
-bool ReadUntil(int fd, char mark, std::string& pending, std::string& text, int timeoutMs = -1);
+// the mark has not come within `timeoutMs` (-1: no limit), or more than
+// `limit` bytes come without it (a peer that talks without end is not
+// buffered without end).
+bool ReadUntil(int fd, char mark, std::string& pending, std::string& text, int timeoutMs = -1,
+               std::size_t limit = std::string::npos);

@@ -52,7 +52,10 @@ constexpr BaseLetters kBaseLetters[] = {
      "EeEeEeEeIiIiOoOoOoOoOoOoOoOoOoOoOoOoUuUuUuUuUuUuUuYyYyYyYy??????"},
 };
 
-// Plain forms of the other characters a typed address or name holds.
+// Plain forms of the other characters a typed address or name holds: the
+// signs a keyboard offers, spaces of other widths (the joiners that are not
+// seen, nothing), dashes and quote marks, the comparisons, and raised and
+// lowered digits ("CO2", "m2").
 struct PlainForm {
     char32_t codePoint;
     const char* plain;
@@ -69,7 +72,15 @@ constexpr PlainForm kPlainForms[] = {
     {0x2019, "'"},  {0x201A, "'"},  {0x201B, "'"},   {0x201C, "\""},  {0x201D, "\""},
     {0x201E, "\""}, {0x2022, "*"},  {0x2026, "..."}, {0x2032, "'"},   {0x2033, "\""},
     {0x2039, "'"},  {0x203A, "'"},  {0x202F, " "},   {0x20AC, "EUR"}, {0x2122, "TM"},
-    {0x2212, "-"},  {0xFEFF, ""},
+    {0x2212, "-"},  {0xFEFF, ""},   {0x2004, " "},   {0x2005, " "},   {0x2006, " "},
+    {0x2007, " "},  {0x2008, " "},  {0x205F, " "},   {0x3000, " "},   {0x200C, ""},
+    {0x200D, ""},   {0x2060, ""},   {0x2043, "-"},   {0xFE58, "-"},   {0xFE63, "-"},
+    {0xFF0D, "-"},  {0x201F, "\""}, {0x2035, "'"},   {0x2036, "\""},  {0x2024, "."},
+    {0x2025, ".."}, {0x2264, "<="}, {0x2265, ">="},  {0x2070, "0"},   {0x2074, "4"},
+    {0x2075, "5"},  {0x2076, "6"},  {0x2077, "7"},   {0x2078, "8"},   {0x2079, "9"},
+    {0x207A, "+"},  {0x207B, "-"},  {0x2080, "0"},   {0x2081, "1"},   {0x2082, "2"},
+    {0x2083, "3"},  {0x2084, "4"},  {0x2085, "5"},   {0x2086, "6"},   {0x2087, "7"},
+    {0x2088, "8"},  {0x2089, "9"},  {0x208A, "+"},   {0x208B, "-"},
 };
 
 // The plain form of a character the output cannot carry.

@@ -91,6 +91,19 @@ bool Within(const std::string& file, const std::string& folder) {
            file[folder.size()] == '/';
 }
 
+// Whether a part of `file`'s name below `folder` (which holds it) starts
+// with ".": hidden files and folders are where keys and histories are kept.
+bool HiddenBelow(const std::string& file, const std::string& folder) {
+    std::size_t at = folder == "/" ? 1 : folder.size() + 1;
+    while (at < file.size()) {
+        if (file[at] == '.') return true;
+        const std::size_t slash = file.find('/', at);
+        if (slash == std::string::npos) break;
+        at = slash + 1;
+    }
+    return false;
+}
+
 // Reads a regular file; when `folder` is given, only one inside it.
 FileRead ReadChecked(const std::string& path, const std::string* folder, std::uintmax_t limit,
                      std::string& bytes, int* error) {
@@ -116,6 +129,8 @@ FileRead ReadChecked(const std::string& path, const std::string* folder, std::ui
         std::string real = CanonicalOfDescriptor(fd.get());
         if (real.empty()) real = Canonical(path);
         if (!Within(real, *folder)) return FileRead::kOutside;
+        if (HiddenBelow(real, *folder)) return FileRead::kHidden;
+        if (after.st_nlink != 1) return FileRead::kManyLinks;
     }
     if (static_cast<std::uintmax_t>(after.st_size) > limit) return FileRead::kTooLarge;
     bytes.resize(static_cast<std::size_t>(after.st_size));

@@ -36,6 +36,8 @@ enum class FileRead {
     kNotRegular,  // a folder, device, FIFO or socket: never opened for reading
     kTooLarge,    // more than the limit: not read
     kOutside,     // (ReadFileInFolder) it lies outside the folder it must be in
+    kHidden,      // (ReadFileInFolder) a part of its name below the folder starts with "."
+    kManyLinks,   // (ReadFileInFolder) it has more than one link
     kFailed,      // opened, but reading failed: `error` says why
 };
 
@@ -48,8 +50,11 @@ FileRead ReadRegularFile(const std::string& path, std::uintmax_t limit, std::str
                          int* error = nullptr);
 
 // As ReadRegularFile, for a file an input names: it is read only when the
-// file it resolves to, symbolic links followed, lies in `folder` or below it.
-// A relative `path` is taken from the current folder, then from `folder`.
+// file it resolves to, symbolic links followed, lies in `folder` or below it,
+// no part of its name below `folder` starts with "." (a home folder's .ssh,
+// a project's .git), and it has exactly one link (a hard link made inside may
+// be a file of anywhere else). A relative `path` is taken from the current
+// folder, then from `folder`.
 FileRead ReadFileInFolder(const std::string& folder, const std::string& path, std::uintmax_t limit,
                           std::string& bytes);
 

@@ -1,5 +1,7 @@
 #include "app/run.h"
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdlib>
 #include <ctime>
@@ -90,6 +92,24 @@ std::string FailedOutputsMessage(const std::vector<std::string>& outputs) {
     for (const std::string& output : outputs)
         message += "ERROR: " + output + " could not be written; the run is incomplete\n";
     return message;
+}
+
+std::string RunSummaryLine(long long rating, const std::string& band,
+                           const WrittenOutputs& outputs) {
+    std::string line = band.empty() ? "" : "Rating " + std::to_string(rating) + " " + band + ". ";
+    std::vector<std::string> written;
+    for (const WrittenDocument& o : outputs)
+        if (o.written()) written.push_back(o.path);
+    if (written.empty()) return line + "Wrote no documents.\n";
+    const std::string folder = FolderOf(written.front());
+    bool shared = folder != ".";
+    for (const std::string& path : written) shared = shared && FolderOf(path) == folder;
+    line += shared ? "Wrote in " + folder + ": " : "Wrote ";
+    for (std::size_t i = 0; i < written.size(); ++i) {
+        const std::string& path = written[i];
+        line += (i == 0 ? "" : ", ") + (shared ? path.substr(path.find_last_of("/\\") + 1) : path);
+    }
+    return line + "\n";
 }
 
 void FinishRun(const WrittenOutputs& outputs) {
@@ -207,8 +227,20 @@ int RunBuilding(const RunSettings& settings) {
         outputs.push_back(p.PDF_REC_Report_S(input));
     }
 
+    // Named before the batch's result file joins them: a person reads this.
+    std::string summary;
+    if (isatty(STDOUT_FILENO) != 0) {
+        const bool rated =
+            IsEnglandWalesOrNorthernIreland(type) || IsJurisdiction(type, Jurisdiction::Scotland);
+        const Ratings& r = p.epcs.front().ratings;
+        summary =
+            RunSummaryLine(rated ? std::llround(r.asset) : 0, rated ? r.assetBand : "", outputs);
+    }
     if (const auto result = WriteRunResult(p, settings.inputFile, type, outputs))
         outputs.push_back(*result);
     FinishRun(outputs);
+    // After "OK", on the terminal only: the log and a console that a program
+    // reads stay as they were.
+    std::cout << summary << std::flush;
     return 0;
 }

@@ -17,8 +17,12 @@
 
 namespace {
 
-// How many code words of a keyword are named before "...".
+// How many code words of a keyword the error stream names; a keyword that
+// takes more is named with its nearest and the reference that lists them.
 constexpr std::size_t kCodeWordsShown = 4;
+// Words longer than this by more are ranked by their length alone: a value
+// of a megabyte is not compared letter by letter.
+constexpr std::size_t kLongestCompared = 64;
 
 std::string Lower(std::string_view text) {
     std::string out(text);
@@ -225,8 +229,12 @@ class Account {
             case kErrCodeUnknown: {
                 std::vector<std::string> words;
                 for (const Codigo& c : def->codes) words.push_back(c.name);
+                const int c = ClassOfLine(e.position);
                 item.text = "unknown code word " + e.info + " for " + key +
-                            DidYouMean(e.info, words) + "; " + key + " takes " + CodeWords(*def);
+                            DidYouMean(e.info, words) + "; " +
+                            CodeWords(e.info, *def,
+                                      c < 0 ? std::string()
+                                            : boc_.classes[static_cast<std::size_t>(c)].name);
                 return;
             }
             case kErrBadReference:
@@ -329,34 +337,45 @@ std::string ErrorStreamReport(const BOC& boc, std::size_t limit) {
 }
 
 std::size_t EditDistance(std::string_view a, std::string_view b) {
+    // Three rows: a swap of two neighbours looks two rows back.
+    std::vector<std::size_t> before(b.size() + 1);
+    std::vector<std::size_t> above(b.size() + 1);
     std::vector<std::size_t> row(b.size() + 1);
     for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
+        before.swap(above);
+        above.swap(row);
         row[0] = i;
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] != b[j - 1])});
-            diagonal = above;
+            row[j] =
+                std::min({above[j] + 1, row[j - 1] + 1, above[j - 1] + (a[i - 1] != b[j - 1])});
+            if (i > 1 && j > 1 && a[i - 1] == b[j - 2] && a[i - 2] == b[j - 1])
+                row[j] = std::min(row[j], before[j - 2] + 1);
         }
     }
     return row[b.size()];
 }
 
+std::size_t SuggestionReach(std::size_t length) {
+    // One slip in a short word, one more for every four letters; in a word
+    // of one or two letters a slip is half of it, another word.
+    return length < 3 ? 0 : std::max<std::size_t>(1, length / 4);
+}
+
 std::string NearestWord(const std::string& word, const std::vector<std::string>& candidates) {
     const std::string lower = Lower(word);
-    // Slips of a few characters in a word of four or more; one in a shorter.
-    const std::size_t allowed = std::max<std::size_t>(1, word.size() / 4);
     std::string best;
-    std::size_t bestDistance = allowed + 1;
+    std::size_t bestDistance = 0;
     for (const std::string& c : candidates) {
+        // Measured on the longer of the two, so that "BE" finds "BER".
+        const std::size_t allowed = SuggestionReach(std::max(c.size(), word.size()));
         const std::size_t gap =
             c.size() > word.size() ? c.size() - word.size() : word.size() - c.size();
         if (gap > allowed) continue;
         const std::string candidate = Lower(c);
         if (candidate == lower) return c;
         const std::size_t d = EditDistance(lower, candidate);
-        if (d < bestDistance) {
+        if (d <= allowed && (best.empty() || d < bestDistance)) {
             best = c;
             bestDistance = d;
         }
@@ -372,12 +391,53 @@ std::string NearestWord(const std::string& word, const std::vector<std::string>&
     return holder;
 }
 
-std::string CodeWords(const Propiedad& keyword) {
-    std::string out;
-    for (std::size_t i = 0; i < keyword.codes.size() && i < kCodeWordsShown; ++i)
-        out += (i == 0 ? "" : ", ") + keyword.codes[i].name;
-    if (keyword.codes.size() > kCodeWordsShown) out += ", ...";
+std::vector<std::string> NearestCodeWords(const std::string& word, const Propiedad& keyword,
+                                          std::size_t count) {
+    const std::string lower = Lower(word);
+    struct Ranked {
+        bool held;  // the one holds the other: a word shortened or run on
+        std::size_t distance;
+        std::size_t order;
+    };
+    std::vector<Ranked> ranked;
+    for (std::size_t i = 0; i < keyword.codes.size(); ++i) {
+        const std::string code = Lower(keyword.codes[i].name);
+        const bool held = !lower.empty() && (code.find(lower) != std::string::npos ||
+                                             lower.find(code) != std::string::npos);
+        const std::size_t gap =
+            code.size() > lower.size() ? code.size() - lower.size() : lower.size() - code.size();
+        // Past a gap this wide the gap ranks as well as the letters would.
+        ranked.push_back({held, gap > kLongestCompared ? gap : EditDistance(lower, code), i});
+    }
+    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+        return a.held != b.held ? a.held : a.distance < b.distance;
+    });
+    std::vector<std::string> out;
+    std::vector<std::string> names;
+    for (const Codigo& c : keyword.codes) names.push_back(c.name);
+    // The word suggested comes first, whatever the ranking says.
+    const std::string nearest = NearestWord(word, names);
+    if (!nearest.empty()) out.push_back(nearest);
+    for (const Ranked& r : ranked) {
+        if (out.size() >= count) break;
+        if (keyword.codes[r.order].name != nearest) out.push_back(keyword.codes[r.order].name);
+    }
     return out;
+}
+
+std::string CodeWords(const std::string& word, const Propiedad& keyword,
+                      const std::string& className) {
+    const std::string& key = keyword.name;
+    std::string out;
+    if (keyword.codes.size() <= kCodeWordsShown) {
+        for (const Codigo& c : keyword.codes) out += (out.empty() ? "" : ", ") + c.name;
+        return key + " takes " + out;
+    }
+    for (const std::string& w : NearestCodeWords(word, keyword, kCodeWordsShown))
+        out += (out.empty() ? "" : ", ") + w;
+    return key + " takes " + std::to_string(keyword.codes.size()) + " code words, the nearest " +
+           out + "; all are listed" + (className.empty() ? "" : " under " + className) +
+           " in the input reference (" + kInputReferenceName + ")";
 }
 
 namespace {

@@ -23,15 +23,33 @@ inline constexpr std::size_t kErrorStreamLimit = 10;
 // where the whole report is.
 std::string ErrorStreamReport(const BOC& boc, std::size_t limit = kErrorStreamLimit);
 
-// The number of single-character insertions, deletions and substitutions
-// that turn one word into the other.
+// The name of the generated reference of the input language, which lists
+// every class, keyword and code word (docs/ in the source, the
+// documentation folder once installed).
+inline constexpr const char* kInputReferenceName = "input-reference.md";
+
+// The number of single-character insertions, deletions, substitutions and
+// swaps of two neighbours that turn one word into the other ("BRE" is one
+// swap from "BER").
 std::size_t EditDistance(std::string_view a, std::string_view b);
+// How many slips may part a word from a candidate, the longer of the two
+// `length` characters, for the candidate to be suggested: a word further
+// away is another word, not a slip.
+std::size_t SuggestionReach(std::size_t length);
 // The candidate a mistyped word most likely meant: one that differs only in
-// letter case, or one a few edits away (the first of the nearest); failing
+// letter case, or one within its reach (the first of the nearest); failing
 // that, the only candidate that holds the word. "" when none is near.
 std::string NearestWord(const std::string& word, const std::vector<std::string>& candidates);
-// The code words a keyword takes, the first few then "...".
-std::string CodeWords(const Propiedad& keyword);
+// The `count` code words of a keyword nearest to `word`: the suggested one
+// first, then those that hold the word (or that it holds), then the rest;
+// within each group the nearest first, equally near in the library's order.
+std::vector<std::string> NearestCodeWords(const std::string& word, const Propiedad& keyword,
+                                          std::size_t count);
+// What the error stream says a keyword takes after an unknown code word:
+// all its code words when they are few, else how many, the nearest, and
+// where the reference lists them all under the keyword's class.
+std::string CodeWords(const std::string& word, const Propiedad& keyword,
+                      const std::string& className);
 
 // A warning when a number's text goes on past what is read as the number
 // with a comma and a digit ("58,4" reads 58): the comma is not a decimal

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <iterator>
 
 #include "app/atomicfile.h"
 #include "app/clock.h"
@@ -112,6 +113,19 @@ HPDF_Font PdfDocument::UnicodeFont(const std::string& path) {
     return font;
 }
 
+bool MayPassOnePageList(std::size_t bytes, std::size_t texts) {
+    constexpr std::size_t kLinesOfAText = 4;  // its label, the spacing after it
+    constexpr std::size_t kLinesOfAPage = 20;
+    constexpr std::size_t kFixedPages = 10;  // cover, contents, fixed sections
+    const std::size_t lines = bytes + kLinesOfAText * texts;
+    return lines / kLinesOfAPage + kFixedPages > kPagesOfOneList;
+}
+
+void PdfDocument::ListPagesInParts() {
+    if (failed()) return;
+    HPDF_SetPagesConfiguration(doc_, kPagesInAPart);
+}
+
 HPDF_Page PdfDocument::AddPage() {
     if (failed()) return nullptr;
     HPDF_Page page = HPDF_AddPage(doc_);
@@ -131,6 +145,20 @@ void PdfDocument::NoteCut(const std::string& field, std::size_t characters) {
         }
     }
     cuts_.emplace_back(field, characters);
+}
+
+void PdfDocument::NoteUnprintable(const std::string& field,
+                                  const std::vector<std::string>& letters) {
+    if (letters.empty()) return;
+    auto known = std::find_if(unprintable_.begin(), unprintable_.end(),
+                              [&field](const auto& entry) { return entry.first == field; });
+    if (known == unprintable_.end()) {
+        unprintable_.emplace_back(field, std::vector<std::string>());
+        known = std::prev(unprintable_.end());
+    }
+    for (const std::string& letter : letters)
+        if (std::find(known->second.begin(), known->second.end(), letter) == known->second.end())
+            known->second.push_back(letter);
 }
 
 void PdfDocument::SetBackground(const std::string& text, HPDF_Font bold) {
@@ -198,6 +226,13 @@ PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo&
         SendWarning("WARNING: " + path + ": " + field +
                     " does not fit its place: " + std::to_string(characters) + " character" +
                     (characters == 1 ? "" : "s") + " left out\n");
+    }
+    for (const auto& [field, letters] : unprintable_) {
+        std::string named;
+        for (const std::string& letter : letters)
+            named += (named.empty() ? "\"" : ", \"") + letter + "\"";
+        SendWarning("WARNING: " + path + ": " + field + ": no font of the document holds " + named +
+                    ": printed as \"?\"\n");
     }
     result.saved = true;
     result.fingerprint = Fingerprint(key, std::move(bytes));

@@ -2,6 +2,7 @@
 
 #include <hpdf.h>
 
+#include <cstddef>
 #include <deque>
 #include <string>
 #include <utility>
@@ -30,6 +31,18 @@ struct PdfSaveResult {
     // when nothing was saved.
     Fingerprint fingerprint;
 };
+
+// Pages a part of the page list holds when the list is kept in parts.
+inline constexpr unsigned kPagesInAPart = 1000;
+// Pages past which a single page list can no longer be saved (libharu's
+// longest array is 32,767 entries; a margin for what it adds itself).
+inline constexpr std::size_t kPagesOfOneList = 32000;
+
+// Whether a document whose typed texts hold `bytes` bytes in `texts` texts
+// could pass kPagesOfOneList pages: every byte set on a line of its own, a
+// few lines more for each text, and a page holding at least 20 lines. A
+// bound, not a count: only documents of many thousands of texts pass it.
+bool MayPassOnePageList(std::size_t bytes, std::size_t texts);
 
 class PdfDocument {
   public:
@@ -64,6 +77,11 @@ class PdfDocument {
 
     // Adds an A4 portrait page and makes it the current page.
     HPDF_Page AddPage();
+    // libharu lists a document's pages in one array of at most 32,767
+    // entries; asked before the first page, it lists them in parts of
+    // kPagesInAPart, so that any number of pages can be saved. Only a
+    // document that may need it is asked: the parts change its bytes.
+    void ListPagesInParts();
     const std::deque<HPDF_Page>& pages() const { return pages_; }
     // The last page added; nullptr before the first.
     HPDF_Page page() const { return pages_.empty() ? nullptr : pages_.back(); }
@@ -79,6 +97,10 @@ class PdfDocument {
     // in "...". Once the document is saved, each is said as a warning.
     void NoteCut(const std::string& field, std::size_t characters);
     std::size_t cuts() const { return cuts_.size(); }
+    // Letters of `field` (UTF-8) that no font of the document holds, so that
+    // each is printed as "?". Said once the document is saved, one warning
+    // a field.
+    void NoteUnprintable(const std::string& field, const std::vector<std::string>& letters);
 
     // Sets the information (author "Ostrel", creation date from the run clock),
     // protects the document (empty user password: anyone opens it; print only)
@@ -112,6 +134,7 @@ class PdfDocument {
     std::deque<HPDF_Page> pages_;
     std::string background_;
     std::vector<std::pair<std::string, std::size_t>> cuts_;
+    std::vector<std::pair<std::string, std::vector<std::string>>> unprintable_;
     HPDF_Font backgroundFont_ = nullptr;
 };
 

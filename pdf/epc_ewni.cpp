@@ -214,12 +214,25 @@ PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::st
 }
 
 void EpcCertificate::VisitTypedTexts(const TextVisitor& visit) {
-    for (std::string& line : B_ADDRESS) visit(line);
-    for (std::string* text :
-         {&RRN_EPC, &RRN_REC, &MAIN_FUEL_TYPE, &BUILDING_ENVIRONMENT, &BUILDING_AREA, &NOS_LEVEL,
-          &TOOL, &UPRN, &C_NAME, &C_REG_NUMBER, &C_ACCRED_SCHEME, &C_EMP_TRAD_NAME,
-          &C_EMP_TRAD_ADDRESS, &C_REL_PART_DISC, &ISSUE_DATE, &VALID_DATE})
-        visit(*text);
+    for (int i = 0; i < 6; ++i) visit("B-ADDRESS-" + std::to_string(i), B_ADDRESS[i]);
+    const std::pair<const char*, std::string*> texts[] = {
+        {"RRN-EPC", &RRN_EPC},
+        {"RRN-REC", &RRN_REC},
+        {"MAIN-FUEL-TYPE", &MAIN_FUEL_TYPE},
+        {"BUILDING-ENVIRONMENT", &BUILDING_ENVIRONMENT},
+        {"BUILDING-AREA", &BUILDING_AREA},
+        {"NOS-LEVEL", &NOS_LEVEL},
+        {"INTERFACE", &TOOL},
+        {"UPRN", &UPRN},
+        {"C-NAME", &C_NAME},
+        {"C-REG-NUMBER", &C_REG_NUMBER},
+        {"C-ACCRED-SCHEME", &C_ACCRED_SCHEME},
+        {"C-EMP-TRAD-NAME", &C_EMP_TRAD_NAME},
+        {"C-EMP-TRAD-ADDRESS", &C_EMP_TRAD_ADDRESS},
+        {"C-REL-PART-DISC", &C_REL_PART_DISC},
+        {"ISSUE-DATE", &ISSUE_DATE},
+        {"VALID-DATE", &VALID_DATE}};
+    for (const auto& [field, text] : texts) visit(field, *text);
 }
 
 void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
@@ -278,6 +291,7 @@ void EpcCertificate::DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bo
                            Points(kAddressRight - kAddressLeft), kUnlimitedLines});
     }
     FitRoom addressRoom;
+    addressRoom.keepLast = true;
     addressRoom.totalLines = [](float size) {
         return static_cast<int>((kAddressLastBaseline - kAddressTop) /
                                     (kAddressStep * size / kAddressSize) +

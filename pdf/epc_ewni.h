@@ -9,6 +9,7 @@
 #include "pdf/epc_common.h"
 #include "pdf/epc_layout.h"
 #include "pdf/epc_texts.h"
+#include "pdf/unicode.h"
 #include "pdf/weblinks.h"
 
 struct Ratings;
@@ -119,7 +120,7 @@ class EpcCertificate {
 
   private:
     // Each value typed into the input that the pages print.
-    void VisitTypedTexts(const std::function<void(std::string&)>& visit);
+    void VisitTypedTexts(const TextVisitor& visit);
     void DrawPage1(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
     void DrawPage2(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const;
 

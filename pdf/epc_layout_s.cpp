@@ -50,6 +50,14 @@ std::string fScottishAddress(const std::vector<std::string>& lines) {
     return joined;
 }
 
+std::string fScottishAddressEnd(const std::vector<std::string>& lines) {
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line) {
+        const std::string text = fTrimBlanks(*line);
+        if (!text.empty()) return text;
+    }
+    return std::string();
+}
+
 std::string fRenewableSource(const RenewableValues& values, int renewableMainCode,
                              const std::string& renewableMainText) {
     if (renewableMainCode == kRenewableMainNamed) return renewableMainText;

@@ -28,6 +28,8 @@ inline constexpr float kScottishBarHeight = 46;
 // with ", ". It is set into its box by the fitting rule (pdf/fit.h), which
 // says what it cannot show.
 std::string fScottishAddress(const std::vector<std::string>& lines);
+// Its last line that is not blank (the postcode), which a cut address keeps.
+std::string fScottishAddressEnd(const std::vector<std::string>& lines);
 
 // The renewable sources in the order they are considered.
 inline constexpr int kRenewableSources = 5;

@@ -3,6 +3,7 @@
 #include "app/codes.h"
 #include "app/encoding.h"
 #include "app/outputs.h"
+#include "app/runlog.h"
 #include "app/textutil.h"
 #include "pdf/epc_layout_s.h"
 #include "pdf/epc_s.h"
@@ -53,6 +54,7 @@ WrittenDocument PROJECT::PDF_EPC_Report_S(const char* inputFile) {
          {"B-ADDRESS-0", "B-ADDRESS-1", "B-ADDRESS-2", "B-ADDRESS-3", "B-ADDRESS-4", "B-ADDRESS-5"})
         address.push_back(OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), kPdf));
     w.fSetB_ADDRESS(fScottishAddress(address));
+    w.fSetB_ADDRESS_LAST(fScottishAddressEnd(address));
 
     w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
     w.fSetVENT(
@@ -99,5 +101,23 @@ WrittenDocument PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     // The file is written, or a file that cannot be written has stopped the
     // run already; what is left is a document libharu gave up on, which the
     // run names at its end once the report after it is written.
-    return WrittenDocument{output, Fingerprint(), w.PDF_EPC_Report(output)};
+    const bool written = w.PDF_EPC_Report(output);
+    // A rate the calculation did not provide leaves the certificate without
+    // its figure: a document lodged that way is lodged knowingly.
+    if (written) {
+        const struct {
+            const char* keyword;
+            bool missing;
+            const char* shown;
+        } rates[] = {{"BER", fScottishRating(w.EPC, w.EPC_BAND).text.empty(), "no figure"},
+                     {"TER", fScottishRating(w.TER, w.TER_BAND).text.empty(), "no figure"},
+                     {"PER", r.improved == kNotProvided, "0"}};
+        for (const auto& rate : rates) {
+            if (!rate.missing) continue;
+            SendWarning("WARNING: " + output + ": " + rate.keyword +
+                        " is -7777 (not provided): the certificate shows " + rate.shown +
+                        " for it, beside an arrow marked \"??\"\n");
+        }
+    }
+    return WrittenDocument{output, Fingerprint(), written};
 }

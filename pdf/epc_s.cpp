@@ -142,12 +142,21 @@ bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     // The standard fonts, unless a typed text needs letters they lack.
     EPCS drawn = *this;
     const auto visit = [&drawn](const TextVisitor& v) {
-        for (std::string* text :
-             {&drawn.B_ADDRESS, &drawn.MAIN_FUEL_TYPE, &drawn.VENT, &drawn.RENEWABLE,
-              &drawn.ELECTRICITY, &drawn.BUILDING_AREA, &drawn.TOOL, &drawn.B_TYPE,
-              &drawn.C_REG_NUMBER, &drawn.C_PROTOCOL_ORG, &drawn.ISSUE_DATE})
-            v(*text);
-        for (std::string& rec : drawn.REC) v(rec);
+        const std::pair<const char*, std::string*> texts[] = {
+            {"B-ADDRESS", &drawn.B_ADDRESS},
+            {"B-ADDRESS", &drawn.B_ADDRESS_LAST},
+            {"MAIN-FUEL-TYPE", &drawn.MAIN_FUEL_TYPE},
+            {"BUILDING-ENVIRONMENT", &drawn.VENT},
+            {"RENEWABLE-MAIN", &drawn.RENEWABLE},
+            {"ELECTRICITY", &drawn.ELECTRICITY},
+            {"BUILDING-AREA", &drawn.BUILDING_AREA},
+            {"INTERFACE", &drawn.TOOL},
+            {"B-TYPE", &drawn.B_TYPE},
+            {"C-REG-NUMBER", &drawn.C_REG_NUMBER},
+            {"C-PROTOCOL-ORG", &drawn.C_PROTOCOL_ORG},
+            {"ISSUE-DATE", &drawn.ISSUE_DATE}};
+        for (const auto& [field, text] : texts) v(field, *text);
+        for (std::string& rec : drawn.REC) v("REC-TEXT", rec);
     };
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
@@ -296,11 +305,16 @@ void EPCS::DrawPage(PdfDocument& doc, HPDF_Font regular, HPDF_Font bold) const {
     // Without an organisation the number stands alone, not after a comma.
     if (!C_REG_NUMBER.empty()) protocol += (protocol.empty() ? "[" : ", [") + C_REG_NUMBER + "]";
     protocol += "  ";
+    // The area and the date are short and of fixed width: they keep their
+    // lines, and the address and the organisation share what is left. Cut,
+    // each keeps its end: the postcode, the assessor's number.
+    const std::string number = C_REG_NUMBER.empty() ? std::string() : "[" + C_REG_NUMBER + "]";
     const std::vector<FitField> values = {
-        {"B-ADDRESS", B_ADDRESS, Points(kBlockRight - kValueX), 2},
-        {"BUILDING-AREA", BUILDING_AREA, Points(kBlockRight - kValueX), 1},
-        {"C-PROTOCOL-ORG", protocol, Points(kBlockRight - kValueX), 2},
-        {"ISSUE-DATE", ISSUE_DATE, Points(585 - kValueX), 1}};
+        {"B-ADDRESS", B_ADDRESS, Points(kBlockRight - kValueX), 2, 0, false, B_ADDRESS_LAST},
+        {"BUILDING-AREA", BUILDING_AREA, Points(kBlockRight - kValueX), 1, 0, true},
+        {"C-PROTOCOL-ORG", protocol, Points(kBlockRight - kValueX), 2, 0, false,
+         C_PROTOCOL_ORG.empty() ? std::string() : number},
+        {"ISSUE-DATE", ISSUE_DATE, Points(585 - kValueX), 1, 0, true}};
     FitRoom room;
     room.totalLines = [](float size) {
         return 4 + static_cast<int>(kFootSpare / (2 * kFitLeading * size));

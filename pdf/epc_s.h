@@ -27,6 +27,8 @@ class EPCS {
     void fSetPER_BAND(const std::string& band) { PER_BAND = band; }
 
     void fSetB_ADDRESS(const std::string& text) { B_ADDRESS = text; }
+    // The address's last line (its postcode): shown even when the address is cut.
+    void fSetB_ADDRESS_LAST(const std::string& text) { B_ADDRESS_LAST = text; }
     void fSetMAIN_FUEL_TYPE(const std::string& text) { MAIN_FUEL_TYPE = text; }
     void fSetVENT(const std::string& text) { VENT = text; }
     void fSetRENEWABLE(const std::string& text) { RENEWABLE = text; }
@@ -63,7 +65,8 @@ class EPCS {
     std::string EPC, TER, PER, KWHM2;
     int EPC_number = 0;
     std::string EPC_BAND, TER_BAND, PER_BAND;
-    std::string B_ADDRESS, MAIN_FUEL_TYPE, VENT, RENEWABLE, ELECTRICITY, BUILDING_AREA;
+    std::string B_ADDRESS, B_ADDRESS_LAST, MAIN_FUEL_TYPE, VENT, RENEWABLE, ELECTRICITY,
+        BUILDING_AREA;
     std::string TOOL, B_TYPE, C_REG_NUMBER, C_PROTOCOL_ORG, ISSUE_DATE;
     std::string REC[6];
     std::string Cert_Background;

@@ -45,6 +45,34 @@ bool IsHouseNumber(const std::string& word) {
     return letters <= 1;
 }
 
+bool IsUpper(char c) {
+    return c >= 'A' && c <= 'Z';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The first half of a postcode: "BT52", "EH1", "SW1A", "M1".
+bool IsOutwardCode(const std::string& w) {
+    if (w.size() < 2 || w.size() > 4 || !IsUpper(w[0])) return false;
+    std::size_t at = IsUpper(w[1]) ? 2 : 1;
+    if (at >= w.size() || !IsDigit(w[at])) return false;
+    ++at;
+    if (at < w.size() && (IsDigit(w[at]) || IsUpper(w[at]))) ++at;
+    return at == w.size();
+}
+
+// The second half of a postcode: "2XX".
+bool IsInwardCode(const std::string& w) {
+    return w.size() == 3 && IsDigit(w[0]) && IsUpper(w[1]) && IsUpper(w[2]);
+}
+
+// The last word of a piece.
+std::string LastWord(const std::string& text) {
+    const std::size_t blank = text.rfind(' ');
+    return blank == std::string::npos ? text : text.substr(blank + 1);
+}
+
 // A piece of text that may start a line: a word, or the part of a word after
 // a comma. `blank` tells whether a blank stands before it.
 struct Piece {
@@ -53,7 +81,7 @@ struct Piece {
 };
 
 // The pieces a line may break between; a house number and the word after it
-// are one piece.
+// are one piece, and so are the two halves of a postcode.
 std::vector<Piece> Pieces(const std::string& text) {
     std::vector<Piece> pieces;
     std::size_t i = 0;
@@ -75,7 +103,10 @@ std::vector<Piece> Pieces(const std::string& text) {
             std::size_t comma = word.find(',', start);
             std::size_t stop = comma == std::string::npos ? word.size() : comma + 1;
             const std::string part = word.substr(start, stop - start);
-            if (first && glued) {
+            const std::string bare = part.back() == ',' ? part.substr(0, part.size() - 1) : part;
+            const bool postcode = first && blank && !pieces.empty() && IsInwardCode(bare) &&
+                                  IsOutwardCode(LastWord(pieces.back().text));
+            if (first && (glued || postcode)) {
                 pieces.back().text += " " + part;
             } else {
                 pieces.push_back({part, first && blank && !pieces.empty()});
@@ -89,8 +120,9 @@ std::vector<Piece> Pieces(const std::string& text) {
     return pieces;
 }
 
-// The lines `lines` with every line wider than maxWidth broken between
-// characters so that each fits (a line of one character always stays).
+// The lines `lines` with every line wider than maxWidth broken so that each
+// fits: after a blank or a mark where one fits (fWordBreak), else between
+// characters (a line of one character always stays).
 std::vector<std::string> BreakWide(const std::vector<std::string>& lines, float maxWidth,
                                    float size, const TextMeasure& measure) {
     std::vector<std::string> out;
@@ -105,6 +137,7 @@ std::vector<std::string> BreakWide(const std::vector<std::string>& lines, float 
                 if (measure(rest.substr(0, next), size) > maxWidth) break;
                 n = next;
             }
+            n = fWordBreak(rest, n);
             std::string head = rest.substr(0, n);
             while (!head.empty() && head.back() == ' ') head.pop_back();
             out.push_back(head);
@@ -150,17 +183,69 @@ bool FitsWidth(const std::vector<std::string>& lines, float width, float size,
 // The lines of a field cut to `most`, the last one ending in "..." when
 // anything was left out.
 void CutTo(FitLines& f, std::size_t most, float width, float size, const TextMeasure& measure,
-           std::size_t visible) {
+           std::size_t visible, const std::string& tail) {
     bool cut = f.lines.size() > most;
     if (cut) f.lines.resize(most);
-    if (cut && !f.lines.empty()) f.lines.back() = Shortened(f.lines.back(), width, size, measure);
+    // The tail after the mark, when it fits beside some of the text.
+    const std::string end = ", " + tail;
+    const bool keepTail =
+        cut && !f.lines.empty() && !tail.empty() &&
+        measure(f.lines.back().substr(0, fCharEnd(f.lines.back(), 0)) + kEllipsis + end, size) <=
+            width;
+    if (keepTail) {
+        f.lines.back() = Shortened(f.lines.back(), width - measure(end, size), size, measure) + end;
+    } else if (cut && !f.lines.empty()) {
+        f.lines.back() = Shortened(f.lines.back(), width, size, measure);
+    }
     std::size_t shown = 0;
     for (const std::string& line : f.lines) shown += fVisibleLength(line);
     if (cut && shown >= kEllipsis.size()) shown -= kEllipsis.size();
+    if (keepTail) shown -= 1;  // its comma
     f.cut = visible > shown ? visible - shown : 0;
 }
 
+// How many of the lines each field wants (`wanted`) a shared box of `room`
+// lines shows: the fixed fields' first, then the last field's line when it
+// is kept, then one line for each field in order, then the rest in order.
+std::vector<std::size_t> SharedLines(const std::vector<FitField>& fields,
+                                     const std::vector<std::size_t>& wanted, const FitRoom& room,
+                                     int lines) {
+    std::size_t left = static_cast<std::size_t>(std::max(0, lines));
+    std::vector<std::size_t> given(fields.size(), 0);
+    const auto give = [&](std::size_t i, std::size_t upTo) {
+        upTo = std::min(upTo, wanted[i]);
+        const std::size_t more = upTo > given[i] ? std::min(left, upTo - given[i]) : 0;
+        given[i] += more;
+        left -= more;
+    };
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        if (fields[i].fixed) give(i, wanted[i]);
+    if (room.keepLast) {
+        for (std::size_t i = fields.size(); i-- > 0;) {
+            if (wanted[i] == 0) continue;
+            give(i, 1);
+            break;
+        }
+    }
+    for (std::size_t i = 0; i < fields.size(); ++i) give(i, 1);
+    for (std::size_t i = 0; i < fields.size(); ++i) give(i, wanted[i]);
+    return given;
+}
+
 }  // namespace
+
+bool fBreaksAfter(char c) {
+    return c == '-' || c == '/' || c == '.' || c == '@' || c == '_';
+}
+
+std::size_t fWordBreak(const std::string& word, std::size_t fits) {
+    if (fits >= word.size()) return fits;
+    // The part before the break holds more than the mark.
+    for (std::size_t at = fits; at >= 2; --at) {
+        if (word[at - 1] == ' ' || fBreaksAfter(word[at - 1])) return at;
+    }
+    return fits;
+}
 
 std::size_t fVisibleLength(const std::string& text) {
     std::size_t n = 0;
@@ -236,19 +321,18 @@ FitBlock fFitBlock(const std::vector<FitField>& fields, float size, const TextMe
     }
 
     // Too long even at the smallest size: each field keeps the lines its box
-    // allows, then the block the lines it has room for, earlier fields first.
-    std::size_t left = room.totalLines
-                           ? static_cast<std::size_t>(std::max(0, room.totalLines(block.size)))
-                           : static_cast<std::size_t>(-1);
+    // allows, then the block the lines it has room for.
+    std::vector<std::size_t> most(fields.size());
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        const FitField& f = fields[i];
         FitLines& set = block.fields[i];
-        set.lines = BreakWide(set.lines, f.width, block.size, measure);
-        const auto own = static_cast<std::size_t>(LinesAllowed(f, block.size));
-        const std::size_t most = std::min(own, left);
-        CutTo(set, most, f.width, block.size, measure, fVisibleLength(f.text));
-        left -= std::min(left, set.lines.size());
+        set.lines = BreakWide(set.lines, fields[i].width, block.size, measure);
+        most[i] = std::min(static_cast<std::size_t>(LinesAllowed(fields[i], block.size)),
+                           set.lines.size());
     }
+    if (room.totalLines) most = SharedLines(fields, most, room, room.totalLines(block.size));
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        CutTo(block.fields[i], most[i], fields[i].width, block.size, measure,
+              fVisibleLength(fields[i].text), fields[i].tail);
     return block;
 }
 

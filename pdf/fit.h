@@ -27,8 +27,9 @@ inline constexpr float kFitLeading = 1.15f;
 
 // The lines of `text` no wider than maxWidth at `size`: broken at a blank or
 // after a comma, never at the blank after a house number ("12", "4a", "7-9"),
-// which stays with the word after it. A word wider than a line keeps a line
-// to itself. No line starts or ends with a blank; an empty text has none.
+// which stays with the word after it, nor inside a postcode ("BT52 2XX"). A
+// word wider than a line keeps a line to itself. No line starts or ends with
+// a blank; an empty text has none.
 std::vector<std::string> fBreakLines(const std::string& text, float maxWidth, float size,
                                      const TextMeasure& measure);
 
@@ -45,6 +46,12 @@ struct FitField {
     // (points) no more than fLinesIn(height, size).
     int maxLines = 1;
     float height = 0;
+    // A value of fixed width (a date, a reference number, a figure): in a
+    // shared box it gets its lines before the values that can wrap.
+    bool fixed = false;
+    // The end of the text that stays when the rest is cut (the postcode of an
+    // address set on one line): the last line shown ends "..., " and it.
+    std::string tail = std::string();
 };
 
 // A value as set.
@@ -66,9 +73,13 @@ struct FitRoom {
     float minSize = kMinTextSize;
     // The most lines all its fields may take together at a size, for a block
     // whose fields share one box (an address); 0 for no such limit. Cut to
-    // it, the earlier fields keep their lines and the later ones lose theirs:
-    // a line is never dropped while a later one is shown.
+    // it, the fixed fields keep their lines first; then every other field
+    // keeps one line before any keeps a second, the earlier fields first, and
+    // the later ones lose theirs.
     std::function<int(float size)> totalLines;
+    // An address: its last field (the postcode) keeps its line whatever
+    // else is dropped.
+    bool keepLast = false;
 };
 
 // The fields set in one size: `size` when every one fits, else the largest
@@ -80,6 +91,15 @@ FitBlock fFitBlock(const std::vector<FitField>& fields, float size, const TextMe
 // One value alone in its box.
 FitBlock fFitField(const FitField& field, float size, const TextMeasure& measure,
                    float minSize = kMinTextSize);
+
+// Where a word too wide for its line is broken when its first `fits` bytes
+// fit: just after the last hyphen, "/", ".", "@" or "_" among them, so that
+// "departments/estates" breaks as "departments/" and "estates"; between
+// letters (at `fits`) when there is none.
+std::size_t fWordBreak(const std::string& word, std::size_t fits);
+// Whether a long word may break after this character: a hyphen, "/", ".",
+// "@" or "_".
+bool fBreaksAfter(char c);
 
 // The end of the letter that starts at `at`: one byte, or a whole UTF-8
 // sequence, so that a text is never cut inside a letter.

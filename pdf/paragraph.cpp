@@ -68,9 +68,15 @@ Words CutIntoWords(const std::vector<ParagraphRun>& runs) {
 
 // The words again, each one wider than the line cut into parts that fit (at
 // least one letter each, so that a line narrower than one letter still
-// ends). A part's width is the sum of its letters'.
+// ends): after a hyphen, "/", ".", "@" or "_" where a part has one, else
+// between letters. A part's width is the sum of its letters'.
 Words CutWide(const Words& words, float width, float size, const FontMeasure& measure) {
     Words out;
+    struct Letter {
+        const ParagraphRun* piece;
+        std::string text;
+        float width;
+    };
     for (const Words::Span& word : words.spans) {
         if (word.width <= width) {
             out.Start();
@@ -79,18 +85,34 @@ Words CutWide(const Words& words, float width, float size, const FontMeasure& me
             out.spans.back().width = word.width;
             continue;
         }
-        out.Start();
+        std::vector<Letter> letters;
         for (std::size_t p = word.first; p < word.last; ++p) {
             const ParagraphRun& piece = words.pieces[p];
             for (std::size_t at = 0; at < piece.text.size();) {
                 const std::size_t end = fCharEnd(piece.text, at);
-                const std::string letter = piece.text.substr(at, end - at);
+                std::string letter = piece.text.substr(at, end - at);
                 const float w = measure(piece.font, letter, size);
-                const Words::Span& part = out.spans.back();
-                if (part.last > part.first && part.width + w > width) out.Start();
-                out.Add(piece, letter.data(), letter.size());
-                out.spans.back().width += w;
+                letters.push_back({&piece, std::move(letter), w});
                 at = end;
+            }
+        }
+        for (std::size_t i = 0; i < letters.size();) {
+            std::size_t end = i + 1;
+            float w = letters[i].width;
+            while (end < letters.size() && w + letters[end].width <= width)
+                w += letters[end++].width;
+            if (end < letters.size()) {
+                for (std::size_t at = end; at >= i + 2; --at) {
+                    if (letters[at - 1].text.size() == 1 && fBreaksAfter(letters[at - 1].text[0])) {
+                        end = at;
+                        break;
+                    }
+                }
+            }
+            out.Start();
+            for (; i < end; ++i) {
+                out.Add(*letters[i].piece, letters[i].text.data(), letters[i].text.size());
+                out.spans.back().width += letters[i].width;
             }
         }
     }

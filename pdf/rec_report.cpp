@@ -205,6 +205,7 @@ void RecReportLayout::Cover() {
     // when there are many, and set smaller when even that is not enough.
     const float last = 540;
     FitRoom room;
+    room.keepLast = true;
     room.totalLines = [firstLine, last](float size) {
         return static_cast<int>((last - firstLine) / (kAddressMinStep * size / 16) + 1e-3f) + 1;
     };
@@ -530,17 +531,30 @@ void RecReportLayout::Finish() {
 
 }  // namespace
 
-void VisitTypedTexts(RecReportContent& c, const std::function<void(std::string&)>& visit) {
-    for (std::string& line : c.B_ADDRESS) visit(line);
-    for (std::string* text :
-         {&c.RRN_REC, &c.RRN_EPC, &c.BUILDING_ENVIRONMENT, &c.B_TYPE, &c.BUILDING_AREA, &c.TOOL,
-          &c.UPRN, &c.C_NAME, &c.C_REG_NUMBER, &c.C_EMP_TRAD_NAME, &c.C_EMP_TRAD_ADDRESS,
-          &c.C_REL_PART_DISC, &c.C_ACCRED_SCHEME, &c.C_PROTOCOL_ORG, &c.ISSUE_DATE, &c.VALID_DATE})
-        visit(*text);
+void VisitTypedTexts(RecReportContent& c, const TextVisitor& visit) {
+    for (int i = 0; i < 6; ++i) visit("B-ADDRESS-" + std::to_string(i), c.B_ADDRESS[i]);
+    const std::pair<const char*, std::string*> texts[] = {
+        {"RRN-REC", &c.RRN_REC},
+        {"RRN-EPC", &c.RRN_EPC},
+        {"BUILDING-ENVIRONMENT", &c.BUILDING_ENVIRONMENT},
+        {"B-TYPE", &c.B_TYPE},
+        {"BUILDING-AREA", &c.BUILDING_AREA},
+        {"INTERFACE", &c.TOOL},
+        {"UPRN", &c.UPRN},
+        {"C-NAME", &c.C_NAME},
+        {"C-REG-NUMBER", &c.C_REG_NUMBER},
+        {"C-EMP-TRAD-NAME", &c.C_EMP_TRAD_NAME},
+        {"C-EMP-TRAD-ADDRESS", &c.C_EMP_TRAD_ADDRESS},
+        {"C-REL-PART-DISC", &c.C_REL_PART_DISC},
+        {"C-ACCRED-SCHEME", &c.C_ACCRED_SCHEME},
+        {"C-PROTOCOL-ORG", &c.C_PROTOCOL_ORG},
+        {"ISSUE-DATE", &c.ISSUE_DATE},
+        {"VALID-DATE", &c.VALID_DATE}};
+    for (const auto& [field, text] : texts) visit(field, *text);
     for (std::vector<RecEntry>& group : c.groups) {
         for (RecEntry& e : group) {
-            visit(e.text);
-            visit(e.impact);
+            visit("REC-TEXT", e.text);
+            visit("CO2-IMPACT", e.impact);
         }
     }
 }
@@ -553,9 +567,9 @@ Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
     // fixed oblique titles are always in the standard font.
     RecReportContent drawn = content;
     Fonts fonts;
-    SettleFonts(
-        doc, pdfFile, [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); }, fonts.regular,
-        fonts.bold);
+    const auto visit = [&drawn](const TextVisitor& v) { VisitTypedTexts(drawn, v); };
+    SettleFonts(doc, pdfFile, visit, fonts.regular, fonts.bold);
+    ListPagesInPartsWhenLong(doc, visit);
     fonts.oblique = doc.Font("Helvetica-Oblique");
     doc.SetBackground(drawn.Cert_Background, fonts.bold);
     if (fonts.regular != nullptr && fonts.bold != nullptr && fonts.oblique != nullptr) {

@@ -6,6 +6,7 @@
 
 #include "library/ncmd5.h"
 #include "pdf/rec_texts.h"
+#include "pdf/unicode.h"
 #include "pdf/weblinks.h"
 #include "project/recommendations.h"
 
@@ -59,7 +60,7 @@ struct RecReportContent {
 };
 
 // Each value typed into the input that the report prints.
-void VisitTypedTexts(RecReportContent& content, const std::function<void(std::string&)>& visit);
+void VisitTypedTexts(RecReportContent& content, const TextVisitor& visit);
 
 // Draws the report and saves it protected to pdfFile; returns the fingerprint
 // of the saved bytes under `key`, or an empty text when a libharu error

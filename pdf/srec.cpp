@@ -284,17 +284,25 @@ bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile)
     // The standard fonts, unless a typed text needs letters they lack.
     SrecContent c = content;
     const auto visit = [&c](const TextVisitor& v) {
-        for (std::string* text : {&c.buildingName, &c.buildingType, &c.date, &c.registrationNumber})
-            v(*text);
+        v("P-NAME", c.buildingName);
+        v("B-TYPE", c.buildingType);
+        v("ISSUE-DATE", c.date);
+        v("C-REG-NUMBER", c.registrationNumber);
+        // The names of DATA::texts, in the order of SrecText.
+        static const char* const kNames[kSrecTexts] = {
+            "REC-TEXT",       "CODE",        "ENERGY-IMPACT", "CO2-IMPACT",
+            "CO2-SAVE-POUND", "REC-COMMENT", "REC-SOURCE",    "REF-OBJECT"};
         for (SrecCategory& category : c.categories) {
-            for (std::string& stat : category.stats) v(stat);
+            for (std::string& stat : category.stats) v(category.name, stat);
             for (DATA& rec : category.recommendations)
-                for (std::string& text : rec.texts) v(text);
+                for (std::size_t i = 0; i < rec.texts.size(); ++i)
+                    v(i < kSrecTexts ? kNames[i] : "REC-TEXT", rec.texts[i]);
         }
     };
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
     SettleFonts(doc, pdfFile, visit, regular, bold);
+    ListPagesInPartsWhenLong(doc, visit);
     if (regular != nullptr && bold != nullptr) {
         Cover(doc, c, regular, bold);
         DATA data;

@@ -85,8 +85,10 @@ std::string fWrap(float width, HPDF_Font font, float size, const std::string& te
         const auto length = static_cast<HPDF_UINT>(text.size());
         HPDF_REAL used = 0;
         fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_TRUE, &used);
-        if (fit == 0)
+        if (fit == 0) {
             fit = HPDF_Font_MeasureText(font, bytes, length, width, size, 0, 0, HPDF_FALSE, &used);
+            fit = static_cast<HPDF_UINT>(fWordBreak(text, fit));
+        }
         // A line narrower than one character still takes one, so that the
         // text always gets shorter.
         if (fit == 0) fit = 1;
@@ -215,7 +217,7 @@ std::size_t UnicodeFit(float width, HPDF_Font font, float size, const std::strin
     fit = fCharEnd(text, 0);
     while (fit < text.size() && TextWidth(font, size, text.substr(0, fCharEnd(text, fit))) <= width)
         fit = fCharEnd(text, fit);
-    return fit;
+    return fWordBreak(text, fit);
 }
 
 }  // namespace

@@ -26,7 +26,8 @@ TextMeasure MeasureIn(HPDF_Font font);
 float fFirstBaseline(HPDF_Font font, float size, float top);
 
 // Breaks off the first line of `text` that fits into `width` points at `size`
-// (at word boundaries; a word longer than the line is cut), appends it to
+// (at word boundaries; a word longer than the line is cut after a hyphen,
+// "/", ".", "@" or "_" where it has one, else between letters), appends it to
 // `lines` and returns the rest (which keeps its leading blanks).
 std::string fWrap(float width, HPDF_Font font, float size, const std::string& text,
                   std::vector<std::string>& lines);

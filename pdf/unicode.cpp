@@ -168,19 +168,58 @@ bool SettleFonts(PdfDocument& doc, const std::string& document,
                  const std::function<void(const TextVisitor&)>& visit, HPDF_Font& regular,
                  HPDF_Font& bold) {
     bool needed = false;
-    visit([&needed](std::string& text) { needed = needed || NeedsUnicodeFont(text); });
-    if (needed && LoadUnicodeFonts(doc, regular, bold)) return true;
+    visit([&needed](const std::string&, std::string& text) {
+        needed = needed || NeedsUnicodeFont(text);
+    });
+    if (needed && LoadUnicodeFonts(doc, regular, bold)) {
+        Face& face = Faces().at(regular);
+        visit([&doc, &face](const std::string& field, std::string& text) {
+            if (EncodingOf(text) != TextEncoding::kUtf8) return;
+            std::vector<std::string> unprintable;
+            for (std::size_t at = 0; at < text.size();) {
+                const char32_t cp = NextLetter(text, at);
+                if (cp == '?' || PlaceOf(face, cp).bytes != "?") continue;
+                unprintable.push_back(Utf8Of(cp));
+            }
+            doc.NoteUnprintable(field, unprintable);
+        });
+        return true;
+    }
     regular = doc.Font("Helvetica");
     bold = doc.Font("Helvetica-Bold");
     std::vector<std::pair<std::string, std::string>> replaced;
-    visit([&replaced](std::string& text) { text = WinAnsiText(text, &replaced); });
+    visit([&doc, &replaced](const std::string& field, std::string& text) {
+        std::vector<std::pair<std::string, std::string>> own;
+        text = WinAnsiText(text, &own);
+        std::vector<std::string> unprintable;
+        for (const auto& [letter, plain] : own) {
+            if (letter.empty()) continue;
+            if (plain == "?") {
+                unprintable.push_back(letter);
+            } else {
+                replaced.emplace_back(letter, plain);
+            }
+        }
+        doc.NoteUnprintable(field, unprintable);
+    });
     std::vector<std::string> said;
     for (const auto& [letter, plain] : replaced) {
         const std::string line = "NOTE: " + document + ": \"" + letter + "\" is printed as \"" +
                                  plain + "\" (its font Liberation Sans was not found)\n";
-        if (letter.empty() || std::find(said.begin(), said.end(), line) != said.end()) continue;
+        if (std::find(said.begin(), said.end(), line) != said.end()) continue;
         said.push_back(line);
         SendLog(line);
     }
     return false;
+}
+
+void ListPagesInPartsWhenLong(PdfDocument& doc,
+                              const std::function<void(const TextVisitor&)>& visit) {
+    std::size_t bytes = 0;
+    std::size_t texts = 0;
+    visit([&bytes, &texts](const std::string&, std::string& text) {
+        bytes += text.size();
+        ++texts;
+    });
+    if (MayPassOnePageList(bytes, texts)) doc.ListPagesInParts();
 }

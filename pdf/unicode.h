@@ -48,8 +48,14 @@ std::vector<FontRun> FontRuns(HPDF_Font font, const std::string& text);
 void ShowTextIn(HPDF_Page page, HPDF_Font font, float size, const std::string& text);
 
 // The document's texts, applied one by one: the writers list their typed
-// values so that a document can be drawn in the fonts they need.
-using TextVisitor = std::function<void(std::string&)>;
+// values, each with the name a warning calls it (its input keyword), so that
+// a document can be drawn in the fonts they need.
+using TextVisitor = std::function<void(const std::string& field, std::string& text)>;
+
+// Before the first page: lists the document's pages in parts when its typed
+// texts (`visit`) are so long that it may pass one list's pages.
+void ListPagesInPartsWhenLong(PdfDocument& doc,
+                              const std::function<void(const TextVisitor&)>& visit);
 
 // Liberation Sans regular and bold embedded in `doc` as unicode faces;
 // false when the font files are missing (nothing is said).
@@ -61,6 +67,9 @@ bool LoadUnicodeFonts(PdfDocument& doc, HPDF_Font& regular, HPDF_Font& bold);
 // the document's name), `regular` and `bold` are Helvetica and
 // Helvetica-Bold, and the answer is false. Else the texts stay UTF-8,
 // `regular` and `bold` are the embedded faces and the answer is true.
+// Either way a letter that neither the fonts nor a plain form can show is
+// printed as "?", and the document notes it with its field
+// (PdfDocument::NoteUnprintable).
 bool SettleFonts(PdfDocument& doc, const std::string& document,
                  const std::function<void(const TextVisitor&)>& visit, HPDF_Font& regular,
                  HPDF_Font& bold);

@@ -17,16 +17,26 @@ std::string PROJECT::OutputText(int objectIndex, const std::string& keyword,
                                 const std::string& text, OutputEncoding target) {
     EncodedText out = EncodeText(text, boc.inputEncoding, target);
     const int line = boc.KeywordLine(objectIndex, keyword);
+    std::string place = keyword + " on line " + std::to_string(line);
+    if (line == 0 && objectIndex >= 0 && objectIndex < static_cast<int>(boc.objects.size()))
+        place = keyword + " of \"" + boc.objects[objectIndex].name + "\"";
+    // A letter with no plain form is lost from the document: one warning for
+    // the value, naming each such letter.
+    std::string lost;
     for (const auto& [character, plain] : out.replaced) {
-        std::string place = keyword + " on line " + std::to_string(line);
-        if (line == 0 && objectIndex >= 0 && objectIndex < static_cast<int>(boc.objects.size()))
-            place = keyword + " of \"" + boc.objects[objectIndex].name + "\"";
         if (!reportedReplacements_.insert(place + "\n" + character).second) continue;
+        if (!character.empty() && plain == "?") {
+            lost += (lost.empty() ? "\"" : ", \"") + character + "\"";
+            continue;
+        }
         const std::string what =
             character.empty() ? "a byte that is not UTF-8" : "\"" + character + "\"";
         SendLog("NOTE: " + place + ": " + what + " is printed as \"" + plain +
                 "\" (not in the document's character set)\n");
     }
+    if (!lost.empty())
+        SendWarning("WARNING: " + place + ": not in the document's character set: " + lost +
+                    ": printed as \"?\"\n");
     return std::move(out.text);
 }
 

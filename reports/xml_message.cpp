@@ -306,11 +306,12 @@ struct Blob {
     const char* notAvailable;
 };
 
-void AddDataBlob(std::string& s, const std::string& location, const std::string& bytes,
-                 const char* fileType) {
+// `location` is read in `encoding`: the input's, for a path the input names.
+void AddDataBlob(std::string& s, const std::string& location, TextEncoding encoding,
+                 const std::string& bytes, const char* fileType) {
     s += "  \t<Data-Blob>\n";
     s += "         <File-Location>";
-    s += XmlEscaped(location);
+    s += XmlEscaped(location, encoding);
     s += "</File-Location>\n";
     if (*fileType != '\0') {
         s += "         <File-Type>";
@@ -331,6 +332,10 @@ std::string RefusalReason(FileRead result) {
             return "is larger than 64 MB";
         case FileRead::kOutside:
             return "lies outside the input's folder";
+        case FileRead::kHidden:
+            return "is hidden or in a hidden folder";
+        case FileRead::kManyLinks:
+            return "has more than one link";
         default:
             return "could not be read";
     }
@@ -338,10 +343,11 @@ std::string RefusalReason(FileRead result) {
 
 // An interface or engine file, compressed first when asked (in memory: the
 // location names the ".zip" copy the register expects, but no such file is
-// made). Only a regular file in the input's folder or below it is carried:
-// an input cannot make the message carry any other file of the machine.
+// made). Only a regular file in the input's folder or below it, not hidden
+// and with one link, is carried: an input cannot make the message carry any
+// other file of the machine, nor the keys kept in a home folder's hidden ones.
 void AddFileBlob(std::string& s, const Blob& blob, const char* keyword, const std::string& path,
-                 const std::string& folder, bool compress) {
+                 TextEncoding encoding, const std::string& folder, bool compress) {
     std::string bytes;
     const FileRead read = folder.empty() ? ReadRegularFile(path, kInputFileLimit, bytes)
                                          : ReadFileInFolder(folder, path, kInputFileLimit, bytes);
@@ -364,7 +370,7 @@ void AddFileBlob(std::string& s, const Blob& blob, const char* keyword, const st
         location += ".zip";
     }
     s += blob.encoded;
-    AddDataBlob(s, location, bytes, "");
+    AddDataBlob(s, location, encoding, bytes, "");
     s += "  \t</Data-Blob>\n";
 }
 
@@ -387,9 +393,11 @@ std::string PROJECT::XML_Unstructured_Data() {
         // Our own interface's project lies in the program's folder; any other
         // file named by the input must lie beside the input.
         if (ownPath != nullptr)
-            AddFileBlob(s, blob, keyword, *ownPath, std::string(), compress);
+            AddFileBlob(s, blob, keyword, *ownPath, TextEncoding::kWindows1252, std::string(),
+                        compress);
         else
-            AddFileBlob(s, blob, keyword, path, FolderOf(boc.inputFile), compress);
+            AddFileBlob(s, blob, keyword, path, boc.inputEncoding, FolderOf(boc.inputFile),
+                        compress);
     };
     static const Blob kInterface{
         "  \t<!-- The Interface Input Data encoded in base64. -->\n",
@@ -418,7 +426,7 @@ std::string PROJECT::XML_Unstructured_Data() {
         const std::string key =
             keyIndex >= 1 && keyIndex < static_cast<int>(list.size()) ? list[keyIndex] : "";
         s += "  \t<!-- The Tarvex Input Data encoded in base64. -->\n";
-        AddDataBlob(s, inputPath, input, "inp");
+        AddDataBlob(s, inputPath, boc.inputEncoding, input, "inp");
         s += "  \t      <!-- original secure hash: " + validationNote + " -->\n";
         // Under the note's key, the same bytes as validated have the note's digest.
         const bool validated = keyIndex == kValidationNoteKeyIndex && !validatedDigest.empty() &&
@@ -652,7 +660,9 @@ namespace {
 // Whether the message file at `path` was written from the input `inputFile`:
 // the input data it carries names the same file. A message of ours that
 // carries no input data, or anything else, belongs to no input of this run.
-bool MessageOfInput(const std::string& path, const std::string& inputFile) {
+// The name is written as an input of `encoding` writes it, or as a
+// Windows-1252 one does.
+bool MessageOfInput(const std::string& path, const std::string& inputFile, TextEncoding encoding) {
     std::string bytes;
     if (ReadRegularFile(path, kMessageSizeLimit + kMessageSizeLimit / 16, bytes) != FileRead::kDone)
         return false;
@@ -663,7 +673,8 @@ bool MessageOfInput(const std::string& path, const std::string& inputFile) {
     const std::size_t close = open == std::string::npos ? open : bytes.find(kClose, open);
     if (close == std::string::npos) return false;
     const std::string location = bytes.substr(open + kOpen.size(), close - open - kOpen.size());
-    if (location == XmlEscaped(inputFile)) return true;
+    if (location == XmlEscaped(inputFile) || location == XmlEscaped(inputFile, encoding))
+        return true;
     // Run from another folder, the same input is named otherwise. A message
     // lies beside the input it was written from, so that input is the file
     // of the location's name in the message's folder (a location with no
@@ -717,7 +728,7 @@ WrittenDocument PROJECT::XML_Report_EW(const char* inputFile, const WrittenDocum
     // Anything but a regular file there (a folder, a link) is no message: it
     // is written over, or the failure said, as ever.
     if (std::filesystem::is_regular_file(std::filesystem::symlink_status(path, ec)) &&
-        !MessageOfInput(path, inputFile)) {
+        !MessageOfInput(path, inputFile, boc.inputEncoding)) {
         const std::string kept = path;
         path = OutputName(inputFile, "[" + reference + "]" + ending::kMessage);
         refuseInput(path);

@@ -282,8 +282,9 @@ for attempt in 1 2 3 4 5; do
         # process whose command line names this shard's summary in this folder.
         pid=$(ps -eo pid=,args= | awk -v s="--summary summary/shard-$k-of-$shards " \
           'index($0, "tarvex-batch") && index($0, s) && !index($0, "sh -c") { print $1; exit }')
-        if [ -n "$pid" ] && [ "$(readlink "/proc/$pid/cwd")" = "$spread" ]; then
-          kill -TERM "$pid"
+        # It may end between the look and the signal: then it was not caught.
+        if [ -n "$pid" ] && [ "$(readlink "/proc/$pid/cwd")" = "$spread" ] &&
+          kill -TERM "$pid" 2>/dev/null; then
           stopped=$k
           break 2
         fi

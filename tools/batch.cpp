@@ -46,7 +46,8 @@ std::string Normal(const fs::path& p) {
 }  // namespace
 
 std::vector<SourceInput> GatherInputs(const std::vector<std::string>& sources,
-                                      std::vector<std::string>& problems) {
+                                      std::vector<std::string>& problems,
+                                      std::vector<std::string>* lists) {
     // Each path once; an input found anywhere is not missing.
     std::map<std::string, bool> found;
     const auto add = [&found](const fs::path& path, bool missing) {
@@ -81,6 +82,7 @@ std::vector<SourceInput> GatherInputs(const std::vector<std::string>& sources,
                                                               : ": no such folder or list"));
                 continue;
             }
+            if (lists != nullptr) lists->push_back(Normal(path));
             const fs::path base = path.parent_path();
             std::istringstream list(text);
             std::string line;
@@ -138,12 +140,29 @@ bool FitsRunConfiguration(const std::string& path) {
     });
 }
 
-std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs) {
+namespace {
+
+std::string Folded(std::string name) {
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// Every name a run on `input` writes, its kept log last but one, then the
+// input itself.
+std::vector<std::string> NamesOf(const std::string& input) {
+    std::vector<std::string> names = RunOutputNames(input);
+    names.push_back(KeptLogName(input));
+    names.push_back(input);
+    return names;
+}
+
+}  // namespace
+
+std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs,
+                                       const std::vector<std::string>& lists) {
     std::vector<std::string> why(inputs.size());
-    auto folded = [](std::string name) {
-        for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return name;
-    };
+    std::unordered_map<std::string, std::string> listed;  // folded name, list
+    for (const std::string& list : lists) listed.emplace(Folded(list), list);
     // Every name an input is or writes, folded, and the first input to claim it.
     std::unordered_map<std::string, std::size_t> claimed;
     for (std::size_t i = 0; i < inputs.size(); ++i) {
@@ -154,17 +173,26 @@ std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs) {
                 "configuration file (one path a line) cannot carry";
             continue;
         }
-        std::vector<std::string> names = RunOutputNames(input);
-        names.push_back(KeptLogName(input));
-        names.push_back(input);
-        for (const std::string& name : names) {
-            const auto [at, first] = claimed.emplace(folded(name), i);
-            const std::size_t other = at->second;
-            if (first || other == i) continue;
+        for (const std::string& name : NamesOf(input)) {
+            const std::string folded = Folded(name);
             const std::string shared = fs::path(name).filename().string();
+            const auto list = listed.find(folded);
+            if (list != listed.end() && why[i].empty())
+                why[i] = "this input would write or be the list file " + list->second + " (" +
+                         shared + ")";
+            const auto [at, first] = claimed.emplace(folded, i);
+            const std::size_t other = at->second;
+            if (first) continue;
+            if (other == i) {
+                // Its run would write over the input itself: the kept log of
+                // "survey.log", the results of "a.csv".
+                if (why[i].empty())
+                    why[i] = "this input's run would write over the input itself (" + shared + ")";
+                continue;
+            }
             const auto clash = [&](std::size_t a, std::size_t b) {
                 if (!why[a].empty()) return;
-                why[a] = folded(inputs[a]) == folded(inputs[b])
+                why[a] = Folded(inputs[a]) == Folded(inputs[b])
                              ? "the name differs from " + inputs[b] +
                                    " only in letter case, and a folder may take the two for one"
                              : "this input and " + inputs[b] +
@@ -175,6 +203,33 @@ std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs) {
         }
     }
     return why;
+}
+
+std::string OwnFileClash(const std::vector<std::string>& own,
+                         const std::vector<std::string>& inputs,
+                         const std::vector<std::string>& lists) {
+    std::unordered_map<std::string, std::string> ours;  // folded name, as given
+    for (const std::string& file : own) ours.emplace(Folded(Normal(file)), file);
+    const auto clash = [&ours](const std::string& name, const std::string& what) {
+        const auto at = ours.find(Folded(name));
+        return at == ours.end() ? std::string()
+                                : "the batch's own file " + at->second + " would be " + what +
+                                      "; name another summary with --summary";
+    };
+    for (const std::string& list : lists) {
+        const std::string why = clash(list, "the list file " + list);
+        if (!why.empty()) return why;
+    }
+    for (const std::string& input : inputs) {
+        for (const std::string& name : NamesOf(input)) {
+            const std::string why =
+                clash(name, name == input ? "the input " + input
+                                          : "the file " + fs::path(name).filename().string() +
+                                                " that the run of " + input + " writes");
+            if (!why.empty()) return why;
+        }
+    }
+    return std::string();
 }
 
 OutputTimes RunOutputTimes(const std::string& input) {

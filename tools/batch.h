@@ -21,8 +21,11 @@ struct SourceInput {
     std::string path;
     bool missing = false;
 };
+// The list files read are added to `lists` (full paths), when given: the
+// batch must never write over them.
 std::vector<SourceInput> GatherInputs(const std::vector<std::string>& sources,
-                                      std::vector<std::string>& problems);
+                                      std::vector<std::string>& problems,
+                                      std::vector<std::string>* lists = nullptr);
 
 // "K/N" with 1 <= K <= N; false for anything else.
 bool ParseShard(const std::string& text, int& k, int& n);
@@ -45,11 +48,21 @@ bool FitsRunConfiguration(const std::string& path);
 // Why each input must not be run, "" for those that may, in the order given
 // (full paths, as GatherInputs gives them). An input is refused when its
 // name holds a control byte, which the run configuration file (one path a
-// line) cannot carry, or when it and another input would write, or be, the
-// same file: the names a run writes (RunOutputNames, KeptLogName) and the
-// input's own are compared with letters of either case alike, since a folder
-// may ignore case, so "a.inp" clashes with "a.INP", "a.txt" and "a".
-std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs);
+// line) cannot carry, or when it would write over a file that is not its
+// run's own: another input or what another input's run writes, the input
+// itself ("survey.log", whose kept log is its own name), or one of `lists`.
+// The names a run writes (RunOutputNames, KeptLogName) and the input's own
+// are compared with letters of either case alike, since a folder may ignore
+// case, so "a.inp" clashes with "a.INP", "a.txt" and "a".
+std::vector<std::string> InputRefusals(const std::vector<std::string>& inputs,
+                                       const std::vector<std::string>& lists = {});
+
+// Why the batch must not write its own files `own` (journal, summary, totals,
+// lock), "" when it may: when one of them is an input, a file an input's run
+// writes or one of `lists`, compared as InputRefusals compares.
+std::string OwnFileClash(const std::vector<std::string>& own,
+                         const std::vector<std::string>& inputs,
+                         const std::vector<std::string>& lists);
 
 // The files a run on `input` may write beside it, as full paths: the
 // program's outputs (OutputName with each ending it writes). The lodgement

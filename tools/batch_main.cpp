@@ -13,7 +13,11 @@
 // inputs in one folder never share a log, and leaves there a small result
 // for the batch (app/runresult.h). Every finished input appends its row to the
 // journal BASE.jsonl at once; at the end the journal is written again, one
-// row per input, with BASE.csv and BASE-totals.csv derived from it.
+// row per input, with BASE.csv and BASE-totals.csv derived from it. The
+// journal is one batch's at a time (BASE.lock), and none of the batch's
+// files may be an input, a list or a run's output (tools/batch.h). A run
+// past --timeout, or whose worker dies, fails alone; a batch killed outright
+// takes its workers with it, and the next one removes what they left.
 //
 // SIGINT, SIGTERM and SIGHUP stop the batch: no run is started any more, the
 // running ones are ended (SIGTERM; each output of the program is whole or
@@ -25,8 +29,9 @@
 // Exit status otherwise: 0 when every input succeeded, 1 when any did not,
 // a source could not be read, a summary file could not be written or a
 // report reference number is shared by inputs (unless --allow-shared-rrn);
-// 2 for a wrong command line, or when the program, its data or the journal's
-// folder is not usable (nothing has run then).
+// 2 for a wrong command line, or when the program, its data or the journal
+// is not usable, or the batch's own files would be another's (nothing has
+// run then).
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
@@ -37,6 +42,7 @@
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <climits>
 #include <condition_variable>
 #include <cstdint>
 #include <cstdio>
@@ -104,17 +110,10 @@ void CatchStopSignals() {
     }
 }
 
+// "SIGSEGV"; "signal N" for one without a name.
 std::string SignalName(int signal) {
-    switch (signal) {
-        case SIGINT:
-            return "SIGINT";
-        case SIGTERM:
-            return "SIGTERM";
-        case SIGHUP:
-            return "SIGHUP";
-        default:
-            return "signal " + std::to_string(signal);
-    }
+    const char* name = sigabbrev_np(signal);
+    return name != nullptr ? std::string("SIG") + name : "signal " + std::to_string(signal);
 }
 
 // A file the run wrote (log, report, result), read when it is a regular
@@ -177,6 +176,7 @@ struct Settings {
     std::string data;
     fs::path work;                         // this batch's temporary folder
     std::vector<std::string> environment;  // ours, without a result variable
+    unsigned timeout = 0;                  // seconds a run may take, 0 for no limit
 };
 
 // The run log, result and console of a run: the log is kept beside the
@@ -270,23 +270,39 @@ BatchRow RunOne(const Settings& s, BatchWorker& worker, const std::string& input
 
     const OutputTimes before = RunOutputTimes(inputPath);
     const auto start = std::chrono::steady_clock::now();
-    const ChildEnd end = worker.Run(request, g_running[slot], g_stopSignal);
+    const int timeoutMs = static_cast<int>(std::min<unsigned>(s.timeout, INT_MAX / 1000) * 1000);
+    const ChildEnd end =
+        worker.Run(request, g_running[slot], g_stopSignal, s.timeout == 0 ? -1 : timeoutMs);
     row.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     row.outputs = OutputsWritten(inputPath, before);
 
     // A run ended by a stop signal, ours or one sent to every process of the
     // batch (Ctrl-C on a terminal, a job cancelled), did not fail: it is not
-    // done. What it wrote is whole; its temporary files, whose process is
-    // gone, are removed.
+    // done. What it wrote is whole; the temporary files its worker held are
+    // gone with it (BatchWorker::Run). The row names the signal the batch
+    // was given, not the SIGTERM it passed on to the worker.
     const int stop = g_stopSignal.load();
     const bool stopSignal = end.signal == SIGINT || end.signal == SIGTERM || end.signal == SIGHUP;
     if (end.signal != 0 && (stop != 0 || stopSignal)) {
         row.status = status::kNotRun;
-        row.firstError = "interrupted by " + SignalName(stopSignal ? end.signal : stop);
-        RemoveStaleTemporaries(WithSlash(input.parent_path().string()), std::time(nullptr) + 1);
+        row.firstError = "interrupted by " + SignalName(stop != 0 ? stop : end.signal);
+    } else if (end.timedOut) {
+        row.status = status::kFailed;
+        row.firstError = "timed out: the run took more than " + std::to_string(s.timeout) +
+                         " s (--timeout), and its worker was killed";
     } else {
         if (end.exitCode >= 0) row.exitCode = end.exitCode;
         ReadWhatTheRunLeft(runFolder, row);
+        // A worker that died or answered nonsense: how, rather than the last
+        // words of its console.
+        if (end.died && end.signal != 0)
+            row.firstError = "the program was ended by " + SignalName(end.signal) +
+                             ", which tarvex-batch did not send";
+        else if (end.died && end.exitCode >= 0)
+            row.firstError = "the program's process ended with status " +
+                             std::to_string(end.exitCode) + " before its run was done";
+        else if (!end.fault.empty())
+            row.firstError = "the program did not end normally: " + end.fault;
         if (!row.exitCode) {
             row.status = status::kFailed;
             if (row.firstError.empty()) row.firstError = "the program did not end normally";
@@ -315,20 +331,81 @@ std::string FindTools(const BatchOptions& options, Settings& s) {
     return BatchWorker::Check(s.program, s.environment);
 }
 
+// Where the batch's temporary folders are made: $TMPDIR when a run
+// configuration can name it, and /tmp.
+std::vector<std::string> WorkFolderParents() {
+    const char* tmp = std::getenv("TMPDIR");
+    std::vector<std::string> parents;
+    if (tmp != nullptr && *tmp != '\0' && FitsRunConfiguration(tmp)) parents.push_back(tmp);
+    if (parents.empty() || fs::path(parents[0]).lexically_normal() != fs::path("/tmp"))
+        parents.push_back("/tmp");
+    return parents;
+}
+
+// "tarvex-batch-HOST-PID-": the start of a work folder's name, which says
+// which batch made it, so that a later batch can tell one whose batch is gone.
+constexpr const char kWorkFolderStart[] = "tarvex-batch-";
+std::string WorkFolderPrefix() {
+    return kWorkFolderStart + TemporaryNameHost() + "-" + std::to_string(getpid()) + "-";
+}
+
+// Removes the work folders that batches of this machine left when they were
+// killed (SIGKILL, a power cut): those of this user, named by a process that
+// is gone. A folder of another machine (a shared /tmp) or of a process that
+// still runs is left alone, as are names of another form.
+void RemoveDeadBatchesWorkFolders() {
+    const std::string ours = kWorkFolderStart + TemporaryNameHost() + "-";
+    for (const std::string& parent : WorkFolderParents()) {
+        std::error_code ec;
+        for (fs::directory_iterator it(parent, ec); !ec && it != fs::directory_iterator();
+             it.increment(ec)) {
+            const std::string name = it->path().filename().string();
+            if (name.compare(0, ours.size(), ours) != 0) continue;
+            const std::string rest = name.substr(ours.size());
+            const std::size_t dash = rest.find('-');
+            if (dash == 0 || dash == std::string::npos || dash > 9 ||
+                rest.find_first_not_of("0123456789") != dash)
+                continue;
+            const long pid = std::stol(rest.substr(0, dash));
+            struct stat info {};
+            if (lstat(it->path().c_str(), &info) != 0 || !S_ISDIR(info.st_mode) ||
+                info.st_uid != geteuid())
+                continue;
+            if (!ProcessHasEnded(pid)) continue;
+            std::error_code gone;
+            fs::remove_all(it->path(), gone);
+        }
+    }
+}
+
+// The temporary files that runs and batches killed before they could clean
+// up left in the inputs' folders and the summary's: those of processes that
+// are gone (RemoveStaleTemporaries), however recent. Done at the start, and
+// again at the end: the workers of a batch just killed die with it, but may
+// take a moment more than it to be gone.
+void RemoveDeadProcessesTemporaries(const BatchWork& work, const std::string& base) {
+    std::set<std::string> folders{fs::path(base).parent_path().string()};
+    for (const std::string& input : work.inputs)
+        folders.insert(fs::path(input).parent_path().string());
+    const std::time_t now = std::time(nullptr) + 1;
+    for (const std::string& folder : folders) RemoveStaleTemporaries(folder, now);
+}
+
 // The batch's own temporary folder, under $TMPDIR when a run configuration
 // can name it there, else under /tmp; gone, with all in it, when this goes.
 // Its path is empty when no folder could be made.
 class WorkFolder {
   public:
     WorkFolder() {
-        char fallback[] = "/tmp/tarvex-batch-XXXXXX";
-        const char* tmp = std::getenv("TMPDIR");
-        const std::string templ =
-            (tmp && *tmp ? std::string(tmp) : std::string("/tmp")) + "/tarvex-batch-XXXXXX";
-        std::vector<char> buf(templ.begin(), templ.end());
-        buf.push_back('\0');
-        const char* made = !FitsRunConfiguration(templ) ? nullptr : mkdtemp(buf.data());
-        if (made == nullptr) made = mkdtemp(fallback);
+        const char* made = nullptr;
+        std::vector<char> buf;
+        for (const std::string& parent : WorkFolderParents()) {
+            const std::string templ = parent + "/" + WorkFolderPrefix() + "XXXXXX";
+            buf.assign(templ.begin(), templ.end());
+            buf.push_back('\0');
+            made = mkdtemp(buf.data());
+            if (made != nullptr) break;
+        }
         // Absolute: each run is made in its input's folder, and the work
         // files are named to it from there.
         std::error_code ec;
@@ -498,6 +575,90 @@ class JournalFile {
     std::thread writer_;  // last: started once every member it uses is made
 };
 
+// The lock that makes a journal one batch's at a time: BASE.lock, locked
+// (fcntl, which the system drops when the process ends however it ends) for
+// the batch's life. The journal itself is no place for it: it is replaced
+// whole, twice, by rename. Removed at the end when it is the file this batch
+// locked and holds nothing (a lock file is always empty).
+class JournalLock {
+  public:
+    explicit JournalLock(std::string path) : path_(std::move(path)) {
+        for (int attempt = 0; attempt < 100 && fd_ < 0 && problem_.empty(); ++attempt) Take();
+        if (fd_ < 0 && problem_.empty()) problem_ = "its lock " + path_ + " keeps changing";
+    }
+    ~JournalLock() {
+        if (fd_ < 0) return;
+        struct stat held {};
+        struct stat named {};
+        if (!keep_ && fstat(fd_, &held) == 0 && lstat(path_.c_str(), &named) == 0 &&
+            held.st_dev == named.st_dev && held.st_ino == named.st_ino && held.st_size == 0)
+            unlink(path_.c_str());
+        close(fd_);
+    }
+    JournalLock(const JournalLock&) = delete;
+    JournalLock& operator=(const JournalLock&) = delete;
+
+    // Why it is not held, "" when it is.
+    const std::string& problem() const { return problem_; }
+    // The file is left where it is at the end, unless this batch made it.
+    void Keep() { keep_ = !made_; }
+
+  private:
+    void Take() {
+        made_ = true;
+        int fd = open(path_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST) {
+            made_ = false;
+            fd = open(path_.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+            if (fd < 0 && errno == ENOENT) return;  // removed meanwhile: again
+        }
+        if (fd < 0) {
+            problem_ = errno == ELOOP ? path_ + " is a link" : std::string(std::strerror(errno));
+            return;
+        }
+        struct stat held {};
+        if (fstat(fd, &held) != 0 || !S_ISREG(held.st_mode)) {
+            problem_ = path_ + " is not a regular file";
+            close(fd);
+            return;
+        }
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        if (fcntl(fd, F_SETLK, &lock) != 0) {
+            const int error = errno;
+            if (error == EACCES || error == EAGAIN) {
+                struct flock holder = lock;
+                const bool named = fcntl(fd, F_GETLK, &holder) == 0 && holder.l_type != F_UNLCK &&
+                                   holder.l_pid > 0;
+                problem_ =
+                    "it is in use by another batch" +
+                    (named ? " (process " + std::to_string(holder.l_pid) + ")" : std::string()) +
+                    ", which holds " + path_;
+            } else {
+                problem_ = path_ + " cannot be locked (" + std::strerror(error) + ")";
+            }
+            close(fd);
+            return;
+        }
+        // Locked, but perhaps a file its last holder removed meanwhile: only
+        // the file of that name counts.
+        struct stat named {};
+        if (lstat(path_.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+            named.st_ino == held.st_ino) {
+            fd_ = fd;
+            return;
+        }
+        close(fd);
+    }
+
+    std::string path_;
+    int fd_ = -1;
+    bool made_ = false;
+    bool keep_ = false;
+    std::string problem_;
+};
+
 double SecondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
@@ -612,6 +773,7 @@ int main(int argc, char** argv) {
     CatchStopSignals();
 
     Settings settings;
+    settings.timeout = options.timeout;
     const std::string missing = FindTools(options, settings);
     if (!missing.empty()) {
         std::cerr << "tarvex-batch: " << missing << "\n";
@@ -620,6 +782,13 @@ int main(int argc, char** argv) {
 
     const std::string base = SummaryBase(options);
     const std::string journalPath = base + ".jsonl";
+    // Before the journal is read: another batch on it may be writing it.
+    JournalLock lock(base + ".lock");
+    if (!lock.problem().empty()) {
+        std::cerr << "tarvex-batch: cannot write the journal " << journalPath << ": "
+                  << lock.problem() << "; nothing was run\n";
+        return 2;
+    }
     Journal previous;
     if (options.resume) {
         std::string note;
@@ -628,9 +797,23 @@ int main(int argc, char** argv) {
         if (previous.unreadLines > 0)
             std::cerr << "tarvex-batch: " << previous.unreadLines << " lines of " << journalPath
                       << " are not rows and were passed over\n";
+        if (previous.longLines > 0)
+            std::cerr << "tarvex-batch: " << previous.longLines << " lines of " << journalPath
+                      << " are longer than a row can be and were passed over\n";
     }
-    BatchWork work = GatherWork(options.sources, options.shardK, options.shardN, previous.rows);
+    std::vector<std::string> own{journalPath, base + ".csv", base + "-totals.csv", base + ".lock"};
+    for (const std::string* extra : {&options.attention, &options.report})
+        if (!extra->empty()) own.push_back(*extra);
+    BatchWork work =
+        GatherWork(options.sources, options.shardK, options.shardN, previous.rows, own);
+    if (!work.refusal.empty()) {
+        lock.Keep();
+        std::cerr << "tarvex-batch: " << work.refusal << "; nothing was run\n";
+        return 2;
+    }
     for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";
+    RemoveDeadBatchesWorkFolders();
+    RemoveDeadProcessesTemporaries(work, base);
 
     // The journal starts with what is known before any run: kept, missing
     // and refused rows. Written before the first run, so that a summary
@@ -653,6 +836,7 @@ int main(int argc, char** argv) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
         return 1;
     }
+    RemoveDeadProcessesTemporaries(work, base);
     std::vector<std::string> unwritten =
         WriteSummaryFiles(work.rows, {base, options.attention, options.report});
     const std::string flushError = journal.flushError();

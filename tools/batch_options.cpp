@@ -9,8 +9,9 @@ namespace {
 
 constexpr const char kUsage[] =
     "usage: tarvex-batch [--jobs N] [--resume] [--shard K/N] [--summary BASE]\n"
-    "                    [--attention CSV] [--report HTML] [--allow-shared-rrn]\n"
-    "                    [--program PATH] [--data FOLDER] [--] SOURCE...\n"
+    "                    [--timeout SECONDS] [--attention CSV] [--report HTML]\n"
+    "                    [--allow-shared-rrn] [--program PATH] [--data FOLDER]\n"
+    "                    [--] SOURCE...\n"
     "       tarvex-batch join [--summary BASE] [--attention CSV] [--report HTML]\n"
     "                    [--allow-shared-rrn] [--] JOURNAL...\n"
     "  SOURCE    a folder (every .inp file under it), an .inp file, or a list file\n"
@@ -20,6 +21,8 @@ constexpr const char kUsage[] =
     "  --shard K/N  run only the K-th of N disjoint parts of the inputs\n"
     "  --summary BASE  journal BASE.jsonl, summary BASE.csv, totals BASE-totals.csv\n"
     "                  (default tarvex-batch[-K-of-N])\n"
+    "  --timeout SECONDS  a run that takes longer is ended and fails (default 600;\n"
+    "                     0 for no limit)\n"
     "  --attention CSV  also the rows that need a look (failed, not validated, warned...)\n"
     "  --report HTML    also a report of the portfolio as one HTML page\n"
     "  --allow-shared-rrn  report reference numbers shared by inputs without failing\n"
@@ -41,6 +44,14 @@ bool ParseJobs(const std::string& v, unsigned& jobs) {
         std::stoi(v) < 1)
         return false;
     jobs = static_cast<unsigned>(std::stoi(v));
+    return true;
+}
+
+// At most six digits: its milliseconds always fit an int.
+bool ParseTimeout(const std::string& v, unsigned& seconds) {
+    if (v.empty() || v.find_first_not_of("0123456789") != std::string::npos || v.size() > 6)
+        return false;
+    seconds = static_cast<unsigned>(std::stoul(v));
     return true;
 }
 
@@ -67,6 +78,11 @@ CommandLine ParseOptions(const std::vector<std::string>& args) {
         if (a == "--jobs") {
             if (!value(v) || !ParseJobs(v, o.jobs))
                 return Wrong(line, "tarvex-batch: --jobs takes a whole number of 1 or more\n");
+        } else if (a == "--timeout") {
+            if (!value(v) || !ParseTimeout(v, o.timeout))
+                return Wrong(line,
+                             "tarvex-batch: --timeout takes a whole number of seconds, at most "
+                             "999999 (0: no limit)\n");
         } else if (a == "--resume") {
             o.resume = true;
         } else if (a == "--allow-shared-rrn") {

@@ -16,7 +16,13 @@
 
 namespace {
 
-std::string CsvField(const std::string& s) {
+// A text field: quoted when it holds a comma, a quote or a line break. A
+// text that a spreadsheet would take for a formula (one starting with "=",
+// "+", "-", "@", a tab or a carriage return: an address such as
+// "=HYPERLINK(...)") gets a leading "'", which shows it as the text it is.
+std::string CsvField(const std::string& text) {
+    const bool formula = !text.empty() && std::strchr("=+-@\t\r", text[0]) != nullptr;
+    const std::string s = formula ? "'" + text : text;
     if (s.find_first_of(",\"\r\n") == std::string::npos) return s;
     std::string out = "\"";
     for (char c : s) {
@@ -26,10 +32,54 @@ std::string CsvField(const std::string& s) {
     return out + "\"";
 }
 
+// The length of the well-formed UTF-8 sequence at `at`, 0 when there is none
+// (a stray byte, an overlong form, a surrogate, past U+10FFFF, cut short).
+std::size_t Utf8SequenceAt(const std::string& s, std::size_t at) {
+    const auto byte = [&s](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char c = byte(at);
+    if (c < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the bounds of the second byte
+    if (c >= 0xC2 && c <= 0xDF) {
+        length = 2;
+    } else if (c >= 0xE0 && c <= 0xEF) {
+        length = 3;
+        if (c == 0xE0) low = 0xA0;
+        if (c == 0xED) high = 0x9F;
+    } else if (c >= 0xF0 && c <= 0xF4) {
+        length = 4;
+        if (c == 0xF0) low = 0x90;
+        if (c == 0xF4) high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (s.size() - at < length || byte(at + 1) < low || byte(at + 1) > high) return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF) return 0;
+    return length;
+}
+
+// A JSON string. A byte that is not part of well-formed UTF-8 (a file name
+// of a folder that is not UTF-8) is written as the lone low surrogate
+// \\udcXX, which JSON readers take and no UTF-8 text can hold, so that
+// JsonReader gives back the very byte.
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
-    for (const char ch : s) {
+    for (std::size_t at = 0; at < s.size(); ++at) {
+        const char ch = s[at];
         const unsigned char c = static_cast<unsigned char>(ch);
+        if (c >= 0x80) {
+            const std::size_t length = Utf8SequenceAt(s, at);
+            if (length == 0) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\udc%02x", c);
+                out += buf;
+            } else {
+                out.append(s, at, length);
+                at += length - 1;
+            }
+            continue;
+        }
         switch (c) {
             case '"':
                 out += "\\\"";
@@ -123,6 +173,11 @@ class JsonReader {
                 case 'u': {
                     unsigned long code = 0;
                     if (!Hex4(code)) return false;
+                    // A byte that was not UTF-8, as JsonString writes it.
+                    if (code >= 0xDC80 && code <= 0xDCFF) {
+                        out += static_cast<char>(code - 0xDC00);
+                        break;
+                    }
                     if (code >= 0xDC00 && code <= 0xDFFF) return false;  // a low half alone
                     if (code >= 0xD800 && code <= 0xDBFF) {
                         unsigned long low = 0;
@@ -371,6 +426,8 @@ std::string CsvLine(const BatchRow& row) {
             std::string joined;
             for (const std::string& item : cell.list) joined += (joined.empty() ? "" : ";") + item;
             out += CsvField(joined);
+        } else if (cell.kind == Cell::kNumber) {
+            out += cell.text;  // a negative rating is a number, not a formula
         } else {
             out += CsvField(cell.text);
         }
@@ -406,20 +463,27 @@ bool ParseJsonLine(const std::string& line, BatchRow& row) {
     return read;
 }
 
+void AddJournalLine(const std::string& line, Journal& journal) {
+    if (line.empty()) return;
+    if (line.size() > kJournalLineLimit) {
+        ++journal.longLines;
+        return;
+    }
+    BatchRow row;
+    if (ParseJsonLine(line, row))
+        journal.rows[row.input] = std::move(row);
+    else
+        ++journal.unreadLines;
+}
+
 Journal ReadJournalText(const std::string& text) {
     Journal journal;
     std::size_t at = 0;
-    BatchRow row;
     while (at < text.size()) {
         const std::size_t end = text.find('\n', at);
         if (end == std::string::npos) break;  // cut short by a killed batch
-        const std::string line = text.substr(at, end - at);
+        AddJournalLine(text.substr(at, end - at), journal);
         at = end + 1;
-        if (line.empty()) continue;
-        if (ParseJsonLine(line, row))
-            journal.rows[row.input] = row;
-        else
-            ++journal.unreadLines;
     }
     return journal;
 }

@@ -63,8 +63,15 @@ bool ParseJsonLine(const std::string& line, BatchRow& row);
 struct Journal {
     std::map<std::string, BatchRow> rows;
     std::size_t unreadLines = 0;
+    std::size_t longLines = 0;  // lines over kJournalLineLimit, passed over unread
 };
 Journal ReadJournalText(const std::string& text);
+// A row is a few hundred bytes, a few kilobytes with long paths and errors: a
+// line longer than this is no row of ours, and is passed over without being
+// held in memory.
+inline constexpr std::size_t kJournalLineLimit = std::size_t{1} << 20;
+// Adds one whole line of a journal (without its line end) to `journal`.
+void AddJournalLine(const std::string& line, Journal& journal);
 
 // The roll-up of a batch: inputs by jurisdiction and band (rows without
 // either count under "" and show as "(none)"), in a stable order.

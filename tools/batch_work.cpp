@@ -1,5 +1,9 @@
 #include "tools/batch_work.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 #include <system_error>
@@ -29,34 +33,74 @@ bool ReadInput(const std::string& path, std::string& text, BatchRow& row) {
 }
 
 Journal ReadJournal(const fs::path& path, std::string& note) {
-    std::string text;
-    int error = 0;
-    // A journal holds a line of a few hundred bytes per input: far below the
-    // limit for any portfolio.
-    const FileRead read = ReadRegularFile(path.string(), std::uintmax_t{1} << 32, text, &error);
     note.clear();
-    if (read == FileRead::kCannotOpen && error == ENOENT)
+    Journal journal;
+    // Read as a stream, a line at a time: the memory it takes is that of the
+    // rows kept, whatever the journal's size, and a line past the limit is
+    // skipped over, never held.
+    const int fd = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    struct stat info {};
+    int error = fd < 0 ? errno : fstat(fd, &info) != 0 ? errno : 0;
+    if (error == 0 && !S_ISREG(info.st_mode)) error = EINVAL;
+    std::string line;
+    bool skipping = false;  // within a line over the limit
+    char chunk[65536];
+    while (error == 0) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        if (n <= 0) break;
+        const char* at = chunk;
+        const char* const end = chunk + n;
+        while (at < end) {
+            const char* mark =
+                static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+            const char* stop = mark != nullptr ? mark : end;
+            if (!skipping &&
+                line.size() + static_cast<std::size_t>(stop - at) > kJournalLineLimit) {
+                skipping = true;
+                line.clear();
+                line.shrink_to_fit();
+            }
+            if (!skipping) line.append(at, stop);
+            if (mark == nullptr) break;
+            if (skipping)
+                ++journal.longLines;
+            else
+                AddJournalLine(line, journal);
+            skipping = false;
+            line.clear();
+            at = mark + 1;
+        }
+    }
+    // What is left without a line end was cut short by a killed batch.
+    if (fd >= 0) close(fd);
+    if (error == 0) return journal;
+    if (error == ENOENT)
         note = "no journal " + path.string() + " to resume from: every input runs";
-    else if (read != FileRead::kDone)
-        note = "the journal " + path.string() + " cannot be read" +
-               (read == FileRead::kCannotOpen ? std::string(" (") + std::strerror(error) + ")"
-                                              : std::string()) +
-               ": every input runs";
-    if (read != FileRead::kDone) return Journal();
-    return ReadJournalText(text);
+    else
+        note = "the journal " + path.string() + " cannot be read (" +
+               (error == EINVAL ? std::string("not a regular file") : std::strerror(error)) +
+               "): every input runs";
+    return Journal();
 }
 
 BatchWork GatherWork(const std::vector<std::string>& sources, int shardK, int shardN,
-                     const std::map<std::string, BatchRow>& previous) {
+                     const std::map<std::string, BatchRow>& previous,
+                     const std::vector<std::string>& own) {
     BatchWork work;
-    const std::vector<SourceInput> all = GatherInputs(sources, work.problems);
+    std::vector<std::string> lists;
+    const std::vector<SourceInput> all = GatherInputs(sources, work.problems, &lists);
     // Clashes are looked for among all the inputs, not just this shard's:
     // the other shards run at the same time.
     std::vector<std::string> present;
     for (const SourceInput& s : all)
         if (!s.missing) present.push_back(s.path);
     std::map<std::string, std::string> refused;
-    const std::vector<std::string> why = InputRefusals(present);
+    std::vector<std::string> every;
+    for (const SourceInput& s : all) every.push_back(s.path);
+    work.refusal = OwnFileClash(own, every, lists);
+    const std::vector<std::string> why = InputRefusals(present, lists);
     for (std::size_t i = 0; i < present.size(); ++i)
         if (!why[i].empty()) refused[present[i]] = why[i];
 

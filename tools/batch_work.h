@@ -25,11 +25,14 @@ struct BatchWork {
     std::vector<std::size_t> todo;      // positions in `inputs` to run
     std::size_t kept = 0;               // rows taken from `previous`
     std::vector<std::string> problems;  // sources that could not be read
+    std::string refusal;                // why the batch must not run at all, "" when it may
 };
 
 // Gathers the inputs of the sources and takes shard K of N of them. A missing
 // input gets a "missing" row; one that cannot run safely a "not run" row
 // saying why; one whose `previous` row says it succeeded on the same bytes
-// keeps that row; every other one is to run.
+// keeps that row; every other one is to run. When one of `own` (the batch's
+// own files) is an input, a list or a file a run writes, `refusal` says so.
 BatchWork GatherWork(const std::vector<std::string>& sources, int shardK, int shardN,
-                     const std::map<std::string, BatchRow>& previous);
+                     const std::map<std::string, BatchRow>& previous,
+                     const std::vector<std::string>& own = {});

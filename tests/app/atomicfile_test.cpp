@@ -261,6 +261,34 @@ TEST(RemoveStaleTemporaries, RemovesOnlyWhatAnEndedRunLeftBeforeTheStart) {
     EXPECT_EQ(RemoveStaleTemporaries(dir.file("no such folder"), start), 0);
 }
 
+// A process that has exited but is not reaped yet (a killed batch's worker,
+// waiting for whatever adopts it) has ended: what it left may go. Only the
+// temporary files of the one process named are taken by RemoveTemporariesOf.
+TEST(RemoveStaleTemporaries, AnExitedProcessNotYetReapedHasEnded) {
+    const pid_t zombie = fork();
+    if (zombie == 0) _exit(0);
+    ASSERT_GT(zombie, 0);
+    siginfo_t info{};
+    ASSERT_EQ(waitid(P_PID, static_cast<id_t>(zombie), &info, WEXITED | WNOWAIT), 0);
+    EXPECT_TRUE(ProcessHasEnded(zombie));
+    EXPECT_FALSE(ProcessHasEnded(getpid()));
+    EXPECT_TRUE(ProcessHasEnded(EndedProcess()));
+
+    TempDir dir;
+    const std::string host = OurHost();
+    const std::string fresh = ".tarvex-" + host + "-" + std::to_string(zombie) + "-0.tmp";
+    const std::string other = ".tarvex-" + host + "-" + std::to_string(getpid()) + "-0.tmp";
+    const std::string elsewhere = ".tarvex-elsewhere-" + std::to_string(zombie) + "-1.tmp";
+    for (const std::string& name : {fresh, other, elsewhere}) WriteFileBytes(dir.file(name), "x");
+    EXPECT_EQ(RemoveStaleTemporaries(dir.path(), std::time(nullptr) + 1), 1);
+    EXPECT_FALSE(FileExists(dir.file(fresh)));
+    WriteFileBytes(dir.file(fresh), "x");
+    EXPECT_EQ(RemoveTemporariesOf(dir.path(), zombie), 1);
+    EXPECT_TRUE(FileExists(dir.file(other)));
+    EXPECT_TRUE(FileExists(dir.file(elsewhere)));
+    waitpid(zombie, nullptr, 0);
+}
+
 TEST(WriteFileWhole, NeverWritesThroughALinkPlantedAtATemporaryName) {
     TempDir dir;
     const std::string victim = dir.file("victim");

@@ -221,3 +221,46 @@ TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
 }
 
 }  // namespace
+
+// The line a run ends with on a terminal: the rating and band, then what it
+// wrote, the folder named once when the outputs share it.
+TEST(RunEnd, SummaryLineNamesTheRatingAndEveryOutputWritten) {
+    const auto output = [](const std::string& path, bool saved) {
+        return WrittenDocument{path, Fingerprint(), saved};
+    };
+    const struct {
+        const char* what;
+        long long rating;
+        std::string band;
+        WrittenOutputs outputs;
+        std::string line;
+    } cases[] = {
+        {"in a folder",
+         75,
+         "C",
+         {output("/tmp/shop/ni-shop.csv", true), output("/tmp/shop/ni-shop[epc].pdf", true),
+          output("/tmp/shop/ni-shop.ias", true), output("/tmp/shop/ni-shop.zas", true)},
+         "Rating 75 C. Wrote in /tmp/shop: ni-shop.csv, ni-shop[epc].pdf, ni-shop.ias, "
+         "ni-shop.zas\n"},
+        {"in the current folder",
+         42,
+         "B",
+         {output("office.csv", true), output("office[rec].pdf", true),
+          output("2823-8435-1002-0499-0796.xml", true)},
+         "Rating 42 B. Wrote office.csv, office[rec].pdf, 2823-8435-1002-0499-0796.xml\n"},
+        {"in two folders",
+         -3,
+         "A+",
+         {output("a/office.csv", true), output("b/office.csv", true)},
+         "Rating -3 A+. Wrote a/office.csv, b/office.csv\n"},
+        {"a Scottish band, an output not written",
+         12,
+         "Carbon Neutral",
+         {output("s/school.csv", true), output("s/school[epc].pdf", false)},
+         "Rating 12 Carbon Neutral. Wrote in s: school.csv\n"},
+        {"no rating", 0, "", {output("x/y.csv", true)}, "Wrote in x: y.csv\n"},
+        {"nothing written", 5, "A", {}, "Rating 5 A. Wrote no documents.\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RunSummaryLine(c.rating, c.band, c.outputs), c.line) << c.what;
+}

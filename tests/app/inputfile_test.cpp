@@ -24,6 +24,14 @@ class NamedFiles : public ::testing::Test {
         std::filesystem::create_symlink(building("engine.dat"), building("stays.dat"));
         ASSERT_EQ(mkfifo(building("pipe.dat").c_str(), 0600), 0);
         WriteFileBytes(building("big.dat"), std::string(2000, 'b'));
+        // What a home folder holds: keys in hidden folders, and links to them.
+        std::filesystem::create_directories(building(".ssh"));
+        WriteFileBytes(building(".ssh/id_rsa"), "key");
+        WriteFileBytes(building("sub/.history"), "history");
+        std::filesystem::create_symlink(building(".ssh/id_rsa"), building("key.dat"));
+        std::filesystem::create_hard_link(outside_.file("secret.txt"), building("hard.dat"));
+        WriteFileBytes(building("twice.dat"), "twice");
+        std::filesystem::create_hard_link(building("twice.dat"), building("sub/twice.dat"));
     }
     std::string building(const std::string& name) const {
         return outside_.file("building/" + name);
@@ -53,6 +61,13 @@ TEST_F(NamedFiles, OnlyRegularFilesInTheBuildingsFolderAreRead) {
         {building("sub"), FileRead::kNotRegular, ""},
         {building("big.dat"), FileRead::kTooLarge, ""},
         {building("missing.dat"), FileRead::kCannotOpen, ""},
+        {".ssh/id_rsa", FileRead::kHidden, ""},
+        {building(".ssh/id_rsa"), FileRead::kHidden, ""},
+        {"sub/../.ssh/id_rsa", FileRead::kHidden, ""},
+        {"sub/.history", FileRead::kHidden, ""},
+        {"key.dat", FileRead::kHidden, ""},      // a visible link to a hidden file
+        {"hard.dat", FileRead::kManyLinks, ""},  // a file from outside, linked in
+        {"twice.dat", FileRead::kManyLinks, ""},
         {"", FileRead::kCannotOpen, ""},
     };
     for (const auto& c : cases) {

@@ -300,25 +300,39 @@ TEST(CommaDecimalWarning, OnlyWhenTheNumberGoesOnPastAComma) {
 
 TEST(NearestWord, ASlipOfCaseOrAFewLettersOrTheOneWordThatHoldsIt) {
     const std::vector<std::string> keywords{"BER",         "SER",         "TER",
-                                            "B-ADDRESS-0", "B-ADDRESS-1", "MAIN-FUEL-TYPE"};
+                                            "B-ADDRESS-0", "B-ADDRESS-1", "MAIN-FUEL-TYPE",
+                                            "CENGINE-VAL", "C-NAME"};
     const std::vector<std::string> types{"England and Wales", "Scotland", "Northern Ireland"};
+    const std::vector<std::string> yesNo{"NO", "YES"};
     const struct {
         const char* word;
         const std::vector<std::string>* candidates;
         const char* nearest;
     } cases[] = {
-        {"BERR", &keywords, "BER"},
+        {"BERR", &keywords, "BER"},  // a letter too many
+        {"BE", &keywords, "BER"},    // a letter missing
+        {"BRE", &keywords, "BER"},   // two letters swapped
         {"ber", &keywords, "BER"},
+        {"bre", &keywords, "BER"},
         {"B-ADRESS-1", &keywords, "B-ADDRESS-1"},
+        {"B-ADDERSS-1", &keywords, "B-ADDRESS-1"},
+        {"CENGNIE-VLA", &keywords, "CENGINE-VAL"},  // two swaps in eleven letters
         {"MAIN-FUEL", &keywords, "MAIN-FUEL-TYPE"},
         {"PER", &keywords, "BER"},  // the first of equally near words
         {"XYZ", &keywords, ""},
+        {"BEEEER", &keywords, ""},  // three letters too many for a word of six
+        {"C-NAEM-X", &keywords, ""},
         {"FUEL-MAIN-TYPE", &keywords, ""},
         {"Wales", &types, "England and Wales"},
         {"scotland", &types, "Scotland"},
+        {"Scotlnad", &types, "Scotland"},
         {"Ireland", &types, "Northern Ireland"},
         {"land", &types, ""},  // held by all three
         {"NI", &types, ""},
+        {"N", &yesNo, ""},   // one letter of two: another word
+        {"NI", &yesNo, ""},  // as far from NO as a word of two letters can be
+        {"no", &yesNo, "NO"},
+        {"YSE", &yesNo, "YES"},
         {"", &types, ""},
     };
     for (const auto& c : cases) EXPECT_EQ(NearestWord(c.word, *c.candidates), c.nearest) << c.word;
@@ -327,27 +341,62 @@ TEST(NearestWord, ASlipOfCaseOrAFewLettersOrTheOneWordThatHoldsIt) {
     EXPECT_EQ(NearestWord(std::string(1 << 20, 'B'), keywords), "");
 }
 
-TEST(EditDistance, CountsInsertionsDeletionsAndSubstitutions) {
+TEST(EditDistance, CountsInsertionsDeletionsSubstitutionsAndSwaps) {
     const struct {
         const char* a;
         const char* b;
         std::size_t distance;
-    } cases[] = {{"", "", 0},        {"", "abc", 3},           {"abc", "abc", 0},
-                 {"BERR", "BER", 1}, {"kitten", "sitting", 3}, {"TER", "TRE", 2},
-                 {"flaw", "lawn", 2}};
+    } cases[] = {{"", "", 0},         {"", "abc", 3},           {"abc", "abc", 0},
+                 {"BERR", "BER", 1},  {"kitten", "sitting", 3}, {"TER", "TRE", 1},
+                 {"BRE", "BER", 1},   {"flaw", "lawn", 2},      {"ab", "ba", 1},
+                 {"abcd", "badc", 2}, {"ca", "abc", 3},  // a swapped pair is not edited again
+                 {"SER", "BRE", 2}};
     for (const auto& c : cases) {
         EXPECT_EQ(EditDistance(c.a, c.b), c.distance) << c.a << " " << c.b;
         EXPECT_EQ(EditDistance(c.b, c.a), c.distance) << c.b << " " << c.a;
     }
 }
 
-TEST(CodeWords, TheFirstFourThenAnEllipsis) {
+TEST(CodeWords, AllOfAFewOrTheNearestAndWhereTheRestAre) {
     Propiedad keyword;
-    EXPECT_EQ(CodeWords(keyword), "");
-    for (const char* word : {"A1", "B2", "C3", "D4"}) keyword.codes.push_back({1, word});
-    EXPECT_EQ(CodeWords(keyword), "A1, B2, C3, D4");
-    keyword.codes.push_back({5, "E5"});
-    EXPECT_EQ(CodeWords(keyword), "A1, B2, C3, D4, ...");
+    keyword.name = "MODE";
+    for (const char* word : {"LOW", "MEDIUM", "HIGH", "EXTREME"})
+        keyword.codes.push_back({static_cast<int>(keyword.codes.size()) + 1, word});
+    EXPECT_EQ(CodeWords("HIHG", keyword, "HEAD"), "MODE takes LOW, MEDIUM, HIGH, EXTREME");
+
+    Propiedad type;
+    type.name = "B-TYPE";
+    for (const char* word :
+         {"A1/A2 Retail/Financial and Professional services", "B1 Offices and Workshop businesses",
+          "B8 Storage or Distribution", "C1 Hotels", "C2 Residential Inst.: Residential schools",
+          "D1 Non-residential Inst.: Education", "Others: Car Parks 24 hrs"})
+        type.codes.push_back({static_cast<int>(type.codes.size()) + 1, word});
+    const struct {
+        const char* word;
+        std::vector<std::string> nearest;
+    } cases[] = {
+        // Those that hold the word first, the nearest of them first.
+        {"Residential",
+         {"D1 Non-residential Inst.: Education", "C2 Residential Inst.: Residential schools",
+          "C1 Hotels", "B8 Storage or Distribution"}},
+        {"c1 hotel",
+         {"C1 Hotels", "Others: Car Parks 24 hrs", "B8 Storage or Distribution",
+          "B1 Offices and Workshop businesses"}},
+        // The suggestion first, whatever its distance.
+        {"B1 Offices and Workshop business",
+         {"B1 Offices and Workshop businesses", "B8 Storage or Distribution",
+          "Others: Car Parks 24 hrs", "C1 Hotels"}},
+        // The use class alone finds the code word it opens.
+        {"C2",
+         {"C2 Residential Inst.: Residential schools", "C1 Hotels", "Others: Car Parks 24 hrs",
+          "B8 Storage or Distribution"}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(NearestCodeWords(c.word, type, 4), c.nearest) << c.word;
+    EXPECT_EQ(NearestCodeWords(std::string(1 << 20, 'x'), type, 2).size(), 2u);
+    EXPECT_EQ(CodeWords("Hotel", type, "GENERAL"),
+              "B-TYPE takes 7 code words, the nearest C1 Hotels, Others: Car Parks 24 hrs, B8 "
+              "Storage or Distribution, B1 Offices and Workshop businesses; all are listed under "
+              "GENERAL in the input reference (input-reference.md)");
 }
 
 }  // namespace

@@ -273,6 +273,42 @@ TEST(ProtectedDocument, LibharuErrorWritesNoFile) {
     EXPECT_TRUE(FolderEntries(dir.path()).empty());
 }
 
+// One page list holds 32,767 pages at most: a longer document is saved only
+// when its pages are listed in parts, which is asked only of a document whose
+// texts could need it (the others keep their bytes).
+TEST(ProtectedDocument, PagesPastOneListAreSavedInParts) {
+    constexpr int kPages = 33000;
+    for (const bool parts : {false, true}) {
+        SCOPED_TRACE(parts ? "in parts" : "one list");
+        TempDir dir;
+        const std::string path = dir.file("long[srec].pdf");
+        testing::internal::CaptureStdout();
+        PdfSaveResult result;
+        {
+            PdfDocument doc;
+            if (parts) doc.ListPagesInParts();
+            for (int i = 0; i < kPages && !doc.failed(); ++i) doc.AddPage();
+            result = doc.SaveProtected(path, SampleInfo(), false);
+        }
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_EQ(result.saved, parts) << out;
+        if (!parts) continue;
+        const ProcessResult info = RunProcess({"/usr/bin/pdfinfo", path});
+        const std::size_t at = info.out.find("Pages:");
+        ASSERT_NE(at, std::string::npos) << info.out;
+        EXPECT_EQ(std::stoi(info.out.substr(at + 6)), kPages) << info.out;
+    }
+    const struct {
+        std::size_t bytes, texts;
+        bool may;
+    } bounds[] = {
+        {0, 0, false},      {200'000, 1000, false}, {600'000, 0, false},
+        {700'000, 0, true}, {0, 200'000, true},     {55'000'000, 255'000, true},
+    };
+    for (const auto& b : bounds)
+        EXPECT_EQ(MayPassOnePageList(b.bytes, b.texts), b.may) << b.bytes << " " << b.texts;
+}
+
 // A font file that is missing leaves the document usable, so the writer can
 // fall back to a standard font.
 TEST(ProtectedDocument, EmbeddedFontFallsBackWithoutSpoilingTheDocument) {

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 
 #include "app/runlog.h"
@@ -235,6 +236,75 @@ TEST(ScottishCertificateLayout, LongTextsStayInTheirBoxes) {
     const std::string text = PdfText(pdf);
     EXPECT_TRUE(Has(text, "\n5. Short.\n")) << text;
     EXPECT_TRUE(Has(text, "\n-2147483647\n")) << text;
+}
+
+// The block under the frame: the longest address and organisation leave the
+// date of issue and the area their lines, and a cut address its postcode.
+TEST(ScottishCertificateLayout, FixedValuesAndThePostcodeKeepTheirPlace) {
+    TempDir dir;
+    SetFileLog(dir.file("Tarvex.log"));
+    const std::string first =
+        "Units 4 to 9, The Grand Old Brewery Buildings and Malt House Annexe, "
+        "Lane";
+    ASSERT_EQ(first.size(), 73u);
+    std::string protocol;
+    while (protocol.size() < 98) protocol += "Caledonian Energy Assessors Scheme ";
+    protocol.resize(98);
+    const struct {
+        const char* label;
+        std::string address;
+        std::string shown;  // the address's line as printed, or its end
+    } cases[] = {
+        {"73-character first line", first + ", Perth, PH2 9QN", ", Perth, PH2 9QN"},
+        {"too long for two lines", first + ", " + first + ", " + first + ", Perth, PH2 9QN",
+         "..., PH2 9QN"},
+    };
+    for (const auto& c : cases) {
+        EPCS w = School();
+        w.fSetB_ADDRESS(c.address);
+        w.fSetB_ADDRESS_LAST("PH2 9QN");
+        w.fSetC_PROTOCOL_ORG(protocol);
+        const std::string pdf = dir.file("foot[epc].pdf");
+        ASSERT_TRUE(w.PDF_EPC_Report(pdf)) << c.label;
+        const std::string text = PdfText(pdf);
+        EXPECT_TRUE(Has(text, "\nDate of issue of certificate: 21 Jan 2026 (Valid"))
+            << c.label << text;
+        EXPECT_TRUE(Has(text, "): 3306.8\n")) << c.label << text;
+        EXPECT_TRUE(Has(text, c.shown + "\n")) << c.label << text;
+        EXPECT_TRUE(Has(text, "Name of protocol organisation: Caledonian")) << c.label << text;
+        for (const TextBox& word : PdfWords(pdf)) EXPECT_LE(word.yMax, 841) << word.text;
+    }
+}
+
+// Letters that no font holds print as "?", said once for each field that
+// holds them; the common ones print in their plain form, unsaid.
+TEST(ScottishCertificate, LettersNoFontHoldsAreNamedByField) {
+    TempDir dir;
+    SetFileLog(dir.file("Tarvex.log"));
+    for (const bool embedded : {true, false}) {
+        // Without Liberation Sans the standard fonts print what they can.
+        if (!embedded) setenv("TARVEX_FONT_DIR", "/nonexistent-font-folder", 1);
+        EPCS w = School();
+        w.fSetB_ADDRESS("\xE6\x9D\xB1\xE4\xBA\xAC House \xF0\x9F\x98\x80, Perth \xE6\x9D\xB1");
+        w.fSetREC1(
+            "1. Keep CO\xE2\x82\x82 \xE2\x89\xA5 5 \xE2\x80\x93 \xE2\x80\x9C"
+            "as "
+            "ever\xE2\x80\x9D\xE2\x80\xA6");
+        const std::string pdf = dir.file(std::string(embedded ? "e" : "s") + "[epc].pdf");
+        const std::size_t logged = LogStream().str().size();
+        ASSERT_TRUE(w.PDF_EPC_Report(pdf));
+        if (!embedded) unsetenv("TARVEX_FONT_DIR");
+        const std::string log = LogStream().str().substr(logged);
+        const std::string warning = "WARNING: " + pdf +
+                                    ": B-ADDRESS: no font of the document holds \"\xE6\x9D\xB1\", "
+                                    "\"\xE4\xBA\xAC\", \"\xF0\x9F\x98\x80\": printed as \"?\"\n";
+        EXPECT_TRUE(Has(log, warning)) << embedded << log;
+        EXPECT_EQ(log.find(warning), log.rfind(warning)) << log;
+        EXPECT_FALSE(Has(log, "REC-TEXT")) << log;
+        const std::string text = PdfText(pdf);
+        EXPECT_TRUE(Has(text, "?? House ?, Perth ?")) << embedded << text;
+        EXPECT_TRUE(Has(text, "1. Keep CO2 >= 5")) << embedded << text;
+    }
 }
 
 // A certificate that cannot be written stops the run at once with the

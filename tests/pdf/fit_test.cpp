@@ -38,14 +38,45 @@ TEST(BreakLines, AtBlanksAndAfterCommasNeverAfterAHouseNumber) {
         {"Flat 3, 12a Long Harbour Road", 14, {"Flat 3,", "12a Long", "Harbour Road"}},
         {"7-9 High St", 4, {"7-9 High", "St"}},
         {"Suite 3, 88 Canal Wharf Road", 11, {"Suite 3,", "88 Canal", "Wharf Road"}},
-        // Not house numbers: a postcode's inward part, a number with a comma.
-        {"CT1 2AB", 4, {"CT1", "2AB"}},
+        // A postcode is one piece, even on a line too narrow for it; a
+        // number with a comma is no house number.
+        {"CT1 2AB", 4, {"CT1 2AB"}},
+        {"Belfast BT52 2XX", 10, {"Belfast", "BT52 2XX"}},
+        {"Leeds, LS1 4DY, UK", 8, {"Leeds,", "LS1 4DY,", "UK"}},
+        {"Glasgow G1 1AA", 9, {"Glasgow", "G1 1AA"}},
+        {"London SW1A 1AA", 9, {"London", "SW1A 1AA"}},
+        // Looks like half a postcode only: "2nd" and "C3PO" break as words.
+        {"Route A1 2nd", 8, {"Route A1", "2nd"}},
+        {"Bay C3PO 1AB", 6, {"Bay", "C3PO", "1AB"}},
         {"Suite 3, West", 7, {"Suite", "3, West"}},
         {"", 10, {}},
         {"   ", 10, {}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(fBreakLines(c.text, c.width, 10, kOnePerChar), c.lines) << c.text;
+}
+
+TEST(WordBreak, AfterTheLastMarkThatFitsElseBetweenLetters) {
+    const struct {
+        const char* word;
+        std::size_t fits;
+        std::size_t at;
+    } cases[] = {
+        {"departments/estates", 15, 12},
+        {"north-east-wing", 12, 11},
+        {"facilities@example.co.uk", 20, 19},
+        {"plant_room_3", 8, 6},
+        {"www.gov.scot", 10, 8},
+        {"12 Averylongstreetname", 10, 3},
+        {"abcdefgh", 5, 5},
+        // A mark alone would make a part of its own: not there.
+        {"-abcdef", 4, 4},
+        {"a-bcdef", 4, 2},
+        // All of it fits, or nothing does.
+        {"ab/cd", 5, 5},
+        {"ab/cd", 0, 0},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fWordBreak(c.word, c.fits), c.at) << c.word;
 }
 
 TEST(LinesIn, EachLineTakesItsLeading) {
@@ -115,6 +146,11 @@ TEST(FitBlock, BeyondTheFloorCutsWhatItCannotShowAndCountsIt) {
     EXPECT_TRUE(EndsInEllipsis(b.fields[0].lines[2]));
     EXPECT_EQ(b.fields[0].cut, 50u - 14 - 14 - 11);
 
+    // A long word breaks after a hyphen or "/" rather than inside letters.
+    b = fFitBlock({{"C-EMP-TRAD-NAME", "Estates-and-facilities/department", 10, 5}}, 7,
+                  kOnePerChar);
+    EXPECT_EQ(b.fields[0].lines, (Lines{"Estates-and-", "facilities/", "department"}));
+
     // The comma before the mark goes: "Road," would read as the whole text.
     b = fFitBlock({{"A", "Long Road, Town", 9.1f, 1}}, 7, kOnePerChar);
     EXPECT_EQ(b.fields[0].lines, (Lines{"Long Road..."}));
@@ -131,14 +167,45 @@ TEST(FitBlock, SharedBoxKeepsEarlierLinesAndDropsLaterOnes) {
     FitBlock b = fFitBlock(address, 10, kOnePerChar, room);
     EXPECT_FLOAT_EQ(b.size, kMinTextSize);
     ASSERT_EQ(b.fields.size(), 3u);
-    // At 7 a line holds five characters: "aaaa" "bbbb" "cccc" then one row.
-    EXPECT_EQ(b.fields[0].lines.size(), 3u);
-    EXPECT_EQ(b.fields[0].cut, 0u);
-    ASSERT_EQ(b.fields[1].lines.size(), 1u);
-    EXPECT_TRUE(EndsInEllipsis(b.fields[1].lines[0]));
-    EXPECT_GT(b.fields[1].cut, 0u);
-    EXPECT_TRUE(b.fields[2].lines.empty());
-    EXPECT_EQ(b.fields[2].cut, 4u);
+    // At 7 a line holds five characters. Every field keeps one line before
+    // any keeps a second: "aaaa" "bb...", "dd...", "Town".
+    EXPECT_EQ(b.fields[0].lines, (Lines{"aaaa", "bb..."}));
+    EXPECT_EQ(b.fields[0].cut, 6u);
+    EXPECT_EQ(b.fields[1].lines, (Lines{"dd..."}));
+    EXPECT_EQ(b.fields[2].lines, (Lines{"Town"}));
+    EXPECT_EQ(b.fields[2].cut, 0u);
+
+    // Fewer rows than lines: the earlier lines stay, the later ones go, but
+    // an address keeps its last line, the postcode.
+    const std::vector<FitField> six = {
+        {"B-ADDRESS-0", "Unit", 4, 100}, {"B-ADDRESS-1", "Mill", 4, 100},
+        {"B-ADDRESS-2", "Lane", 4, 100}, {"B-ADDRESS-3", "Ayr", 4, 100},
+        {"B-ADDRESS-4", "", 4, 100},     {"B-ADDRESS-5", "KA7", 4, 100}};
+    room.totalLines = [](float) { return 3; };
+    const auto shown = [](const FitBlock& block) {
+        Lines rows;
+        for (const FitLines& f : block.fields)
+            rows.insert(rows.end(), f.lines.begin(), f.lines.end());
+        return rows;
+    };
+    EXPECT_EQ(shown(fFitBlock(six, 10, kOnePerChar, room)), (Lines{"Unit", "Mill", "Lane"}));
+    room.keepLast = true;
+    b = fFitBlock(six, 10, kOnePerChar, room);
+    EXPECT_EQ(shown(b), (Lines{"Unit", "Mill", "KA7"}));
+    EXPECT_EQ(b.cut(), 7u);
+    room.keepLast = false;
+
+    // A value of fixed width gets its line first.
+    room.totalLines = [](float) { return 1; };
+    b = fFitBlock({{"B-ADDRESS", "aaaa bbbb", 4, 2}, {"ISSUE-DATE", "1-2", 4, 1, 0, true}}, 10,
+                  kOnePerChar, room);
+    EXPECT_TRUE(b.fields[0].lines.empty());
+    EXPECT_EQ(b.fields[1].lines, (Lines{"1-2"}));
+
+    // An address on one line keeps its end, the postcode, after the mark.
+    b = fFitBlock({{"B-ADDRESS", "Long Mill Lane, Ayr, KA7 1AA", 15, 1, 0, false, "KA7 1AA"}}, 10,
+                  kOnePerChar);
+    EXPECT_EQ(b.fields[0].lines, (Lines{"Long Mill..., KA7 1AA"}));
 
     // Room enough once smaller: nothing cut, one size.
     room.totalLines = [](float size) { return size <= 8 ? 6 : 3; };

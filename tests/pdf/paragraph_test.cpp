@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "pdf/fit.h"
 #include "pdf/furniture.h"
 #include "pdf/weblinks.h"
 #include "tests/pdf/pdf_check.h"
@@ -96,6 +97,20 @@ TEST_F(Paragraphs, AWordWiderThanTheLineIsCutWithoutLosingLetters) {
         for (const ParagraphRun& piece : line.pieces) joined += piece.text;
     }
     EXPECT_EQ(joined, word);
+    // A word with marks in it breaks after them, not inside letters.
+    const std::string marked = "north-east-wing/plant-room_upper.level@site";
+    const auto parts = fLayoutParagraph({{marked, regular, ""}}, 60, 12, true, measure);
+    ASSERT_GT(parts.size(), 2u);
+    joined.clear();
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        std::string line;
+        for (const ParagraphRun& piece : parts[i].pieces) line += piece.text;
+        joined += line;
+        if (i + 1 < parts.size()) {
+            EXPECT_TRUE(fBreaksAfter(line.back())) << line;
+        }
+    }
+    EXPECT_EQ(joined, marked);
     // A line narrower than a letter still takes one letter a line.
     EXPECT_EQ(fLayoutParagraph({{"mm", regular, ""}}, 1, 12, true, measure).size(), 2u);
     EXPECT_TRUE(fLayoutParagraph({{"   ", regular, ""}}, 100, 12, true, measure).empty());

@@ -36,6 +36,10 @@ TEST_F(Wrapping, BreaksAtWordsCutsLongWordsAndHandlesEmptyText) {
         {"blanks stay with the rest", "hello  world", helloWidth + 2, "hello ", " world"},
         {"long word is cut", "abcdefghijklmnopqrstuvwxyz", Width(font, "abcdefghij", 10) + 0.5f,
          "abcdefghij", "klmnopqrstuvwxyz"},
+        {"long word breaks after its last mark that fits", "estates-and-facilities/dept",
+         Width(font, "estates-and-facil", 10) + 0.5f, "estates-and-", "facilities/dept"},
+        {"an address breaks after its slash", "info@gov.scot/epc",
+         Width(font, "info@gov.scot/e", 10) + 0.5f, "info@gov.scot/", "epc"},
         {"empty text", "", 100, "", ""},
         {"narrower than a letter", "wide", 1, "w", "ide"},
     };

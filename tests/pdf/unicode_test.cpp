@@ -75,7 +75,7 @@ TEST_F(UnicodeFace, LettersComeFromTheCodePageThatHoldsThem) {
 TEST(SettleFonts, StandardFontsUnlessALetterNeedsTheEmbeddedOne) {
     std::string texts[2] = {"Kestrel House", "Caf\xC3\xA9"};
     const auto visit = [&texts](const TextVisitor& v) {
-        for (std::string& t : texts) v(t);
+        for (std::string& t : texts) v("B-ADDRESS-0", t);
     };
     {
         PdfDocument doc;

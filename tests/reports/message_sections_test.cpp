@@ -233,6 +233,27 @@ TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
         EXPECT_NE(s.find("         <File-Type>inp</File-Type>\n"), std::string::npos);
     }
 
+    // A name with a letter beyond ASCII is read in the input's encoding, as
+    // every other text of the message is.
+    const struct {
+        const char* label;
+        std::string name;
+        std::string carriedAs;
+    } names[] = {
+        {"UTF-8 input", "i\xC3\xA9.dat", "i&#233;.dat"},
+        {"Windows-1252 input", "i\xE9.dat", "i&#233;.dat"},
+    };
+    for (const auto& n : names) {
+        BuildingInput input;
+        input.Set("General", "PATH-FILE-ENGINE", "\"" + n.name + "\"");
+        ProjectRun run(input);
+        WriteFileBytes(run.dir().file(n.name), "engine");
+        const std::string s = run.project().XML_Unstructured_Data();
+        EXPECT_NE(s.find("<File-Location>" + n.carriedAs + "</File-Location>"), std::string::npos)
+            << n.label << "\n"
+            << s;
+    }
+
     // Nothing named: each part says it is not available.
     ProjectRun bare{BuildingInput()};
     EXPECT_EQ(bare.project().XML_Unstructured_Data(),

@@ -10,6 +10,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <regex>
 #include <sstream>
 
 #include "library/inpkey.h"
@@ -114,6 +115,11 @@ struct HardInput {
     std::string added;
     // Values that must be printed whole, or be named in a warning as cut.
     std::vector<Value> values;
+    // What the certificate must show however long the values around it
+    // (patterns on its text, blanks made single), and lines the error
+    // stream must hold.
+    std::vector<std::string> certificateShows = std::vector<std::string>();
+    std::vector<std::string> warnings = std::vector<std::string>();
 };
 
 const std::string kAddress80 =
@@ -177,16 +183,31 @@ std::vector<HardInput> HardInputs() {
 
     HardInput scotland{
         "Scotland: rates not provided, long values", "scotland-school", {}, "", "", {}};
+    // The longest address and organisation: the fixed values of the block
+    // under them (the area, the date of issue) and the postcode stay.
+    const std::string protocol100 =
+        OfLength("Caledonian Energy Assessors Scheme for Non-Domestic Buildings and Estates", 100);
     scotland.edits = {
         {LineOf(school, "BER"), Line("BER", "-7777", false)},
         {LineOf(school, "TER"), Line("TER", "-7777", false)},
+        {LineOf(school, "PER"), Line("PER", "-7777", false)},
         {LineOf(school, "B-TYPE"),
          Line("B-TYPE", "D2 General Assembly and Leisure plus Night Clubs and Theatres", false)},
         {LineOf(school, "INTERFACE"),
          Line("INTERFACE", "Comprehensive Non-Domestic Energy Assessment Suite Professional")},
-        {LineOf(school, "B-ADDRESS-0"), Line("B-ADDRESS-0", kAddress80)},
-        {LineOf(school, "B-ADDRESS-1"), Line("B-ADDRESS-1", kAddress80)}};
-    scotland.values = {{"B-ADDRESS-0", kAddress80, {"[rec].pdf"}}};
+        {LineOf(school, "C-PROTOCOL-ORG"), Line("C-PROTOCOL-ORG", protocol100)}};
+    for (int i = 0; i < 5; ++i) {
+        const std::string k = "B-ADDRESS-" + std::to_string(i);
+        scotland.edits.push_back({LineOf(school, k), Line(k, kAddress80)});
+    }
+    scotland.values = {{"B-ADDRESS-0", kAddress80, {"[rec].pdf"}},
+                       {"C-PROTOCOL-ORG", protocol100, {"[epc].pdf", "[rec].pdf"}}};
+    scotland.certificateShows = {
+        "Date of issue of certificate: [0-9]{2} [A-Z][a-z]{2} [0-9]{4} \\(Valid for a period",
+        "\\): 3306\\.8 Name of protocol organisation:", "PH2 9QN Conditioned area"};
+    for (const char* rate : {"BER", "TER", "PER"})
+        scotland.warnings.push_back("WARNING: scotland-school[epc].pdf: " + std::string(rate) +
+                                    " is -7777 (not provided)");
     scotland.before = "\"Classroom wing walls\" = RECOMMENDATION";
     scotland.added = ManyRecommendations();
     cases.push_back(scotland);
@@ -373,6 +394,13 @@ TEST(Layout, ExamplesAndHardInputsStayReadable) {
         EXPECT_TRUE(Has(run.result.out, "\nOK\n")) << c.name;
         run.log = RunLog(run.dir);
         ExpectDocuments(run, c.example, c.name, c.values);
+        const std::string certificate = Normalized(PdfText(run.dir.file(c.example + "[epc].pdf")));
+        for (const std::string& pattern : c.certificateShows)
+            EXPECT_TRUE(std::regex_search(certificate, std::regex(pattern)))
+                << c.name << ": " << pattern << "\n"
+                << certificate;
+        for (const std::string& warning : c.warnings)
+            EXPECT_TRUE(Has(run.result.err, warning)) << c.name << ": " << run.result.err;
         // A cut is said on the error stream too, as the log says it.
         std::istringstream warnings(run.result.err);
         for (std::string line; std::getline(warnings, line);)

@@ -57,6 +57,22 @@ const std::vector<Mistake>& Mistakes() {
          "ni-shop.inp:{= Wales}: error: unknown code word Wales for TYPE (did you mean England "
          "and Wales?); TYPE takes England and Wales, Scotland, Northern Ireland\n"
          "see ni-shop.err for the whole report\n"},
+        {"transposed-keyword",
+         {{"   BER                            = 87.3", "   BRE                            = 87.3"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{BRE }: error: unknown keyword BRE of class EPC (did you mean BER?)\n"
+         "see ni-shop.err for the whole report\n"},
+        {"unknown-building-type",
+         {{"= A1/A2 Retail/Financial and Professional services", "= Retail"}},
+         KeyFile::kForTheInput,
+         1,
+         "ni-shop.inp:{= Retail}: error: unknown code word Retail for B-TYPE (did you mean A1/A2 "
+         "Retail/Financial and Professional services?); B-TYPE takes 23 code words, the nearest "
+         "A1/A2 Retail/Financial and Professional services, C1 Hotels, Residential spaces, B8 "
+         "Storage or Distribution; all are listed under GENERAL in "
+         "the input reference (input-reference.md)\n"
+         "see ni-shop.err for the whole report\n"},
         {"missing-terminator",
          {{"= IAS\n   ..\n", "= IAS\n"}},
          KeyFile::kForTheInput,

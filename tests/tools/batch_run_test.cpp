@@ -1,4 +1,9 @@
 // tarvex-batch run as a process on real inputs.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -171,6 +176,96 @@ TEST(BatchRun, DoesNotRunInputsThatCannotRunSafely) {
     }
     for (const char* name : {"b.csv", "b.log", "b[epc].pdf", "huge.log", "line\nbreak.log"})
         EXPECT_FALSE(FileExists(dir.file(std::string("two/") + name))) << name;
+}
+
+// The batch writes over nothing that is not its own: not an input whose kept
+// log would be itself, not a list file, not a run's results with its summary.
+// Each clash is found before anything runs, and what is there stays as it was.
+TEST(BatchRun, WritesOverNothingThatIsNotItsOwn) {
+    TempDir dir;
+    fs::create_directories(dir.file("in"));
+    const std::string input = ExampleInput("england-office");
+    WriteFileBytes(dir.file("in/a.inp"), input);
+    WriteFileBytes(dir.file("in/survey.log"), input);
+    WriteFileBytes(dir.file("in/list"), "survey.log\n");
+    WriteFileBytes(dir.file("in/a.log"), "a.inp\n");
+
+    // An input that is its own kept log, an input whose log is a list file.
+    const ProcessResult r = RunBatch(
+        {"--summary", dir.file("s"), dir.file("in/list"), dir.file("in/a.log")}, dir.path());
+    EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
+    std::map<std::string, BatchRow> rows = RowsOf(dir.file("s.jsonl"));
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows["survey.log"].status, "not run");
+    EXPECT_NE(rows["survey.log"].firstError.find("over the input itself (survey.log)"),
+              std::string::npos)
+        << rows["survey.log"].firstError;
+    EXPECT_EQ(rows["a.inp"].status, "not run");
+    EXPECT_NE(rows["a.inp"].firstError.find("list file " + dir.file("in/a.log")), std::string::npos)
+        << rows["a.inp"].firstError;
+    EXPECT_EQ(ReadFileBytes(dir.file("in/survey.log")), input);
+    EXPECT_EQ(ReadFileBytes(dir.file("in/a.log")), "a.inp\n");
+
+    // A summary named like a run's results file: the batch does not start.
+    fs::remove(dir.file("in/a.log"));
+    const ProcessResult clash =
+        RunBatch({"--summary", dir.file("in/a"), dir.file("in/a.inp")}, dir.path());
+    EXPECT_EQ(clash.exitCode, 2) << clash.out << clash.err;
+    EXPECT_NE(clash.err.find("the batch's own file " + dir.file("in/a.csv") +
+                             " would be the file a.csv that the run of " + dir.file("in/a.inp")),
+              std::string::npos)
+        << clash.err;
+    EXPECT_NE(clash.err.find("nothing was run"), std::string::npos) << clash.err;
+    for (const char* name : {"in/a.csv", "in/a.jsonl", "in/a.lock", "in/a.log"})
+        EXPECT_FALSE(FileExists(dir.file(name))) << name;
+}
+
+// A journal is one batch's at a time: while its lock is held a second batch
+// on it runs nothing and names the holder; a lock left by a batch that was
+// killed holds nothing, and a batch that ends takes its lock file away.
+TEST(BatchRun, OneBatchAtATimeOnAJournal) {
+    TempDir dir;
+    Portfolio(dir.file("p"), 1);
+    {
+        const int fd = open(dir.file("s.lock").c_str(), O_RDWR | O_CREAT, 0644);
+        ASSERT_GE(fd, 0);
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        // Held by a child, as another batch would hold it.
+        const pid_t holder = fork();
+        if (holder == 0) {
+            if (fcntl(fd, F_SETLK, &lock) != 0) _exit(1);
+            pause();
+            _exit(0);
+        }
+        close(fd);
+        for (int i = 0; i < 500; ++i) {
+            const int probe = open(dir.file("s.lock").c_str(), O_RDWR);
+            struct flock held = lock;
+            const bool locked = fcntl(probe, F_GETLK, &held) == 0 && held.l_type != F_UNLCK;
+            close(probe);
+            if (locked) break;
+            usleep(10000);
+        }
+        const ProcessResult busy = RunBatch({"--summary", "s", "--resume", "p"}, dir.path());
+        kill(holder, SIGKILL);
+        waitpid(holder, nullptr, 0);
+        EXPECT_EQ(busy.exitCode, 2) << busy.out << busy.err;
+        EXPECT_NE(busy.err.find("cannot write the journal s.jsonl: it is in use by another batch "
+                                "(process " +
+                                std::to_string(holder) + "), which holds s.lock; nothing was run"),
+                  std::string::npos)
+            << busy.err;
+        EXPECT_FALSE(FileExists(dir.file("s.jsonl")));
+        EXPECT_FALSE(FileExists(dir.file("p/in0.csv")));
+    }
+    // The holder is gone: its lock file is no lock.
+    ASSERT_TRUE(FileExists(dir.file("s.lock")));
+    const ProcessResult r = RunBatch({"--summary", "s", "p"}, dir.path());
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    EXPECT_EQ(RowsOf(dir.file("s.jsonl")).size(), 1u);
+    EXPECT_FALSE(FileExists(dir.file("s.lock")));
 }
 
 // Inputs a list names that are not there have rows of their own; the batch

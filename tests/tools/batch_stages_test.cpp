@@ -37,6 +37,10 @@ TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
         {{"x", "--jobs"}, 2, "tarvex-batch: --jobs takes"},
         {{"--shard", "3/2", "x"}, 2, "tarvex-batch: --shard takes"},
         {{"x", "--shard"}, 2, "tarvex-batch: --shard takes"},
+        {{"--timeout", "-1", "x"}, 2, "tarvex-batch: --timeout takes"},
+        {{"--timeout", "1.5", "x"}, 2, "tarvex-batch: --timeout takes"},
+        {{"--timeout", "1000000", "x"}, 2, "tarvex-batch: --timeout takes"},
+        {{"x", "--timeout"}, 2, "tarvex-batch: --timeout takes"},
         {{"x", "--summary"}, 2, "usage:"},
         {{"x", "--program"}, 2, "usage:"},
         {{"x", "--data"}, 2, "usage:"},
@@ -60,9 +64,9 @@ TEST(BatchOptions, StopsOnHelpAndOnEveryWrongCommandLine) {
 }
 
 TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
-    const CommandLine parsed =
-        ParseOptions({"a", "--jobs", "3", "--shard", "2/3", "b", "--resume", "--summary", "s",
-                      "--program", "p", "--data", "d", "-x", "--allow-shared-rrn"});
+    const CommandLine parsed = ParseOptions({"a", "--jobs", "3", "--shard", "2/3", "b", "--resume",
+                                             "--summary", "s", "--program", "p", "--data", "d",
+                                             "-x", "--allow-shared-rrn", "--timeout", "0"});
     ASSERT_FALSE(parsed.exitStatus.has_value()) << parsed.message;
     const BatchOptions& o = parsed.options;
     EXPECT_EQ(o.jobs, 3u);
@@ -72,12 +76,14 @@ TEST(BatchOptions, ReadsEveryOptionAmongTheSources) {
     EXPECT_EQ(o.summary, "s");
     EXPECT_EQ(o.program, "p");
     EXPECT_EQ(o.data, "d");
+    EXPECT_EQ(o.timeout, 0u);
     EXPECT_EQ(o.sources, (std::vector<std::string>{"a", "b", "-x"}));
 
     const BatchOptions plain = ParseOptions({"a"}).options;
     EXPECT_GE(plain.jobs, 1u);
     EXPECT_FALSE(plain.resume);
     EXPECT_FALSE(plain.allowSharedReferences);
+    EXPECT_EQ(plain.timeout, kDefaultRunTimeout);
     EXPECT_EQ(SummaryBase(plain), "tarvex-batch");
 
     // After "--" every argument is a source, an option's name or "--" included.
@@ -163,6 +169,45 @@ TEST(BatchWork, RunsOnlyWhatThePreviousSummaryCannotVouchFor) {
         }
     }
     EXPECT_EQ(seen, expected);
+}
+
+// --resume reads the journal a line at a time: a line longer than any row is
+// passed over and counted (its input runs again), however long; the rows
+// around it count; a last line cut short is passed over without a word; what
+// is not a regular file is not read.
+TEST(BatchJournal, IsReadAsAStreamOfLines) {
+    TempDir dir;
+    BatchRow a;
+    a.input = "/p/a.inp";
+    a.status = status::kOk;
+    BatchRow huge = a;
+    huge.input = "/p/huge.inp";
+    huge.address = std::string(kJournalLineLimit + 70000, 'x');  // across read chunks
+    BatchRow b = a;
+    b.input = "/p/b.inp";
+    const std::string text =
+        JsonLine(a) + JsonLine(huge) + "not a row\n" + JsonLine(b) + JsonLine(huge).substr(0, 99);
+    WriteFileBytes(dir.file("j.jsonl"), text);
+    std::string note;
+    const Journal read = ReadJournal(dir.file("j.jsonl"), note);
+    EXPECT_EQ(note, "");
+    EXPECT_EQ(read.longLines, 1u);
+    EXPECT_EQ(read.unreadLines, 1u);
+    ASSERT_EQ(read.rows.size(), 2u);
+    EXPECT_EQ(JsonLine(read.rows.at("/p/b.inp")), JsonLine(b));
+
+    // The torn end is an oversized line: still passed over without a word.
+    const std::string hugeLine = JsonLine(huge);
+    WriteFileBytes(dir.file("torn.jsonl"), JsonLine(a) + hugeLine.substr(0, hugeLine.size() - 1));
+    const Journal torn = ReadJournal(dir.file("torn.jsonl"), note);
+    EXPECT_EQ(torn.longLines, 0u);
+    EXPECT_EQ(torn.rows.size(), 1u);
+
+    EXPECT_TRUE(ReadJournal(dir.file("none.jsonl"), note).rows.empty());
+    EXPECT_NE(note.find("no journal"), std::string::npos) << note;
+    fs::create_directories(dir.file("folder.jsonl"));
+    EXPECT_TRUE(ReadJournal(dir.file("folder.jsonl"), note).rows.empty());
+    EXPECT_NE(note.find("cannot be read (not a regular file)"), std::string::npos) << note;
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/encoding.h"
 #include "app/runresult.h"
 #include "tests/support/process.h"
 #include "tests/support/tempdir.h"
@@ -223,6 +224,60 @@ TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
     }
 }
 
+// A text a spreadsheet would take for a formula is shown as text; a number
+// is left a number. A name that is not UTF-8 makes a journal line that is
+// UTF-8 all the same, and reads back to the very bytes.
+TEST(BatchSummary, TextsStayTextsForSpreadsheetsAndJsonReaders) {
+    const struct {
+        std::string address;
+        std::string field;
+    } csvCases[] = {
+        {"=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\""},
+        {"+44 20 7946 0000", "'+44 20 7946 0000"},
+        {"-1+2", "'-1+2"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tcmd", "'\tcmd"},
+        {"\rcmd", "\"'\rcmd\""},
+        {"1 High Street", "1 High Street"},
+        {"High Street -=+@", "High Street -=+@"},
+    };
+    for (const auto& c : csvCases) {
+        BatchRow row;
+        row.address = c.address;
+        row.assetRating = -12.5;
+        const std::string csv = CsvLine(row);
+        EXPECT_NE(csv.find(",," + c.field + ",,-12.5,"), std::string::npos) << csv;
+    }
+
+    const struct {
+        std::string name;
+        const char* escaped;
+    } jsonCases[] = {
+        {"/d/caf\xe9.inp", "/d/caf\\udce9.inp"},                     // Latin-1
+        {"/d/caf\xc3\xa9.inp", "/d/caf\xc3\xa9.inp"},                // UTF-8 as it is
+        {"/d/\xc0\xaf.inp", "/d/\\udcc0\\udcaf.inp"},                // overlong
+        {"/d/\xed\xa0\x80.inp", "/d/\\udced\\udca0\\udc80.inp"},     // a surrogate
+        {"/d/\xf4\x90\x80\x80", "/d/\\udcf4\\udc90\\udc80\\udc80"},  // past U+10FFFF
+        {"/d/a\xe2\x82", "/d/a\\udce2\\udc82"},                      // cut short
+        {"/d/\xff\xfe/a.inp", "/d/\\udcff\\udcfe/a.inp"},
+    };
+    for (const auto& c : jsonCases) {
+        BatchRow row;
+        row.input = c.name;
+        row.outputs = {fs::path(c.name).filename().string()};
+        row.firstError = "cannot read " + c.name;
+        const std::string line = JsonLine(row);
+        EXPECT_TRUE(IsValidUtf8(line)) << line;
+        EXPECT_NE(line.find(std::string("\"input\":\"") + c.escaped + "\""), std::string::npos)
+            << line;
+        BatchRow back;
+        ASSERT_TRUE(ParseJsonLine(line, back)) << line;
+        EXPECT_EQ(back.input, c.name);
+        EXPECT_EQ(back.outputs, row.outputs);
+        EXPECT_EQ(back.firstError, row.firstError);
+    }
+}
+
 // The journal of a batch killed part way: the last row of each input counts,
 // a last line cut short is passed over without a word, and lines that are
 // not rows are counted.
@@ -394,8 +449,17 @@ TEST(BatchInputs, RefusesNamesThatCannotRunApart) {
          "letter case"},
         {"one stem, two extensions", {"a.inp", "a.txt"}, {"a.inp", "a.txt"}, "(a.csv)"},
         {"one stem, no extension", {"a", "a.inp"}, {"a", "a.inp"}, "(a.csv)"},
-        {"an input that is another's output", {"a.csv", "a.inp"}, {"a.csv", "a.inp"}, "same file"},
+        {"an input that is another's output",
+         {"a[epc].pdf", "a.inp"},
+         {"a[epc].pdf", "a.inp"},
+         "same file"},
         {"an input that is another's log", {"a.inp", "a.log"}, {"a.inp", "a.log"}, "same file"},
+        {"an input that is its own kept log",
+         {"survey.log"},
+         {"survey.log"},
+         "itself (survey.log)"},
+        {"an input that is its own results", {"b.csv"}, {"b.csv"}, "itself (b.csv)"},
+        {"an input that is its own report copy", {"B.BDL"}, {"B.BDL"}, "itself (B.BDL)"},
         {"a longer stem", {"a.inp", "a.v2.inp", "a_b.inp", "ab.inp"}, {}, ""},
         {"one name in two folders", {"x/a.inp", "y/a.inp"}, {}, ""},
         {"unusual names",
@@ -423,6 +487,39 @@ TEST(BatchInputs, RefusesNamesThatCannotRunApart) {
                 EXPECT_NE(why[i].find(inputs[1 - i]), std::string::npos)
                     << c.what << ": " << why[i];
             }
+        }
+    }
+}
+
+// Nothing the batch writes may be a list file that named inputs, nor may its
+// own files (journal, summary, totals, lock) be an input or what a run writes.
+TEST(BatchInputs, TheBatchWritesOnlyWhatIsItsOwn) {
+    const std::vector<std::string> inputs{"/d/a.inp", "/d/b.inp", "/d/c.txt"};
+    const std::vector<std::string> why = InputRefusals(inputs, {"/d/A.LOG", "/d/list"});
+    EXPECT_NE(why[0].find("the list file /d/A.LOG (a.log)"), std::string::npos) << why[0];
+    EXPECT_EQ(why[1], "");
+    EXPECT_EQ(why[2], "");
+
+    const struct {
+        std::vector<std::string> own;
+        std::vector<std::string> lists;
+        const char* clash;  // "" for none
+    } cases[] = {
+        {{"/d/a.jsonl", "/d/a.csv", "/d/a-totals.csv", "/d/a.lock"},
+         {},
+         "/d/a.csv would be the file a.csv that the run of /d/a.inp writes"},
+        {{"/d/b.log"}, {}, "the file b.log that the run of /d/b.inp writes"},
+        {{"/d/C.TXT"}, {}, "would be the input /d/c.txt"},
+        {{"/d/x/../s.jsonl"}, {"/d/s.jsonl"}, "would be the list file /d/s.jsonl"},
+        {{"/d/s.jsonl", "/d/s.csv", "/d/s-totals.csv", "/d/s.lock"}, {"/d/list"}, ""},
+    };
+    for (const auto& c : cases) {
+        const std::string clash = OwnFileClash(c.own, inputs, c.lists);
+        if (std::string(c.clash).empty()) {
+            EXPECT_EQ(clash, "") << c.own[0];
+        } else {
+            EXPECT_NE(clash.find(c.clash), std::string::npos) << clash;
+            EXPECT_NE(clash.find("--summary"), std::string::npos) << clash;
         }
     }
 }

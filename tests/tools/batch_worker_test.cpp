@@ -1,14 +1,21 @@
 // The batch's workers: one process runs many inputs, and every run must come
 // out as it would from a process of its own; a worker that dies costs only
 // the input it was running.
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "app/atomicfile.h"
 #include "tests/support/example_runs.h"
 #include "tests/support/lines.h"
 #include "tests/support/process.h"
@@ -152,26 +159,46 @@ constexpr const char* kFakeWorker = R"(#!/bin/bash
 printf 'tarvex batch worker 1\n' >&0
 while IFS= read -r -d '' folder && IFS= read -r -d '' ini && IFS= read -r -d '' result &&
       IFS= read -r -d '' console; do
-    case "$folder" in */crash) kill -SEGV $$ ;; esac
+    # A run under way holds its outputs as temporary files of its process.
+    printf held > "$folder/.tarvex-$FAKE_HOST-$$-0.tmp"
+    case "$folder" in
+    */crash) kill -SEGV $$ ;;
+    */exit) exit 5 ;;
+    */hang) exec sleep 60 ;;
+    */talk) head -c 3000000 /dev/zero >&0; exec sleep 60 ;;
+    */nonsense) printf 'three\n' >&0; continue ;;
+    esac
+    rm -f "$folder/.tarvex-$FAKE_HOST-$$-0.tmp"
     printf '3\n' >&0
 done
 )";
 
-// The input whose run kills its worker fails alone; the next input gets a
-// new worker. A program that is no worker is refused before anything runs.
+// The input whose run kills its worker fails alone, its row saying how, and
+// the outputs its worker held are gone; the next input gets a new worker. A
+// run past --timeout, or a worker that talks without end, has its worker
+// killed. A program that is no worker is refused before anything runs.
 TEST(BatchWorker, AWorkerThatDiesCostsOnlyItsInput) {
     TempDir dir;
     WriteFileBytes(dir.file("fake"), kFakeWorker);
     fs::permissions(dir.file("fake"), fs::perms::owner_all);
-    for (const char* folder : {"a", "crash", "z"}) {
-        fs::create_directories(dir.file(folder));
-        WriteFileBytes(dir.file(std::string(folder) + "/in.inp"), ExampleInput("england-office"));
-    }
+    const ScopedVariable host("FAKE_HOST", TemporaryNameHost());
     const std::string data = std::string(TARVEX_SOURCE_DIR) + "/data";
-    const ProcessResult r = RunBatch(
-        {"--program", dir.file("fake"), "--data", data, "--jobs", "1", "--summary", dir.file("s"),
-         dir.file("a/in.inp"), dir.file("crash/in.inp"), dir.file("z/in.inp")},
-        dir.path());
+    const std::vector<std::string> folders{"a", "crash", "exit", "hang", "nonsense", "talk", "z"};
+    std::vector<std::string> args{
+        "--program", dir.file("fake"), "--data", data,        "--jobs",
+        "1",         "--timeout",      "2",      "--summary", dir.file("s")};
+    for (const std::string& folder : folders) {
+        fs::create_directories(dir.file(folder));
+        WriteFileBytes(dir.file(folder + "/in.inp"), ExampleInput("england-office"));
+        // A temporary of a process that runs (this one) is never taken away.
+        WriteFileBytes(dir.file(folder + "/.tarvex-" + TemporaryNameHost() + "-" +
+                                std::to_string(getpid()) + "-9.tmp"),
+                       "live");
+        args.push_back(dir.file(folder + "/in.inp"));
+    }
+    const auto begun = std::chrono::steady_clock::now();
+    const ProcessResult r = RunBatch(args, dir.path());
+    EXPECT_LT(std::chrono::steady_clock::now() - begun, std::chrono::seconds(30));
     EXPECT_EQ(r.exitCode, 1) << r.out << r.err;
     std::map<std::string, BatchRow> rows;
     for (const std::string& line : Lines(ReadFileBytes(dir.file("s.jsonl")))) {
@@ -179,11 +206,28 @@ TEST(BatchWorker, AWorkerThatDiesCostsOnlyItsInput) {
         ASSERT_TRUE(ParseJsonLine(line, row)) << line;
         rows[fs::path(row.input).parent_path().filename().string()] = row;
     }
-    ASSERT_EQ(rows.size(), 3u);
+    ASSERT_EQ(rows.size(), folders.size());
     EXPECT_EQ(rows.at("a").exitCode, 3);
-    EXPECT_EQ(rows.at("crash").status, "failed");
-    EXPECT_FALSE(rows.at("crash").exitCode.has_value());
     EXPECT_EQ(rows.at("z").exitCode, 3);
+    const std::map<std::string, std::pair<std::optional<int>, std::string>> failed{
+        {"crash",
+         {std::nullopt, "the program was ended by SIGSEGV, which tarvex-batch did not send"}},
+        {"exit", {5, "the program's process ended with status 5 before its run was done"}},
+        {"hang", {std::nullopt, "timed out: the run took more than 2 s (--timeout)"}},
+        {"nonsense",
+         {std::nullopt, "the program did not end normally: its worker answered what is not"}},
+        {"talk", {std::nullopt, "its worker sent more than an exit status without a line end"}},
+    };
+    for (const auto& [folder, how] : failed) {
+        const BatchRow& row = rows.at(folder);
+        EXPECT_EQ(row.status, "failed") << folder;
+        EXPECT_EQ(row.exitCode, how.first) << folder;
+        EXPECT_NE(row.firstError.find(how.second), std::string::npos)
+            << folder << ": " << row.firstError;
+    }
+    for (const std::string& folder : folders) {
+        EXPECT_EQ(EntriesStartingWith(dir.file(folder), ".tarvex-").size(), 1u) << folder;
+    }
 
     const ProcessResult refused = RunBatch({"--program", "/bin/true", "--data", data, "--summary",
                                             dir.file("t"), dir.file("a/in.inp")},
@@ -192,6 +236,43 @@ TEST(BatchWorker, AWorkerThatDiesCostsOnlyItsInput) {
     EXPECT_NE(refused.err.find("does not run as tarvex-batch's worker"), std::string::npos)
         << refused.err;
     EXPECT_FALSE(fs::exists(dir.file("t.jsonl")));
+}
+
+// A batch killed outright leaves its work folder and its runs' temporary
+// files; the next batch removes those of processes of this machine that are
+// gone, even made this very second, and leaves the rest alone.
+TEST(BatchWorker, WhatKilledBatchesLeftIsRemovedAtStart) {
+    TempDir dir;
+    fs::create_directories(dir.file("tmp"));
+    Portfolio(dir.file("p"), 1);
+    const pid_t gone = fork();
+    if (gone == 0) _exit(0);
+    ASSERT_GT(gone, 0);
+    waitpid(gone, nullptr, 0);
+    const std::string host = TemporaryNameHost();
+    const std::string dead = "tarvex-batch-" + host + "-" + std::to_string(gone) + "-AbC123";
+    const std::string live = "tarvex-batch-" + host + "-" + std::to_string(getpid()) + "-AbC123";
+    const std::string elsewhere = "tarvex-batch-other_host-" + std::to_string(gone) + "-AbC123";
+    for (const std::string& folder : {dead, live, elsewhere}) {
+        fs::create_directories(dir.file("tmp/" + folder + "/slot-0"));
+        WriteFileBytes(dir.file("tmp/" + folder + "/slot-0/Tarvex.log"), "log");
+    }
+    const std::string deadTemp = ".tarvex-" + host + "-" + std::to_string(gone) + "-4.tmp";
+    const std::string liveTemp = ".tarvex-" + host + "-" + std::to_string(getpid()) + "-4.tmp";
+    for (const std::string& name : {deadTemp, liveTemp}) {
+        WriteFileBytes(dir.file("p/" + name), "held");
+        WriteFileBytes(dir.file(name), "summary");
+    }
+
+    const ProcessResult r = RunBatch({"--summary", "s", "p"}, dir.path(), dir.file("tmp"));
+    EXPECT_EQ(r.exitCode, 0) << r.out << r.err;
+    std::vector<std::string> left = EntriesStartingWith(dir.file("tmp"), "tarvex-batch-");
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> kept{elsewhere, live};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(left, kept);
+    EXPECT_EQ(EntriesStartingWith(dir.file("p"), ".tarvex-"), std::vector<std::string>{liveTemp});
+    EXPECT_EQ(EntriesStartingWith(dir.path(), ".tarvex-"), std::vector<std::string>{liveTemp});
 }
 
 }  // namespace
