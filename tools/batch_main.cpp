@@ -43,8 +43,6 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
-#include <condition_variable>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -431,24 +429,14 @@ class WorkFolder {
 // flushes the file systems of the finished runs' folders (syncfs) at most
 // every kFlushEvery, then appends their rows. A crash of the system thus
 // never leaves a row saying "ok" for outputs that did not reach the disk;
-// the runs it lost are run again by --resume. The flushes and writes are
-// made by a thread of the journal's own, outside the lock that takes the
-// rows: a job that finishes a run never waits for the disk, nor for
-// another job's flush.
+// the runs it lost are run again by --resume.
 class JournalFile {
   public:
     explicit JournalFile(const std::string& path)
         : path_(path), fd_(open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC)) {
         if (fd_ < 0) openError_ = errno;
-        writer_ = std::thread([this] { WriteRows(); });
     }
     ~JournalFile() {
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            stopping_ = true;
-        }
-        wake_.notify_one();
-        writer_.join();
         if (fd_ >= 0) close(fd_);
     }
     JournalFile(const JournalFile&) = delete;
@@ -458,22 +446,16 @@ class JournalFile {
     // flush.
     void Append(const BatchRow& row) {
         const std::string line = JsonLine(row);
-        {
-            std::lock_guard<std::mutex> lock(mutex_);
-            pending_ += line;
-            folders_.insert(fs::path(row.input).parent_path().string());
-            ++taken_;
-        }
-        wake_.notify_one();
+        std::lock_guard<std::mutex> lock(mutex_);
+        pending_ += line;
+        folders_.insert(fs::path(row.input).parent_path().string());
+        if (std::chrono::steady_clock::now() - lastFlush_ >= kFlushEvery) FlushLocked();
     }
 
-    // Flushes and writes every row taken, now; returns once they are written.
+    // Flushes and writes every row taken.
     void Flush() {
-        std::unique_lock<std::mutex> lock(mutex_);
-        const std::uint64_t upTo = taken_;
-        flushNow_ = true;
-        wake_.notify_one();
-        written_.wait(lock, [this, upTo] { return writtenUpTo_ >= upTo; });
+        std::lock_guard<std::mutex> lock(mutex_);
+        FlushLocked();
     }
 
     // Why the runs' outputs could not be flushed to disk; "" when they were.
@@ -485,58 +467,31 @@ class JournalFile {
   private:
     static constexpr std::chrono::milliseconds kFlushEvery{50};
 
-    // The writer: waits for rows, at most every kFlushEvery (at once when
-    // asked), takes them all and flushes and writes them unlocked.
-    void WriteRows() {
-        std::unique_lock<std::mutex> lock(mutex_);
-        for (;;) {
-            wake_.wait(lock, [this] { return stopping_ || flushNow_ || !pending_.empty(); });
-            if (stopping_ && pending_.empty()) break;
-            wake_.wait_until(lock, lastFlush_ + kFlushEvery,
-                             [this] { return stopping_ || flushNow_; });
-            std::string lines;
-            lines.swap(pending_);
-            std::set<std::string> folders;
-            folders.swap(folders_);
-            const std::uint64_t upTo = taken_;
-            flushNow_ = false;
-            lastFlush_ = std::chrono::steady_clock::now();
-            lock.unlock();
-            const std::string error = SyncFolders(folders);
-            Write(lines);
-            lock.lock();
-            if (flushError_.empty()) flushError_ = error;
-            writtenUpTo_ = upTo;
-            written_.notify_all();
-        }
-    }
-
-    // The first error, said on the error stream once.
-    std::string SyncFolders(const std::set<std::string>& folders) {
-        std::string error;
+    void FlushLocked() {
+        lastFlush_ = std::chrono::steady_clock::now();
         std::set<dev_t> flushed;
-        for (const std::string& folder : folders) {
+        for (const std::string& folder : folders_) {
             const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             struct stat info {};
             if (dir < 0 || fstat(dir, &info) != 0) {
                 if (dir >= 0) close(dir);
                 continue;  // gone: nothing of it to flush
             }
-            if (flushed.insert(info.st_dev).second && syncfs(dir) != 0 && error.empty() &&
-                !syncFailed_) {
-                error = std::strerror(errno);
-                syncFailed_ = true;
+            if (flushed.insert(info.st_dev).second && syncfs(dir) != 0 && flushError_.empty()) {
+                flushError_ = std::strerror(errno);
                 std::cerr << "tarvex-batch: the runs' outputs in " << folder
-                          << " could not be flushed to disk (" << error << ")\n";
+                          << " could not be flushed to disk (" << flushError_ << ")\n";
             }
             close(dir);
         }
-        return error;
+        folders_.clear();
+        WriteLocked(pending_);
+        pending_.clear();
     }
 
     // The first line that cannot be written is said on the error stream;
     // the rows are written whole at the end all the same.
-    void Write(const std::string& lines) {
+    void WriteLocked(const std::string& lines) {
         if (!ok_ || lines.empty()) return;
         const char* at = lines.data();
         std::size_t left = lines.size();
@@ -560,19 +515,12 @@ class JournalFile {
     std::string path_;
     int fd_;
     int openError_ = 0;
-    // The writer's own.
-    bool ok_ = true;
-    bool syncFailed_ = false;
-    // Under mutex_.
     std::mutex mutex_;
-    std::condition_variable wake_, written_;
+    bool ok_ = true;
     std::string pending_;
     std::set<std::string> folders_;
-    std::uint64_t taken_ = 0, writtenUpTo_ = 0;
-    bool flushNow_ = false, stopping_ = false;
     std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
     std::string flushError_;
-    std::thread writer_;  // last: started once every member it uses is made
 };
 
 // The lock that makes a journal one batch's at a time: BASE.lock, locked
