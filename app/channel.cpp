@@ -32,15 +32,17 @@ bool ReadUntil(int fd, char mark, std::string& pending, std::string& text, int t
         if (pending.size() > limit) return false;
         int waitMs = -1;
         if (timeoutMs >= 0) {
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+            // Rounded up: a wait cut short by the rounding would give up
+            // before the deadline, and a caller that measures the time from
+            // before it would take the timeout for the peer ending.
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now());
             if (left.count() <= 0) return false;
             waitMs = static_cast<int>(left.count());
         }
         pollfd ready{fd, POLLIN, 0};
         const int polled = poll(&ready, 1, waitMs);
-        if (polled < 0 && errno == EINTR) continue;
-        if (polled <= 0) return false;
+        if (polled == 0 || (polled < 0 && errno == EINTR)) continue;
+        if (polled < 0) return false;
         char chunk[4096];
         const ssize_t n = read(fd, chunk, sizeof chunk);
         if (n < 0 && errno == EINTR) continue;
