@@ -29,7 +29,7 @@ std::string ErrorStreamReport(const BOC& boc, std::size_t limit = kErrorStreamLi
 inline constexpr const char* kInputReferenceName = "input-reference.md";
 
 // The number of single-character insertions, deletions, substitutions and
-// swaps of two neighbours that turn one word into the other ("BRE" is one
+// swaps of two neighbours that turn one word into the other ("EBR" is one
 // swap from "BER").
 std::size_t EditDistance(std::string_view a, std::string_view b);
 // How many slips may part a word from a candidate, the longer of the two

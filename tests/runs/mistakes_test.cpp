@@ -58,10 +58,10 @@ const std::vector<Mistake>& Mistakes() {
          "and Wales?); TYPE takes England and Wales, Scotland, Northern Ireland\n"
          "see ni-shop.err for the whole report\n"},
         {"transposed-keyword",
-         {{"   BER                            = 87.3", "   BRE                            = 87.3"}},
+         {{"   BER                            = 87.3", "   EBR                            = 87.3"}},
          KeyFile::kForTheInput,
          1,
-         "ni-shop.inp:{BRE }: error: unknown keyword BRE of class EPC (did you mean BER?)\n"
+         "ni-shop.inp:{EBR }: error: unknown keyword EBR of class EPC (did you mean BER?)\n"
          "see ni-shop.err for the whole report\n"},
         {"unknown-building-type",
          {{"= A1/A2 Retail/Financial and Professional services", "= Retail"}},
