@@ -43,6 +43,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -709,6 +710,9 @@ int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
 }  // namespace
 
 int main(int argc, char** argv) {
+    // A write past the file size limit fails with an error the batch
+    // reports, instead of killing it with a temporary file left behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc > 1 && std::string(argv[1]) == "join")
         return JoinMain(std::vector<std::string>(argv + 2, argv + argc));
     const CommandLine line = ParseOptions(argc > 1 ? std::vector<std::string>(argv + 1, argv + argc)

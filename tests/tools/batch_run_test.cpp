@@ -490,3 +490,22 @@ TEST(BatchRun, RowsSayTheErrorOrTheWarningsOfTheirRun) {
 }
 
 }  // namespace
+
+namespace {
+
+// A file size limit makes a write of the batch fail, not kill it: it says
+// which file, leaves no temporary of its own and does not end with 0.
+TEST(BatchRun, AFileSizeLimitIsAFailedWriteNotAKill) {
+    TempDir dir;
+    Portfolio(dir.file("p"), 3);
+    const ProcessResult r =
+        RunProcess({"/bin/sh", "-c",
+                    std::string("ulimit -f 1; cd '") + dir.path() + "' && exec '" +
+                        TARVEX_BATCH_BIN + "' --summary s --report r.html p"});
+    EXPECT_NE(r.exitCode, 0) << r.out << r.err;
+    EXPECT_LT(r.exitCode, 128) << "ended by a signal: " << r.exitCode;
+    EXPECT_NE(r.err.find("File too large"), std::string::npos) << r.err;
+    EXPECT_TRUE(EntriesStartingWith(dir.path(), ".tarvex-").empty());
+}
+
+}  // namespace
