@@ -43,6 +43,7 @@
 #include <cerrno>
 #include <chrono>
 #include <climits>
+#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -426,18 +427,22 @@ class WorkFolder {
 // The journal as it is being written: whole lines appended, so that a batch
 // killed at any moment leaves whole rows and at most one line cut short at
 // the end. A row is appended only once what its run wrote is on disk: the
-// workers' runs do not flush their outputs (app/worker.h); the journal
-// flushes the file systems of the finished runs' folders (syncfs) at most
-// every kFlushEvery, then appends their rows. A crash of the system thus
-// never leaves a row saying "ok" for outputs that did not reach the disk;
-// the runs it lost are run again by --resume.
+// workers' runs do not flush their outputs (app/worker.h); a thread of the
+// journal's own flushes the file systems of the finished runs' folders
+// (syncfs) at most every kFlushEvery, then appends their rows. A crash of
+// the system thus never leaves a row saying "ok" for outputs that did not
+// reach the disk; the runs it lost are run again by --resume. The flush
+// holds no lock the jobs take: a job hands its row over and goes on while
+// the disk works.
 class JournalFile {
   public:
     explicit JournalFile(const std::string& path)
         : path_(path), fd_(open(path.c_str(), O_WRONLY | O_APPEND | O_CLOEXEC)) {
         if (fd_ < 0) openError_ = errno;
+        flusher_ = std::thread([this] { FlushLoop(); });
     }
     ~JournalFile() {
+        Flush();
         if (fd_ >= 0) close(fd_);
     }
     JournalFile(const JournalFile&) = delete;
@@ -446,32 +451,62 @@ class JournalFile {
     // Takes the row of a finished input; its line is written with the next
     // flush.
     void Append(const BatchRow& row) {
-        const std::string line = JsonLine(row);
+        std::string line = JsonLine(row);
+        std::string folder = fs::path(row.input).parent_path().string();
         std::lock_guard<std::mutex> lock(mutex_);
-        pending_ += line;
-        folders_.insert(fs::path(row.input).parent_path().string());
-        if (std::chrono::steady_clock::now() - lastFlush_ >= kFlushEvery) FlushLocked();
+        taken_.lines += line;
+        taken_.folders.insert(std::move(folder));
+        wake_.notify_one();
     }
 
-    // Flushes and writes every row taken.
+    // Flushes and writes every row taken, and ends the journal's thread;
+    // no row is taken after it.
     void Flush() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        FlushLocked();
+        {
+            std::lock_guard<std::mutex> lock(mutex_);
+            ending_ = true;
+            wake_.notify_one();
+        }
+        if (flusher_.joinable()) flusher_.join();
     }
 
     // Why the runs' outputs could not be flushed to disk; "" when they were.
-    std::string flushError() {
-        std::lock_guard<std::mutex> lock(mutex_);
-        return flushError_;
-    }
+    // Read after Flush.
+    const std::string& flushError() const { return flushError_; }
 
   private:
     static constexpr std::chrono::milliseconds kFlushEvery{50};
 
-    void FlushLocked() {
-        lastFlush_ = std::chrono::steady_clock::now();
+    struct Taken {
+        std::string lines;
+        std::set<std::string> folders;
+    };
+
+    // Waits for rows, lets kFlushEvery pass since the last flush so that
+    // one flush covers the rows of many runs, then flushes what was taken
+    // meanwhile, outside the lock; once ending, flushes the rest and ends.
+    void FlushLoop() {
+        auto lastFlush = std::chrono::steady_clock::now();
+        std::unique_lock<std::mutex> lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return ending_ || !taken_.lines.empty(); });
+            if (!ending_)
+                wake_.wait_until(lock, lastFlush + kFlushEvery, [this] { return ending_; });
+            Taken batch;
+            std::swap(batch, taken_);
+            const bool last = ending_;
+            lock.unlock();
+            lastFlush = std::chrono::steady_clock::now();
+            FlushFolders(batch.folders);
+            WriteLines(batch.lines);
+            lock.lock();
+            if (last && taken_.lines.empty()) return;
+        }
+    }
+
+    void FlushFolders(const std::set<std::string>& folders) {
         std::set<dev_t> flushed;
-        for (const std::string& folder : folders_) {
+        for (const std::string& folder : folders) {
             const int dir = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             struct stat info {};
             if (dir < 0 || fstat(dir, &info) != 0) {
@@ -485,14 +520,11 @@ class JournalFile {
             }
             close(dir);
         }
-        folders_.clear();
-        WriteLocked(pending_);
-        pending_.clear();
     }
 
     // The first line that cannot be written is said on the error stream;
     // the rows are written whole at the end all the same.
-    void WriteLocked(const std::string& lines) {
+    void WriteLines(const std::string& lines) {
         if (!ok_ || lines.empty()) return;
         const char* at = lines.data();
         std::size_t left = lines.size();
@@ -516,12 +548,15 @@ class JournalFile {
     std::string path_;
     int fd_;
     int openError_ = 0;
+    // Under mutex_: what the jobs hand over, and the end.
     std::mutex mutex_;
+    std::condition_variable wake_;
+    Taken taken_;
+    bool ending_ = false;
+    // The journal's thread's alone until it is joined.
     bool ok_ = true;
-    std::string pending_;
-    std::set<std::string> folders_;
-    std::chrono::steady_clock::time_point lastFlush_ = std::chrono::steady_clock::now();
     std::string flushError_;
+    std::thread flusher_;
 };
 
 // The lock that makes a journal one batch's at a time: BASE.lock, locked
