@@ -19,7 +19,9 @@
 #include "app/textutil.h"
 #include "app/version.h"
 #include "boc/fileguard.h"
+#include "pdf/documents.h"
 #include "project/project.h"
+#include "project/record.h"
 
 namespace {
 
@@ -190,30 +192,38 @@ int RunBuilding(const RunSettings& settings) {
     const int type = p.boc.Vcodid(p.epcObject, "TYPE");
     WrittenOutputs outputs;
     const char* input = settings.inputFile.c_str();
+    const std::string& fingerprintKey = p.keys.keys().at(kFingerprintKeyIndex);
     if (IsEnglandWalesOrNorthernIreland(type)) {
         p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
         p.Calc();
         outputs.push_back(p.Results_EW(input));
-        // The documents the message carries are handed to it as written.
-        const WrittenDocument certificate = p.PDF_EPC_Report_EW(input);
-        outputs.push_back(certificate);
-        if (p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly) {
-            // The Welsh certificate cites the law and department of England
-            // and Wales: a Northern Ireland building cannot have one.
-            if (IsJurisdiction(type, Jurisdiction::EnglandWales)) {
-                outputs.push_back(p.PDF_EPC_Report_W(input));
-            } else {
-                const std::string warning =
-                    "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is "
-                    "for buildings in Wales only: none is written for Northern Ireland\n";
-                SendLog(warning);
-                NoteWarnings(warning);
-            }
-        }
+        // The Welsh certificate cites the law and department of England and
+        // Wales: a Northern Ireland building cannot have one.
+        const bool welshAsked = p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly;
+        const bool welsh = welshAsked && IsJurisdiction(type, Jurisdiction::EnglandWales);
         p.fREC_Report();
-        const WrittenDocument report = p.PDF_REC_Report_EW(input);
+        const DocumentRecord record = BuildDocumentRecord(p, welsh);
+        // The documents the message carries are handed to it as written.
+        const WrittenDocument certificate =
+            WriteCertificate(record, OutputName(input, ending::kCertificate), fingerprintKey);
+        outputs.push_back(certificate);
+        if (welsh) {
+            outputs.push_back(WriteWelshCertificate(
+                record, OutputName(input, ending::kWelshCertificate), fingerprintKey));
+        } else if (welshAsked) {
+            const std::string warning =
+                "WARNING: EPC-LANGUAGE asks for a Welsh-language certificate, which is "
+                "for buildings in Wales only: none is written for Northern Ireland\n";
+            SendLog(warning);
+            NoteWarnings(warning);
+        }
+        const WrittenDocument report = WriteRecommendationsReport(
+            record, OutputName(input, ending::kRecommendations), fingerprintKey);
         outputs.push_back(report);
-        outputs.push_back(p.PDF_SREC_Report(input));
+        const WrittenDocument shortReport =
+            WriteShortReport(record, OutputName(input, ending::kShortRecommendations));
+        outputs.push_back(shortReport);
+        WriteBackDocuments(p, record, &certificate, &report, &shortReport);
         if (p.WritesLodgementMessage()) {
             outputs.push_back(p.XML_Report_EW(input, certificate, report));
         } else if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
@@ -223,8 +233,11 @@ int RunBuilding(const RunSettings& settings) {
         p.Calc_Scotland();
         outputs.push_back(p.Results_S(input));
         p.fREC_Report();
-        outputs.push_back(p.PDF_EPC_Report_S(input));
-        outputs.push_back(p.PDF_REC_Report_S(input));
+        const DocumentRecord record = BuildDocumentRecord(p, false);
+        outputs.push_back(
+            WriteScottishCertificate(record, OutputName(input, ending::kCertificate)));
+        outputs.push_back(WriteScottishRecommendationsReport(
+            record, OutputName(input, ending::kRecommendations)));
     }
 
     // Named before the batch's result file joins them: a person reads this.

@@ -20,8 +20,12 @@
 #include <vector>
 
 #include "app/codes.h"
+#include "app/outputs.h"
 #include "app/runlog.h"
+#include "library/ncmkeys.h"
+#include "pdf/documents.h"
 #include "project/project.h"
+#include "project/record.h"
 
 namespace {
 
@@ -85,12 +89,14 @@ bool RunStages(const std::string& input, StageTimes& t) {
     const auto rated = Clock::now();
     p.Results_EW(input.c_str());
     const auto results = Clock::now();
-    p.PDF_EPC_Report_EW(input.c_str());
-    const auto certificate = Clock::now();
     p.fREC_Report();
-    p.PDF_REC_Report_EW(input.c_str());
+    const DocumentRecord record = BuildDocumentRecord(p, false);
+    const std::string& fingerprintKey = p.keys.keys().at(kFingerprintKeyIndex);
+    WriteCertificate(record, OutputName(input, ending::kCertificate), fingerprintKey);
+    const auto certificate = Clock::now();
+    WriteRecommendationsReport(record, OutputName(input, ending::kRecommendations), fingerprintKey);
     const auto report = Clock::now();
-    p.PDF_SREC_Report(input.c_str());
+    WriteShortReport(record, OutputName(input, ending::kShortRecommendations));
     const auto shortReport = Clock::now();
     t = {ms(start, read),          ms(read, rated),         ms(rated, results),
          ms(results, certificate), ms(certificate, report), ms(report, shortReport)};

@@ -17,9 +17,6 @@ const std::array<const char*, kRenewableSources> kRenewableNames = {
 
 }  // namespace
 
-const std::array<const char*, kRenewableSources> kRenewableKeywords = {
-    "KWH/M2-PVS", "KWH/M2-WIND", "KWH/M2-CHP", "KWH/M2-SES", "KWH/M2-HEAT-PUMP"};
-
 int fScottishScaleRow(const std::string& band) {
     const BandRow* row = kScottishBands.Find(band);
     return row != nullptr ? row->scaleRow : kNoScaleRow;

@@ -6,6 +6,7 @@
 
 #include "pdf/epc_layout.h"
 #include "project/bands.h"
+#include "project/record.h"
 
 // Layout rules of the Scottish certificate that hold logic of their own, kept
 // apart from the drawing so that they can be checked without a document.
@@ -31,11 +32,6 @@ std::string fScottishAddress(const std::vector<std::string>& lines);
 // Its last line that is not blank (the postcode), which a cut address keeps.
 std::string fScottishAddressEnd(const std::vector<std::string>& lines);
 
-// The renewable sources in the order they are considered.
-inline constexpr int kRenewableSources = 5;
-using RenewableValues = std::array<double, kRenewableSources>;
-// The keyword of each source's contribution (kWh per m2 a year).
-extern const std::array<const char*, kRenewableSources> kRenewableKeywords;
 // The renewable energy source shown: the source of the largest contribution
 // above zero, the earlier one on a tie; "None" when none is above zero. An
 // assessor who names the main renewable source (code 2 of RENEWABLE-MAIN)

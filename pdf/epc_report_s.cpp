@@ -1,22 +1,15 @@
 #include <cmath>
 
 #include "app/codes.h"
-#include "app/encoding.h"
-#include "app/outputs.h"
 #include "app/runlog.h"
-#include "app/textutil.h"
+#include "pdf/documents.h"
 #include "pdf/epc_layout_s.h"
 #include "pdf/epc_s.h"
 #include "pdf/scottish_names.h"
-#include "project/project.h"
 
 namespace {
 
 constexpr int kRecommendationBoxes = 6;
-// The CODE of a recommendation written by the assessor, whose text is its own.
-constexpr int kAssessorCode = 1;
-// The input's texts as UTF-8: the writer settles the fonts they need.
-constexpr OutputEncoding kPdf = OutputEncoding::kUtf8;
 
 // Building services by the code number of BUILDING-ENVIRONMENT.
 std::string VentText(int code, const std::string& codeText) {
@@ -30,14 +23,14 @@ std::string VentText(int code, const std::string& codeText) {
 
 }  // namespace
 
-WrittenDocument PROJECT::PDF_EPC_Report_S(const char* inputFile) {
-    const std::string output = OutputName(inputFile, ending::kCertificate);
-    const int g = generalObject;
-    const EPC& record = epcs.front();
-    const int e = record.objectIndex;
+WrittenDocument WriteScottishCertificate(const DocumentRecord& record, const std::string& path) {
+    if (!record.scotland) return WrittenDocument{path, Fingerprint(), false};
+    const std::string& output = path;
+    const HeaderTexts& h = record.header;
+    const ScottishFacts& facts = *record.scotland;
 
     EPCS w;
-    w.fSetCert_Background(record.certBackground);
+    w.fSetCert_Background(record.certificateBackground);
 
     const Ratings& r = record.ratings;
     w.fSetEPC(fRoundToInt(r.asset));
@@ -45,51 +38,32 @@ WrittenDocument PROJECT::PDF_EPC_Report_S(const char* inputFile) {
     const ScottishBenchmark per = fScottishPer(r.improved, r.improvedBand);
     w.fSetPER(per.value);
     w.fSetPER_BAND(per.band);
-    w.fSetKWHM2(fRoundToInt(boc.Vnum(e, "S-KWH-M2")));
+    w.fSetKWHM2(fRoundToInt(facts.kwhPerM2));
     w.fSetEPC_BAND(r.assetBand);
     w.fSetTER_BAND(r.newBuildBand);
 
-    std::vector<std::string> address;
-    for (const char* keyword :
-         {"B-ADDRESS-0", "B-ADDRESS-1", "B-ADDRESS-2", "B-ADDRESS-3", "B-ADDRESS-4", "B-ADDRESS-5"})
-        address.push_back(OutputText(g, keyword, ResetQuotes(boc.Vtext(g, keyword)), kPdf));
+    const std::vector<std::string> address(h.address.begin(), h.address.end());
     w.fSetB_ADDRESS(fScottishAddress(address));
     w.fSetB_ADDRESS_LAST(fScottishAddressEnd(address));
 
-    w.fSetMAIN_FUEL_TYPE(boc.Vcod(e, "MAIN-FUEL-TYPE"));
-    w.fSetVENT(
-        VentText(boc.Vcodid(e, "BUILDING-ENVIRONMENT"), boc.Vcod(e, "BUILDING-ENVIRONMENT")));
-    RenewableValues renewables{};
-    for (int i = 0; i < kRenewableSources; ++i) renewables[i] = boc.Vnum(e, kRenewableKeywords[i]);
-    w.fSetRENEWABLE(fRenewableSource(renewables, boc.Vcodid(g, "RENEWABLE-MAIN"),
-                                     boc.Vcod(g, "RENEWABLE-MAIN")));
+    w.fSetMAIN_FUEL_TYPE(record.mainFuel.word);
+    w.fSetVENT(VentText(record.environment.number, record.environment.word));
+    w.fSetRENEWABLE(
+        fRenewableSource(facts.renewables, facts.renewableMain.number, facts.renewableMain.word));
     w.fSetELECTRICITY("Grid supplied");
-    w.fSetB_TYPE(ScottishBuildingTypeName(boc.Vcodid(g, "B-TYPE"), boc.Vcod(g, "B-TYPE")));
-    w.fSetBUILDING_AREA(OutputText(g, "BUILDING-AREA", boc.Vtext(g, "BUILDING-AREA"), kPdf));
-    w.fSetTOOL(OutputText(g, "INTERFACE",
-                          StripQuotes(boc.Vtext(g, "INTERFACE")) + " " +
-                              StripQuotes(boc.Vtext(g, "INTERFACE-VERSION")) + " [" +
-                              StripQuotes(boc.Vtext(g, "CENGINE")) + "] ",
-                          kPdf));
+    w.fSetB_TYPE(ScottishBuildingTypeName(record.buildingType.number, record.buildingType.word));
+    w.fSetBUILDING_AREA(h.buildingArea);
+    w.fSetTOOL(h.tool.interface + " " + h.tool.interfaceVersion + " [" + h.tool.engine + "] ");
     // A keyword left out reads as a blank: the line joins what is there.
-    w.fSetC_REG_NUMBER(OutputText(g, "C-REG-NUMBER",
-                                  fTrimBlanks(StripQuotes(boc.Vtext(g, "C-REG-NUMBER"))), kPdf));
-    w.fSetC_PROTOCOL_ORG(OutputText(
-        g, "C-PROTOCOL-ORG", fTrimBlanks(StripQuotes(boc.Vtext(g, "C-PROTOCOL-ORG"))), kPdf));
-    w.fSetISSUE_DATE(issueDate);
+    w.fSetC_REG_NUMBER(fTrimBlanks(h.registrationNumber));
+    w.fSetC_PROTOCOL_ORG(fTrimBlanks(h.protocolOrganisation));
+    w.fSetISSUE_DATE(record.issueDate);
 
     // The first six recommendations in the order of the certificate.
     std::string texts[kRecommendationBoxes];
-    for (std::size_t i = 0; i < recOrder.size() && i < std::size(texts); ++i) {
-        const int o = recOrder[i];
-        const int code = boc.Vcodid(o, "CODE");
-        std::string text =
-            code == kAssessorCode
-                ? OutputText(o, "REC-TEXT", ResetQuotes(boc.Vtext(o, "REC-TEXT")), kPdf)
-                : tables.TValue("sRec", code, 2);
-        // A code the table has no text for shows no stand-in number.
-        if (text == kNotSetText) text.clear();
-        texts[i] = std::to_string(i + 1) + ". " + text;
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        if (i < facts.recommendations.size())
+            texts[i] = std::to_string(i + 1) + ". " + facts.recommendations[i];
     }
     w.fSetREC1(texts[0]);
     w.fSetREC2(texts[1]);

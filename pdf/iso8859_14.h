@@ -12,5 +12,6 @@ int Iso885914Byte(char32_t c);
 // A text in ISO8859-14: UTF-8 when it is valid UTF-8, else Windows-1252.
 // A character the code page lacks becomes its base letter ("č" gives "c"), a
 // plain look-alike ("€" gives "EUR", "–" gives "-") or "?". For the texts
-// written into the program; typed input goes through PROJECT::OutputText.
+// written into the program; typed input goes through the run's encoding
+// function (OutputText) when the record of the documents is built.
 std::string Iso885914FromText(const std::string& text);

@@ -1,14 +1,9 @@
 #pragma once
 
 #include "pdf/rec_report.h"
+#include "project/record.h"
 
-class PROJECT;
-
-// Gathering shared by the recommendations reports of every jurisdiction.
-// Input text reaches the reports through these and the gatherers only.
-
-// The recommendations of each group that the report shows (ShownRecs), with
-// their text and carbon impact.
-void GatherRecGroups(PROJECT& p, RecReportContent& w);
-// The rating, dates, building and assessor data and the recommendations.
-void GatherRecCommon(PROJECT& p, RecReportContent& w);
+// What the recommendations reports of every jurisdiction print alike, from
+// the run's record: the dates, the building and assessor data and the
+// recommendations of each group.
+void GatherRecCommon(const DocumentRecord& record, RecReportContent& w);

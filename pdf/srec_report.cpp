@@ -1,132 +1,92 @@
-#include "app/outputs.h"
 #include "app/textutil.h"
+#include "pdf/documents.h"
 #include "pdf/srec.h"
-#include "project/project.h"
-#include "project/recommendations.h"
 
 namespace {
 
-const char* const kCategories[] = {"HEATING",    "COOLING",     "HOT-WATER", "LIGHTING",
-                                   "RENEWABLES", "OVERHEATING", "ENVELOPE",  "FUEL-SWITCHING",
-                                   "AUXILIARY",  "OTHER"};
-
-std::string Percent(const BOC& boc, int o, const char* keyword) {
-    return num2string(boc.Vnum(o, keyword), 1);
+std::string Percent(double share) {
+    return num2string(share, 1);
 }
 
-// The figures of a service whose four performance keywords start with
-// `perf` ("PERF-HEAT"); `systems` false for the services rated as a whole.
-void ServiceStats(const BOC& boc, int r, const std::string& service, const char* percent,
-                  const std::string& perf, bool systems, const std::string& note,
-                  std::vector<std::string>& stats) {
-    stats.push_back("The " + service + " accounts for " + Percent(boc, r, percent) +
+// The figures of a service; `systems` false for the services rated as a whole.
+void ServiceStats(const std::string& service, double share, const ServiceFigures::Performance& perf,
+                  bool systems, const std::string& note, std::vector<std::string>& stats) {
+    stats.push_back("The " + service + " accounts for " + Percent(share) +
                     "% of the CO2 emissions");
     if (!note.empty()) stats.push_back(note);
     stats.push_back("The overall energy performance of the " + service + " provision is " +
-                    boc.Vcod(r, perf + "-SYSTEM-ENERGY"));
+                    perf.systemEnergy);
     stats.push_back("The overall CO2 performance of the " + service + " provision is " +
-                    boc.Vcod(r, perf + "-SYSTEM-CO2"));
+                    perf.systemCo2);
     if (!systems) return;
     stats.push_back("The average energy efficiency of the " + service + " systems is " +
-                    boc.Vcod(r, perf + "-ENERGY"));
-    stats.push_back("The average CO2 efficiency of the " + service + " systems is " +
-                    boc.Vcod(r, perf + "-CO2"));
+                    perf.energy);
+    stats.push_back("The average CO2 efficiency of the " + service + " systems is " + perf.co2);
 }
 
-std::vector<std::string> CategoryStats(const BOC& boc, int r, const std::string& category) {
+std::vector<std::string> CategoryStats(const DocumentRecord& record, const std::string& category) {
+    const ServiceFigures& f = record.figures;
     std::vector<std::string> stats;
     // Without a share of its own, hot water comes from the HVAC system.
-    const bool hotWaterFromHvac = boc.Vnum(r, "DHW-PERCENT-CO2") == 0;
+    const bool hotWaterFromHvac = record.hotWaterFromHvac;
     if (category == "HEATING") {
-        ServiceStats(boc, r, "heating", "HEAT-PERCENT-CO2", "PERF-HEAT", true,
+        ServiceStats("heating", f.heating, f.heat, true,
                      hotWaterFromHvac ? "(If hot water is provided by the HVAC system, then the % "
                                         "of CO2 emissions includes hot water provision)"
                                       : "",
                      stats);
     } else if (category == "COOLING") {
-        ServiceStats(boc, r, "cooling", "COOL-PERCENT-CO2", "PERF-COOL", true, "", stats);
+        ServiceStats("cooling", f.cooling, f.cool, true, "", stats);
     } else if (category == "HOT-WATER") {
-        ServiceStats(boc, r, "hot water", "DHW-PERCENT-CO2", "PERF-DHW", true,
+        ServiceStats("hot water", f.hotWater, f.hotWaterPerformance, true,
                      hotWaterFromHvac
                          ? "(If hot water is provided by the HVAC system, then hot water "
                            "provision is included in the % of CO2 emissions due to HEATING)"
                          : "",
                      stats);
     } else if (category == "LIGHTING") {
-        ServiceStats(boc, r, "lighting", "LIGHT-PERCENT-CO2", "PERF-LIGHT", false, "", stats);
+        ServiceStats("lighting", f.lighting, f.light, false, "", stats);
     } else if (category == "RENEWABLES") {
-        stats.push_back("The CHP plant accounts for " + Percent(boc, r, "CHP-PERCENT-CO2") +
-                        "% of the CO2 emissions");
+        stats.push_back("The CHP plant accounts for " + Percent(f.chp) + "% of the CO2 emissions");
     } else if (category == "OVERHEATING") {
         stats.push_back("The risk of some spaces in the building overheating is " +
-                        boc.Vcod(r, "OVERHEATING-RISK"));
+                        f.overheatingRisk);
     } else if (category == "AUXILIARY") {
-        ServiceStats(boc, r, "auxiliary (fans and pumps)", "AUX-PERCENT-CO2", "PERF-AUX", false, "",
-                     stats);
+        ServiceStats("auxiliary (fans and pumps)", f.auxiliary, f.aux, false, "", stats);
     }
     return stats;
 }
 
-int Flag(const BOC& boc, int o, const char* keyword) {
-    return static_cast<int>(boc.Vnum(o, keyword));
-}
-
 }  // namespace
 
-WrittenDocument PROJECT::PDF_SREC_Report(const char* inputFile) {
-    const std::string output = OutputName(inputFile, ending::kShortRecommendations);
-    const int g = generalObject;
-    const int r = recProject.objectIndex;
-
-    // Input text reaches the report through here only, as UTF-8: the writer
-    // settles the fonts it needs.
-    const auto named = [this](int object, const char* keyword) {
-        return OutputText(object, keyword, ResetQuotes(boc.Vtext(object, keyword)),
-                          OutputEncoding::kUtf8);
-    };
+WrittenDocument WriteShortReport(const DocumentRecord& record, const std::string& path) {
     SrecContent c;
-    c.buildingName = named(g, "P-NAME");
-    c.buildingType = boc.Vcod(g, "B-TYPE");
-    c.date = issueDate;
-    c.registrationNumber = OutputText(g, "C-REG-NUMBER", StripQuotes(boc.Vtext(g, "C-REG-NUMBER")),
-                                      OutputEncoding::kUtf8);
-    for (const char* name : kCategories) {
+    c.buildingName = record.buildingName;
+    c.buildingType = record.buildingType.word;
+    c.date = record.issueDate;
+    c.registrationNumber = record.header.registrationNumber;
+    for (const ShortReportService& service : record.services) {
         SrecCategory category;
-        category.name = name;
-        category.stats = CategoryStats(boc, r, name);
-        for (const RECOMMENDATION& rec : recommendations) {
-            const int o = rec.objectIndex;
-            if (boc.Vcod(o, "CATEGORY") != name) continue;
+        category.name = service.name;
+        category.stats = CategoryStats(record, service.name);
+        for (const ShortReportRecommendation& rec : service.recommendations) {
             DATA d;
             d.texts.resize(kSrecTexts);
-            const int code = boc.Vcodid(o, "CODE");
-            // Listed whatever its group: an assessor's recommendation shows
-            // its own text in any.
-            d.texts[kSrecText] = RecPdfText(*this, {o, code, AssessorWritten(code)});
-            d.texts[kSrecCode] = boc.Vcod(o, "CODE");
-            d.texts[kSrecEnergyImpact] = boc.Vcod(o, "ENERGY-IMPACT");
-            d.texts[kSrecCo2Impact] = boc.Vcod(o, "CO2-IMPACT");
-            d.texts[kSrecCo2Saving] = boc.Vcod(o, "CO2-SAVE-POUND");
-            d.texts[kSrecComments] = named(o, "REC-COMMENT");
-            const int source = boc.Vcodid(o, "REC-SOURCE");
-            if (source == kSourceExcluded)
+            d.texts[kSrecText] = rec.text;
+            d.texts[kSrecCode] = rec.code;
+            d.texts[kSrecEnergyImpact] = rec.energyImpact;
+            d.texts[kSrecCo2Impact] = rec.co2Impact;
+            d.texts[kSrecCo2Saving] = rec.co2Saving;
+            d.texts[kSrecComments] = rec.comment;
+            if (rec.source == kSourceExcluded)
                 d.texts[kSrecRemark] = "This recommendation was excluded by the assessor.";
-            const std::string refObject = named(o, "REF-OBJECT");
-            const std::string refType = boc.Vcod(o, "REF-OBJECT-TYPE");
-            d.texts[kSrecAppliesTo] = refType == "WHOLE-BUILDING" ? "Whole building"
-                                      : refObject.empty()         ? refType
-                                                                  : refObject;
-            d.flags = {source, Flag(boc, o, "ENERGY-IMPACT-SC"), Flag(boc, o, "CO2-IMPACT-SC"),
-                       Flag(boc, o, "PAY-BACK-SC"), Flag(boc, o, "CO2-SAVE-POUND-SC")};
+            d.texts[kSrecAppliesTo] = rec.referenceType == "WHOLE-BUILDING" ? "Whole building"
+                                      : rec.referenceObject.empty()         ? rec.referenceType
+                                                                            : rec.referenceObject;
+            d.flags = {rec.source, rec.energyFlag, rec.co2Flag, rec.paybackFlag, rec.savingFlag};
             category.recommendations.push_back(std::move(d));
         }
         c.categories.push_back(std::move(category));
     }
-
-    if (!WriteShortRecReport(c, output)) return WrittenDocument{output, Fingerprint(), false};
-    // Later outputs of the run (the lodgement message) carry the report's name.
-    boc.ModKey(g, "REC-REP-TITLE", "Building Recommendation Report");
-    boc.ModKey(g, "REC-REP-REFERENCE", "Insert Unique Reference here");
-    boc.ModKey(g, "REC-REP-DATE", todayIso);
-    return WrittenDocument{output, Fingerprint(), true};
+    return WrittenDocument{path, Fingerprint(), WriteShortRecReport(c, path)};
 }

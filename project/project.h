@@ -142,27 +142,6 @@ class PROJECT {
     std::string Report_EPC_S();
     std::string Report_rec();
 
-    // PDF documents (pdf/).
-    // The certificate "<input less its extension>[epc].pdf"; also names it
-    // in PATH-FILE-EPCPDF ("-5555" when it could not be written).
-    WrittenDocument PDF_EPC_Report_EW(const char* inputFile);
-    // The Welsh-language certificate "<input less its extension>[epcw].pdf".
-    // One that cannot be written (its font missing, a libharu error) comes
-    // back not written; the run goes on and ends failed, naming it.
-    WrittenDocument PDF_EPC_Report_W(const char* inputFile);
-    // The recommendations report "<input>[rec].pdf"; also names it in
-    // PATH-FILE-RECPDF ("-5555" when it could not be written).
-    WrittenDocument PDF_REC_Report_EW(const char* inputFile);
-    // The assessor's short recommendations report "<input>[srec].pdf", every
-    // candidate recommendation by service; then sets REC-REP-TITLE,
-    // REC-REP-REFERENCE and REC-REP-DATE.
-    WrittenDocument PDF_SREC_Report(const char* inputFile);
-    // The Scottish certificate "<input less its extension>[epc].pdf", one
-    // page; its fingerprint is not kept.
-    WrittenDocument PDF_EPC_Report_S(const char* inputFile);
-    // The Scottish recommendations report "<input>[rec].pdf".
-    WrittenDocument PDF_REC_Report_S(const char* inputFile);
-
     // Register messages (reports/).
     // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder,
     // carrying the certificate and the recommendations report this run wrote.

@@ -1,5 +1,6 @@
-// The keywords each output prints, read from its writer (pdf/, reports/ and
-// the recommendation texts of project/recommendations.cpp).
+// The keywords each output prints, read from its writer (the record of the
+// documents in project/record.cpp, pdf/, reports/ and the recommendation texts
+// of project/recommendations.cpp).
 #include "tools/printed_keywords.h"
 
 namespace {
@@ -17,17 +18,19 @@ const std::vector<PrintedOutput>& PrintedOutputs() {
     static const std::vector<PrintedOutput> outputs{
         {kOnCertificate,
          "certificate",
-         {"pdf/epc_report_ew.cpp", "pdf/epc_report_w.cpp", "pdf/epc_ewni.cpp"}},
+         {"project/record.cpp", "pdf/epc_report_ew.cpp", "pdf/epc_report_w.cpp",
+          "pdf/epc_ewni.cpp"}},
         {kOnScottishCertificate,
          "Scottish certificate",
-         {"pdf/epc_report_s.cpp", "pdf/epc_s.cpp", "pdf/epc_layout_s.cpp"}},
+         {"project/record.cpp", "pdf/epc_report_s.cpp", "pdf/epc_s.cpp", "pdf/epc_layout_s.cpp"}},
         {kOnReport,
          "recommendations report",
-         {"pdf/rec_report_ew.cpp", "pdf/rec_report_s.cpp", "pdf/rec_report.cpp",
-          "project/recommendations.cpp"}},
+         {"project/record.cpp", "pdf/rec_report_ew.cpp", "pdf/rec_report_s.cpp",
+          "pdf/rec_report.cpp", "project/recommendations.cpp"}},
         {kOnShortReport,
          "short report",
-         {"pdf/srec_report.cpp", "pdf/srec.cpp", "project/recommendations.cpp"}},
+         {"project/record.cpp", "pdf/srec_report.cpp", "pdf/srec.cpp",
+          "project/recommendations.cpp"}},
         {kOnResults, "results file", {"reports/results.cpp"}},
         {kOnMessage, "message", {"reports/xml_message.cpp", "project/recommendations.cpp"}},
     };

@@ -12,6 +12,7 @@
 #include "library/inpkey.h"
 #include "library/ncmd5.h"
 #include "library/ncmkeys.h"
+#include "pdf/documents.h"
 #include "project/project.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/project/project_fixture.h"
@@ -89,9 +90,11 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
         PROJECT& p = run.project();
         p.fDates();
         p.Calc();
-        const WrittenDocument certificate = p.PDF_EPC_Report_EW(run.inputPath().c_str());
-
         const std::string pdf = run.dir().file("building[epc].pdf");
+        const DocumentRecord record = run.record();
+        const WrittenDocument certificate = WriteCertificate(record, pdf, run.fingerprintKey());
+        WriteBackDocuments(p, record, &certificate, nullptr, nullptr);
+
         EXPECT_EQ(certificate.path, pdf);
         ASSERT_TRUE(FileExists(pdf)) << c.name;
         EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"), pdf) << c.name;
@@ -142,8 +145,12 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
     PROJECT& p = run.project();
     p.fDates();
     p.Calc();
-    const WrittenDocument english = p.PDF_EPC_Report_EW(run.inputPath().c_str());
-    const WrittenDocument welsh = p.PDF_EPC_Report_W(run.inputPath().c_str());
+    const DocumentRecord record = run.record(true);
+    const WrittenDocument english =
+        WriteCertificate(record, run.dir().file("building[epc].pdf"), run.fingerprintKey());
+    const WrittenDocument welsh =
+        WriteWelshCertificate(record, run.dir().file("building[epcw].pdf"), run.fingerprintKey());
+    WriteBackDocuments(p, record, &english, nullptr, nullptr);
     SetRunClockSystem();
 
     const std::string pdf = run.dir().file("building[epcw].pdf");
@@ -274,9 +281,8 @@ TEST(ScottishCertificateReport, GathersTheProjectIntoTheCertificate) {
         p.fDates();
         p.Calc_Scotland();
         p.fREC_Report();
-        p.PDF_EPC_Report_S(run.inputPath().c_str());
-
         const std::string pdf = run.dir().file("building[epc].pdf");
+        WriteScottishCertificate(run.record(), pdf);
         ASSERT_TRUE(FileExists(pdf)) << c.name;
         EXPECT_EQ(PdfInfoField(pdf, "Pages"), "1") << c.name;
         EXPECT_EQ(PdfInfoField(pdf, "Subject"), "ABCD123456") << c.name;

@@ -89,6 +89,12 @@ std::vector<std::string> WordListOf(const std::string& text) {
     return words;
 }
 
+std::string FlatText(const std::string& text) {
+    std::string flat;
+    for (const std::string& w : WordListOf(text)) flat += (flat.empty() ? "" : " ") + w;
+    return flat;
+}
+
 std::set<std::string> WordsOf(const std::string& text) {
     const std::vector<std::string> list = WordListOf(text);
     return std::set<std::string>(list.begin(), list.end());

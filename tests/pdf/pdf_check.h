@@ -27,6 +27,9 @@ void ExpectCertificateInfo(const std::string& pdf, const std::string& pages,
 // The words of a text (split at blanks and line ends).
 std::set<std::string> WordsOf(const std::string& text);
 std::vector<std::string> WordListOf(const std::string& text);
+// The text with every run of blanks and line ends made one blank, so that
+// sentences read the same wherever their lines break.
+std::string FlatText(const std::string& text);
 
 // What differs from the protection of every document the program writes
 // (revision 3, 128-bit key, empty user password, printing only): one line per

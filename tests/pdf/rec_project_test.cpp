@@ -6,18 +6,13 @@
 
 #include "app/clock.h"
 #include "library/ncmd5.h"
+#include "pdf/documents.h"
 #include "project/project.h"
 #include "tests/pdf/pdf_check.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
 
 namespace {
-
-std::string Flat(const std::string& text) {
-    std::string flat;
-    for (const std::string& w : WordListOf(text)) flat += (flat.empty() ? "" : " ") + w;
-    return flat;
-}
 
 bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
@@ -47,12 +42,14 @@ struct Reports {
         p.fDates();
         p.Calc();
         p.fREC_Report();
-        report = p.PDF_REC_Report_EW(run.inputPath().c_str());
-        shortReport = p.PDF_SREC_Report(run.inputPath().c_str());
         rec = run.dir().file("building[rec].pdf");
         srec = run.dir().file("building[srec].pdf");
-        if (FileExists(rec)) recText = Flat(PdfText(rec));
-        if (FileExists(srec)) srecText = Flat(PdfText(srec));
+        const DocumentRecord record = run.record();
+        report = WriteRecommendationsReport(record, rec, run.fingerprintKey());
+        shortReport = WriteShortReport(record, srec);
+        WriteBackDocuments(p, record, nullptr, &report, &shortReport);
+        if (FileExists(rec)) recText = FlatText(PdfText(rec));
+        if (FileExists(srec)) srecText = FlatText(PdfText(srec));
     }
     ProjectRun run;
     std::string rec, srec, recText, srecText;
@@ -76,7 +73,7 @@ TEST(RecProject, SixteenShortRecommendationsPrintFifteen) {
     std::size_t last = 0;
     // In ascending payback: the last object first.
     for (int i = 15; i >= 0; --i) {
-        const std::string text = Flat(tables.TValue("sRec", i + 2, 2));
+        const std::string text = FlatText(tables.TValue("sRec", i + 2, 2));
         const std::size_t at = reports.recText.find(text);
         if (i == 0) {
             EXPECT_EQ(at, std::string::npos) << "the sixteenth is printed: " << text;
@@ -101,9 +98,9 @@ TEST(RecProject, OtherGroupPrintsTheAssessorsOwnTexts) {
     })));
     const PROJECTTables& tables = r.run.project().tables;
     const std::string other = r.recText.substr(r.recText.find("d) Other recommendations"));
-    EXPECT_TRUE(Has(other, Flat(tables.TValue("sRec", 30, 2)) + " MEDIUM")) << other;
+    EXPECT_TRUE(Has(other, FlatText(tables.TValue("sRec", 30, 2)) + " MEDIUM")) << other;
     EXPECT_TRUE(Has(other, "Fit a heat meter to the canteen & kitchen HIGH")) << other;
-    EXPECT_TRUE(Has(other, Flat(tables.TValue("sRec", 31, 2)) + " LOW")) << other;
+    EXPECT_TRUE(Has(other, FlatText(tables.TValue("sRec", 31, 2)) + " LOW")) << other;
     EXPECT_FALSE(Has(r.recText, "Never printed"));
     EXPECT_TRUE(Has(r.recText, "No recommendations of short term payback have been identified"));
     EXPECT_TRUE(Has(r.recText, "one of special architectural or historical interest"));
@@ -156,14 +153,14 @@ TEST(RecProject, ScotlandWritesItsReportWithoutTheEnglishKeywords) {
     p.Calc_Scotland();
     p.fREC_Report();
     const std::string before = run.boc().Vtext(run.general(), "PATH-FILE-RECPDF");
-    const WrittenDocument written = p.PDF_REC_Report_S(run.inputPath().c_str());
     const std::string rec = run.dir().file("building[rec].pdf");
+    const WrittenDocument written = WriteScottishRecommendationsReport(run.record(), rec);
     ASSERT_TRUE(FileExists(rec));
     EXPECT_TRUE(written.written());
     EXPECT_EQ(written.path, rec);
     EXPECT_EQ(RunTool("qpdf", {"--check", rec}).exitCode, 0);
     EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-RECPDF"), before);
-    const std::string text = Flat(PdfText(rec));
+    const std::string text = FlatText(PdfText(rec));
     EXPECT_TRUE(Has(text, "Recommendation Report Scotland"));
     EXPECT_TRUE(
         Has(text, "Building Type(s): Non-residential Inst.: Libraries, Museums, and Galleries"))

@@ -53,14 +53,6 @@ RECEWNI Office() {
     return w;
 }
 
-// The text with every run of blanks and line ends made one blank, so that
-// sentences read the same wherever their lines break.
-std::string Flat(const std::string& text) {
-    std::string flat;
-    for (const std::string& w : WordListOf(text)) flat += (flat.empty() ? "" : " ") + w;
-    return flat;
-}
-
 struct Written {
     std::string path;
     std::string fingerprint;
@@ -71,7 +63,8 @@ struct Written {
 Written Read(Written out) {
     if (!FileExists(out.path)) return out;
     out.pages = std::stoi(PdfInfoField(out.path, "Pages"));
-    for (int p = 1; p <= out.pages; ++p) out.pageTexts.push_back(Flat(PdfPageText(out.path, p)));
+    for (int p = 1; p <= out.pages; ++p)
+        out.pageTexts.push_back(FlatText(PdfPageText(out.path, p)));
     return out;
 }
 

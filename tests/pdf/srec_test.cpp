@@ -75,12 +75,6 @@ DATA Recommendation(const std::string& text, const std::string& code, int source
     return d;
 }
 
-std::string Flat(const std::string& text) {
-    std::string flat;
-    for (const std::string& w : WordListOf(text)) flat += (flat.empty() ? "" : " ") + w;
-    return flat;
-}
-
 TEST(ShortReport, WritesCategoriesRecommendationsAndPageNumbers) {
     SrecContent c;
     c.buildingName = "Kestrel House";
@@ -113,7 +107,7 @@ TEST(ShortReport, WritesCategoriesRecommendationsAndPageNumbers) {
     EXPECT_GE(pages, 3);  // the long recommendation runs on over pages
     std::string all;
     for (int p = 1; p <= pages; ++p) {
-        const std::string t = Flat(PdfPageText(path, p));
+        const std::string t = FlatText(PdfPageText(path, p));
         EXPECT_NE(t.find("Page " + std::to_string(p) + " of " + std::to_string(pages)),
                   std::string::npos)
             << p;

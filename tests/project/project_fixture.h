@@ -4,7 +4,9 @@
 #include <memory>
 #include <string>
 
+#include "library/ncmkeys.h"
 #include "project/project.h"
+#include "project/record.h"
 #include "tests/support/tempdir.h"
 
 // A building input for the shipped library, with keyword lines that tests
@@ -40,6 +42,12 @@ class ProjectRun {
     const TempDir& dir() const { return dir_; }
     std::string inputPath() const { return dir_.file("building.inp"); }
     std::string keyPath() const { return dir_.file("building_inpkey.txt"); }
+    // What the documents say, as a run gathers it once the checks and ratings
+    // are done; `welsh` adds the Welsh certificate's texts.
+    DocumentRecord record(bool welsh = false) { return BuildDocumentRecord(*project_, welsh); }
+    const std::string& fingerprintKey() const {
+        return project_->keys.keys().at(kFingerprintKeyIndex);
+    }
 
   private:
     TempDir dir_;
