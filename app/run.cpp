@@ -22,6 +22,8 @@
 #include "pdf/documents.h"
 #include "project/project.h"
 #include "project/record.h"
+#include "project/results_record.h"
+#include "reports/results.h"
 
 namespace {
 
@@ -196,7 +198,7 @@ int RunBuilding(const RunSettings& settings) {
     if (IsEnglandWalesOrNorthernIreland(type)) {
         p.boc.ModKey(p.generalObject, "PATH-FILE-TARVEX", settings.inputFile);
         p.Calc();
-        outputs.push_back(p.Results_EW(input));
+        outputs.push_back(WriteResults(BuildResultsRecord(p), OutputName(input, ending::kResults)));
         // The Welsh certificate cites the law and department of England and
         // Wales: a Northern Ireland building cannot have one.
         const bool welshAsked = p.boc.Vcodid(p.epcObject, "EPC-LANGUAGE") != kEnglishOnly;
@@ -231,7 +233,7 @@ int RunBuilding(const RunSettings& settings) {
         }
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();
-        outputs.push_back(p.Results_S(input));
+        outputs.push_back(WriteResults(BuildResultsRecord(p), OutputName(input, ending::kResults)));
         p.fREC_Report();
         const DocumentRecord record = BuildDocumentRecord(p, false);
         outputs.push_back(

@@ -26,6 +26,8 @@
 #include "pdf/documents.h"
 #include "project/project.h"
 #include "project/record.h"
+#include "project/results_record.h"
+#include "reports/results.h"
 
 namespace {
 
@@ -87,7 +89,7 @@ bool RunStages(const std::string& input, StageTimes& t) {
     const auto read = Clock::now();
     p.Calc();
     const auto rated = Clock::now();
-    p.Results_EW(input.c_str());
+    WriteResults(BuildResultsRecord(p), OutputName(input, ending::kResults));
     const auto results = Clock::now();
     p.fREC_Report();
     const DocumentRecord record = BuildDocumentRecord(p, false);

@@ -135,13 +135,6 @@ class PROJECT {
     void fREC_Report();
     void fSORT(const std::deque<int>& input, std::deque<int>& output);
 
-    // Results files (reports/).
-    WrittenDocument Results_EW(const char* inputFile);
-    WrittenDocument Results_S(const char* inputFile);
-    std::string Report_EPC_EW();
-    std::string Report_EPC_S();
-    std::string Report_rec();
-
     // Register messages (reports/).
     // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder,
     // carrying the certificate and the recommendations report this run wrote.

@@ -6,8 +6,9 @@
 #include "app/textutil.h"
 #include "app/version.h"
 #include "project/bands.h"
-#include "project/project.h"
+#include "project/results_record.h"
 #include "reports/banner.h"
+#include "reports/results.h"
 
 namespace {
 
@@ -73,140 +74,108 @@ std::string BandTable(const std::array<double, 14>& c, const BandScale& scale, d
     return out;
 }
 
-std::string BuildingAndOwner(BOC& boc, int g) {
+std::string BuildingAndOwner(const ResultsRecord& r) {
     std::string s = "\n" + Title("REPORT- BUILDING DETAILS");
-    s += "Project Name:," + boc.Vtext(g, "P-NAME") + "\n";
-    s += "Building Type:," + boc.Vcod(g, "B-TYPE") + "\n";
-    s += "Buidling Floor Area:," + Plain(boc.Vnum(g, "BUILDING-AREA")) + "\n\n";
-    s += "Buidling Address:," + boc.Vtext(g, "B-ADDRESS") + "\n";
-    s += "Buidling City:," + boc.Vtext(g, "B-CITY") + "\n";
-    s += "Buidling Postcode:," + boc.Vtext(g, "B-POSTCODE") + "\n\n";
-    s += "Owner Name:," + boc.Vtext(g, "O-NAME") + "\n";
-    s += "Owner Telephone:," + boc.Vtext(g, "O-TELEPHONE") + "\n";
-    s += "Owner Address:," + boc.Vtext(g, "O-ADDRESS") + "\n";
-    s += "Owner City:," + boc.Vtext(g, "O-CITY") + "\n";
-    s += "Owner Postcode:," + boc.Vtext(g, "O-POSTCODE") + "\n\n";
+    s += "Project Name:," + r.projectName + "\n";
+    s += "Building Type:," + r.buildingType + "\n";
+    s += "Buidling Floor Area:," + Plain(r.buildingArea) + "\n\n";
+    s += "Buidling Address:," + r.address + "\n";
+    s += "Buidling City:," + r.city + "\n";
+    s += "Buidling Postcode:," + r.postcode + "\n\n";
+    s += "Owner Name:," + r.ownerName + "\n";
+    s += "Owner Telephone:," + r.ownerTelephone + "\n";
+    s += "Owner Address:," + r.ownerAddress + "\n";
+    s += "Owner City:," + r.ownerCity + "\n";
+    s += "Owner Postcode:," + r.ownerPostcode + "\n\n";
     return s;
 }
 
-std::string Person(BOC& boc, int g, const std::string& title, const std::string& who) {
+std::string Person(const ResultsPerson& p, const std::string& title, const std::string& who) {
     std::string s = Title(title);
-    s += who + " Name:," + boc.Vtext(g, "C-NAME") + "\n";
-    s += who + " Telephone:," + boc.Vtext(g, "C-TELEPHONE") + "\n";
-    s += who + " Address:," + boc.Vtext(g, "C-ADDRESS") + "\n";
-    s += who + " City:," + boc.Vtext(g, "C-CITY") + "\n";
-    s += who + " Postcode:," + boc.Vtext(g, "C-POSTCODE") + "\n";
-    s += who + " Accreditation Scheme:," + boc.Vtext(g, "C-ACCRED-SCHEME") + "\n";
-    s += "Registration no:," + boc.Vtext(g, "C-REG-NUMBER") + "\n\n";
+    s += who + " Name:," + p.name + "\n";
+    s += who + " Telephone:," + p.telephone + "\n";
+    s += who + " Address:," + p.address + "\n";
+    s += who + " City:," + p.city + "\n";
+    s += who + " Postcode:," + p.postcode + "\n";
+    s += who + " Accreditation Scheme:," + p.accreditationScheme + "\n";
+    s += "Registration no:," + p.registrationNumber + "\n\n";
     return s;
 }
 
-std::string Certification(BOC& boc, int g, int e) {
+std::string Certification(const ResultsRecord& r) {
     std::string s = Title("REPORT- CERTIFICATION DETAILS");
-    s += "Calculation Engine:," + boc.Vtext(g, "CENGINE") + "\n";
-    s += "Calculation Engine (version):," + boc.Vtext(g, "CENGINE-VERSION") + "\n";
+    s += "Calculation Engine:," + r.engine + "\n";
+    s += "Calculation Engine (version):," + r.engineVersion + "\n";
     s += "EPC Generator Engine:,Tarvex\n";
     s += std::string("EPC Generator Engine (version):,") + kTarvexVersion + "\n";
-    s += "Interface to Calculation Engine:," + boc.Vtext(g, "INTERFACE") + "\n";
-    s += "Interface to Calculation Engine (version):," + boc.Vtext(g, "INTERFACE-VERSION") + "\n";
-    s += "Main Heating Fuel:," + boc.Vcod(e, "MAIN-FUEL-TYPE") + "\n";
-    s += "Building Environment:," + boc.Vcod(e, "BUILDING-ENVIRONMENT") + "\n\n";
+    s += "Interface to Calculation Engine:," + r.interface + "\n";
+    s += "Interface to Calculation Engine (version):," + r.interfaceVersion + "\n";
+    s += "Main Heating Fuel:," + r.mainFuel + "\n";
+    s += "Building Environment:," + r.environment + "\n\n";
     return s;
 }
 
-// A results file that cannot be written stops the run.
-WrittenDocument WriteResults(const char* inputFile, const std::string& certificatePart,
-                             const std::string& recommendationsPart) {
-    const std::string name = OutputName(inputFile, ending::kResults);
-    WriteRunOutput(name, ResultsBanner() + certificatePart + recommendationsPart + "\n\n");
-    return WrittenDocument{name, Fingerprint(), true};
-}
-
-}  // namespace
-
-std::string PROJECT::Report_EPC_EW() {
-    const int g = generalObject;
-    const int e = epcs.front().objectIndex;
-    const Ratings& r = epcs.front().ratings;
+std::string CertificatePart(const ResultsRecord& record) {
+    const Ratings& r = record.ratings;
     const double rating = r.asset;
     const std::string& band = r.assetBand;
 
     std::string s = "\n" + Title("REPORT- EPC");
     s += "BENCHMARKS,kgCO2/m2,Band\n";
-    s += "Part L (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," + r.newBuildBand +
-         ",\n";
-    s += "Stock Average," + OneDecimal(boc.Vnum(e, "TYR")) + "," + r.stockBand + ",\n";
-    s += "Standard Emission Rate (SER)," + OneDecimal(boc.Vnum(e, "SER")) + ",B-C,\n";
+    if (record.scotland) {
+        s += "Section 6 (2006) legal standard," + OneDecimal(record.ter) + "," + r.newBuildBand +
+             ",\n";
+        if (record.per != kNotProvided)
+            s += "Building Improved," + OneDecimal(record.per) + "," + r.improvedBand + ",\n";
+        else
+            s += "Building Improved,?,?,\n";
+        s += ",,,\n";
+    } else {
+        s +=
+            "Part L (2006) legal standard," + OneDecimal(record.ter) + "," + r.newBuildBand + ",\n";
+        s += "Stock Average," + OneDecimal(record.tyr) + "," + r.stockBand + ",\n";
+        s += "Standard Emission Rate (SER)," + OneDecimal(record.ser) + ",B-C,\n";
+    }
     s += ",kgCO2/m2,Band,Rating,\n";
-    s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
+    s += "Building Emission Rate (BER)," + OneDecimal(record.ber) + "," + band + "," +
          Plain(rating) + ",\n\n\n";
-    s += BandTable(r.limits, kEnglandWalesBands, rating, band, boc.Vnum(e, "EPC-REPORT-ROUND"));
-    s += BuildingAndOwner(boc, g);
-    s += Person(boc, g, "REPORT- CERTIFIER DETAILS", "Certifier");
-    s += Certification(boc, g, e);
-    s += "Certificate number:," + boc.Vtext(e, "CERTIFICATE-NUMBER") + "\n";
+    s += BandTable(r.limits, record.scotland ? kScottishBands : kEnglandWalesBands, rating, band,
+                   record.bandRounding);
+    s += BuildingAndOwner(record);
+    s += record.scotland ? Person(record.certifier, "REPORT- AGENT DETAILS", "Agent")
+                         : Person(record.certifier, "REPORT- CERTIFIER DETAILS", "Certifier");
+    s += Certification(record);
+    if (!record.scotland) s += "Certificate number:," + record.certificateNumber + "\n";
     s += ",";
     return s;
 }
 
-std::string PROJECT::Report_EPC_S() {
-    const int g = generalObject;
-    const int e = epcs.front().objectIndex;
-    const Ratings& r = epcs.front().ratings;
-    const double rating = r.asset;
-    const std::string& band = r.assetBand;
-    const double per = boc.Vnum(e, "PER");
-    // Read though not printed; the Scottish band table always rounds to tenths.
-    boc.Vnum(e, "EPC-REPORT-ROUND");
-
-    std::string s = "\n" + Title("REPORT- EPC");
-    s += "BENCHMARKS,kgCO2/m2,Band\n";
-    s += "Section 6 (2006) legal standard," + OneDecimal(boc.Vnum(e, "TER")) + "," +
-         r.newBuildBand + ",\n";
-    if (per != kNotProvided)
-        s += "Building Improved," + OneDecimal(per) + "," + r.improvedBand + ",\n";
-    else
-        s += "Building Improved,?,?,\n";
-    s += ",,,\n";
-    s += ",kgCO2/m2,Band,Rating,\n";
-    s += "Building Emission Rate (BER)," + OneDecimal(boc.Vnum(e, "BER")) + "," + band + "," +
-         Plain(rating) + ",\n\n\n";
-    s += BandTable(r.limits, kScottishBands, rating, band, 10);
-    s += BuildingAndOwner(boc, g);
-    s += Person(boc, g, "REPORT- AGENT DETAILS", "Agent");
-    s += Certification(boc, g, e);
-    s += ",";
-    return s;
-}
-
-std::string PROJECT::Report_rec() {
+std::string RecommendationsPart(const ResultsRecord& record) {
     std::string s = "\nREPORT- Details of EPC Recommendations:  \n" + kRecommendationsRule + "\n";
     s += ",ORDER,OBJECT,OBJ ID,CODE,CATEGORY,USER-IN/OUT,ENERGY IMPACT, CO2 IMPACT, PAY-BACK, "
          "PAY-BACK-NUM, CO2-SAVE-POUND, \n";
-    for (const RECOMMENDATION& r : recommendations) {
-        const int o = r.objectIndex;
-        const double payback = boc.Vnum(o, "PAY-BACK-NUM");
+    for (const ResultsRecommendation& r : record.recommendations) {
         s += "(+),";
-        s += (payback < 0 ? std::string(kNoPaybackOrder) : num2string(payback * 100, 2)) + ",";
-        s += std::to_string(boc.Vcodid(o, "REF-OBJECT-TYPE")) + ",";
-        s += std::to_string(boc.Vint(o, "REF-OBJ-IZOLM-ID")) + ",";
-        s += boc.Vcod(o, "CODE") + ",";
-        s += boc.Vcod(o, "CATEGORY") + ",";
-        s += boc.Vcod(o, "REC-SOURCE") + ",";
-        s += std::to_string(boc.Vcodid(o, "ENERGY-IMPACT")) + ",";
-        s += std::to_string(boc.Vcodid(o, "CO2-IMPACT")) + ",";
-        s += std::to_string(boc.Vcodid(o, "PAY-BACK")) + ",";
-        s += Plain(payback) + ",";
-        s += std::to_string(boc.Vcodid(o, "CO2-SAVE-POUND")) + ",\n";
+        s += (r.payback < 0 ? std::string(kNoPaybackOrder) : num2string(r.payback * 100, 2)) + ",";
+        s += std::to_string(r.referenceType) + ",";
+        s += std::to_string(r.referenceId) + ",";
+        s += r.code + ",";
+        s += r.category + ",";
+        s += r.source + ",";
+        s += std::to_string(r.energyImpact) + ",";
+        s += std::to_string(r.co2Impact) + ",";
+        s += std::to_string(r.paybackBand) + ",";
+        s += Plain(r.payback) + ",";
+        s += std::to_string(r.co2SavePound) + ",\n";
     }
     s += "\n";
     return s;
 }
 
-WrittenDocument PROJECT::Results_EW(const char* inputFile) {
-    return WriteResults(inputFile, Report_EPC_EW(), Report_rec());
-}
+}  // namespace
 
-WrittenDocument PROJECT::Results_S(const char* inputFile) {
-    return WriteResults(inputFile, Report_EPC_S(), Report_rec());
+WrittenDocument WriteResults(const ResultsRecord& record, const std::string& path) {
+    WriteRunOutput(
+        path, ResultsBanner() + CertificatePart(record) + RecommendationsPart(record) + "\n\n");
+    return WrittenDocument{path, Fingerprint(), true};
 }

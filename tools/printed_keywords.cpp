@@ -31,7 +31,7 @@ const std::vector<PrintedOutput>& PrintedOutputs() {
          "short report",
          {"project/record.cpp", "pdf/srec_report.cpp", "pdf/srec.cpp",
           "project/recommendations.cpp"}},
-        {kOnResults, "results file", {"reports/results.cpp"}},
+        {kOnResults, "results file", {"project/results_record.cpp", "reports/results.cpp"}},
         {kOnMessage, "message", {"reports/xml_message.cpp", "project/recommendations.cpp"}},
     };
     return outputs;

@@ -147,8 +147,8 @@ TEST(PrintedKeywords, AgreeWithWhatTheWritersRead) {
         // As the certificate; the heritage switch chooses a sentence.
         {kOnReport, {"TYPE", "PATH-FILE-RECPDF", "ENG-HERITAGE"}},
         {kOnShortReport, {}},
-        // The rounding of the band table.
-        {kOnResults, {"EPC-REPORT-ROUND"}},
+        // The rounding of the band table; the jurisdiction chooses the sections.
+        {kOnResults, {"EPC-REPORT-ROUND", "TYPE"}},
         // Files the message carries, its switches, the key of its seal and the
         // register it goes to.
         {kOnMessage,
