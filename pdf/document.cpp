@@ -202,9 +202,9 @@ bool PdfDocument::SaveToMemory(std::vector<unsigned char>& bytes) {
     return !failed();
 }
 
-PdfSaveResult PdfDocument::SaveProtected(const std::string& path, const PdfInfo& info,
-                                         bool pauseOnWriteFailure, const std::string& key) {
-    PdfSaveResult result;
+WrittenDocument PdfDocument::SaveProtected(const std::string& path, const PdfInfo& info,
+                                           bool pauseOnWriteFailure, const std::string& key) {
+    WrittenDocument result = NotWritten(path);
     if (failed() || !SetInfo(info) || !Protect()) return result;
     // The document is encrypted with a fresh identifier on every save, so the
     // file and the fingerprint take the bytes of one save. libharu saves into

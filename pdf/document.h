@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "library/ncmd5.h"
+#include "project/written.h"
 
 // One PDF document of a writer: owns the libharu document, collects libharu's
 // errors instead of jumping out of C++ frames, keeps the list of pages and
@@ -23,13 +24,6 @@ struct PdfInfo {
     std::string keywords;
     std::string subject;  // the assessor's registration number
     std::string creator = "Tarvex";
-};
-
-struct PdfSaveResult {
-    bool saved = false;
-    // NCMD5::hash(key, bytes) of exactly the bytes written to the file; empty
-    // when nothing was saved.
-    Fingerprint fingerprint;
 };
 
 // Pages a part of the page list holds when the list is kept in parts.
@@ -104,14 +98,14 @@ class PdfDocument {
 
     // Sets the information (author "Ostrel", creation date from the run clock),
     // protects the document (empty user password: anyone opens it; print only)
-    // and writes it to `path`, returning the fingerprint of the written bytes
-    // under `key`.
-    // - After a libharu error: nothing is written, saved is false.
+    // and writes it to `path`, returning it as written with the bytes written
+    // and their fingerprint under `key`.
+    // - After a libharu error: nothing is written, and the result says so.
     // - When the file cannot be written: the "Unable to create PDF file ..."
     //   message, the file and the system's reason, a wait for a key when
     //   `pauseOnWriteFailure`, and the run stops with status 1. No partial
     //   file is left behind.
-    PdfSaveResult SaveProtected(const std::string& path, const PdfInfo& info,
+    WrittenDocument SaveProtected(const std::string& path, const PdfInfo& info,
                                 bool pauseOnWriteFailure, const std::string& key = "");
 
     // The libharu error handler: records the first error and says so.

@@ -154,27 +154,22 @@ void EpcCertificate::fSetBER(double rate) {
     BER = out.str();
 }
 
-void EPCEWNI::PDF_EPC_Report(const std::string& pdfFile) {
-    PDF_EPC_Report("", pdfFile);
+WrittenDocument EPCEWNI::PDF_EPC_Report(const std::string& pdfFile) {
+    return PDF_EPC_Report("", pdfFile);
 }
 
-Fingerprint EPCEWNI::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
-    // After a libharu error nothing is saved and the fingerprint is empty.
-    return WriteDocument(EnglishEpcTexts(northernIreland), key, pdfFile).fingerprint;
+WrittenDocument EPCEWNI::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
+    return WriteDocument(EnglishEpcTexts(northernIreland), key, pdfFile);
 }
 
-Fingerprint EPCW::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
-    return Save(key, pdfFile).fingerprint;
-}
-
-PdfSaveResult EPCW::Save(const std::string& key, const std::string& pdfFile) {
+WrittenDocument EPCW::PDF_EPC_Report(const std::string& key, const std::string& pdfFile) {
     return WriteDocument(WelshEpcTexts(), key, pdfFile);
 }
 
-PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::string& key,
-                                            const std::string& pdfFile) {
+WrittenDocument EpcCertificate::WriteDocument(const EpcTexts& texts, const std::string& key,
+                                              const std::string& pdfFile) {
     PdfDocument doc;
-    if (!doc.valid()) return {};
+    if (!doc.valid()) return NotWritten(pdfFile);
     HPDF_Font regular = nullptr;
     HPDF_Font bold = nullptr;
     if (texts.embeddedFont) {
@@ -184,13 +179,13 @@ PdfSaveResult EpcCertificate::WriteDocument(const EpcTexts& texts, const std::st
         FontFiles files;
         if (!FindLiberationSans(folders, files)) {
             SendLog(MissingFontMessage(pdfFile, folders));
-            return {};
+            return NotWritten(pdfFile);
         }
         regular = doc.EmbeddedFont(files.regular, texts.encoding);
         bold = doc.EmbeddedFont(files.bold, texts.encoding);
         if (regular == nullptr || bold == nullptr) {
             if (!doc.failed()) SendLog(MissingFontMessage(pdfFile, {files.regular, files.bold}));
-            return {};
+            return NotWritten(pdfFile);
         }
     } else {
         // The standard fonts, unless a typed text needs letters they lack.

@@ -115,8 +115,8 @@ class EpcCertificate {
     // is saved when a libharu error abandoned the document or the fonts the
     // texts need are missing (said in the log). A file that cannot be written
     // stops the run after a wait for a key.
-    PdfSaveResult WriteDocument(const EpcTexts& texts, const std::string& key,
-                                const std::string& pdfFile);
+    WrittenDocument WriteDocument(const EpcTexts& texts, const std::string& key,
+                                  const std::string& pdfFile);
 
   private:
     // Each value typed into the input that the pages print.
@@ -138,12 +138,12 @@ class EPCEWNI : public EpcCertificate {
     // department and web address.
     bool northernIreland = false;
 
-    // Draws both pages and saves the document protected to pdfFile; returns
-    // the fingerprint of the saved bytes under `key`, or an empty text when a
-    // libharu error abandoned the document (no file is written then). A file
-    // that cannot be written stops the run after a wait for a key.
-    Fingerprint PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
-    void PDF_EPC_Report(const std::string& pdfFile);
+    // Draws both pages and saves the document protected to pdfFile, with the
+    // fingerprint of the saved bytes under `key`; not written when a libharu
+    // error abandoned the document (no file is written then). A file that
+    // cannot be written stops the run after a wait for a key.
+    WrittenDocument PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
+    WrittenDocument PDF_EPC_Report(const std::string& pdfFile);
 };
 
 // The Welsh-language certificate for Wales: the same document with every
@@ -153,9 +153,6 @@ class EPCEWNI : public EpcCertificate {
 // microtext nor the dot count.
 class EPCW : public EpcCertificate {
   public:
-    // As EPCEWNI::PDF_EPC_Report. Without the font nothing is written and
-    // the fingerprint is empty.
-    Fingerprint PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
-    // As PDF_EPC_Report, saying whether the document was saved.
-    PdfSaveResult Save(const std::string& key, const std::string& pdfFile);
+    // As EPCEWNI::PDF_EPC_Report. Without the font nothing is written.
+    WrittenDocument PDF_EPC_Report(const std::string& key, const std::string& pdfFile);
 };

@@ -40,7 +40,5 @@ WrittenDocument WriteCertificate(const DocumentRecord& record, const std::string
     w.fSetISSUE_DATE(record.issueDate);
     w.fSetVALID_DATE(record.validUntilDate);
 
-    WrittenDocument certificate{path, w.PDF_EPC_Report(fingerprintKey, path)};
-    certificate.saved = !certificate.fingerprint.empty();
-    return certificate;
+    return w.PDF_EPC_Report(fingerprintKey, path);
 }

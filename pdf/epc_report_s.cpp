@@ -75,10 +75,10 @@ WrittenDocument WriteScottishCertificate(const DocumentRecord& record, const std
     // The file is written, or a file that cannot be written has stopped the
     // run already; what is left is a document libharu gave up on, which the
     // run names at its end once the report after it is written.
-    const bool written = w.PDF_EPC_Report(output);
+    WrittenDocument written = w.PDF_EPC_Report(output);
     // A rate the calculation did not provide leaves the certificate without
     // its figure: a document lodged that way is lodged knowingly.
-    if (written) {
+    if (written.written()) {
         const struct {
             const char* keyword;
             bool missing;
@@ -93,5 +93,7 @@ WrittenDocument WriteScottishCertificate(const DocumentRecord& record, const std
                         " for it, beside an arrow marked \"??\"\n");
         }
     }
-    return WrittenDocument{output, Fingerprint(), written};
+    // No message carries it: its bytes are not kept.
+    written.fingerprint = Fingerprint();
+    return written;
 }

@@ -38,7 +38,6 @@ WrittenDocument WriteWelshCertificate(const DocumentRecord& record, const std::s
     w.fSetISSUE_DATE(WelshDate(record.issueDate));
     w.fSetVALID_DATE(WelshDate(record.validUntilDate));
 
-    const PdfSaveResult saved = w.Save(fingerprintKey, path);
     // The run goes on to the reports and ends failed once they are written.
-    return WrittenDocument{path, saved.saved ? saved.fingerprint : Fingerprint(), saved.saved};
+    return w.PDF_EPC_Report(fingerprintKey, path);
 }

@@ -136,9 +136,9 @@ void EPCS::fSetEPC(int rating) {
     EPC_number = RatingMagnitude(rating);
 }
 
-bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
+WrittenDocument EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     PdfDocument doc;
-    if (!doc.valid()) return false;
+    if (!doc.valid()) return NotWritten(pdfFile);
     // The standard fonts, unless a typed text needs letters they lack.
     EPCS drawn = *this;
     const auto visit = [&drawn](const TextVisitor& v) {
@@ -162,7 +162,7 @@ bool EPCS::PDF_EPC_Report(const std::string& pdfFile) {
     HPDF_Font bold = nullptr;
     SettleFonts(doc, pdfFile, visit, regular, bold);
     if (regular != nullptr && bold != nullptr) drawn.DrawPage(doc, regular, bold);
-    return doc.SaveProtected(pdfFile, CertificateInfo(WinAnsiText(C_REG_NUMBER)), false).saved;
+    return doc.SaveProtected(pdfFile, CertificateInfo(WinAnsiText(C_REG_NUMBER)), false);
 }
 
 void EPCS::pHPDF_SetRGBColors(HPDF_Page page, const std::string& band) const {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "project/written.h"
 #include "pdf/epc_common.h"
 #include "pdf/epc_layout_s.h"
 
@@ -50,7 +51,7 @@ class EPCS {
     // Draws the page and saves the document protected to pdfFile. False when
     // a libharu error abandoned the document (no file is written then). A
     // file that cannot be written stops the run at once, without a wait.
-    bool PDF_EPC_Report(const std::string& pdfFile);
+    WrittenDocument PDF_EPC_Report(const std::string& pdfFile);
 
     // The eight rows of the scale with their labels and ranges.
     void pHPDF_draw_scale(HPDF_Page page, HPDF_Font regular, HPDF_Font bold) const;

@@ -559,10 +559,10 @@ void VisitTypedTexts(RecReportContent& c, const TextVisitor& visit) {
     }
 }
 
-Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
-                           const std::string& key, const std::string& pdfFile) {
+WrittenDocument WriteRecReport(const RecReportContent& content, RecRegion region,
+                               const std::string& key, const std::string& pdfFile) {
     PdfDocument doc;
-    if (!doc.valid()) return Fingerprint();
+    if (!doc.valid()) return NotWritten(pdfFile);
     // The standard fonts, unless a typed text needs letters they lack; the
     // fixed oblique titles are always in the standard font.
     RecReportContent drawn = content;
@@ -580,19 +580,20 @@ Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
     info.keywords = "Recommendation Report Energy Performance Certificate";
     info.subject = WinAnsiText(content.C_REG_NUMBER);
     info.creator = "Tarvex ";
-    return doc.SaveProtected(pdfFile, info, false, key).fingerprint;
+    return doc.SaveProtected(pdfFile, info, false, key);
 }
 
-Fingerprint RECEWNI::PDF_REC_Report(const std::string& key, const std::string& pdfFile) const {
+WrittenDocument RECEWNI::PDF_REC_Report(const std::string& key,
+                                        const std::string& pdfFile) const {
     return WriteRecReport(*this,
                           northernIreland ? RecRegion::NorthernIreland : RecRegion::EnglandWales,
                           key, pdfFile);
 }
 
-void RECEWNI::PDF_REC_Report(const std::string& pdfFile) const {
-    PDF_REC_Report("", pdfFile);
+WrittenDocument RECEWNI::PDF_REC_Report(const std::string& pdfFile) const {
+    return PDF_REC_Report("", pdfFile);
 }
 
-Fingerprint RECS::PDF_REC_Report(const std::string& pdfFile) const {
+WrittenDocument RECS::PDF_REC_Report(const std::string& pdfFile) const {
     return WriteRecReport(*this, RecRegion::Scotland, "", pdfFile);
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "library/ncmd5.h"
+#include "project/written.h"
 #include "pdf/rec_texts.h"
 #include "pdf/unicode.h"
 #include "pdf/weblinks.h"
@@ -62,11 +63,11 @@ struct RecReportContent {
 // Each value typed into the input that the report prints.
 void VisitTypedTexts(RecReportContent& content, const TextVisitor& visit);
 
-// Draws the report and saves it protected to pdfFile; returns the fingerprint
-// of the saved bytes under `key`, or an empty text when a libharu error
-// abandoned the document (nothing is written then). A file that cannot be
-// written stops the run.
-Fingerprint WriteRecReport(const RecReportContent& content, RecRegion region,
+// Draws the report and saves it protected to pdfFile, with the fingerprint of
+// the saved bytes under `key`; not written when a libharu error abandoned the
+// document (nothing is written then). A file that cannot be written stops the
+// run.
+WrittenDocument WriteRecReport(const RecReportContent& content, RecRegion region,
                            const std::string& key, const std::string& pdfFile);
 
 // The report of England, Wales and Northern Ireland.
@@ -77,8 +78,8 @@ class RECEWNI : public RecReportContent {
     void fSetRRN_EPC(const std::string& text) { RRN_EPC = text; }
     void fSetC_ACCRED_SCHEME(const std::string& text) { C_ACCRED_SCHEME = text; }
 
-    Fingerprint PDF_REC_Report(const std::string& key, const std::string& pdfFile) const;
-    void PDF_REC_Report(const std::string& pdfFile) const;
+    WrittenDocument PDF_REC_Report(const std::string& key, const std::string& pdfFile) const;
+    WrittenDocument PDF_REC_Report(const std::string& pdfFile) const;
 };
 
 // The report of Scotland: the Qualified / Accredited Person and the
@@ -88,7 +89,6 @@ class RECS : public RecReportContent {
   public:
     void fSetC_PROTOCOL_ORG(const std::string& text) { C_PROTOCOL_ORG = text; }
 
-    // Writes the report; nothing keeps its fingerprint, so the answer only
-    // tells whether it was written: empty when a libharu error abandoned it.
-    Fingerprint PDF_REC_Report(const std::string& pdfFile) const;
+    // Writes the report; not written when a libharu error abandoned it.
+    WrittenDocument PDF_REC_Report(const std::string& pdfFile) const;
 };

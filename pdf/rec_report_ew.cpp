@@ -39,7 +39,5 @@ WrittenDocument WriteRecommendationsReport(const DocumentRecord& record, const s
     w.fSetC_ACCRED_SCHEME(record.header.accreditationScheme);
     w.fSetB_TYPE(record.buildingType.word);
 
-    WrittenDocument report{path, w.PDF_REC_Report(fingerprintKey, path)};
-    report.saved = !report.fingerprint.empty();
-    return report;
+    return w.PDF_REC_Report(fingerprintKey, path);
 }

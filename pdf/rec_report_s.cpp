@@ -9,5 +9,8 @@ WrittenDocument WriteScottishRecommendationsReport(const DocumentRecord& record,
     GatherRecCommon(record, w);
     w.fSetC_PROTOCOL_ORG(record.header.protocolOrganisation);
     w.fSetB_TYPE(ScottishBuildingTypeName(record.buildingType.number, record.buildingType.word));
-    return WrittenDocument{path, Fingerprint(), !w.PDF_REC_Report(path).empty()};
+    WrittenDocument written = w.PDF_REC_Report(path);
+    // No message carries it: its bytes are not kept.
+    written.fingerprint = Fingerprint();
+    return written;
 }

@@ -278,9 +278,9 @@ void pHPDF_write_recommendation(PdfDocument& doc, float scale, float width, HPDF
     data.y += 2.4f * textSize;
 }
 
-bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile) {
+WrittenDocument WriteShortRecReport(const SrecContent& content, const std::string& pdfFile) {
     PdfDocument doc;
-    if (!doc.valid()) return false;
+    if (!doc.valid()) return NotWritten(pdfFile);
     // The standard fonts, unless a typed text needs letters they lack.
     SrecContent c = content;
     const auto visit = [&c](const TextVisitor& v) {
@@ -356,5 +356,5 @@ bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile)
     info.keywords = "Recommendation Report Energy Performance Certificate";
     info.subject = WinAnsiText(c.registrationNumber);
     info.creator = std::string("Tarvex ") + kTarvexVersion;
-    return doc.SaveProtected(pdfFile, info, false).saved;
+    return doc.SaveProtected(pdfFile, info, false);
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "pdf/document.h"
+#include "project/written.h"
 
 // The short ("secondary") recommendations report: the assessor's working
 // document, not for official submission. Service by service it gives the
@@ -78,4 +79,4 @@ struct SrecContent {
 // Draws the report and saves it protected to pdfFile; false when a libharu
 // error abandoned it (nothing is written then). A file that cannot be
 // written stops the run.
-bool WriteShortRecReport(const SrecContent& content, const std::string& pdfFile);
+WrittenDocument WriteShortRecReport(const SrecContent& content, const std::string& pdfFile);

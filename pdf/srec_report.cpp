@@ -88,5 +88,8 @@ WrittenDocument WriteShortReport(const DocumentRecord& record, const std::string
         }
         c.categories.push_back(std::move(category));
     }
-    return WrittenDocument{path, Fingerprint(), WriteShortRecReport(c, path)};
+    WrittenDocument written = WriteShortRecReport(c, path);
+    // No message carries it: its bytes, which may be many, are not kept.
+    written.fingerprint = Fingerprint();
+    return written;
 }

@@ -14,5 +14,9 @@ struct WrittenDocument {
     bool saved = false;
     bool written() const { return saved; }
 };
+// The result of a writer that wrote nothing at `path`.
+inline WrittenDocument NotWritten(const std::string& path) {
+    return WrittenDocument{path, Fingerprint(), false};
+}
 // The writers' results in the order the run wrote them.
 using WrittenOutputs = std::vector<WrittenDocument>;

@@ -5,9 +5,7 @@
 #include <climits>
 #include <vector>
 
-#include "app/atomicfile.h"
 #include "app/inputfile.h"
-#include "reports/seal.h"
 
 namespace {
 
@@ -123,17 +121,4 @@ InflateResult InflateFile(const std::string& path, std::size_t limit, std::strin
     if (ReadRegularFile(path, limit + limit / 1000 + 1024, compressed) != FileRead::kDone)
         return InflateResult::CannotOpen;
     return InflateBytes(compressed, limit, bytes);
-}
-
-int compress_one_file(const std::string& source, const std::string& target) {
-    std::string bytes, compressed;
-    if (ReadRegularFile(source, kMessageSizeLimit, bytes) != FileRead::kDone) return -1;
-    if (!GzipBytes(bytes, compressed)) return -1;
-    return WriteFileWhole(target, compressed).ok ? 0 : -1;
-}
-
-int decompress_one_file(const std::string& source, const std::string& target) {
-    std::string bytes;
-    if (InflateFile(source, kMessageSizeLimit, bytes) != InflateResult::Done) return -1;
-    return WriteFileWhole(target, bytes).ok ? 0 : -1;
 }

@@ -23,14 +23,3 @@ InflateResult InflateBytes(const std::string& compressed, std::size_t limit, std
 // InflateBytes on the regular file at `path` (CannotOpen when it cannot be
 // read as one, or is larger than `limit`).
 InflateResult InflateFile(const std::string& path, std::size_t limit, std::string& bytes);
-
-// Compresses `source` into `target` (written whole through a temporary file
-// of ours and a rename). 0 when done; -1 when the source cannot be read or the
-// target cannot be written (nothing is left at the target then).
-int compress_one_file(const std::string& source, const std::string& target);
-
-// Decompresses the gzip file `source` into `target` (written whole). 0 when
-// done; -1 when the source cannot be opened, is not gzip, is damaged or
-// truncated, inflates past kMessageSizeLimit, or the target cannot be written
-// (nothing is written then).
-int decompress_one_file(const std::string& source, const std::string& target);

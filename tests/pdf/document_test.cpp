@@ -102,11 +102,11 @@ class SavedCertificate : public ::testing::Test {
     }
     static TempDir* dir;
     static std::string path;
-    static PdfSaveResult result;
+    static WrittenDocument result;
 };
 TempDir* SavedCertificate::dir = nullptr;
 std::string SavedCertificate::path;
-PdfSaveResult SavedCertificate::result;
+WrittenDocument SavedCertificate::result;
 
 TEST_F(SavedCertificate, IsSavedWhole) {
     ASSERT_TRUE(result.saved);
@@ -232,7 +232,7 @@ TEST(ProtectedDocument, FlowingRowsStartPagesWithTheBackground) {
     }
     PdfInfo info;
     info.creator = "Tarvex ";
-    const PdfSaveResult result = doc.SaveProtected(path, info, false);
+    const WrittenDocument result = doc.SaveProtected(path, info, false);
     ASSERT_TRUE(result.saved);
     EXPECT_EQ(RunTool("qpdf", {"--check", path}).exitCode, 0);
     EXPECT_EQ(PdfInfoField(path, "Pages"), "2");
@@ -253,7 +253,7 @@ TEST(ProtectedDocument, LibharuErrorWritesNoFile) {
     const std::string path = dir.file("office[epc].pdf");
     const std::size_t logBefore = LogStream().str().size();
     testing::internal::CaptureStdout();
-    PdfSaveResult result;
+    WrittenDocument result;
     {
         PdfDocument doc;
         HPDF_Page page = doc.AddPage();
@@ -283,7 +283,7 @@ TEST(ProtectedDocument, PagesPastOneListAreSavedInParts) {
         TempDir dir;
         const std::string path = dir.file("long[srec].pdf");
         testing::internal::CaptureStdout();
-        PdfSaveResult result;
+        WrittenDocument result;
         {
             PdfDocument doc;
             if (parts) doc.ListPagesInParts();

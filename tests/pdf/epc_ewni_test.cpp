@@ -121,12 +121,12 @@ class Certificates : public ::testing::Test {
         dir = new TempDir;
         SetFileLog(dir->file("Tarvex.log"));
         EPCEWNI office = Office();
-        officeFingerprint = office.PDF_EPC_Report(kKey, office_()).text();
+        officeFingerprint = office.PDF_EPC_Report(kKey, office_()).fingerprint.text();
         EPCEWNI belfast = Office(-3, "A+");
         belfast.northernIreland = true;
         belfast.PDF_EPC_Report(belfast_());
         EPCW welsh = WelshOffice();
-        welshFingerprint = welsh.PDF_EPC_Report(kKey, welsh_()).text();
+        welshFingerprint = welsh.PDF_EPC_Report(kKey, welsh_()).fingerprint.text();
     }
     static void TearDownTestSuite() {
         delete dir;
@@ -470,8 +470,8 @@ TEST(CertificateLayout, LongValuesKeepOneSizePerBlockAndStayInside) {
     FillLong(english, [](const std::string& text) { return text; });
     EPCW welsh;
     FillLong(welsh, Iso885914FromText);
-    ASSERT_FALSE(english.PDF_EPC_Report(kKey, dir.file("long[epc].pdf")).empty());
-    ASSERT_FALSE(welsh.PDF_EPC_Report(kKey, dir.file("long[epcw].pdf")).empty());
+    ASSERT_TRUE(english.PDF_EPC_Report(kKey, dir.file("long[epc].pdf")).written());
+    ASSERT_TRUE(welsh.PDF_EPC_Report(kKey, dir.file("long[epcw].pdf")).written());
 
     for (const EpcCertificate* w : {static_cast<const EpcCertificate*>(&english),
                                     static_cast<const EpcCertificate*>(&welsh)}) {
@@ -552,7 +552,7 @@ TEST(WelshCertificate, WithoutTheFontNothingIsWritten) {
     SetFileLog(dir.file("Tarvex.log"));
     ASSERT_EQ(setenv("TARVEX_FONT_DIR", dir.path().c_str(), 1), 0);
     EPCW w = WelshOffice();
-    const PdfSaveResult result = w.Save(kKey, dir.file("office[epcw].pdf"));
+    const WrittenDocument result = w.PDF_EPC_Report(kKey, dir.file("office[epcw].pdf"));
     unsetenv("TARVEX_FONT_DIR");
     EXPECT_FALSE(result.saved);
     EXPECT_TRUE(result.fingerprint.empty());

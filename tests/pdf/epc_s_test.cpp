@@ -55,13 +55,13 @@ class ScottishCertificates : public ::testing::Test {
     static void SetUpTestSuite() {
         dir = new TempDir;
         SetFileLog(dir->file("Tarvex.log"));
-        ASSERT_TRUE(School().PDF_EPC_Report(school()));
+        ASSERT_TRUE(School().PDF_EPC_Report(school()).written());
         // On the upper edge of A and without a prospective rating.
         EPCS edge = School(15, "A");
         edge.fSetPER(0);
         edge.fSetPER_BAND("??");
-        ASSERT_TRUE(edge.PDF_EPC_Report(edgeA()));
-        ASSERT_TRUE(School(101, "G").PDF_EPC_Report(edgeG()));
+        ASSERT_TRUE(edge.PDF_EPC_Report(edgeA()).written());
+        ASSERT_TRUE(School(101, "G").PDF_EPC_Report(edgeG()).written());
     }
     static void TearDownTestSuite() {
         delete dir;
@@ -200,7 +200,7 @@ TEST(ScottishCertificateLayout, LongTextsStayInTheirBoxes) {
     w.fSetVENT("Mixed-mode with Mech. Vent.");
     w.fSetC_PROTOCOL_ORG(std::string(80, 'O'));
     const std::string pdf = dir.file("long[epc].pdf");
-    ASSERT_TRUE(w.PDF_EPC_Report(pdf));
+    ASSERT_TRUE(w.PDF_EPC_Report(pdf).written());
     EXPECT_EQ(RunTool("qpdf", {"--check", pdf}).exitCode, 0);
 
     struct Box {
@@ -265,7 +265,7 @@ TEST(ScottishCertificateLayout, FixedValuesAndThePostcodeKeepTheirPlace) {
         w.fSetB_ADDRESS_LAST("PH2 9QN");
         w.fSetC_PROTOCOL_ORG(protocol);
         const std::string pdf = dir.file("foot[epc].pdf");
-        ASSERT_TRUE(w.PDF_EPC_Report(pdf)) << c.label;
+        ASSERT_TRUE(w.PDF_EPC_Report(pdf).written()) << c.label;
         const std::string text = PdfText(pdf);
         EXPECT_TRUE(Has(text, "\nDate of issue of certificate: 21 Jan 2026 (Valid"))
             << c.label << text;
@@ -292,7 +292,7 @@ TEST(ScottishCertificate, LettersNoFontHoldsAreNamedByField) {
             "ever\xE2\x80\x9D\xE2\x80\xA6");
         const std::string pdf = dir.file(std::string(embedded ? "e" : "s") + "[epc].pdf");
         const std::size_t logged = LogStream().str().size();
-        ASSERT_TRUE(w.PDF_EPC_Report(pdf));
+        ASSERT_TRUE(w.PDF_EPC_Report(pdf).written());
         if (!embedded) unsetenv("TARVEX_FONT_DIR");
         const std::string log = LogStream().str().substr(logged);
         const std::string warning = "WARNING: " + pdf +

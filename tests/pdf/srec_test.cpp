@@ -94,7 +94,7 @@ TEST(ShortReport, WritesCategoriesRecommendationsAndPageNumbers) {
 
     TempDir dir;
     const std::string path = dir.file("office[srec].pdf");
-    ASSERT_TRUE(WriteShortRecReport(c, path));
+    ASSERT_TRUE(WriteShortRecReport(c, path).written());
     EXPECT_EQ(RunTool("qpdf", {"--check", path}).exitCode, 0);
     EXPECT_EQ(ProtectionProblems(path), "");
     EXPECT_EQ(PdfInfoField(path, "Title"), "Building Recommendation Report.");
@@ -146,7 +146,7 @@ TEST(ShortReport, LibharuErrorWritesNothing) {
     c.registrationNumber = std::string(70000, 'R');
     TempDir dir;
     testing::internal::CaptureStdout();
-    const bool saved = WriteShortRecReport(c, dir.file("office[srec].pdf"));
+    const bool saved = WriteShortRecReport(c, dir.file("office[srec].pdf")).written();
     const std::string out = testing::internal::GetCapturedStdout();
     EXPECT_FALSE(saved);
     EXPECT_NE(out.find("ERROR: error_no="), std::string::npos) << out;

@@ -9,40 +9,20 @@
 
 namespace {
 
-TEST(GzipFile, CompressesAndDecompressesAnyBytes) {
-    TempDir dir;
-    std::string bytes;
-    for (int i = 0; i < 100000; ++i) bytes += static_cast<char>(i * 7 % 256);
-    WriteFileBytes(dir.file("a.bin"), bytes);
-    ASSERT_EQ(compress_one_file(dir.file("a.bin"), dir.file("a.gz")), 0);
-    EXPECT_EQ(ReadFileBytes(dir.file("a.gz")).substr(0, 2), "\x1f\x8b");
-    ASSERT_EQ(decompress_one_file(dir.file("a.gz"), dir.file("b.bin")), 0);
-    EXPECT_TRUE(ReadFileBytes(dir.file("b.bin")) == bytes);
-
-    WriteFileBytes(dir.file("empty"), "");
-    ASSERT_EQ(compress_one_file(dir.file("empty"), dir.file("empty.gz")), 0);
-    ASSERT_EQ(decompress_one_file(dir.file("empty.gz"), dir.file("empty.out")), 0);
-    EXPECT_EQ(ReadFileBytes(dir.file("empty.out")), "");
-}
-
-TEST(GzipFile, RefusesWhatItCannotReadWithoutWritingTheTarget) {
+TEST(GzipFile, InflatesOnlyWholeGzipWithinItsLimit) {
     TempDir dir;
     WriteFileBytes(dir.file("plain"), "not compressed at all");
-    ASSERT_EQ(compress_one_file(dir.file("plain"), dir.file("ok.gz")), 0);
-    const std::string gz = ReadFileBytes(dir.file("ok.gz"));
+    std::string gz;
+    ASSERT_TRUE(GzipBytes("not compressed at all", gz));
+    EXPECT_EQ(gz.substr(0, 2), "\x1f\x8b");
+    WriteFileBytes(dir.file("ok.gz"), gz);
     WriteFileBytes(dir.file("cut.gz"), gz.substr(0, gz.size() - 6));
     std::string corrupt = gz;
     corrupt[12] = static_cast<char>(corrupt[12] ^ 0x55);
     WriteFileBytes(dir.file("corrupt.gz"), corrupt);
 
-    EXPECT_EQ(compress_one_file(dir.file("missing"), dir.file("x.gz")), -1);
-    EXPECT_EQ(compress_one_file(dir.file("plain"), dir.file("no/such/folder.gz")), -1);
-    EXPECT_FALSE(FileExists(dir.file("x.gz")));
-    for (const char* source : {"missing", "plain", "cut.gz", "corrupt.gz"}) {
-        EXPECT_EQ(decompress_one_file(dir.file(source), dir.file("out")), -1) << source;
-        EXPECT_FALSE(FileExists(dir.file("out"))) << source;
-    }
     std::string bytes;
+    EXPECT_NE(InflateFile(dir.file("corrupt.gz"), 100, bytes), InflateResult::Done);
     EXPECT_EQ(InflateFile(dir.file("missing"), 100, bytes), InflateResult::CannotOpen);
     EXPECT_EQ(InflateFile(dir.file("plain"), 100, bytes), InflateResult::NotGzip);
     EXPECT_EQ(InflateFile(dir.file("cut.gz"), 100, bytes), InflateResult::Damaged);
