@@ -14,6 +14,7 @@
 #include "app/stop.h"
 #include "app/textutil.h"
 #include "app/version.h"
+#include "app/xml_text.h"
 #include "library/ncmd5.h"
 #include "pdf/weblinks.h"
 #include "project/project.h"
@@ -21,7 +22,6 @@
 #include "project/scale_numbers.h"
 #include "reports/gzip_file.h"
 #include "reports/seal.h"
-#include "reports/xml_text.h"
 
 namespace {
 
