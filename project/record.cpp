@@ -9,7 +9,7 @@ const std::array<const char*, kRenewableSources> kRenewableKeywords = {
     "KWH/M2-PVS", "KWH/M2-WIND", "KWH/M2-CHP", "KWH/M2-SES", "KWH/M2-HEAT-PUMP"};
 
 const std::array<const char*, 10> kShortReportServices = {
-    "HEATING",    "COOLING",     "HOT-WATER", "LIGHTING",       "RENEWABLES",
+    "HEATING",     "COOLING",  "HOT-WATER",      "LIGHTING",  "RENEWABLES",
     "OVERHEATING", "ENVELOPE", "FUEL-SWITCHING", "AUXILIARY", "OTHER"};
 
 namespace {
@@ -134,11 +134,10 @@ ScottishFacts Scottish(PROJECT& p, int e) {
     for (std::size_t i = 0; i < p.recOrder.size() && i < kCertificateRecommendations; ++i) {
         const int o = p.recOrder[i];
         const int code = boc.Vcodid(o, "CODE");
-        std::string text =
-            code == kAssessorCode
-                ? p.OutputText(o, "REC-TEXT", ResetQuotes(boc.Vtext(o, "REC-TEXT")),
-                               OutputEncoding::kUtf8)
-                : p.tables.TValue("sRec", code, 2);
+        std::string text = code == kAssessorCode
+                               ? p.OutputText(o, "REC-TEXT", ResetQuotes(boc.Vtext(o, "REC-TEXT")),
+                                              OutputEncoding::kUtf8)
+                               : p.tables.TValue("sRec", code, 2);
         // A code the table has no text for shows no stand-in number.
         if (text == kNotSetText) text.clear();
         s.recommendations.push_back(std::move(text));
@@ -178,8 +177,8 @@ DocumentRecord BuildDocumentRecord(PROJECT& p, bool welsh) {
     if (scotland) {
         r.scotland = Scottish(p, e);
     } else {
-        r.buildingName = p.OutputText(g, "P-NAME", ResetQuotes(boc.Vtext(g, "P-NAME")),
-                                      OutputEncoding::kUtf8);
+        r.buildingName =
+            p.OutputText(g, "P-NAME", ResetQuotes(boc.Vtext(g, "P-NAME")), OutputEncoding::kUtf8);
         const int rp = p.recProject.objectIndex;
         r.figures = Figures(boc, rp);
         r.hotWaterFromHvac = boc.Vnum(rp, "DHW-PERCENT-CO2") == 0;

@@ -29,9 +29,9 @@ struct HeaderTexts {
     std::string rrnCertificate;  // RRN-EPC
     std::string rrnReport;       // RRN-REC
     std::string uprn;
-    std::string registrationNumber;     // C-REG-NUMBER
-    std::string accreditationScheme;    // C-ACCRED-SCHEME (not Scotland)
-    std::string protocolOrganisation;   // C-PROTOCOL-ORG (Scotland only)
+    std::string registrationNumber;      // C-REG-NUMBER
+    std::string accreditationScheme;     // C-ACCRED-SCHEME (not Scotland)
+    std::string protocolOrganisation;    // C-PROTOCOL-ORG (Scotland only)
     std::array<std::string, 6> address;  // B-ADDRESS-0 to B-ADDRESS-5
     std::string buildingArea;            // BUILDING-AREA as typed
     std::string assessorName;            // C-NAME

@@ -77,23 +77,32 @@ TEST(DocumentWriters, EachDocumentPrintsWhatItsRecordSays) {
         std::vector<std::string> expected;
     };
     const std::vector<Case> cases = {
-        {"certificate", Jurisdiction::EnglandWales,
+        {"certificate",
+         Jurisdiction::EnglandWales,
          [&](const DocumentRecord& r, const std::string& p) { return WriteCertificate(r, p, key); },
          {"Quarry Mill", "LS21 1AA", "1111-2222-3333-4444-5555", "Rhian Pugh", "Pugh Energy",
           "Survey v3", "ZOLM v9", "05 Feb 2024", "04 Feb 2034", "1250"}},
-        {"report", Jurisdiction::EnglandWales,
+        {"report",
+         Jurisdiction::EnglandWales,
          [&](const DocumentRecord& r, const std::string& p) {
              return WriteRecommendationsReport(r, p, key);
          },
          {"6666-7777-8888-9999-0000", "Fit draught strips to the loading doors.", "Rhian Pugh"}},
-        {"short report", Jurisdiction::EnglandWales, WriteShortReport,
+        {"short report",
+         Jurisdiction::EnglandWales,
+         WriteShortReport,
          {"Quarry Mill", "55.5% of the CO2 emissions", "EPC-E1"}},
-        {"Northern Ireland certificate", Jurisdiction::NorthernIreland,
+        {"Northern Ireland certificate",
+         Jurisdiction::NorthernIreland,
          [&](const DocumentRecord& r, const std::string& p) { return WriteCertificate(r, p, key); },
          {"Northern Ireland", "Quarry Mill"}},
-        {"Scottish certificate", Jurisdiction::Scotland, WriteScottishCertificate,
+        {"Scottish certificate",
+         Jurisdiction::Scotland,
+         WriteScottishCertificate,
          {"Quarry Mill", "Glen Assessors", "Fit draught strips to the loading doors."}},
-        {"Scottish report", Jurisdiction::Scotland, WriteScottishRecommendationsReport,
+        {"Scottish report",
+         Jurisdiction::Scotland,
+         WriteScottishRecommendationsReport,
          {"Quarry Mill", "Fit draught strips to the loading doors."}},
     };
     for (const Case& c : cases) {
