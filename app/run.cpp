@@ -20,10 +20,13 @@
 #include "app/version.h"
 #include "boc/fileguard.h"
 #include "pdf/documents.h"
+#include "project/message_record.h"
 #include "project/project.h"
 #include "project/record.h"
 #include "project/results_record.h"
+#include "reports/ias_package.h"
 #include "reports/results.h"
+#include "reports/xml_message.h"
 
 namespace {
 
@@ -226,10 +229,13 @@ int RunBuilding(const RunSettings& settings) {
             WriteShortReport(record, OutputName(input, ending::kShortRecommendations));
         outputs.push_back(shortReport);
         WriteBackDocuments(p, record, &certificate, &report, &shortReport);
+        const std::string& sealKey = p.keys.keys().at(kMessageKeyIndex);
         if (p.WritesLodgementMessage()) {
-            outputs.push_back(p.XML_Report_EW(input, certificate, report));
+            outputs.push_back(
+                WriteLodgementMessage(BuildMessageRecord(p), input, certificate, report, sealKey));
         } else if (p.boc.Vcod(p.generalObject, "PRODUCE-MESSAGES") == "YES") {
-            for (WrittenDocument& file : p.IAS_Report_EW(input)) outputs.push_back(std::move(file));
+            for (WrittenDocument& file : WriteIasPackage(BuildMessageRecord(p), input, sealKey))
+                outputs.push_back(std::move(file));
         }
     } else if (IsJurisdiction(type, Jurisdiction::Scotland)) {
         p.Calc_Scotland();

@@ -106,7 +106,7 @@ class PdfDocument {
     //   `pauseOnWriteFailure`, and the run stops with status 1. No partial
     //   file is left behind.
     WrittenDocument SaveProtected(const std::string& path, const PdfInfo& info,
-                                bool pauseOnWriteFailure, const std::string& key = "");
+                                  bool pauseOnWriteFailure, const std::string& key = "");
 
     // The libharu error handler: records the first error and says so.
     static void HPDF_STDCALL error_handler(HPDF_STATUS errorNo, HPDF_STATUS detailNo,

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "project/written.h"
 #include "pdf/epc_common.h"
 #include "pdf/epc_layout_s.h"
+#include "project/written.h"
 
 // The one-page Energy Performance Certificate of a non-domestic building in
 // Scotland: the carbon dioxide rating on the scale from "Carbon Neutral" to

@@ -583,8 +583,7 @@ WrittenDocument WriteRecReport(const RecReportContent& content, RecRegion region
     return doc.SaveProtected(pdfFile, info, false, key);
 }
 
-WrittenDocument RECEWNI::PDF_REC_Report(const std::string& key,
-                                        const std::string& pdfFile) const {
+WrittenDocument RECEWNI::PDF_REC_Report(const std::string& key, const std::string& pdfFile) const {
     return WriteRecReport(*this,
                           northernIreland ? RecRegion::NorthernIreland : RecRegion::EnglandWales,
                           key, pdfFile);

@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "library/ncmd5.h"
-#include "project/written.h"
 #include "pdf/rec_texts.h"
 #include "pdf/unicode.h"
 #include "pdf/weblinks.h"
 #include "project/recommendations.h"
+#include "project/written.h"
 
 // The recommendations report that accompanies a certificate: a cover with
 // the building and assessor data, a table of contents and five sections
@@ -68,7 +68,7 @@ void VisitTypedTexts(RecReportContent& content, const TextVisitor& visit);
 // document (nothing is written then). A file that cannot be written stops the
 // run.
 WrittenDocument WriteRecReport(const RecReportContent& content, RecRegion region,
-                           const std::string& key, const std::string& pdfFile);
+                               const std::string& key, const std::string& pdfFile);
 
 // The report of England, Wales and Northern Ireland.
 class RECEWNI : public RecReportContent {

@@ -135,26 +135,6 @@ class PROJECT {
     void fREC_Report();
     void fSORT(const std::deque<int>& input, std::deque<int>& output);
 
-    // Register messages (reports/).
-    // The sealed lodgement message "<RRN-EPC>.xml" in the input's folder,
-    // carrying the certificate and the recommendations report this run wrote.
-    WrittenDocument XML_Report_EW(const char* inputFile, const WrittenDocument& certificate,
-                                  const WrittenDocument& report);
-    // The sealed IAS package "<input>.ias" and its gzip copy "<input>.zas".
-    WrittenOutputs IAS_Report_EW(const char* inputFile);
-    // The texts of the message and the package before their seal lines.
-    std::string XML_Message(const WrittenDocument& certificate, const WrittenDocument& report);
-    std::string IAS_Package();
-    // The sections of the message, each ending in a line end.
-    std::string XML_Report_Header(bool epcReport);
-    std::string XML_Summary_Of_Performance();
-    std::string XML_Unstructured_Data();
-    std::string XML_Report_Insurance_Details();
-    std::string XML_Energy_Performance_Certificate();
-    std::string XML_Recommendations_Report();
-    std::string XML_Report_Technical_Info(bool withFuel);
-    std::string XML_Report_AC_Questionnaire();
-
   private:
     // Replaced characters already named in the run log (keyword, line, character).
     std::set<std::string> reportedReplacements_;

@@ -1,35 +1,36 @@
 // The IAS package: the unstructured data of a run, sealed, so that a later
 // run can take it up; written plain (".ias") and gzip-compressed (".zas").
 
-#include <cstdio>
-#include <sstream>
+#include "reports/ias_package.h"
 
 #include "app/outputs.h"
 #include "app/runlog.h"
 #include "app/stop.h"
 #include "app/version.h"
-#include "project/project.h"
 #include "reports/gzip_file.h"
 #include "reports/seal.h"
+#include "reports/xml_message.h"
+#include "reports/xml_writer.h"
 
-std::string PROJECT::IAS_Package() {
-    std::ostringstream m;
+std::string IasPackageText(const MessageRecord& record) {
+    std::string m;
+    XmlWriter w(m, MessageLayout());
     const std::string now = Ahora();
-    m << "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    m << "<!-- Tarvex version: " << kTarvexVersion << " End Version -->\n";
-    m << "<!-- Date: " << now.substr(0, now.size() - 1) << " -->\n";
-    m << "<ToIncludeInLandmarkXmlMessage>\n";
-    m << XML_Unstructured_Data();
-    m << "</ToIncludeInLandmarkXmlMessage>\n";
-    return m.str();
+    w.Declaration();
+    w.Comment(std::string("Tarvex version: ") + kTarvexVersion + " End Version");
+    w.Comment("Date: " + now.substr(0, now.size() - 1));
+    w.Open("ToIncludeInLandmarkXmlMessage");
+    WriteUnstructuredData(w, record.data);
+    w.Close();
+    return m;
 }
 
-WrittenOutputs PROJECT::IAS_Report_EW(const char* inputFile) {
+WrittenOutputs WriteIasPackage(const MessageRecord& record, const std::string& inputFile,
+                               const std::string& sealKey) {
     const std::string package = OutputName(inputFile, ending::kIasPackage);
     const std::string compressed = OutputName(inputFile, ending::kIasCompressed);
     SendLog("  Producing ias message ...");
-    const std::string bytes =
-        SealedBytes(keys.keys().at(kMessageKeyIndex), IAS_Package(), SealKind::IasMessage);
+    const std::string bytes = SealedBytes(sealKey, IasPackageText(record), SealKind::IasMessage);
     // A file that cannot be written is named at the run's end, which then
     // ends with status 1. The compressed copy is made from the same bytes in
     // memory, not read back from the package.

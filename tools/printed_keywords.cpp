@@ -1,6 +1,7 @@
 // The keywords each output prints, read from its writer (the record of the
-// documents in project/record.cpp, pdf/, reports/ and the recommendation texts
-// of project/recommendations.cpp).
+// documents in project/record.cpp, pdf/, reports/, the record of the message
+// in project/message_record.cpp and the recommendation texts of
+// project/recommendations.cpp).
 #include "tools/printed_keywords.h"
 
 namespace {
@@ -32,7 +33,7 @@ const std::vector<PrintedOutput>& PrintedOutputs() {
          {"project/record.cpp", "pdf/srec_report.cpp", "pdf/srec.cpp",
           "project/recommendations.cpp"}},
         {kOnResults, "results file", {"project/results_record.cpp", "reports/results.cpp"}},
-        {kOnMessage, "message", {"reports/xml_message.cpp", "project/recommendations.cpp"}},
+        {kOnMessage, "message", {"project/message_record.cpp", "project/recommendations.cpp"}},
     };
     return outputs;
 }

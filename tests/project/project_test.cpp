@@ -3,7 +3,9 @@
 #include "app/clock.h"
 #include "app/runlog.h"
 #include "app/textutil.h"
+#include "project/message_record.h"
 #include "project/refnumbers.h"
+#include "reports/xml_message.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
 #include "tests/support/stops.h"
@@ -265,7 +267,8 @@ TEST(Rating, WritersTakeTheRatingsAsNumbers) {
     run.project().fDates();
     run.project().Calc();
     EXPECT_EQ(run.boc().Vtext(run.epc(), "EPC-BAND"), "G");
-    const std::string message = run.project().XML_Energy_Performance_Certificate();
+    const std::string message = LodgementMessageText(BuildMessageRecord(run.project()),
+                                                     WrittenDocument{}, WrittenDocument{});
     EXPECT_NE(message.find("<Asset-Rating>1234567</Asset-Rating>"), std::string::npos) << message;
 }
 

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "library/b64.h"
+#include "project/message_record.h"
 #include "reports/gzip_file.h"
+#include "reports/ias_package.h"
+#include "reports/xml_message.h"
 #include "tests/project/project_fixture.h"
 #include "tests/support/process.h"
 #include "tests/support/stops.h"
@@ -22,6 +25,27 @@ std::string Recommendation(const std::string& name, const std::string& code, dou
     return "\"" + name + "\" = RECOMMENDATION\n   CODE = " + code + "\n   REC-SOURCE = " + source +
            "\n   PAY-BACK-NUM = " + std::to_string(payback) + "\n   CO2-IMPACT = HIGH\n" + extra +
            "   ..\n";
+}
+
+// The lodgement message of the project as it stands, with no documents.
+std::string Message(ProjectRun& run) {
+    return LodgementMessageText(BuildMessageRecord(run.project()), WrittenDocument{},
+                                WrittenDocument{});
+}
+
+// The element of `text` that starts with the line `open` (indentation
+// included), to its end tag's line end; "" when there is none.
+std::string Section(const std::string& text, const std::string& open) {
+    const std::size_t a = text.find(open + "\n");
+    if (a == std::string::npos) return "";
+    const std::string name = open.substr(open.find('<') + 1, open.find('>') - open.find('<') - 1);
+    const std::string close = "</" + name + ">\n";
+    return text.substr(a, text.find(close, a) + close.size() - a);
+}
+
+// The unstructured data the project's message (and package) carries.
+std::string UnstructuredData(ProjectRun& run) {
+    return Section(IasPackageText(BuildMessageRecord(run.project())), "\t<CEPC:Unstructured-Data>");
 }
 
 // The project read, dated and rated, ready for the writers.
@@ -43,7 +67,7 @@ TEST(MessageSections, GroupsAreCutToTheirLimitsInPaybackOrder) {
     input.Append(recs);
     ProjectRun run(input);
     Rate(run);
-    const std::string s = run.project().XML_Recommendations_Report();
+    const std::string s = Section(Message(run), "\t<CEPC:Recommendations-Report>");
     EXPECT_EQ(Count(s, "\t\t\t<Short-Payback>\n"), 15);
     EXPECT_EQ(Count(s, "\t\t\t<Medium-Payback>\n"), 1);
     EXPECT_EQ(Count(s, "<Long-Payback>"), 0);
@@ -64,7 +88,7 @@ TEST(MessageSections, GroupsAreCutToTheirLimitsInPaybackOrder) {
 TEST(MessageSections, RatingScaleEndsWithGAtTheUpperLimitOfF) {
     ProjectRun run{BuildingInput()};
     Rate(run);
-    const std::string s = run.project().XML_Energy_Performance_Certificate();
+    const std::string s = Section(Message(run), "\t<CEPC:Energy-Performance-Certificate>");
     const auto value = [&s](const std::string& name) {
         const std::size_t a = s.find("<" + name + ">") + name.size() + 2;
         return s.substr(a, s.find('<', a) - a);
@@ -103,7 +127,7 @@ TEST(MessageSections, AirConditioningQuestionnaire) {
         if (*c.object)
             input.Append(std::string("\"AC\" = AIR-CONDITIONING\n") + c.object + "   ..\n");
         ProjectRun run(input);
-        EXPECT_EQ(run.project().XML_Report_AC_Questionnaire(),
+        EXPECT_EQ(Section(Message(run), "\t\t<AC-Questionnaire>"),
                   "\t\t<AC-Questionnaire>\n" + c.body + "\t\t</AC-Questionnaire>\n")
             << c.object;
     }
@@ -148,7 +172,7 @@ TEST(MessageSections, HeatPumpsAreNamedByTheirSourceOnly) {
     input.Set("Actual cooling", "HEAT-SOURCE", "Heat pump (electric): air source");
     input.Set("Notional heating", "HEAT-SOURCE", "Biomass boiler");
     ProjectRun run(input);
-    const std::string s = run.project().XML_Summary_Of_Performance();
+    const std::string s = Section(Message(run), "\t<CEPC:Summary-Of-Performance>");
     EXPECT_NE(s.find("<Heat-Source>Heat pump: ground or water source</Heat-Source>"),
               std::string::npos);
     EXPECT_NE(s.find("<Heat-Source>Heat pump: air source</Heat-Source>"), std::string::npos);
@@ -164,14 +188,14 @@ TEST(MessageSections, AnEngineOtherThanZolmIsDsmAndInsuranceNeedsAllFive) {
         input.Set("General", k, "\"x & y\"");
     ProjectRun run(input);
     Rate(run);
-    EXPECT_NE(run.project().XML_Report_Header(true).find(
-                  "\t\t\t<CEPC:Methodology>DSM</CEPC:Methodology>\n"),
-              std::string::npos);
-    EXPECT_EQ(run.project().XML_Report_Insurance_Details(), "");
+    const std::string message = Message(run);
+    const std::string header = Section(message, "\t<CEPC:Report-Header>");
+    EXPECT_NE(header.find("\t\t\t<CEPC:Methodology>DSM</CEPC:Methodology>\n"), std::string::npos);
+    EXPECT_EQ(message.find("<CEPC:Insurance-Details>"), std::string::npos);
 
     input.Set("General", "C-INS-PI-LIMIT", "\"1000\"");
     ProjectRun insured(input);
-    EXPECT_EQ(insured.project().XML_Report_Insurance_Details(),
+    EXPECT_EQ(Section(Message(insured), "\t<CEPC:Insurance-Details>"),
               "\t<CEPC:Insurance-Details>\n\t\t<CEPC:Insurer>x &amp; y</CEPC:Insurer>\n"
               "\t\t<CEPC:Policy-No>x &amp; y</CEPC:Policy-No>\n"
               "\t\t<CEPC:Effective-Date>x &amp; y</CEPC:Effective-Date>\n"
@@ -205,7 +229,7 @@ TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
         const TempDir& files = run.dir();
         WriteFileBytes(files.file("engine.dat"), engine);
         run.boc().ModKey(run.general(), "PATH-FILE-TARVEX", run.inputPath());
-        const std::string s = run.project().XML_Unstructured_Data();
+        const std::string s = UnstructuredData(run);
 
         EXPECT_NE(s.find("  \t<!-- The Interface Input Data is not available. (Wrong path) -->\n"),
                   std::string::npos)
@@ -248,7 +272,7 @@ TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
         input.Set("General", "PATH-FILE-ENGINE", "\"" + n.name + "\"");
         ProjectRun run(input);
         WriteFileBytes(run.dir().file(n.name), "engine");
-        const std::string s = run.project().XML_Unstructured_Data();
+        const std::string s = UnstructuredData(run);
         EXPECT_NE(s.find("<File-Location>" + n.carriedAs + "</File-Location>"), std::string::npos)
             << n.label << "\n"
             << s;
@@ -256,7 +280,7 @@ TEST(MessageSections, UnstructuredDataCarriesTheNamedFilesCompressedWhenAsked) {
 
     // Nothing named: each part says it is not available.
     ProjectRun bare{BuildingInput()};
-    EXPECT_EQ(bare.project().XML_Unstructured_Data(),
+    EXPECT_EQ(UnstructuredData(bare),
               "\t<CEPC:Unstructured-Data>\n"
               "  \t<!-- The Interface Input Data is not available. -->\n"
               "  \t<!-- The Calculation Engine Input Data is not available. -->\n"

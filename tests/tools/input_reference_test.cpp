@@ -152,9 +152,8 @@ TEST(PrintedKeywords, AgreeWithWhatTheWritersRead) {
         // Files the message carries, its switches, the key of its seal and the
         // register it goes to.
         {kOnMessage,
-         {"PATH-FILE-TARVEX", "PATH-FILE-EPCPDF", "PATH-FILE-RECPDF", "PATH-FILE-INTERFACE",
-          "PATH-FILE-ENGINE", "COMPRESS-XML-MESSAGES", "CENGINE-VAL", "ENG-HERITAGE",
-          "LANDMARK-ENVIRONMENT"}},
+         {"PATH-FILE-TARVEX", "PATH-FILE-INTERFACE", "PATH-FILE-ENGINE", "COMPRESS-XML-MESSAGES",
+          "CENGINE-VAL", "ENG-HERITAGE", "LANDMARK-ENVIRONMENT"}},
     };
     const std::vector<Objeto> classes = ShippedClasses();
     std::set<std::string> names;

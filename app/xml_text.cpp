@@ -1,4 +1,4 @@
-#include "reports/xml_text.h"
+#include "app/xml_text.h"
 
 #include "app/textutil.h"
 
