@@ -89,7 +89,7 @@ std::optional<WrittenDocument> WriteRunResult(PROJECT& p, const std::string& inp
         EncodeText(warnings.first, p.boc.inputEncoding, OutputEncoding::kUtf8).text);
     // Read at once by the program that asked, from its own work folder.
     const bool saved = WriteFileWhole(path, result, FileSync::kLeftToSystem).ok;
-    return WrittenDocument{path, Fingerprint(), saved};
+    return WrittenDocument{path, SavedBytes(), saved};
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ void PROJECTDefaults::Clear() {
     numbers.clear();
     texts.clear();
     intact = false;
-    fileDigest = Fingerprint();
+    fileDigest = SavedBytes();
 }
 
 void PROJECTDefaults::InsertDefault(double number, int index) {

@@ -17,8 +17,8 @@ class PROJECTDefaults {
     std::map<std::string, int> textIndex;
     std::vector<double> numbers;
     std::vector<std::string> texts;
-    bool intact = false;     // the file passed its protection check
-    Fingerprint fileDigest;  // MD5 of the file as loaded
+    bool intact = false;    // the file passed its protection check
+    SavedBytes fileDigest;  // MD5 of the file as loaded
 
     // Loads the file (a file that cannot be opened ends the run) and checks its
     // protection line. The platform code does not change the loading.

@@ -108,7 +108,7 @@ bool LibEntryHead(const std::string& line, const std::vector<std::string>& items
 }
 
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
-                    bool& intact, Fingerprint& digest) {
+                    bool& intact, SavedBytes& digest) {
     std::string content;
     if (!ReadRunFile(file, content)) StopCouldNotOpen(file);
     // The file is read once: its entries, its protection and its digest all
@@ -124,5 +124,5 @@ void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>
     const NCMD5 md5;
     intact = md5.flibcheckText(PathFileName(file), content);
     // Worked out when first read: no run reads it yet.
-    digest = Fingerprint("", std::vector<unsigned char>(content.begin(), content.end()));
+    digest = SavedBytes("", std::vector<unsigned char>(content.begin(), content.end()));
 }

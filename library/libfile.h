@@ -53,7 +53,7 @@ struct LibEntry {
 // `onEntry` (comments and malformed heads are skipped), then runs the
 // protection check. Stops the run when the file cannot be opened.
 void LibReadEntries(const char* file, const std::function<void(const LibEntry&)>& onEntry,
-                    bool& intact, Fingerprint& digest);
+                    bool& intact, SavedBytes& digest);
 
 // Gap filling shared by the stores: a negative position or one above the
 // limit is ignored, a held position is replaced, and a position past the end

@@ -57,16 +57,16 @@ std::string NCMD5::hash(const std::string& text, const unsigned char* bytes,
     return Finish(md5);
 }
 
-Fingerprint::Fingerprint(std::string key, std::vector<unsigned char> bytes)
+SavedBytes::SavedBytes(std::string key, std::vector<unsigned char> bytes)
     : bytes_(std::make_shared<const std::vector<unsigned char>>(std::move(bytes))),
       key_(std::move(key)) {}
 
-const std::vector<unsigned char>& Fingerprint::bytes() const {
+const std::vector<unsigned char>& SavedBytes::bytes() const {
     static const std::vector<unsigned char> kNone;
     return bytes_ != nullptr ? *bytes_ : kNone;
 }
 
-const std::string& Fingerprint::text() const {
+const std::string& SavedBytes::fingerprint() const {
     if (text_.empty() && bytes_ != nullptr)
         text_ = NCMD5().hash(key_, bytes_->data(), bytes_->size());
     return text_;

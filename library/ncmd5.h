@@ -41,17 +41,19 @@ class NCMD5 {
     std::string protectionLine(const std::string& fileName, const std::string& body) const;
 };
 
-// NCMD5().hash(key, bytes) of a saved file's bytes, worked out when first
-// read: most runs lodge no message and never read it. Empty when nothing was
-// saved. Copies share the bytes.
-class Fingerprint {
+// The bytes of a file as saved (or loaded), kept for what reads them later
+// (the message carries a document's bytes), with their fingerprint
+// NCMD5().hash(key, bytes), worked out when first read: most runs lodge no
+// message and never read it. Empty when nothing was saved. Copies share the
+// bytes.
+class SavedBytes {
   public:
-    Fingerprint() = default;
-    Fingerprint(std::string key, std::vector<unsigned char> bytes);
+    SavedBytes() = default;
+    SavedBytes(std::string key, std::vector<unsigned char> bytes);
     bool empty() const { return bytes_ == nullptr; }
-    // The 32 hex digits; "" when empty.
-    const std::string& text() const;
-    // The bytes it is the fingerprint of; empty when it is.
+    // The fingerprint's 32 hex digits; "" when empty.
+    const std::string& fingerprint() const;
+    // The bytes; empty when nothing was saved.
     const std::vector<unsigned char>& bytes() const;
 
   private:

@@ -46,7 +46,7 @@ void PROJECTTables::Clear() {
     numberTables.clear();
     textTables.clear();
     intact = false;
-    fileDigest = Fingerprint();
+    fileDigest = SavedBytes();
 }
 
 void PROJECTTables::InsertNTable(const Tabla& table, int index) {

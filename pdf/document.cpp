@@ -235,6 +235,6 @@ WrittenDocument PdfDocument::SaveProtected(const std::string& path, const PdfInf
                     ": printed as \"?\"\n");
     }
     result.saved = true;
-    result.fingerprint = Fingerprint(key, std::move(bytes));
+    result.content = SavedBytes(key, std::move(bytes));
     return result;
 }

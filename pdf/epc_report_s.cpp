@@ -24,7 +24,7 @@ std::string VentText(int code, const std::string& codeText) {
 }  // namespace
 
 WrittenDocument WriteScottishCertificate(const DocumentRecord& record, const std::string& path) {
-    if (!record.scotland) return WrittenDocument{path, Fingerprint(), false};
+    if (!record.scotland) return WrittenDocument{path, SavedBytes(), false};
     const std::string& output = path;
     const HeaderTexts& h = record.header;
     const ScottishFacts& facts = *record.scotland;
@@ -94,6 +94,6 @@ WrittenDocument WriteScottishCertificate(const DocumentRecord& record, const std
         }
     }
     // No message carries it: its bytes are not kept.
-    written.fingerprint = Fingerprint();
+    written.content = SavedBytes();
     return written;
 }

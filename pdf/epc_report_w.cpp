@@ -9,7 +9,7 @@
 
 WrittenDocument WriteWelshCertificate(const DocumentRecord& record, const std::string& path,
                                       const std::string& fingerprintKey) {
-    if (!record.welsh) return WrittenDocument{path, Fingerprint(), false};
+    if (!record.welsh) return WrittenDocument{path, SavedBytes(), false};
     const HeaderTexts& h = record.welsh->header;
     EPCW w;
     w.fSetCert_Background(Iso885914FromText(record.certificateBackground));

@@ -11,6 +11,6 @@ WrittenDocument WriteScottishRecommendationsReport(const DocumentRecord& record,
     w.fSetB_TYPE(ScottishBuildingTypeName(record.buildingType.number, record.buildingType.word));
     WrittenDocument written = w.PDF_REC_Report(path);
     // No message carries it: its bytes are not kept.
-    written.fingerprint = Fingerprint();
+    written.content = SavedBytes();
     return written;
 }

@@ -90,6 +90,6 @@ WrittenDocument WriteShortReport(const DocumentRecord& record, const std::string
     }
     WrittenDocument written = WriteShortRecReport(c, path);
     // No message carries it: its bytes, which may be many, are not kept.
-    written.fingerprint = Fingerprint();
+    written.content = SavedBytes();
     return written;
 }

@@ -35,7 +35,7 @@ WrittenOutputs WriteIasPackage(const MessageRecord& record, const std::string& i
     // ends with status 1. The compressed copy is made from the same bytes in
     // memory, not read back from the package.
     const auto result = [](const std::string& path, bool saved) {
-        return WrittenDocument{path, Fingerprint(), saved};
+        return WrittenDocument{path, SavedBytes(), saved};
     };
     if (!WriteMessageFile(package, bytes)) return {result(package, false)};
     std::string gzipped;

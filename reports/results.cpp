@@ -177,5 +177,5 @@ std::string RecommendationsPart(const ResultsRecord& record) {
 WrittenDocument WriteResults(const ResultsRecord& record, const std::string& path) {
     WriteRunOutput(
         path, ResultsBanner() + CertificatePart(record) + RecommendationsPart(record) + "\n\n");
-    return WrittenDocument{path, Fingerprint(), true};
+    return WrittenDocument{path, SavedBytes(), true};
 }

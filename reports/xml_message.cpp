@@ -181,11 +181,11 @@ void AddFormattedReport(XmlWriter& w, const FormattedReport& kind,
         w.Comment(kind.notAvailable);
     } else {
         SendLog("+");
-        const std::vector<unsigned char>& bytes = document.fingerprint.bytes();
+        const std::vector<unsigned char>& bytes = document.content.bytes();
         w.Base64(bytes.data(), bytes.size());
     }
     w.Close();
-    w.Comment("secure hash: " + document.fingerprint.text(), kind.commentIndent);
+    w.Comment("secure hash: " + document.content.fingerprint(), kind.commentIndent);
 }
 
 struct Blob {
@@ -385,7 +385,7 @@ std::string LodgementMessageText(const MessageRecord& r, const WrittenDocument& 
     // One text, reserved for the two documents' base64 and the rest, so that
     // the sections are appended without the message being copied as it grows.
     const std::size_t documents =
-        certificate.fingerprint.bytes().size() + report.fingerprint.bytes().size();
+        certificate.content.bytes().size() + report.content.bytes().size();
     std::string m;
     m.reserve(documents / 57 * 77 + 64 * 1024);
     XmlWriter w(m, kLayout);
@@ -502,7 +502,7 @@ WrittenDocument WriteLodgementMessage(const MessageRecord& record, const std::st
         const FileWriteResult placed = WriteNewFileWhole(path, bytes);
         if (placed.ok) {
             SendLog(" OK\n");
-            return WrittenDocument{path, Fingerprint(), true};
+            return WrittenDocument{path, SavedBytes(), true};
         }
         if (!placed.existed) {
             // Reported as WriteMessageFile reports a message not written.
@@ -510,7 +510,7 @@ WrittenDocument WriteLodgementMessage(const MessageRecord& record, const std::st
             failed.opened = false;
             SendLog(" failed\n");
             ReportWriteFailure(path, failed);
-            return WrittenDocument{path, Fingerprint(), false};
+            return WrittenDocument{path, SavedBytes(), false};
         }
     }
     // Anything but a regular file there (a folder, a link) is no message: it
@@ -526,7 +526,7 @@ WrittenDocument WriteLodgementMessage(const MessageRecord& record, const std::st
     }
     // The run's end names a message that could not be written and ends with
     // status 1.
-    if (!WriteMessageFile(path, bytes)) return WrittenDocument{path, Fingerprint(), false};
+    if (!WriteMessageFile(path, bytes)) return WrittenDocument{path, SavedBytes(), false};
     SendLog(" OK\n");
-    return WrittenDocument{path, Fingerprint(), true};
+    return WrittenDocument{path, SavedBytes(), true};
 }

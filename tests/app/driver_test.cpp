@@ -198,7 +198,7 @@ TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
     const std::string log = dir.file("Tarvex.log");
     SetFileLog(log);
     const auto output = [](const char* path, bool saved) {
-        return WrittenDocument{path, Fingerprint(), saved};
+        return WrittenDocument{path, SavedBytes(), saved};
     };
     EXPECT_EQ(RunToStop([&output] {
                   FinishRun({output("jobs/office.csv", true), output("jobs/office[rec].pdf", false),
@@ -226,7 +226,7 @@ TEST(RunEnd, AbandonedOutputsEndTheRunWithStatusOne) {
 // wrote, the folder named once when the outputs share it.
 TEST(RunEnd, SummaryLineNamesTheRatingAndEveryOutputWritten) {
     const auto output = [](const std::string& path, bool saved) {
-        return WrittenDocument{path, Fingerprint(), saved};
+        return WrittenDocument{path, SavedBytes(), saved};
     };
     const struct {
         const char* what;

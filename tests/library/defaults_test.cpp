@@ -108,7 +108,7 @@ TEST(Defaults, IntegrityFollowsTheProtectionLine) {
     const std::string good = dir.file("TarvexlibraryDef.lib");
     WriteProtected(good, body);
     EXPECT_TRUE(LoadDefaults(good).IsOriginal());
-    EXPECT_EQ(LoadDefaults(good).fileDigest.text().size(), 32u);
+    EXPECT_EQ(LoadDefaults(good).fileDigest.fingerprint().size(), 32u);
 
     // Same data with Windows line ends: same entries, still intact.
     std::filesystem::create_directories(dir.file("crlf"));

@@ -230,19 +230,20 @@ TEST_F(FlibcheckTest, MissingFileStopsTheRun) {
     EXPECT_TRUE(HasMatch(s.err, "Could not open file .*KORULib/ASlib\\.lib")) << s.err;
 }
 
-TEST(FingerprintTest, IsTheKeyedHashOfTheBytesOrEmpty) {
-    const Fingerprint none;
+TEST(SavedBytes, KeepTheBytesAndTheirKeyedFingerprintOrAreEmpty) {
+    const SavedBytes none;
     EXPECT_TRUE(none.empty());
-    EXPECT_EQ(none.text(), "");
+    EXPECT_EQ(none.fingerprint(), "");
     const std::vector<unsigned char> bytes{'%', 'P', 'D', 'F', '\n', 0, 255};
-    const Fingerprint saved("a key", bytes);
-    const Fingerprint copy = saved;
+    EXPECT_TRUE(SavedBytes("a key", bytes).bytes() == bytes);
+    const SavedBytes saved("a key", bytes);
+    const SavedBytes copy = saved;
     EXPECT_FALSE(copy.empty());
-    EXPECT_EQ(copy.text(), NCMD5().hash("a key", bytes.data(), bytes.size()));
-    EXPECT_EQ(saved.text(), copy.text());
+    EXPECT_EQ(copy.fingerprint(), NCMD5().hash("a key", bytes.data(), bytes.size()));
+    EXPECT_EQ(saved.fingerprint(), copy.fingerprint());
     // A document with no bytes was still saved.
-    EXPECT_FALSE(Fingerprint("", {}).empty());
-    EXPECT_EQ(Fingerprint("", {}).text(), NCMD5().hash(""));
+    EXPECT_FALSE(SavedBytes("", {}).empty());
+    EXPECT_EQ(SavedBytes("", {}).fingerprint(), NCMD5().hash(""));
 }
 
 }  // namespace

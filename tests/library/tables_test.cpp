@@ -143,7 +143,7 @@ TEST_F(TablesTest, RepeatedNamesGapsAndDirectInsertion) {
 
 TEST_F(TablesTest, IntegrityFollowsTheProtectionLine) {
     EXPECT_TRUE(t_.IsOriginal());
-    EXPECT_EQ(t_.fileDigest.text().size(), 32u);
+    EXPECT_EQ(t_.fileDigest.fingerprint().size(), 32u);
 
     const std::string original = ReadFileBytes(dir_.file("tables.lib"));
     std::filesystem::create_directories(dir_.file("crlf"));

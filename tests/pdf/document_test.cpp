@@ -116,9 +116,9 @@ TEST_F(SavedCertificate, IsSavedWhole) {
     // The fingerprint is of exactly the bytes in the file.
     const std::string bytes = ReadFileBytes(path);
     EXPECT_EQ(
-        result.fingerprint.text(),
+        result.content.fingerprint(),
         NCMD5().hash("a key", reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-    EXPECT_EQ(result.fingerprint.text().size(), 32u);
+    EXPECT_EQ(result.content.fingerprint().size(), 32u);
 }
 
 TEST_F(SavedCertificate, OpensWithoutPasswordAndAllowsOnlyPrinting) {
@@ -269,7 +269,7 @@ TEST(ProtectedDocument, LibharuErrorWritesNoFile) {
     EXPECT_EQ(out, "ERROR: error_no=1056, detail_no=0\n");
     EXPECT_EQ(LogStream().str().substr(logBefore), out);
     EXPECT_FALSE(result.saved);
-    EXPECT_EQ(result.fingerprint.text(), "");
+    EXPECT_EQ(result.content.fingerprint(), "");
     EXPECT_TRUE(FolderEntries(dir.path()).empty());
 }
 

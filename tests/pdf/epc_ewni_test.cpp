@@ -121,12 +121,12 @@ class Certificates : public ::testing::Test {
         dir = new TempDir;
         SetFileLog(dir->file("Tarvex.log"));
         EPCEWNI office = Office();
-        officeFingerprint = office.PDF_EPC_Report(kKey, office_()).fingerprint.text();
+        officeFingerprint = office.PDF_EPC_Report(kKey, office_()).content.fingerprint();
         EPCEWNI belfast = Office(-3, "A+");
         belfast.northernIreland = true;
         belfast.PDF_EPC_Report(belfast_());
         EPCW welsh = WelshOffice();
-        welshFingerprint = welsh.PDF_EPC_Report(kKey, welsh_()).fingerprint.text();
+        welshFingerprint = welsh.PDF_EPC_Report(kKey, welsh_()).content.fingerprint();
     }
     static void TearDownTestSuite() {
         delete dir;
@@ -555,7 +555,7 @@ TEST(WelshCertificate, WithoutTheFontNothingIsWritten) {
     const WrittenDocument result = w.PDF_EPC_Report(kKey, dir.file("office[epcw].pdf"));
     unsetenv("TARVEX_FONT_DIR");
     EXPECT_FALSE(result.saved);
-    EXPECT_TRUE(result.fingerprint.empty());
+    EXPECT_TRUE(result.content.empty());
     EXPECT_FALSE(FileExists(dir.file("office[epcw].pdf")));
     WriteLog();
     const std::string log = ReadFileBytes(dir.file("Tarvex.log"));

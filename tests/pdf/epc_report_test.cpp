@@ -99,10 +99,10 @@ TEST(CertificateReport, GathersTheProjectIntoTheCertificate) {
         ASSERT_TRUE(FileExists(pdf)) << c.name;
         EXPECT_EQ(run.boc().Vtext(run.general(), "PATH-FILE-EPCPDF"), pdf) << c.name;
         const std::string bytes = ReadFileBytes(pdf);
-        EXPECT_TRUE(certificate.fingerprint.bytes() ==
+        EXPECT_TRUE(certificate.content.bytes() ==
                     std::vector<unsigned char>(bytes.begin(), bytes.end()))
             << c.name;
-        EXPECT_EQ(certificate.fingerprint.text(),
+        EXPECT_EQ(certificate.content.fingerprint(),
                   NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                                reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()))
             << c.name;
@@ -160,10 +160,10 @@ TEST(CertificateReport, GathersTheProjectIntoTheWelshCertificate) {
               run.dir().file("building[epc].pdf"));
     const std::string bytes = ReadFileBytes(pdf);
     EXPECT_EQ(welsh.path, pdf);
-    EXPECT_EQ(welsh.fingerprint.text(),
+    EXPECT_EQ(welsh.content.fingerprint(),
               NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
-    EXPECT_NE(welsh.fingerprint.text(), english.fingerprint.text());
+    EXPECT_NE(welsh.content.fingerprint(), english.content.fingerprint());
 
     const std::string page1 = PdfPageText(pdf, 1);
     for (const char* expected :

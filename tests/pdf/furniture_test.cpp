@@ -52,7 +52,7 @@ TEST(Background, DrawsWhatAJustifiedTextRectangleDraws) {
                 HPDF_Page_EndText(page);
                 HPDF_Page_GRestore(page);
             }
-            contents[way] = SavedBytes(doc);
+            contents[way] = BytesSavedBy(doc);
             HPDF_Free(doc);
         }
         std::size_t at = 0;

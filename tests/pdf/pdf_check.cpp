@@ -116,7 +116,7 @@ std::string ProtectionProblems(const std::string& pdf) {
     return problems;
 }
 
-std::string SavedBytes(HPDF_Doc doc) {
+std::string BytesSavedBy(HPDF_Doc doc) {
     EXPECT_EQ(HPDF_SaveToStream(doc), HPDF_OK);
     std::string bytes(HPDF_GetStreamSize(doc), '\0');
     HPDF_UINT32 size = static_cast<HPDF_UINT32>(bytes.size());

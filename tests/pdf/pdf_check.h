@@ -41,7 +41,7 @@ std::vector<std::string> PdfLinks(const std::string& pdf);
 
 // The bytes of a libharu document as it saves them (uncompressed unless
 // compression was asked for).
-std::string SavedBytes(HPDF_Doc doc);
+std::string BytesSavedBy(HPDF_Doc doc);
 
 // The number of times `part` occurs in `text`.
 std::size_t Occurrences(const std::string& text, const std::string& part);

@@ -124,7 +124,7 @@ TEST(RecProject, KeepsTheNameFingerprintAndReportKeywords) {
     EXPECT_EQ(r.run.boc().Vtext(r.run.general(), "PATH-FILE-RECPDF"), r.rec);
     const std::string bytes = ReadFileBytes(r.rec);
     EXPECT_EQ(r.report.path, r.rec);
-    EXPECT_EQ(r.report.fingerprint.text(),
+    EXPECT_EQ(r.report.content.fingerprint(),
               NCMD5().hash(p.keys.keys().at(kFingerprintKeyIndex),
                            reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size()));
     EXPECT_EQ(r.run.boc().Vtext(r.run.general(), "REC-REP-TITLE"),

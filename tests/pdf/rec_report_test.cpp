@@ -71,14 +71,14 @@ Written Read(Written out) {
 Written Write(const TempDir& dir, const RECEWNI& w) {
     Written out;
     out.path = dir.file("office[rec].pdf");
-    out.fingerprint = w.PDF_REC_Report(kKey, out.path).fingerprint.text();
+    out.fingerprint = w.PDF_REC_Report(kKey, out.path).content.fingerprint();
     return Read(out);
 }
 
 Written Write(const TempDir& dir, const RECS& w) {
     Written out;
     out.path = dir.file("school[rec].pdf");
-    out.fingerprint = w.PDF_REC_Report(out.path).fingerprint.text();
+    out.fingerprint = w.PDF_REC_Report(out.path).content.fingerprint();
     return Read(out);
 }
 

@@ -53,7 +53,7 @@ TEST(PaintState, UnchangedSettingsAreSkippedAndRestoredOnesWrittenAgain) {
     UseWordSpace(page, 2);  // skipped
     HPDF_Page_EndText(page);
 
-    const std::string pdf = SavedBytes(doc);
+    const std::string pdf = BytesSavedBy(doc);
     EXPECT_EQ(Count(pdf, " Tf\n"), 4u);
     EXPECT_EQ(Count(pdf, " rg\n"), 4u);
     EXPECT_EQ(Count(pdf, " Tw\n"), 1u);

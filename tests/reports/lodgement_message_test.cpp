@@ -98,7 +98,7 @@ std::string Decoded(const std::string& base64) {
 }
 
 WrittenDocument Document(const std::string& bytes) {
-    return {"doc.pdf", Fingerprint("key", std::vector<unsigned char>(bytes.begin(), bytes.end())),
+    return {"doc.pdf", SavedBytes("key", std::vector<unsigned char>(bytes.begin(), bytes.end())),
             true};
 }
 
@@ -134,7 +134,7 @@ TEST(LodgementMessage, SaysWhatTheRecordHoldsWellFormedAndSealed) {
 
     // The certificate is carried as written, with its fingerprint after it.
     EXPECT_EQ(Decoded(Inside(m, "<CEPC:Formatted-Report>\n", "\t</CEPC:Formatted-Report>")), pdf);
-    EXPECT_NE(m.find(" <!-- secure hash: " + Document(pdf).fingerprint.text() + " -->\n"),
+    EXPECT_NE(m.find(" <!-- secure hash: " + Document(pdf).content.fingerprint() + " -->\n"),
               std::string::npos);
 
     // The input data is as a package reader takes it, and holds the input.
