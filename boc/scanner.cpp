@@ -1,6 +1,7 @@
 #include "boc/scanner.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 
@@ -17,14 +18,14 @@ constexpr std::size_t kClassNameLimit = 100;
 // text, which they are left to read.
 bool PlainWhole(std::string_view text, long& digits, bool& negative) {
     negative = !text.empty() && text[0] == '-';
-    std::size_t at = negative ? 1 : 0;
-    if (at == text.size() || text.size() - at > 9) return false;
-    digits = 0;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c < '0' || c > '9') return false;
-        digits = digits * 10 + (c - '0');
-    }
+    const std::string_view rest = text.substr(negative ? 1 : 0);
+    if (rest.size() > 9) return false;
+    // Unsigned: from_chars takes no sign of its own then (no "--5").
+    unsigned long value = 0;
+    const char* end = rest.data() + rest.size();
+    const std::from_chars_result read = std::from_chars(rest.data(), end, value);
+    if (read.ec != std::errc() || read.ptr != end) return false;
+    digits = static_cast<long>(value);
     return true;
 }
 }  // namespace
