@@ -1,6 +1,5 @@
 #include "app/textutil.h"
 
-#include <cstdint>
 #include <cstdlib>
 
 #include <cmath>
@@ -11,52 +10,13 @@
 
 #include "app/stop.h"
 
-namespace {
-
-constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-
-// "%g" of a value that is the double nearest to a decimal of at most six
-// significant digits, from 0.0001 up to below a million: that decimal, in
-// fixed notation without trailing zeros. printf rounds the value's exact
-// binary form to six digits, which lies far closer to the decimal than to any
-// other six-digit number, so the two agree. Empty for any other value.
-std::string ShortDecimal(double value) {
-    const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-4 && magnitude < 1e6)) return std::string();
-    for (std::size_t d = 0; d < sizeof kTens / sizeof kTens[0]; ++d) {
-        const double scaled = std::round(magnitude * kTens[d]);
-        if (scaled >= 1e6) return std::string();  // more than six digits
-        if (scaled / kTens[d] != magnitude) continue;
-        // The fewest decimals that give the value back: no trailing zero.
-        auto n = static_cast<std::uint32_t>(scaled);
-        char text[24];
-        char* end = text + sizeof text;
-        char* p = end;
-        for (std::size_t i = 0; i < d; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
-        if (d > 0) *--p = '.';
-        do {
-            *--p = static_cast<char>('0' + n % 10);
-            n /= 10;
-        } while (n > 0);
-        if (value < 0) *--p = '-';
-        return std::string(p, static_cast<std::size_t>(end - p));
-    }
-    return std::string();
-}
-
-}  // namespace
-
 std::string num2string(double value, int decimals) {
     if (decimals >= 0) {
         const double p = std::pow(10.0, decimals);
         value = std::round(value * p) / p;
     }
     // What a stream writes for a double by default ("%.6g" in the C locale),
-    // without building a stream for each number; most report numbers are
-    // short decimals, written without printf.
-    if (value == 0) return std::signbit(value) ? "-0" : "0";
-    std::string shortText = ShortDecimal(value);
-    if (!shortText.empty()) return shortText;
+    // without building a stream for each number.
     char text[32];
     const int n = std::snprintf(text, sizeof text, "%g", value);
     return std::string(text, n > 0 ? static_cast<std::size_t>(n) : 0);

@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <sstream>
 
@@ -42,6 +44,42 @@ TEST(Num2String, WritesWhatADefaultStreamWrites) {
         out << v;
         EXPECT_EQ(num2string(v, -1), out.str());
     }
+}
+
+// The texts "%g" gives, written out: ties, the edges of fixed notation,
+// six digits that round up into a seventh, zeros and what is not a number.
+TEST(Num2String, AwkwardValuesAsPercentGWritesThem) {
+    const struct {
+        double value;
+        const char* expected;
+    } cases[] = {
+        {0.0, "0"},
+        {-0.0, "-0"},
+        {1e-5, "1e-05"},
+        {-2.5e-7, "-2.5e-07"},
+        {0.0001, "0.0001"},
+        {0.00009999995, "0.0001"},
+        {1e-4 * 3, "0.0003"},
+        {0.1 + 0.2, "0.3"},
+        {1.0 / 3, "0.333333"},
+        {2.675, "2.675"},
+        {12345.65, "12345.6"},  // the double lies just below the half
+        {123456.5, "123456"},   // a tie goes to the even digit
+        {123457.5, "123458"},
+        {999999.4, "999999"},
+        {999999.5, "1e+06"},
+        {123456789.0, "1.23457e+08"},
+        {-1234567.891, "-1.23457e+06"},
+        {1e16, "1e+16"},
+        {DBL_MAX, "1.79769e+308"},
+        {DBL_MIN, "2.22507e-308"},
+        {std::numeric_limits<double>::denorm_min(), "4.94066e-324"},
+        {std::numeric_limits<double>::infinity(), "inf"},
+        {-std::numeric_limits<double>::infinity(), "-inf"},
+        {std::numeric_limits<double>::quiet_NaN(), "nan"},
+        {-std::numeric_limits<double>::quiet_NaN(), "-nan"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(num2string(c.value, -1), c.expected) << c.expected;
 }
 
 TEST(Num2String, RoundsHalfAwayFromZeroAndWritesLikeAStream) {
