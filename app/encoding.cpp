@@ -196,23 +196,6 @@ bool StripUtf8Bom(std::string& firstLine) {
     return true;
 }
 
-namespace {
-
-// Whether every byte is below 0x80, read eight bytes at a time.
-bool IsAscii(const std::string& text) {
-    std::size_t at = 0;
-    for (; text.size() - at >= 8; at += 8) {
-        std::uint64_t eight = 0;
-        std::memcpy(&eight, text.data() + at, sizeof eight);
-        if ((eight & 0x8080808080808080ull) != 0) return false;
-    }
-    for (; at < text.size(); ++at)
-        if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
-    return true;
-}
-
-}  // namespace
-
 bool IsValidUtf8(const std::string& text, bool* hasMultiByte) {
     bool multi = false;
     for (std::size_t at = 0; at < text.size();) {
@@ -257,12 +240,6 @@ TextEncoding InputEncodingOf(const std::vector<std::string>& lines, bool hadBom)
 
 EncodedText EncodeText(const std::string& text, TextEncoding from, OutputEncoding to) {
     EncodedText out;
-    // Plain ASCII, nearly every value, is the same text in every encoding
-    // but XML, whose markup characters StripXMLQuotes writes.
-    if (IsAscii(text)) {
-        out.text = to == OutputEncoding::kXml ? StripXMLQuotes(text) : text;
-        return out;
-    }
     if (from == TextEncoding::kWindows1252) {
         // The input's own code page: what the writers always printed.
         if (to == OutputEncoding::kWinAnsi) {
