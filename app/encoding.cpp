@@ -1,8 +1,5 @@
 #include "app/encoding.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "app/textutil.h"
 
 namespace {
@@ -199,15 +196,6 @@ bool StripUtf8Bom(std::string& firstLine) {
 bool IsValidUtf8(const std::string& text, bool* hasMultiByte) {
     bool multi = false;
     for (std::size_t at = 0; at < text.size();) {
-        // Plain ASCII, the usual case, is passed over eight bytes at a time.
-        if (text.size() - at >= 8) {
-            std::uint64_t eight = 0;
-            std::memcpy(&eight, text.data() + at, sizeof eight);
-            if ((eight & 0x8080808080808080ull) == 0) {
-                at += 8;
-                continue;
-            }
-        }
         const auto b = static_cast<unsigned char>(text[at]);
         if (b < 0x80) {
             ++at;
