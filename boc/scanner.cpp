@@ -94,7 +94,7 @@ void SLINE::pComments() {
     }
     // With no "$" after its start the line has no comment: only the quotes'
     // balance is left to tell.
-    if (std::string_view(raw).find('$', first) == kNpos) {
+    if (raw.find('$', first) == kNpos) {
         const bool odd = std::count(raw.begin(), raw.end(), '"') % 2 != 0;
         kind = odd ? kLineBad : kLinePlain;
         if (odd)
@@ -233,9 +233,8 @@ void CSVLINE::Init() {
     fields.clear();
     // Every piece that a comma ends is a field; the text after the last comma
     // is not. A record that reads line after line keeps its list's room.
-    const std::string_view text(line);
     std::size_t start = 0;
-    for (std::size_t comma = text.find(','); comma != kNpos; comma = text.find(',', start)) {
+    for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
         fields.push_back(Span{start, comma - start});
         start = comma + 1;
     }
