@@ -3,12 +3,12 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/atomicfile.h"
 #include "app/exit_status.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
@@ -44,29 +44,6 @@ bool ReadWhole(const std::string& path, std::string& bytes) {
     return ReadRest(in, bytes);
 }
 
-// Writes beside the file and renames over it, so a failed write never leaves
-// a half-written library file.
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".protect-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0) chmod(temporary.c_str(), st.st_mode & 07777);
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 int Protect(const std::string& path, const std::string& finalName) {
     std::string content;
     if (!ReadWhole(path, content)) {
@@ -78,10 +55,16 @@ int Protect(const std::string& path, const std::string& finalName) {
         std::cerr << "tarvex-protect: " << path << " has no data lines to protect\n";
         return kExitFailed;
     }
-    if (!ReplaceFile(path, result)) {
-        std::cerr << "tarvex-protect: cannot write " << path << "\n";
+    // Whole or not at all: a failed write never leaves a half-written
+    // library file. The file keeps its permissions.
+    struct stat before {};
+    const bool existed = stat(path.c_str(), &before) == 0;
+    const FileWriteResult written = WriteFileWhole(path, result);
+    if (!written.ok) {
+        std::cerr << "tarvex-protect: cannot write " << path << ": " << written.reason << "\n";
         return kExitFailed;
     }
+    if (existed) chmod(path.c_str(), before.st_mode & 07777);
     std::cout << path << ": protected for " << finalName << "\n";
     return kExitOk;
 }
