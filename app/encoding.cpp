@@ -8,13 +8,6 @@ namespace {
 // Unicode, so no decoded character is taken for it.
 constexpr char32_t kInvalid = 0x110000;
 
-// Unicode code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the code
-// page defines no character.
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
 // Unicode code points of ISO 8859-14's bytes 0xA0 to 0xFF (the Latin-1 ones
 // where the Welsh and Irish letters do not take their place).
 constexpr char32_t kIso8859_14High[96] = {

@@ -8,6 +8,7 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/encoding.h"
 #include "app/stop.h"
 
 std::string num2string(double value, int decimals) {
@@ -60,14 +61,6 @@ std::string ResetQuotes(const std::string& text) {
     return StripQuotes(s);
 }
 
-namespace {
-// Unicode code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the code
-// page defines no character (or where the byte is written as "?" anyway).
-constexpr int kCp1252High[32] = {8364, 0,    8218, 402,  8222, 8230, 8224, 8225, 710,  8240, 352,
-                                 8249, 338,  0,    0,    0,    0,    8216, 8217, 8220, 8221, 8226,
-                                 8211, 8212, 732,  8482, 353,  8250, 339,  0,    0,    376};
-}  // namespace
-
 std::string StripXMLQuotes(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 4);
@@ -95,8 +88,12 @@ std::string StripXMLQuotes(const std::string& text) {
             out += ch;
         } else if (b >= 0xA1 && b != 0xAD) {
             out += "&#" + std::to_string(b) + ";";
-        } else if (b <= 0x9F && kCp1252High[b - 0x80] != 0) {
-            out += "&#" + std::to_string(kCp1252High[b - 0x80]) + ";";
+        } else if (b <= 0x9F && kCp1252High[b - 0x80] != 0 && b != 0x8E && b != 0x9E) {
+            // Z and z with caron (0x8E, 0x9E) are the exception, written as
+            // "?": the message's escaping of a Windows-1252 text has always
+            // left them out, and a message must read as it always did. (Ž and
+            // ž of a UTF-8 input are references: EncodeText.)
+            out += "&#" + std::to_string(static_cast<unsigned long>(kCp1252High[b - 0x80])) + ";";
         } else {
             out += '?';
         }
