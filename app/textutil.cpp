@@ -159,12 +159,6 @@ std::string fCreateDate(int year, int month, int day, bool iso) {
     return buf;
 }
 
-bool GetTextLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 bool ReadRest(std::istream& in, std::string& bytes) {
     bytes.clear();
     char block[65536];
