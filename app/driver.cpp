@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "app/datafolder.h"
+#include "app/exit_status.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/run.h"
@@ -164,12 +165,12 @@ int TarvexDriver(int argc, const char* const* argv) {
     StartRunLog();
     SetFileLog(kRunLogName);
     SendLog(show_help());
-    if (argc < 3) return 1;
+    if (argc < 3) return kExitNoRun;
 
     const std::string option = argv[1];
-    if (option.size() != 2 || option[0] != '/') return 1;
+    if (option.size() != 2 || option[0] != '/') return kExitNoRun;
     const char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(option[1])));
-    if (std::string("?FIAVR").find(letter) == std::string::npos || letter == '?') return 1;
+    if (std::string("?FIAVR").find(letter) == std::string::npos || letter == '?') return kExitNoRun;
 
     const std::string source = argv[2];
     RunSettings s;
@@ -189,7 +190,7 @@ int TarvexDriver(int argc, const char* const* argv) {
         case 'V':
             // The check's answer is in its text; the status is always 1.
             XMLcheck(source);
-            return 1;
+            return kExitNoRun;
     }
 
     // The fourth argument wins when both carry a password; one without

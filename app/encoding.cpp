@@ -1,8 +1,5 @@
 #include "app/encoding.h"
 
-#include <cstdint>
-#include <cstring>
-
 #include "app/textutil.h"
 
 namespace {
@@ -10,13 +7,6 @@ namespace {
 // Stands for a byte that does not start a well-formed character: outside
 // Unicode, so no decoded character is taken for it.
 constexpr char32_t kInvalid = 0x110000;
-
-// Unicode code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the code
-// page defines no character.
-constexpr char32_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // Unicode code points of ISO 8859-14's bytes 0xA0 to 0xFF (the Latin-1 ones
 // where the Welsh and Irish letters do not take their place).
@@ -196,35 +186,9 @@ bool StripUtf8Bom(std::string& firstLine) {
     return true;
 }
 
-namespace {
-
-// Whether every byte is below 0x80, read eight bytes at a time.
-bool IsAscii(const std::string& text) {
-    std::size_t at = 0;
-    for (; text.size() - at >= 8; at += 8) {
-        std::uint64_t eight = 0;
-        std::memcpy(&eight, text.data() + at, sizeof eight);
-        if ((eight & 0x8080808080808080ull) != 0) return false;
-    }
-    for (; at < text.size(); ++at)
-        if (static_cast<unsigned char>(text[at]) >= 0x80) return false;
-    return true;
-}
-
-}  // namespace
-
 bool IsValidUtf8(const std::string& text, bool* hasMultiByte) {
     bool multi = false;
     for (std::size_t at = 0; at < text.size();) {
-        // Plain ASCII, the usual case, is passed over eight bytes at a time.
-        if (text.size() - at >= 8) {
-            std::uint64_t eight = 0;
-            std::memcpy(&eight, text.data() + at, sizeof eight);
-            if ((eight & 0x8080808080808080ull) == 0) {
-                at += 8;
-                continue;
-            }
-        }
         const auto b = static_cast<unsigned char>(text[at]);
         if (b < 0x80) {
             ++at;
@@ -257,12 +221,6 @@ TextEncoding InputEncodingOf(const std::vector<std::string>& lines, bool hadBom)
 
 EncodedText EncodeText(const std::string& text, TextEncoding from, OutputEncoding to) {
     EncodedText out;
-    // Plain ASCII, nearly every value, is the same text in every encoding
-    // but XML, whose markup characters StripXMLQuotes writes.
-    if (IsAscii(text)) {
-        out.text = to == OutputEncoding::kXml ? StripXMLQuotes(text) : text;
-        return out;
-    }
     if (from == TextEncoding::kWindows1252) {
         // The input's own code page: what the writers always printed.
         if (to == OutputEncoding::kWinAnsi) {

@@ -30,6 +30,13 @@
 enum class TextEncoding { kWindows1252, kUtf8 };
 enum class OutputEncoding { kWinAnsi, kXml, kIso8859_14, kUtf8 };
 
+// Unicode code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the code
+// page defines no character. (0xA0 to 0xFF are Latin-1's own.)
+inline constexpr char32_t kCp1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
 // The UTF-8 byte-order mark.
 inline constexpr const char* kUtf8Bom = "\xEF\xBB\xBF";
 

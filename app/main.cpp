@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "app/driver.h"
+#include "app/exit_status.h"
 #include "app/worker.h"
 
 // The one place the process ends: with the status the run settled.
@@ -16,7 +17,7 @@ int main(int argc, char** argv) {
     // tarvex-batch's worker (app/worker.h): its socket is standard input.
     if (argc == 2 && std::strcmp(argv[1], kBatchWorkerArgument) == 0) {
         const int channel = fcntl(STDIN_FILENO, F_DUPFD_CLOEXEC, 3);
-        return channel < 0 ? 2 : ServeBatchRuns(channel);
+        return channel < 0 ? kExitWorkerChannel : ServeBatchRuns(channel);
     }
     return TarvexMain(argc, argv);
 }

@@ -11,6 +11,7 @@
 
 #include "app/atomicfile.h"
 #include "app/codes.h"
+#include "app/exit_status.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runlog.h"
@@ -263,5 +264,5 @@ int RunBuilding(const RunSettings& settings) {
     // After "OK", on the terminal only: the log and a console that a program
     // reads stay as they were.
     std::cout << summary << std::flush;
-    return 0;
+    return kExitOk;
 }

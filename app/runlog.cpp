@@ -105,7 +105,7 @@ void SaveLog(FileSync sync) {
     const FileWriteResult result = WriteFileWhole(FileLogName(), LogStream().str(), sync);
     if (result.ok) return;
     // The log itself is the one place this cannot be recorded.
-    throw RunStop({"", "", FileWriteFailureText(FileLogName(), result)}, 1, false);
+    throw RunStop({"", "", FileWriteFailureText(FileLogName(), result)}, kExitFailed, false);
 }
 }  // namespace
 

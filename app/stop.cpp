@@ -48,13 +48,13 @@ void StopWithoutLog(const std::string& message, int status) {
 }
 
 void StopCouldNotOpen(const std::string& name) {
-    throw RunStop({"", "", "Could not open file " + name + "\n"}, 1, false);
+    throw RunStop({"", "", "Could not open file " + name + "\n"}, kExitFailed, false);
 }
 
 void StopOnWriteFailure(const std::string& path, const FileWriteResult& result,
                         const std::string& before, bool pause) {
     const std::string text = FileWriteFailureText(path, result);
-    throw RunStop({before, text, text}, 1, true, pause);
+    throw RunStop({before, text, text}, kExitFailed, true, pause);
 }
 
 int ReportStop(const RunStop& stop) {
@@ -69,7 +69,7 @@ int ReportStop(const RunStop& stop) {
     int status = stop.status();
     for (const auto& [path, result] : CommitOutputs()) {
         ReportWriteFailure(path, result);
-        if (status == 0) status = 1;
+        if (status == kExitOk) status = kExitFailed;
     }
     if (stop.writeLog()) {
         try {

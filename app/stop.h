@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/atomicfile.h"
+#include "app/exit_status.h"
 
 // How a run ends early. Every stage reports a stop by throwing RunStop; only
 // the program's edge (RunTarvex, called by main) catches it, says what it
@@ -43,19 +44,20 @@ class RunStop : public std::runtime_error {
 // The named ways a stage stops; each throws RunStop.
 
 // The message to the log and console, the log written, then the status.
-[[noreturn]] void StopRun(const std::string& message, int status = 1);
+[[noreturn]] void StopRun(const std::string& message, int status = kExitFailed);
 // As StopRun, but the console gets the message on the error stream: for the
 // files that could not be opened, read or written.
-[[noreturn]] void StopRunOnErrorStream(const std::string& message, int status = 1);
+[[noreturn]] void StopRunOnErrorStream(const std::string& message, int status = kExitFailed);
 // As StopRun, and `diagnostics` (lines that say where the input is wrong) to
 // the error stream only, after the message: the log stays as it was.
 [[noreturn]] void StopRunWithDiagnostics(const std::string& message, const std::string& diagnostics,
-                                         bool pause = false, int status = 1);
+                                         bool pause = false, int status = kExitFailed);
 // As StopRun, but first waits for a key when `pause` is set.
-[[noreturn]] void StopRunAfterPause(const std::string& message, bool pause, int status = 1);
+[[noreturn]] void StopRunAfterPause(const std::string& message, bool pause,
+                                    int status = kExitFailed);
 // The message to the console and the log, which is not written: a stop before
 // a run's log exists, or whose log cannot be written.
-[[noreturn]] void StopWithoutLog(const std::string& message, int status = 1);
+[[noreturn]] void StopWithoutLog(const std::string& message, int status = kExitFailed);
 // "Could not open file <name>" on the error stream only; nothing else written.
 [[noreturn]] void StopCouldNotOpen(const std::string& name);
 // The end of a run whose output `path` could not be written: `before` (a

@@ -1,6 +1,5 @@
 #include "app/textutil.h"
 
-#include <cstdint>
 #include <cstdlib>
 
 #include <cmath>
@@ -9,42 +8,8 @@
 #include <iostream>
 #include <sstream>
 
+#include "app/encoding.h"
 #include "app/stop.h"
-
-namespace {
-
-constexpr double kTens[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-
-// "%g" of a value that is the double nearest to a decimal of at most six
-// significant digits, from 0.0001 up to below a million: that decimal, in
-// fixed notation without trailing zeros. printf rounds the value's exact
-// binary form to six digits, which lies far closer to the decimal than to any
-// other six-digit number, so the two agree. Empty for any other value.
-std::string ShortDecimal(double value) {
-    const double magnitude = std::fabs(value);
-    if (!(magnitude >= 1e-4 && magnitude < 1e6)) return std::string();
-    for (std::size_t d = 0; d < sizeof kTens / sizeof kTens[0]; ++d) {
-        const double scaled = std::round(magnitude * kTens[d]);
-        if (scaled >= 1e6) return std::string();  // more than six digits
-        if (scaled / kTens[d] != magnitude) continue;
-        // The fewest decimals that give the value back: no trailing zero.
-        auto n = static_cast<std::uint32_t>(scaled);
-        char text[24];
-        char* end = text + sizeof text;
-        char* p = end;
-        for (std::size_t i = 0; i < d; ++i, n /= 10) *--p = static_cast<char>('0' + n % 10);
-        if (d > 0) *--p = '.';
-        do {
-            *--p = static_cast<char>('0' + n % 10);
-            n /= 10;
-        } while (n > 0);
-        if (value < 0) *--p = '-';
-        return std::string(p, static_cast<std::size_t>(end - p));
-    }
-    return std::string();
-}
-
-}  // namespace
 
 std::string num2string(double value, int decimals) {
     if (decimals >= 0) {
@@ -52,11 +17,7 @@ std::string num2string(double value, int decimals) {
         value = std::round(value * p) / p;
     }
     // What a stream writes for a double by default ("%.6g" in the C locale),
-    // without building a stream for each number; most report numbers are
-    // short decimals, written without printf.
-    if (value == 0) return std::signbit(value) ? "-0" : "0";
-    std::string shortText = ShortDecimal(value);
-    if (!shortText.empty()) return shortText;
+    // without building a stream for each number.
     char text[32];
     const int n = std::snprintf(text, sizeof text, "%g", value);
     return std::string(text, n > 0 ? static_cast<std::size_t>(n) : 0);
@@ -100,14 +61,6 @@ std::string ResetQuotes(const std::string& text) {
     return StripQuotes(s);
 }
 
-namespace {
-// Unicode code points of Windows-1252's bytes 0x80 to 0x9F; 0 where the code
-// page defines no character (or where the byte is written as "?" anyway).
-constexpr int kCp1252High[32] = {8364, 0,    8218, 402,  8222, 8230, 8224, 8225, 710,  8240, 352,
-                                 8249, 338,  0,    0,    0,    0,    8216, 8217, 8220, 8221, 8226,
-                                 8211, 8212, 732,  8482, 353,  8250, 339,  0,    0,    376};
-}  // namespace
-
 std::string StripXMLQuotes(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 4);
@@ -135,8 +88,12 @@ std::string StripXMLQuotes(const std::string& text) {
             out += ch;
         } else if (b >= 0xA1 && b != 0xAD) {
             out += "&#" + std::to_string(b) + ";";
-        } else if (b <= 0x9F && kCp1252High[b - 0x80] != 0) {
-            out += "&#" + std::to_string(kCp1252High[b - 0x80]) + ";";
+        } else if (b <= 0x9F && kCp1252High[b - 0x80] != 0 && b != 0x8E && b != 0x9E) {
+            // Z and z with caron (0x8E, 0x9E) are the exception, written as
+            // "?": the message's escaping of a Windows-1252 text has always
+            // left them out, and a message must read as it always did. (Ž and
+            // ž of a UTF-8 input are references: EncodeText.)
+            out += "&#" + std::to_string(static_cast<unsigned long>(kCp1252High[b - 0x80])) + ";";
         } else {
             out += '?';
         }
@@ -200,12 +157,6 @@ std::string fCreateDate(int year, int month, int day, bool iso) {
     char buf[80];
     if (std::strftime(buf, sizeof buf, iso ? "%Y-%m-%d" : "%y%m%d", &t) == 0) return "";
     return buf;
-}
-
-bool GetTextLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
 }
 
 bool ReadRest(std::istream& in, std::string& bytes) {

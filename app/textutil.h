@@ -23,15 +23,13 @@ std::string fCreateDate(int year, int month, int day, bool iso);
 // with its weekday and day of the year, ready for strftime.
 std::tm CalendarDay(int year, int month, int day);
 
-// Reads one line like std::getline and drops a CR left before the line end,
-// so files written on Windows read the same.
-bool GetTextLine(std::istream& in, std::string& line);
-
 // Reads what is left of `in` into `bytes`; false when the stream failed
 // (a folder opens but cannot be read).
 bool ReadRest(std::istream& in, std::string& bytes);
 
-// The lines of a text held in memory, cut as GetTextLine cuts a stream's.
+// The lines of a text held in memory, cut at each line feed as std::getline
+// cuts a stream's, with a CR before the line end dropped, so that files
+// written on Windows read the same.
 class TextLines {
   public:
     explicit TextLines(std::string_view text) : text_(text) {}

@@ -13,6 +13,7 @@
 #include "app/atomicfile.h"
 #include "app/channel.h"
 #include "app/driver.h"
+#include "app/exit_status.h"
 #include "app/runresult.h"
 
 namespace {
@@ -38,13 +39,13 @@ class RequestReader {
 // One input, run as the program would run it, with standard output and
 // error to the request's console file; the run's exit status.
 int RunRequest(const WorkerRequest& request, int null) {
-    if (chdir(request.folder.c_str()) != 0) return 127;
+    if (chdir(request.folder.c_str()) != 0) return kExitNotStarted;
     const int console =
         open(request.console.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (console < 0) return 127;
+    if (console < 0) return kExitNotStarted;
     const bool redirected = dup2(console, STDOUT_FILENO) >= 0 && dup2(console, STDERR_FILENO) >= 0;
     close(console);
-    if (!redirected) return 127;
+    if (!redirected) return kExitNotStarted;
     setenv(kRunResultVariable, request.result.c_str(), 1);
 
     const char* const argv[] = {"tarvex", "/I", request.ini.c_str(), nullptr};
@@ -71,13 +72,13 @@ int ServeBatchRuns(int channel) {
     // at a time wait for each other's.
     SetCommitFlush(false);
     const int null = open("/dev/null", O_RDWR | O_CLOEXEC);
-    if (null < 0 || dup2(null, STDIN_FILENO) < 0) return 2;
-    if (!SendAll(channel, kWorkerGreeting)) return 2;
+    if (null < 0 || dup2(null, STDIN_FILENO) < 0) return kExitWorkerChannel;
+    if (!SendAll(channel, kWorkerGreeting)) return kExitWorkerChannel;
     RequestReader requests(channel);
     WorkerRequest request;
     while (requests.Next(request)) {
         const int status = RunRequest(request, null);
-        if (!SendAll(channel, std::to_string(status) + "\n")) return 2;
+        if (!SendAll(channel, std::to_string(status) + "\n")) return kExitWorkerChannel;
     }
-    return 0;
+    return kExitOk;
 }

@@ -18,8 +18,8 @@
 // with status 0. A worker's runs put their outputs in place without flushing
 // them to disk (SetCommitFlush): the batch flushes them, many runs at a time,
 // before it records the runs as done. A request that cannot be prepared (a folder that is gone, a
-// console file that cannot be made) is answered 127, as a program that could
-// not be started.
+// console file that cannot be made) is answered 127 (kExitNotStarted), as a
+// program that could not be started.
 inline constexpr const char* kBatchWorkerArgument = "--batch-worker";
 inline constexpr const char* kWorkerGreeting = "tarvex batch worker 1\n";
 inline constexpr int kWorkerRequestFields = 4;

@@ -110,7 +110,7 @@ void BOC::WriteReport(const std::string& fileName, bool errorReport) {
     for (std::size_t n = 1; n <= inputLines.size(); ++n) {
         const std::string& text = inputLines[n - 1].shown();
         // Every mark starts with "*": a line without one carries none.
-        const bool starred = std::string_view(text).find('*') != std::string_view::npos;
+        const bool starred = text.find('*') != std::string::npos;
         const bool isError = starred && text.find(kErrorMark) != std::string::npos;
         if (errorReport) {
             if (isError || (starred && (text.find(kWarnMark) != std::string::npos ||

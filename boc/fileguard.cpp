@@ -8,8 +8,8 @@
 void CouldNotOpenLogged(const std::string& name) {
     // The console gets the message on the error stream.
     throw RunStop(
-        {"", "\nCould not open file " + name + "\n", "Could not open file " + name + "\n"}, 1,
-        true);
+        {"", "\nCould not open file " + name + "\n", "Could not open file " + name + "\n"},
+        kExitFailed, true);
 }
 
 std::string ReadLogged(const std::string& name) {

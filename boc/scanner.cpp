@@ -1,6 +1,7 @@
 #include "boc/scanner.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdlib>
 
@@ -17,14 +18,14 @@ constexpr std::size_t kClassNameLimit = 100;
 // text, which they are left to read.
 bool PlainWhole(std::string_view text, long& digits, bool& negative) {
     negative = !text.empty() && text[0] == '-';
-    std::size_t at = negative ? 1 : 0;
-    if (at == text.size() || text.size() - at > 9) return false;
-    digits = 0;
-    for (; at < text.size(); ++at) {
-        const char c = text[at];
-        if (c < '0' || c > '9') return false;
-        digits = digits * 10 + (c - '0');
-    }
+    const std::string_view rest = text.substr(negative ? 1 : 0);
+    if (rest.size() > 9) return false;
+    // Unsigned: from_chars takes no sign of its own then (no "--5").
+    unsigned long value = 0;
+    const char* end = rest.data() + rest.size();
+    const std::from_chars_result read = std::from_chars(rest.data(), end, value);
+    if (read.ec != std::errc() || read.ptr != end) return false;
+    digits = static_cast<long>(value);
     return true;
 }
 }  // namespace
@@ -93,7 +94,7 @@ void SLINE::pComments() {
     }
     // With no "$" after its start the line has no comment: only the quotes'
     // balance is left to tell.
-    if (std::string_view(raw).find('$', first) == kNpos) {
+    if (raw.find('$', first) == kNpos) {
         const bool odd = std::count(raw.begin(), raw.end(), '"') % 2 != 0;
         kind = odd ? kLineBad : kLinePlain;
         if (odd)
@@ -232,9 +233,8 @@ void CSVLINE::Init() {
     fields.clear();
     // Every piece that a comma ends is a field; the text after the last comma
     // is not. A record that reads line after line keeps its list's room.
-    const std::string_view text(line);
     std::size_t start = 0;
-    for (std::size_t comma = text.find(','); comma != kNpos; comma = text.find(',', start)) {
+    for (std::size_t comma = line.find(','); comma != kNpos; comma = line.find(',', start)) {
         fields.push_back(Span{start, comma - start});
         start = comma + 1;
     }

@@ -46,30 +46,16 @@ inline std::uint32_t Group(const unsigned char* p) {
            p[2];
 }
 
-// The same from a load of four bytes, of which the fourth must be readable.
-inline std::uint32_t GroupOfFour(const unsigned char* p) {
-#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    std::uint32_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    return __builtin_bswap32(word) >> 8;
-#else
-    return Group(p);
-#endif
-}
-
 inline void WriteGroup(std::uint32_t v, char* o) {
     std::memcpy(o, kPairs.pair[v >> 12], 2);
     std::memcpy(o + 2, kPairs.pair[v & 0xfff], 2);
 }
 
 // The four characters of each of `groups` groups of three bytes; the end of
-// what was written. Every group but the last is read with the next one's
-// first byte, which is there.
+// what was written.
 char* EncodeGroups(const unsigned char* bytes, std::size_t groups, char* o) {
-    if (groups == 0) return o;
-    for (std::size_t g = 1; g < groups; ++g, bytes += 3, o += 4) WriteGroup(GroupOfFour(bytes), o);
-    WriteGroup(Group(bytes), o);
-    return o + 4;
+    for (std::size_t g = 0; g < groups; ++g, bytes += 3, o += 4) WriteGroup(Group(bytes), o);
+    return o;
 }
 
 }  // namespace

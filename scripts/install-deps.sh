@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake          # the compiler and the build
   libhpdf-dev zlib1g-dev         # libharu for the PDFs, zlib for the packages
+  nlohmann-json3-dev             # tarvex-batch reads its journal back with it
   libgtest-dev libgmock-dev      # GoogleTest (its CMake package also names gmock)
   qpdf poppler-utils             # the tests read back the PDFs we write
   libxml2-utils                  # xmllint: the tests check the messages are well-formed

@@ -8,6 +8,7 @@
 #include <system_error>
 
 #include "app/atomicfile.h"
+#include "app/exit_status.h"
 #include "app/inputfile.h"
 #include "tools/batch_attention.h"
 #include "tools/batch_report.h"
@@ -167,24 +168,24 @@ int JoinMain(const std::vector<std::string>& args) {
             allowShared = true;
         } else if (a == "--help" || a == "-h") {
             std::cout << kJoinUsage;
-            return 0;
+            return kExitOk;
         } else if (a.rfind("--", 0) == 0) {
             std::cerr << "tarvex-batch join: unknown option " << a << "\n" << kJoinUsage;
-            return 2;
+            return kExitUsage;
         } else {
             sources.push_back(a);
         }
         if (value != nullptr) {
             if (i + 1 >= args.size() || args[i + 1].empty()) {
                 std::cerr << "tarvex-batch join: " << a << " takes a file name\n" << kJoinUsage;
-                return 2;
+                return kExitUsage;
             }
             *value = args[++i];
         }
     }
     if (sources.empty()) {
         std::cerr << "tarvex-batch join: no journal named\n" << kJoinUsage;
-        return 2;
+        return kExitUsage;
     }
 
     // Every journal is read before anything is written: a journal that
@@ -208,7 +209,7 @@ int JoinMain(const std::vector<std::string>& args) {
     for (const std::string& p : problems) std::cerr << "tarvex-batch join: " << p << "\n";
     if (!problems.empty()) {
         std::cerr << "tarvex-batch join: nothing was written\n";
-        return 2;
+        return kExitUsage;
     }
 
     Joined joined = JoinJournals(journals);
@@ -244,5 +245,5 @@ int JoinMain(const std::vector<std::string>& args) {
     }
     const bool clean = count[status::kOk] == rows.size() && unwritten.empty() &&
                        joined.unreadLines == 0 && (allowShared || SharedPairs(rows).empty());
-    return clean ? 0 : 1;
+    return clean ? kExitOk : kExitFailed;
 }

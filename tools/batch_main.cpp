@@ -60,6 +60,7 @@
 #include <vector>
 
 #include "app/atomicfile.h"
+#include "app/exit_status.h"
 #include "app/inputfile.h"
 #include "app/outputs.h"
 #include "app/runresult.h"
@@ -199,12 +200,12 @@ void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
         kept = !moved || WriteFileWhole(keptLog.string(), ReadAll(runLog)).ok;
     }
     if (!kept) {
-        if (row.exitCode == 0) row.exitCode = 1;
+        if (row.exitCode == kExitOk) row.exitCode = kExitFailed;
         row.firstError = "the run log could not be kept as " + keptLog.string();
     }
-    row.status = row.exitCode == 0     ? status::kOk
-                 : row.exitCode == 127 ? status::kNotRun
-                                       : status::kFailed;
+    row.status = row.exitCode == kExitOk           ? status::kOk
+                 : row.exitCode == kExitNotStarted ? status::kNotRun
+                                                   : status::kFailed;
 
     ApplyRunResult(ReadAll(runFolder / "result.txt"), row);
     if (!row.message.empty()) row.outputs.push_back(row.message);
@@ -222,11 +223,12 @@ void ReadWhatTheRunLeft(const fs::path& runFolder, BatchRow& row) {
     row.fieldsCut = FieldsCut(logText);
     // The diagnosis the run printed names the file and line; the report's
     // records do not.
-    if (row.firstError.empty() && row.exitCode != 0)
+    if (row.firstError.empty() && row.exitCode != kExitOk)
         row.firstError = DiagnosisLine(ReadAll(console));
-    if (row.firstError.empty() && row.exitCode != 0) row.firstError = FirstErrorLine(errorReport);
+    if (row.firstError.empty() && row.exitCode != kExitOk)
+        row.firstError = FirstErrorLine(errorReport);
     if (row.firstError.empty()) row.firstError = FirstErrorLine(logText);
-    if (row.firstError.empty() && row.exitCode != 0) {
+    if (row.firstError.empty() && row.exitCode != kExitOk) {
         std::string last = ReadAll(console);
         while (!last.empty() && (last.back() == '\n' || last.back() == '\r')) last.pop_back();
         row.firstError =
@@ -735,11 +737,11 @@ int Report(const BatchWork& work, const std::vector<std::string>& unwritten,
     if (stop != 0) {
         std::printf("stopped by %s: %zu inputs not run; --resume runs them\n",
                     SignalName(stop).c_str(), count(status::kNotRun));
-        return 128 + stop;
+        return kExitSignalBase + stop;
     }
     const bool clean = ok == rows.size() && work.problems.empty() && unwritten.empty() &&
                        (SharedPairs(rows).empty() || options.allowSharedReferences);
-    return clean ? 0 : 1;
+    return clean ? kExitOk : kExitFailed;
 }
 
 }  // namespace
@@ -764,7 +766,7 @@ int main(int argc, char** argv) {
     const std::string missing = FindTools(options, settings);
     if (!missing.empty()) {
         std::cerr << "tarvex-batch: " << missing << "\n";
-        return 2;
+        return kExitUsage;
     }
 
     const std::string base = SummaryBase(options);
@@ -774,7 +776,7 @@ int main(int argc, char** argv) {
     if (!lock.problem().empty()) {
         std::cerr << "tarvex-batch: cannot write the journal " << journalPath << ": "
                   << lock.problem() << "; nothing was run\n";
-        return 2;
+        return kExitUsage;
     }
     Journal previous;
     if (options.resume) {
@@ -796,7 +798,7 @@ int main(int argc, char** argv) {
     if (!work.refusal.empty()) {
         lock.Keep();
         std::cerr << "tarvex-batch: " << work.refusal << "; nothing was run\n";
-        return 2;
+        return kExitUsage;
     }
     for (const std::string& p : work.problems) std::cerr << "tarvex-batch: " << p << "\n";
     RemoveDeadBatchesWorkFolders();
@@ -814,14 +816,14 @@ int main(int argc, char** argv) {
     if (!started.ok) {
         std::cerr << "tarvex-batch: cannot write the journal " << journalPath << ": "
                   << started.reason << "; nothing was run\n";
-        return 2;
+        return kExitUsage;
     }
 
     const auto begun = std::chrono::steady_clock::now();
     JournalFile journal(journalPath);
     if (!RunAll(settings, options.jobs, work, journal)) {
         std::cerr << "tarvex-batch: cannot make a temporary folder\n";
-        return 1;
+        return kExitFailed;
     }
     RemoveDeadProcessesTemporaries(work, base);
     std::vector<std::string> unwritten =

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "app/exit_status.h"
 #include "tools/batch.h"
 
 namespace {
@@ -33,7 +34,7 @@ constexpr const char kUsage[] =
     "            one summary, as one batch would have written it (join --help)\n";
 
 CommandLine Wrong(CommandLine line, const std::string& why) {
-    line.exitStatus = 2;
+    line.exitStatus = kExitUsage;
     line.message = why + kUsage;
     return line;
 }
@@ -101,7 +102,7 @@ CommandLine ParseOptions(const std::vector<std::string>& args) {
         } else if (a == "--report") {
             if (!value(o.report)) return Wrong(line, "");
         } else if (a == "--help" || a == "-h") {
-            line.exitStatus = 0;
+            line.exitStatus = kExitOk;
             line.message = kUsage;
             line.toStandardOutput = true;
             return line;

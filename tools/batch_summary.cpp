@@ -1,20 +1,18 @@
 #include "tools/batch_summary.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
-#include <cctype>
 #include <cfloat>
 #include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <functional>
-#include <set>
-#include <sstream>
-
-#include "app/encoding.h"
 
 namespace {
+
+using json = nlohmann::json;
 
 // A text field: quoted when it holds a comma, a quote or a line break. A
 // text that a spreadsheet would take for a formula (one starting with "=",
@@ -61,8 +59,8 @@ std::size_t Utf8SequenceAt(const std::string& s, std::size_t at) {
 
 // A JSON string. A byte that is not part of well-formed UTF-8 (a file name
 // of a folder that is not UTF-8) is written as the lone low surrogate
-// \\udcXX, which JSON readers take and no UTF-8 text can hold, so that
-// JsonReader gives back the very byte.
+// \\udcXX, which most JSON readers take and no UTF-8 text can hold, so that
+// ParseJsonLine gives back the very byte.
 std::string JsonString(const std::string& s) {
     std::string out = "\"";
     for (std::size_t at = 0; at < s.size(); ++at) {
@@ -115,162 +113,86 @@ std::string JsonArray(const std::vector<std::string>& items) {
     return out + "]";
 }
 
-// A reader for the flat objects JsonLine writes: string, number, null and
-// string-array values.
-class JsonReader {
-  public:
-    explicit JsonReader(const std::string& text) : s_(text) {}
+// nlohmann's reader takes no lone low surrogate, and JsonString writes one
+// (\udc80 to \udcff) for each byte that is not UTF-8. Before a line is read,
+// each of those becomes the noncharacter U+FDD0 followed by the byte as
+// U+0080 to U+00FF, and a U+FDD0 of the line itself (as it stands or
+// escaped) becomes two, so that ByteMarksUndone can tell them apart.
+const char kMark[] = "\xEF\xB7\x90";  // U+FDD0 in UTF-8
+const char kMarkEscape[] = "\\ufdd0";
 
-    bool Object(const std::function<bool(const std::string&, JsonReader&)>& field) {
-        if (!Take('{')) return false;
-        if (Take('}')) return AtEnd();
-        do {
-            std::string key;
-            if (!String(key) || !Take(':') || !field(key, *this)) return false;
-        } while (Take(','));
-        return Take('}') && AtEnd();
+// The value of the four hex digits at `at`, -1 when there are no four there.
+long Hex4At(const std::string& s, std::size_t at) {
+    if (at > s.size() || s.size() - at < 4) return -1;
+    long value = 0;
+    for (std::size_t i = at; i < at + 4; ++i) {
+        const char c = s[i];
+        int digit = -1;
+        if (c >= '0' && c <= '9') digit = c - '0';
+        if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+        if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (digit < 0) return -1;
+        value = value * 16 + digit;
     }
+    return value;
+}
 
-    // A string with JSON's escapes; \\u escapes (UTF-16, pairs joined) are
-    // written as UTF-8.
-    bool String(std::string& out) {
-        Blanks();
-        if (at_ >= s_.size() || s_[at_] != '"') return false;
-        ++at_;
-        out.clear();
-        while (at_ < s_.size() && s_[at_] != '"') {
-            const char c = s_[at_++];
-            if (c != '\\') {
-                out += c;
+std::string WithByteMarks(const std::string& line) {
+    std::string out;
+    out.reserve(line.size());
+    for (std::size_t at = 0; at < line.size();) {
+        if (line.compare(at, 3, kMark) == 0) {
+            out.append(kMarkEscape).append(kMarkEscape);
+            at += 3;
+            continue;
+        }
+        if (line.compare(at, 2, "\\u") != 0) {
+            // Any other escape is copied whole, so that "\\" is never taken
+            // for the start of one.
+            const std::size_t length = line[at] == '\\' ? 2 : 1;
+            out.append(line, at, length);
+            at += length;
+            continue;
+        }
+        const long code = Hex4At(line, at + 2);
+        if (code >= 0xDC80 && code <= 0xDCFF) {
+            out.append(kMarkEscape).append("\\u00").append(line, at + 4, 2);
+        } else if (code == 0xFDD0) {
+            out.append(kMarkEscape).append(kMarkEscape);
+        } else if (code >= 0xD800 && code <= 0xDBFF && line.compare(at + 6, 2, "\\u") == 0) {
+            // A high half and the escape after it, its low half, as they are.
+            out.append(line, at, 12);
+            at += 6;
+        } else {
+            out.append(line, at, 6);
+        }
+        at += 6;
+    }
+    return out;
+}
+
+// A text read from a line made by WithByteMarks, with its marks undone.
+std::string ByteMarksUndone(const std::string& text) {
+    if (text.find(kMark) == std::string::npos) return text;
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.compare(at, 3, kMark) == 0 && text.size() - at >= 5) {
+            const auto lead = static_cast<unsigned char>(text[at + 3]);
+            if (lead == 0xC2 || lead == 0xC3) {  // U+0080 to U+00FF
+                out += static_cast<char>((lead & 0x03) << 6 | (text[at + 4] & 0x3F));
+                at += 5;
                 continue;
             }
-            if (at_ >= s_.size()) return false;
-            switch (s_[at_++]) {
-                case '"':
-                    out += '"';
-                    break;
-                case '\\':
-                    out += '\\';
-                    break;
-                case '/':
-                    out += '/';
-                    break;
-                case 'b':
-                    out += '\b';
-                    break;
-                case 'f':
-                    out += '\f';
-                    break;
-                case 'n':
-                    out += '\n';
-                    break;
-                case 'r':
-                    out += '\r';
-                    break;
-                case 't':
-                    out += '\t';
-                    break;
-                case 'u': {
-                    unsigned long code = 0;
-                    if (!Hex4(code)) return false;
-                    // A byte that was not UTF-8, as JsonString writes it.
-                    if (code >= 0xDC80 && code <= 0xDCFF) {
-                        out += static_cast<char>(code - 0xDC00);
-                        break;
-                    }
-                    if (code >= 0xDC00 && code <= 0xDFFF) return false;  // a low half alone
-                    if (code >= 0xD800 && code <= 0xDBFF) {
-                        unsigned long low = 0;
-                        if (!Take2('\\', 'u') || !Hex4(low) || low < 0xDC00 || low > 0xDFFF)
-                            return false;
-                        code = 0x10000 + ((code - 0xD800) << 10) + (low - 0xDC00);
-                    }
-                    out += Utf8Of(static_cast<char32_t>(code));
-                    break;
-                }
-                default:
-                    return false;
+            if (text.compare(at + 3, 3, kMark) == 0) {
+                out += kMark;
+                at += 6;
+                continue;
             }
         }
-        if (at_ >= s_.size()) return false;
-        ++at_;
-        return true;
+        out += text[at++];
     }
-
-    // A finite number.
-    bool Number(double& out) {
-        Blanks();
-        const std::size_t start = at_;
-        while (at_ < s_.size() && std::strchr("+-.0123456789eE", s_[at_]) != nullptr &&
-               s_[at_] != '\0')
-            ++at_;
-        if (at_ == start) return false;
-        const std::string text = s_.substr(start, at_ - start);
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (end != text.c_str() + text.size() || !std::isfinite(value)) return false;
-        out = value;
-        return true;
-    }
-
-    bool Strings(std::vector<std::string>& out) {
-        out.clear();
-        if (!Take('[')) return false;
-        if (Take(']')) return true;
-        do {
-            std::string item;
-            if (!String(item)) return false;
-            out.push_back(item);
-        } while (Take(','));
-        return Take(']');
-    }
-
-    bool Null() {
-        Blanks();
-        if (s_.compare(at_, 4, "null") != 0) return false;
-        at_ += 4;
-        return true;
-    }
-
-  private:
-    bool Hex4(unsigned long& code) {
-        if (s_.size() - at_ < 4) return false;
-        code = 0;
-        for (int i = 0; i < 4; ++i) {
-            const char c = s_[at_++];
-            int digit = -1;
-            if (c >= '0' && c <= '9') digit = c - '0';
-            if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-            if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-            if (digit < 0) return false;
-            code = code * 16 + static_cast<unsigned long>(digit);
-        }
-        return true;
-    }
-    bool Take2(char a, char b) {
-        if (s_.size() - at_ < 2 || s_[at_] != a || s_[at_ + 1] != b) return false;
-        at_ += 2;
-        return true;
-    }
-    void Blanks() {
-        while (at_ < s_.size() && std::isspace(static_cast<unsigned char>(s_[at_]))) ++at_;
-    }
-    bool Take(char c) {
-        Blanks();
-        if (at_ < s_.size() && s_[at_] == c) {
-            ++at_;
-            return true;
-        }
-        return false;
-    }
-    bool AtEnd() {
-        Blanks();
-        return at_ == s_.size();
-    }
-
-    const std::string& s_;
-    std::size_t at_ = 0;
-};
+    return out;
+}
 
 // A number as JSON writes it: the shortest text that reads back the same.
 std::string NumberText(double value) {
@@ -332,17 +254,43 @@ std::vector<std::pair<const char*, Cell>> Cells(const BatchRow& r) {
     };
 }
 
+// A text, the marks of WithByteMarks undone.
+bool ReadText(const json& value, std::string& out) {
+    if (!value.is_string()) return false;
+    out = ByteMarksUndone(value.get_ref<const std::string&>());
+    return true;
+}
+
+bool ReadTexts(const json& value, std::vector<std::string>& out) {
+    if (!value.is_array()) return false;
+    out.clear();
+    for (const json& item : value) {
+        std::string text;
+        if (!ReadText(item, text)) return false;
+        out.push_back(std::move(text));
+    }
+    return true;
+}
+
+// A number; the reader takes none that is not finite.
+bool ReadNumber(const json& value, double& out) {
+    if (!value.is_number()) return false;
+    out = value.get<double>();
+    return true;
+}
+
 // A whole number that an int holds: converting any other is undefined.
-bool WholeNumber(JsonReader& r, int& out) {
+bool ReadWhole(const json& value, int& out) {
     double number = 0;
-    if (!r.Number(number) || number < INT_MIN || number > INT_MAX || number != std::floor(number))
+    if (!ReadNumber(value, number) || number < INT_MIN || number > INT_MAX ||
+        number != std::floor(number))
         return false;
     out = static_cast<int>(number);
     return true;
 }
 
 // The value of one column, read into the row.
-bool ReadCell(const std::string& key, JsonReader& r, BatchRow& row) {
+bool ReadCell(const std::string& key, const json& value, BatchRow& row) {
     const std::map<std::string, std::string*> texts{
         {"input", &row.input},
         {"status", &row.status},
@@ -361,24 +309,24 @@ bool ReadCell(const std::string& key, JsonReader& r, BatchRow& row) {
         {"input_md5", &row.inputDigest},
     };
     const auto text = texts.find(key);
-    if (text != texts.end()) return r.String(*text->second);
-    if (key == "outputs") return r.Strings(row.outputs);
-    if (key == "fields_cut") return r.Strings(row.fieldsCut);
-    if (key == "seconds") return r.Number(row.seconds);
-    if (key == "warnings") return WholeNumber(r, row.warnings);
+    if (text != texts.end()) return ReadText(value, *text->second);
+    if (key == "outputs") return ReadTexts(value, row.outputs);
+    if (key == "fields_cut") return ReadTexts(value, row.fieldsCut);
+    if (key == "seconds") return ReadNumber(value, row.seconds);
+    if (key == "warnings") return ReadWhole(value, row.warnings);
     if (key == "exit_code") {
         row.exitCode.reset();
-        if (r.Null()) return true;
+        if (value.is_null()) return true;
         int code = 0;
-        if (!WholeNumber(r, code)) return false;
+        if (!ReadWhole(value, code)) return false;
         row.exitCode = code;
         return true;
     }
     if (key == "asset_rating") {
         row.assetRating.reset();
-        if (r.Null()) return true;
+        if (value.is_null()) return true;
         double rating = 0;
-        if (!r.Number(rating)) return false;
+        if (!ReadNumber(value, rating)) return false;
         row.assetRating = rating;
         return true;
     }
@@ -455,10 +403,12 @@ std::string JsonLine(const BatchRow& row) {
 }
 
 bool ParseJsonLine(const std::string& line, BatchRow& row) {
-    JsonReader reader(line);
     row = BatchRow();
-    const bool read = reader.Object(
-        [&row](const std::string& key, JsonReader& r) { return ReadCell(key, r, row); });
+    // Not a line of JSON: a discarded value, no exception.
+    const json object = json::parse(WithByteMarks(line), nullptr, false);
+    bool read = object.is_object();
+    for (auto cell = object.begin(); read && cell != object.end(); ++cell)
+        read = ReadCell(cell.key(), cell.value(), row);
     if (!read) row = BatchRow();
     return read;
 }

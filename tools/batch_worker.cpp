@@ -14,6 +14,7 @@
 
 #include "app/atomicfile.h"
 #include "app/channel.h"
+#include "app/exit_status.h"
 
 namespace {
 // A worker's greeting and answers are one short line each.
@@ -52,11 +53,12 @@ bool BatchWorker::Start() {
         // worker left running would go on with an input that the next batch
         // runs again at the same time. (The signal comes when the thread that
         // started it ends, which is after the worker is reaped.)
-        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != batch) _exit(127);
+        if (prctl(PR_SET_PDEATHSIG, SIGKILL) != 0 || getppid() != batch) _exit(kExitNotStarted);
         const int null = open("/dev/null", O_WRONLY);
-        if (null < 0 || dup2(ends[1], 0) < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0) _exit(127);
+        if (null < 0 || dup2(ends[1], 0) < 0 || dup2(null, 1) < 0 || dup2(null, 2) < 0)
+            _exit(kExitNotStarted);
         execve(argv[0], argv.data(), envp.data());
-        _exit(127);
+        _exit(kExitNotStarted);
     }
     close(ends[1]);
     pid_ = pid;
@@ -98,7 +100,7 @@ ChildEnd BatchWorker::Reap(std::atomic<pid_t>* running, const std::string* folde
 
 ChildEnd BatchWorker::Run(const WorkerRequest& request, std::atomic<pid_t>& running,
                           const std::atomic<int>& stop, int timeoutMs) {
-    if (pid_ < 0 && !Start()) return ChildEnd{127, 0, false, false, ""};
+    if (pid_ < 0 && !Start()) return ChildEnd{kExitNotStarted, 0, false, false, ""};
     // Either the handler sees the worker here, or this sees the signal.
     running.store(pid_);
     if (stop.load() != 0) kill(pid_, SIGTERM);

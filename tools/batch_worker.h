@@ -32,10 +32,10 @@ class BatchWorker {
     // where a stop signal's handler finds it to end it; when `stop` is
     // already set the run is ended at once. A run that has not answered
     // within `timeoutMs` (-1: no limit) has its worker killed. A worker that
-    // cannot be started gives status 127, as a program that cannot be; one
-    // that ends during the run gives how its process ended, and the
-    // temporary files it held in the run's folder are removed before it is
-    // reaped (so that its process id cannot be another's yet).
+    // cannot be started gives status 127 (kExitNotStarted), as a program that
+    // cannot be; one that ends during the run gives how its process ended,
+    // and the temporary files it held in the run's folder are removed before
+    // it is reaped (so that its process id cannot be another's yet).
     ChildEnd Run(const WorkerRequest& request, std::atomic<pid_t>& running,
                  const std::atomic<int>& stop, int timeoutMs = -1);
 

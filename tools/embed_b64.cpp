@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "app/exit_status.h"
+
 namespace {
 
 struct JpegFrame {
@@ -67,7 +69,7 @@ std::string Base64(const unsigned char* bytes, std::size_t length) {
 
 int Fail(const std::string& message) {
     std::cerr << "tarvex-embed-b64: " << message << "\n";
-    return 1;
+    return kExitFailed;
 }
 
 }  // namespace
@@ -127,5 +129,5 @@ int main(int argc, char** argv) {
         std::remove(out.c_str());
         return Fail("cannot write " + out);
     }
-    return 0;
+    return kExitOk;
 }

@@ -8,14 +8,11 @@
 #include <vector>
 
 #include "app/atomicfile.h"
+#include "app/exit_status.h"
 #include "library/inpkey.h"
 #include "library/ncmkeys.h"
 
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 
 const char kUsageText[] =
     "Usage: tarvex-inpkey INPUT INDEX\n"
@@ -27,7 +24,7 @@ const char kUsageText[] =
 
 int UsageError(const std::string& message) {
     std::cerr << "tarvex-inpkey: " << message << "\n" << kUsageText;
-    return kUsage;
+    return kExitUsage;
 }
 
 bool ParseIndex(const std::string& text, int& index) {
@@ -44,7 +41,7 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsageText;
-        return kOk;
+        return kExitOk;
     }
     if (args.size() != 2) return UsageError("needs an input file and a key index");
 
@@ -59,18 +56,18 @@ int main(int argc, char** argv) {
     const std::string digest = InputKeyDigest(keys, index, input);
     if (digest.empty()) {
         std::cerr << "tarvex-inpkey: cannot read " << input << "\n";
-        return kFailed;
+        return kExitFailed;
     }
     const std::string keyFile = InputKeyFileName(input);
     const FileWriteResult written = WriteFileWhole(keyFile, digest + "\n");
     if (!written.ok) {
         std::cerr << "tarvex-inpkey: cannot write " << keyFile << ": " << written.reason << "\n";
-        return kFailed;
+        return kExitFailed;
     }
     if (!InputKeyMatches(keys, index, input, keyFile)) {
         std::cerr << "tarvex-inpkey: cannot write " << keyFile << "\n";
-        return kFailed;
+        return kExitFailed;
     }
     std::cout << keyFile << "\n";
-    return kOk;
+    return kExitOk;
 }

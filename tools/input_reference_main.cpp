@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/atomicfile.h"
+#include "app/exit_status.h"
 #include "boc/boc.h"
 #include "tools/input_reference.h"
 
@@ -24,7 +25,7 @@ const char kUsageText[] =
 int main(int argc, char** argv) {
     if (argc != 3) {
         std::cerr << kUsageText;
-        return 2;
+        return kExitUsage;
     }
     const std::string definition = argv[1];
     const std::string folder = argv[2];
@@ -41,12 +42,12 @@ int main(int argc, char** argv) {
             if (!written.ok) {
                 std::cerr << "tarvex-input-reference: cannot write " << path << ": "
                           << written.reason << "\n";
-                return 1;
+                return kExitFailed;
             }
         }
     } catch (const std::exception& e) {
         std::cerr << "tarvex-input-reference: " << e.what() << "\n";
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitOk;
 }

@@ -6,6 +6,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/exit_status.h"
+
 namespace {
 
 constexpr int kWidth = 737;
@@ -114,7 +116,7 @@ class Canvas {
 int main(int argc, char** argv) {
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s header.ppm\n", argv[0]);
-        return 1;
+        return kExitFailed;
     }
     Canvas canvas;
     // Deep green to teal, a little lighter towards the top.
@@ -160,7 +162,7 @@ int main(int argc, char** argv) {
 
     if (!canvas.Save(argv[1])) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
-        return 1;
+        return kExitFailed;
     }
-    return 0;
+    return kExitOk;
 }

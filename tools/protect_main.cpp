@@ -3,20 +3,17 @@
 
 #include <sys/stat.h>
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/atomicfile.h"
+#include "app/exit_status.h"
 #include "app/textutil.h"
 #include "library/ncmd5.h"
 
 namespace {
-
-constexpr int kOk = 0;
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
 
 const char kUsageText[] =
     "Usage:\n"
@@ -32,7 +29,7 @@ const char kUsageText[] =
 
 int UsageError(const std::string& message) {
     std::cerr << "tarvex-protect: " << message << "\n" << kUsageText;
-    return kUsage;
+    return kExitUsage;
 }
 
 bool IsRegularFile(const std::string& path) {
@@ -47,61 +44,44 @@ bool ReadWhole(const std::string& path, std::string& bytes) {
     return ReadRest(in, bytes);
 }
 
-// Writes beside the file and renames over it, so a failed write never leaves
-// a half-written library file.
-bool ReplaceFile(const std::string& path, const std::string& bytes) {
-    const std::string temporary = path + ".protect-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    struct stat st {};
-    if (stat(path.c_str(), &st) == 0) chmod(temporary.c_str(), st.st_mode & 07777);
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
-
 int Protect(const std::string& path, const std::string& finalName) {
     std::string content;
     if (!ReadWhole(path, content)) {
         std::cerr << "tarvex-protect: cannot read " << path << "\n";
-        return kFailed;
+        return kExitFailed;
     }
     std::string result;
     if (!ProtectText(content, finalName, result)) {
         std::cerr << "tarvex-protect: " << path << " has no data lines to protect\n";
-        return kFailed;
+        return kExitFailed;
     }
-    if (!ReplaceFile(path, result)) {
-        std::cerr << "tarvex-protect: cannot write " << path << "\n";
-        return kFailed;
+    // Whole or not at all: a failed write never leaves a half-written
+    // library file. The file keeps its permissions.
+    struct stat before {};
+    const bool existed = stat(path.c_str(), &before) == 0;
+    const FileWriteResult written = WriteFileWhole(path, result);
+    if (!written.ok) {
+        std::cerr << "tarvex-protect: cannot write " << path << ": " << written.reason << "\n";
+        return kExitFailed;
     }
+    if (existed) chmod(path.c_str(), before.st_mode & 07777);
     std::cout << path << ": protected for " << finalName << "\n";
-    return kOk;
+    return kExitOk;
 }
 
 int Check(const std::vector<std::string>& paths) {
-    int status = kOk;
+    int status = kExitOk;
     const NCMD5 ncmd5;
     for (const auto& path : paths) {
         // The check itself stops on a missing file; here it is one failure among others.
         if (!IsRegularFile(path) || !std::ifstream(path)) {
             std::cerr << "tarvex-protect: cannot read " << path << "\n";
-            status = kFailed;
+            status = kExitFailed;
             continue;
         }
         const bool ok = ncmd5.flibcheck(path);
         std::cout << path << ": " << (ok ? "OK" : "FAILED") << "\n";
-        if (!ok) status = kFailed;
+        if (!ok) status = kExitFailed;
     }
     return status;
 }
@@ -112,7 +92,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << kUsageText;
-        return kOk;
+        return kExitOk;
     }
     if (!args.empty() && args[0] == "--check") {
         if (args.size() < 2) return UsageError("--check needs at least one file");

@@ -1,6 +1,10 @@
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -45,6 +49,25 @@ TEST(ProtectToolTest, ProtectsForItsOwnNameAndKeepsLineEnds) {
     EXPECT_FALSE(NCMD5().flibcheck(dir.file("TarvexlibraryTab.lib")));
     ASSERT_EQ(Protect({path}).exitCode, 0);
     EXPECT_EQ(ReadFileBytes(path), written);
+
+    // The file is replaced through a temporary file of a name no other file
+    // has, and keeps its permissions: a file beside it named like it with a
+    // suffix is left alone, and nothing else is left behind.
+    WriteFileBytes(path + ".protect-tmp", "notes");
+    ASSERT_EQ(chmod(path.c_str(), 0640), 0);
+    ASSERT_EQ(Protect({path}).exitCode, 0);
+    EXPECT_EQ(ReadFileBytes(path), written);
+    EXPECT_EQ(ReadFileBytes(path + ".protect-tmp"), "notes");
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"TarvexlibraryDef.lib", "TarvexlibraryDef.lib.protect-tmp",
+                                        "TarvexlibraryTab.lib"}));
 }
 
 TEST(ProtectToolTest, FinalNameAndReplacedLine) {

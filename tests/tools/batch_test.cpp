@@ -185,6 +185,16 @@ TEST(BatchSummary, ReadsOnlyLinesItCanHold) {
         {R"({"input":"x","exit_code":-2147483648})", true, "x", INT_MIN},
         {R"({"input":"x","exit_code":2.0,"seconds":1e300})", true, "x", 2},
         {R"({"input":"x","exit_code":null,"asset_rating":-12.5})", true, "x", std::nullopt},
+        // A byte that is not UTF-8, as JsonLine writes it, in either case; a
+        // pair whose low half looks like one; the same text escaped; and the
+        // character the reader marks such bytes with, as it stands and escaped.
+        {R"({"input":"a\udce9\uDCFF"})", true, "a\xe9\xff", std::nullopt},
+        {R"({"input":"\ud83d\udc80"})", true, "\xf0\x9f\x92\x80", std::nullopt},
+        {R"({"input":"\\udce9"})", true, "\\udce9", std::nullopt},
+        {R"({"input":"\ufdd0\u00e9\ufdd0"})", true, "\xef\xb7\x90\xc3\xa9\xef\xb7\x90",
+         std::nullopt},
+        {"{\"input\":\"\xef\xb7\x90\xc3\xa9\\udce9\"}", true, "\xef\xb7\x90\xc3\xa9\xe9",
+         std::nullopt},
         {R"({"input":"\uZZZZ"})", false, "", 0},
         {R"({"input":"\u12"})", false, "", 0},
         {R"({"input":"\ud83d"})", false, "", 0},
